@@ -1,0 +1,70 @@
+#pragma once
+// Command-line mode: argument parsing and the text outputs of one month.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "astro/reporter.h"
+#include "month/monthcalc.h"
+#include "month/settings.h"
+
+namespace cli {
+
+enum class TextOutput { Table, Tsv, Events, None };
+
+struct Options {
+    std::optional<std::string> month;
+    bool summerTime = false;
+    std::optional<std::string> settingsDir;
+    std::optional<std::string> lon, lat, tz;
+    TextOutput text = TextOutput::Table;
+    bool textChosen = false;
+    std::optional<std::string> png;
+    int width = 1000, height = 700;
+    std::optional<std::string> pdf;
+    std::string paper = "a4";
+    bool landscape = false;
+    bool help = false;
+};
+
+struct ParseResult {
+    Options options;
+    std::string error;  // empty when the arguments are fine
+};
+
+ParseResult ParseArgs(const std::vector<std::string>& args);
+std::string Usage();
+
+// Applies --lon/--lat/--tz to the settings after checking them against the
+// location dialog's bounds; returns an error text or empty.
+std::string ApplyLocation(const Options& o, month::Settings& s);
+
+// The month table as the window shows it, for a terminal.
+std::string TableText(const month::MonthResult& r, const month::Settings& s,
+                      const std::string& monthText, bool summerTime);
+
+// Writes messages to standard error (CR LF as line breaks); no beep.
+class StderrReporter final : public astro::Reporter {
+public:
+    void beep() override {}
+    void message(const std::string& text, const std::string& title, astro::Icon icon) override;
+};
+
+// Hooks for the outputs that need Qt (set by main when Qt is built in).
+struct GraphicOutputs {
+    // Return false after reporting a failure.
+    bool (*png)(const month::MonthResult&, month::Settings&, const std::string& monthText,
+                bool summerTime, int width, int height, const std::string& file,
+                astro::Reporter&) = nullptr;
+    bool (*pdf)(const month::MonthResult&, month::Settings&, const std::string& monthText,
+                bool summerTime, const std::string& paper, bool landscape,
+                const std::string& file, astro::Reporter&) = nullptr;
+    // The font recorded in a newly created settings file.
+    void (*defaultFont)(std::string& name, float& size) = nullptr;
+};
+
+// The whole command-line run; returns the process exit code.
+// 0 success, 1 settings file not valid or an output failed, 2 bad input.
+int Run(const Options& o, const GraphicOutputs& g, std::string& out, astro::Reporter& rep);
+
+}  // namespace cli

@@ -1,0 +1,246 @@
+#include "month/monthcalc.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "astro/altitude.h"
+#include "astro/calendar.h"
+#include "astro/valuerule.h"
+
+namespace month {
+
+namespace {
+
+std::string twoDigits(int v) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d", v);
+    return buf;
+}
+
+// An hhmm number (a whole number 0..2400) as four digits with leading zeros.
+std::string fourDigits(double hhmm) {
+    char buf[32];
+    if (!std::isfinite(hhmm) || hhmm < -999 || hhmm > 9999) return "----";
+    std::snprintf(buf, sizeof buf, "%04d", static_cast<int>(hhmm));
+    return buf;
+}
+
+bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+}  // namespace
+
+std::optional<YearMonth> MonthTextValues(std::string_view text) {
+    std::size_t n = astro::charCount(text);
+    auto y = astro::toInt16(astro::value(astro::charMid(text, 0, 4)));
+    auto m = astro::toInt16(astro::value(astro::charMid(text, n >= 2 ? n - 2 : 0)));
+    if (!y || !m) return std::nullopt;
+    return YearMonth{*y, *m};
+}
+
+std::optional<YearMonth> CheckMonthText(std::string_view text) {
+    bool error = false;
+    if (astro::charCount(text) != 6) error = true;
+    auto y = astro::toInt16(astro::value(astro::charMid(text, 0, 4)));
+    if (!y || *y < 1900 || *y > 2100) error = true;
+    auto m = astro::toInt16(astro::value(astro::charMid(text, 4, 2)));
+    if (!m || *m < 1 || *m > 12) error = true;
+    if (error) return std::nullopt;
+    return YearMonth{*y, *m};
+}
+
+int DaysInMonth(int year, int month) {
+    static const int len[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    if (month == 2 && isLeap(year)) return 29;
+    return len[month - 1];
+}
+
+const std::array<std::string, 10>& Headings() {
+    static const std::array<std::string, 10> h = {"Day", "Moon", "", "Sun", "",
+                                                  "Ast.Twilight", "", "D.a.n.M.", "", "Phase"};
+    return h;
+}
+
+const std::array<std::string, 10>& SubHeadings() {
+    static const std::array<std::string, 10> h = {"", "Rise", "Set", "Rise", "Set",
+                                                  "Beg.", "End", "Beg.", "End", ""};
+    return h;
+}
+
+void FillDayColumn(MonthTab& tab, int year, int month) {
+    static const char letters[] = "SMTWTFS";
+    int days = DaysInMonth(year, month);
+    for (int d = 1; d <= 31; ++d) {
+        if (d > days) continue;
+        // MJD 0 (1858-11-17) was a Wednesday: (MJD + 3) mod 7 = 0 on Sundays.
+        long long m = static_cast<long long>(astro::mjd(year, month, d, 0));
+        int wd = static_cast<int>(((m + 3) % 7 + 7) % 7);
+        tab[static_cast<std::size_t>(d)][0] = twoDigits(d) + " " + letters[wd];
+    }
+}
+
+void DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
+                 double latitude) {
+    double mjd0 = astro::mjd(year, month, d, 0) - zone;
+    double sphi = astro::sn(latitude);
+    double cphi = astro::cn(latitude);
+    // Horizon altitudes, formed in single precision before the sine:
+    // Moon +8', Sun -50', astronomical twilight -18 degrees.
+    const double h0[4] = {0.0, astro::sn(static_cast<double>(8.0f / 60.0f)),
+                          astro::sn(static_cast<double>(-50.0f / 60.0f)), astro::sn(-18.0)};
+    static const char* const markAbove[4] = {"", "a.h.", "a.h.", "a.b."};
+    static const char* const markBelow[4] = {"", "b.h.", "b.h.", "a.d."};
+    auto& row = tab[static_cast<std::size_t>(d)];
+
+    for (int iobj = 1; iobj <= 3; ++iobj) {
+        auto f = [&](double h) {
+            return astro::sinalt(iobj, mjd0, h, glong, cphi, sphi) - h0[iobj];
+        };
+        double rise = 0, set = 0;
+        bool riseFlag = false, setFlag = false;
+        int hour = 1;
+        double ym = f(hour - 1);
+        bool above = ym > 0;
+        do {
+            double y0 = f(hour);
+            double yp = f(hour + 1);
+            double xe = 0, ye = 0, z1 = 0, z2 = 0;
+            int nz = 0;
+            astro::quad(ym, y0, yp, xe, ye, z1, z2, nz);
+            if (nz == 1) {
+                if (ym < 0) {
+                    rise = hour + z1;
+                    riseFlag = true;
+                } else {
+                    set = hour + z1;
+                    setFlag = true;
+                }
+            } else if (nz == 2) {
+                if (ye < 0) {
+                    rise = hour + z2;
+                    set = hour + z1;
+                } else {
+                    rise = hour + z1;
+                    set = hour + z2;
+                }
+                riseFlag = true;
+                setFlag = true;
+            }
+            ym = yp;
+            hour = hour + 2;
+        } while (!(hour == 25 || (riseFlag && setFlag)));
+        rise = astro::hm(rise);
+        set = astro::hm(set);
+
+        std::size_t c1 = static_cast<std::size_t>(2 * iobj - 1);
+        std::size_t c2 = static_cast<std::size_t>(2 * iobj);
+        if (!riseFlag && !setFlag) {
+            row[c1] = above ? markAbove[iobj] : markBelow[iobj];
+        } else {
+            row[c1] = riseFlag ? fourDigits(rise) : "----";
+            row[c2] = setFlag ? fourDigits(set) : "----";
+        }
+    }
+}
+
+std::vector<std::string> EventKeys(const MonthTab& tab) {
+    std::vector<std::string> keys;
+    keys.reserve(124);
+    for (int d = 1; d <= 31; ++d) {
+        const auto& row = tab[static_cast<std::size_t>(d)];
+        std::string dd = twoDigits(d);
+        keys.push_back(dd + row[1] + "mr");
+        keys.push_back(dd + row[2] + "ms");
+        keys.push_back(dd + row[5] + "de");
+        keys.push_back(dd + row[6] + "db");
+    }
+    return keys;
+}
+
+void SortKeys(std::vector<std::string>& keys) {
+    // std::string compares char by char as unsigned values, a shorter text
+    // that begins a longer one first: the ordinal order.
+    std::sort(keys.begin(), keys.end());
+}
+
+std::string ClipboardText(const std::vector<std::string>& keys) {
+    std::string out;
+    out.reserve(keys.size() * 10);
+    for (const auto& k : keys) {
+        out += k;
+        out += "\r\n";
+    }
+    return out;
+}
+
+void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys) {
+    bool moonDown = false, dark = false, open = false;
+    for (const auto& key : keys) {
+        std::string_view kind = std::string_view(key).substr(key.size() >= 2 ? key.size() - 2 : 0);
+        if (kind == "ms")
+            moonDown = true;
+        else if (kind == "mr")
+            moonDown = false;
+        else if (kind == "db")
+            dark = true;
+        else if (kind == "de")
+            dark = false;
+        auto dayOf = [&]() -> std::size_t {
+            auto d = astro::toInt16(astro::value(std::string_view(key).substr(0, 2)));
+            if (!d || *d < 0 || *d > 32) return 0;
+            return static_cast<std::size_t>(*d);
+        };
+        std::string text = key.size() > 2 ? key.substr(2, 4) : std::string();
+        if (moonDown && dark) {
+            std::size_t day = dayOf();
+            if (day >= 1) tab[day][7] = text;
+            open = true;
+        } else if (open) {
+            std::size_t day = dayOf();
+            if (day >= 1) tab[day][8] = text;
+            open = false;
+        }
+    }
+}
+
+std::optional<MonthResult> CalculateMonth(std::string_view monthText, bool summerTime,
+                                          const Location& loc, astro::Reporter& reporter) {
+    auto ym = CheckMonthText(monthText);
+    if (!ym) {
+        reporter.beep();
+        reporter.error("Input error.");
+        return std::nullopt;
+    }
+    MonthResult r;
+    r.ym = *ym;
+    double glong = -loc.longitude;
+    double latitude = loc.latitude;
+    double zone = loc.timeZone;
+    r.tab[0] = Headings();
+    FillDayColumn(r.tab, ym->year, ym->month);
+    if (summerTime) zone = zone + 1;
+    zone = zone / 24;
+    for (int d = 1; d <= 31; ++d) DailyEvents(r.tab, ym->year, ym->month, d, zone, glong, latitude);
+    r.keys = EventKeys(r.tab);
+    SortKeys(r.keys);
+    r.clipboard = ClipboardText(r.keys);
+    DarkNoMoon(r.tab, r.keys);
+    r.dayRows = DaysInMonth(ym->year, ym->month);
+    return r;
+}
+
+std::string TsvText(const MonthResult& r) {
+    std::string out;
+    for (int row = 0; row <= r.dayRows; ++row) {
+        const auto& cells = r.tab[static_cast<std::size_t>(row)];
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (c) out += '\t';
+            out += cells[c];
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace month

@@ -1,0 +1,67 @@
+#pragma once
+// The output selector, text placement, event bars, phase symbol and the
+// whole month page (page set-up and output) on the current surface.
+#include <string>
+
+#include "astro/reporter.h"
+#include "month/monthcalc.h"
+#include "month/settings.h"
+#include "render/surface.h"
+
+namespace render {
+
+// The six page layout variables, in the current surface's units.
+struct PageLayout {
+    double y_st = 0;   // y of table row 0
+    double y_d = 0;    // row height
+    double x_st = 0;   // x of table column 0
+    double x_d = 0;    // column width
+    double xg_st = 0;  // x of hour 0 of the graph
+    double xg_d = 0;   // width of one hour
+};
+
+// The output selector: every operation goes to the picture box when
+// settings.outputDevice is "S" at that moment, otherwise to the printer.
+class Output {
+public:
+    Output(OutputSurface& picture, OutputSurface* printer, const month::Settings& settings)
+        : picture_(picture), printer_(printer), settings_(settings) {}
+    bool screen() const { return settings_.outputDevice == "S" || printer_ == nullptr; }
+    OutputSurface& current() { return screen() ? picture_ : *printer_; }
+    OutputSurface& picture() { return picture_; }
+
+private:
+    OutputSurface& picture_;
+    OutputSurface* printer_;
+    const month::Settings& settings_;
+};
+
+// Everything the drawing procedures read besides the surface.
+struct PageContext {
+    Output& out;
+    PageLayout& layout;
+    const month::Settings& settings;
+    std::string monthText;  // the month box as typed
+    bool summerTime = false;
+    astro::Reporter& reporter;
+};
+
+// Writes txt with its top-left corner at (X, Y); tcol colours it on the
+// screen (black when absent); the picture box's fore colour is kept.
+void WriteTxt(PageContext& ctx, double X, double Y, const std::string& txt,
+              std::optional<Color> tcol = std::nullopt);
+// One bar of row LLine from TRise to TSet (event cell texts) in CColor.
+void DrawG(PageContext& ctx, int LLine, const std::string& TRise, const std::string& TSet,
+           Color CColor);
+// The Moon's phase symbol for day row LLine in the Phase column.
+void DrawM(PageContext& ctx, int LLine);
+
+// Page set-up: measures the current surface and sets the layout.
+void PageSetup(PageContext& ctx);
+// Output: clears the picture or writes the printed header, the table, the
+// bars, phase symbols, hour axis and (printing) the legends, and ends the
+// print document.  `tab` row 0 is replaced by the sub-headings when
+// printing.  Returns false when ending the print document failed.
+bool DrawPage(PageContext& ctx, month::MonthTab& tab, int dayRows);
+
+}  // namespace render

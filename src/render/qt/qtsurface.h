@@ -1,0 +1,79 @@
+#pragma once
+// Qt implementations of the drawing surface: the picture box's backing
+// image on the screen, and the printer (or a PDF file when no printer is
+// installed).
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <memory>
+
+#include "render/surface.h"
+
+namespace render {
+
+// The picture box: draws with a QPainter on a QImage (white background)
+// in the picture box's design font; units are the image's pixels.
+class QtImageSurface final : public OutputSurface {
+public:
+    QtImageSurface(QImage& image, const QFont& font);
+    ~QtImageSurface() override;
+    // Rebinds to a new backing image (the picture box was resized).
+    void setImage(QImage& image);
+    // ... every OutputSurface operation (see surface.h) ...
+#define ALMUCAN_SURFACE_OVERRIDES                                                          \
+    void Clear() override;                                                                 \
+    double ScaleWidth() override;                                                          \
+    double ScaleHeight() override;                                                         \
+    double TextWidth(const std::string& s) override;                                       \
+    double TextHeight(const std::string& s) override;                                      \
+    void SetCurrentX(float x) override;                                                    \
+    void SetCurrentY(float y) override;                                                    \
+    void PrintText(const std::string& s) override;                                         \
+    Color ForeColor() override;                                                            \
+    void SetForeColor(Color c) override;                                                   \
+    void FilledBox(float x, float y, float w, float h, Color c) override;                  \
+    void Line(float x, float y, float dx, float dy, Color c) override;                     \
+    void Circle(float x, float y, float r, Color c, std::optional<float> start,            \
+                std::optional<float> end, std::optional<float> aspect) override;           \
+    int FillStyle() override;                                                              \
+    void SetFillStyle(int style) override;                                                 \
+    Color FillColor() override;                                                            \
+    void SetFillColor(Color c) override;                                                   \
+    std::string FontName() override;                                                       \
+    void SetFontName(const std::string& name) override;                                    \
+    float FontSize() override;                                                             \
+    void SetFontSize(float size) override;                                                 \
+    int FontCount() override;                                                              \
+    std::string Font(int index) override;                                                  \
+    int PaperSize() override;                                                              \
+    int Orientation() override;                                                            \
+    bool EndDoc() override;
+    ALMUCAN_SURFACE_OVERRIDES
+
+private:
+    struct State;
+    std::unique_ptr<State> d_;
+};
+
+// The printer: a QPainter on a QPrinter (units: device pixels).  The
+// document begins with the first drawing operation and EndDoc ends it.
+// Paper code from the page layout: A4 9, US Letter 1, others 256;
+// orientation 2 for landscape, else 1.
+class QtPrinterSurface final : public OutputSurface {
+public:
+    explicit QtPrinterSurface(QPrinter& printer);
+    ~QtPrinterSurface() override;
+    ALMUCAN_SURFACE_OVERRIDES
+
+private:
+    struct State;
+    std::unique_ptr<State> d_;
+};
+
+#undef ALMUCAN_SURFACE_OVERRIDES
+
+// The design font of the picture box, the same on every machine.
+QFont PictureFont();
+
+}  // namespace render
