@@ -35,7 +35,7 @@ almucan_setup() {
   mapfile -t pk < <(almucan_packages)
   almucan_install "${pk[@]}"
   local dir="${ALMUCAN_BUILD_DIR:-build}"
-  local args=(-DALMUCAN_WITH_QT="${ALMUCAN_WITH_QT:-ON}" -DALMUCAN_WERROR="${ALMUCAN_WERROR:-OFF}")
+  local args=(-DALMUCAN_WITH_QT="${ALMUCAN_WITH_QT:-ON}" -DALMUCAN_WERROR="${ALMUCAN_WERROR:-OFF}" -DALMUCAN_BUILD_TESTS=ON)
   # shellcheck disable=SC2206
   args+=(${ALMUCAN_CMAKE_ARGS:-})
   local stamp="$dir/.almucan-config-args"
