@@ -1,0 +1,140 @@
+// The command-line mode end to end: options, exit codes and the text
+// outputs, with the settings file in a temporary folder.
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+#include "recording_reporter.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("almucan-cli-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    int run(std::vector<std::string> args) {
+        args.push_back("--settings-dir");
+        args.push_back(dir_.string());
+        cli::ParseResult pr = cli::ParseArgs(args);
+        EXPECT_EQ(pr.error, "");
+        out_.clear();
+        rep_.clear();
+        return cli::Run(pr.options, cli::GraphicOutputs{}, out_, rep_);
+    }
+    fs::path dir_;
+    std::string out_;
+    RecordingReporter rep_;
+};
+
+std::vector<std::string> lines(const std::string& s, const std::string& sep) {
+    std::vector<std::string> v;
+    std::size_t p = 0, q;
+    while ((q = s.find(sep, p)) != std::string::npos) {
+        v.push_back(s.substr(p, q - p));
+        p = q + sep.size();
+    }
+    if (p < s.size()) v.push_back(s.substr(p));
+    return v;
+}
+}  // namespace
+
+TEST(CliArgs, OptionsAndTheirErrors) {
+    auto ok = cli::ParseArgs({"--month", "202406", "--events", "--summer-time", "--lon", "-70.5"});
+    EXPECT_EQ(ok.error, "");
+    EXPECT_EQ(*ok.options.month, "202406");
+    EXPECT_EQ(ok.options.text, cli::TextOutput::Events);
+    EXPECT_TRUE(ok.options.summerTime);
+    EXPECT_NE(cli::ParseArgs({"--month"}).error, "");
+    EXPECT_NE(cli::ParseArgs({"--bogus"}).error, "");
+    EXPECT_NE(cli::ParseArgs({"--tsv", "--events"}).error, "");
+    EXPECT_NE(cli::ParseArgs({"--size", "10x10"}).error, "");
+    EXPECT_NE(cli::ParseArgs({"--paper", "a3"}).error, "");
+    auto png = cli::ParseArgs({"--month", "202406", "--png", "x.png", "--size", "640x480"});
+    EXPECT_EQ(png.options.text, cli::TextOutput::None);
+    EXPECT_EQ(png.options.width, 640);
+    EXPECT_EQ(png.options.height, 480);
+}
+
+TEST_F(Cli, EventsAreTheClipboardText) {
+    ASSERT_EQ(run({"--month", "202406", "--events"}), 0);
+    auto l = lines(out_, "\r\n");
+    ASSERT_EQ(l.size(), 124u);
+    EXPECT_EQ(out_.substr(out_.size() - 2), "\r\n");
+    EXPECT_TRUE(std::is_sorted(l.begin(), l.end()));
+    EXPECT_TRUE(rep_.log.empty());
+    // The first run created the settings file with the defaults.
+    EXPECT_TRUE(fs::exists(dir_ / "Almucan.INI"));
+}
+
+TEST_F(Cli, TsvRowsAndLocationOverrides) {
+    ASSERT_EQ(run({"--month", "202402", "--tsv", "--lon", "15.6", "--lat", "78.2", "--tz", "1"}), 0);
+    auto l = lines(out_, "\n");
+    ASSERT_EQ(l.size(), 30u);
+    EXPECT_EQ(l[1].substr(0, 4), "01 T");
+    // Overrides are not saved: the file keeps the defaults.
+    std::ifstream in(dir_ / "Almucan.INI", std::ios::binary);
+    std::string first, second;
+    std::getline(in, first);
+    std::getline(in, second);
+    EXPECT_EQ(second, " 16.33\r");
+}
+
+TEST_F(Cli, SummerTimeShiftsTheTable) {
+    ASSERT_EQ(run({"--month", "202406", "--tsv"}), 0);
+    std::string winter = out_;
+    ASSERT_EQ(run({"--month", "202406", "--tsv", "--summer-time"}), 0);
+    EXPECT_NE(winter, out_);
+}
+
+TEST_F(Cli, TableHasHeaderAndDays) {
+    ASSERT_EQ(run({"--month", "202406"}), 0);
+    EXPECT_EQ(out_.rfind("Almucan V0.9 - Rise and Set for Sun and Moon\n", 0), 0u);
+    EXPECT_NE(out_.find("\n30 S"), std::string::npos);
+    EXPECT_EQ(out_.find("\n31 "), std::string::npos);
+}
+
+TEST_F(Cli, BadInputExitsWith2) {
+    EXPECT_EQ(run({"--month", "189912", "--events"}), 2);
+    EXPECT_EQ(out_, "");
+    ASSERT_EQ(rep_.boxes.size(), 1u);
+    EXPECT_EQ(rep_.boxes[0].text, "Input error.");
+    for (auto bad : std::vector<std::vector<std::string>>{{"--lon", "181"},
+                                                          {"--lat", "-90.5"},
+                                                          {"--tz", "1.5"},
+                                                          {"--tz", "13"},
+                                                          {"--lon", "east"},
+                                                          {"--lat", "1e999"}}) {
+        std::vector<std::string> a = {"--month", "202406"};
+        a.insert(a.end(), bad.begin(), bad.end());
+        EXPECT_EQ(run(a), 2) << bad[0] << " " << bad[1];
+        EXPECT_EQ(out_, "");
+    }
+    EXPECT_EQ(run({"--month", "202406", "--lat", "90", "--lon", "-180", "--tz", "-12"}), 0);
+}
+
+TEST_F(Cli, NotValidSettingsFileExitsWith1) {
+    fs::create_directories(dir_);
+    std::ofstream(dir_ / "Almucan.INI", std::ios::binary) << "Almucan V0.8\r\n";
+    EXPECT_EQ(run({"--month", "202406", "--events"}), 1);
+    EXPECT_EQ(out_, "");
+    ASSERT_EQ(rep_.boxes.size(), 1u);
+    EXPECT_NE(rep_.boxes[0].text.find("not valid."), std::string::npos);
+}
+
+TEST_F(Cli, GraphicOutputWithoutQtIsAnError) {
+    EXPECT_EQ(run({"--month", "202406", "--png", (dir_ / "x.png").string()}), 1);
+    EXPECT_EQ(rep_.boxes.size(), 1u);
+}

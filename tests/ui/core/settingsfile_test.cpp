@@ -1,0 +1,196 @@
+// The settings file: its text, reading it back, the "not valid" cases and
+// the file operations in a temporary folder.
+#include "ui/core/settingsfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "recording_reporter.h"
+
+namespace fs = std::filesystem;
+using month::Settings;
+
+namespace {
+std::string readFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+void writeFile(const fs::path& p, const std::string& text) {
+    std::ofstream out(p, std::ios::binary);
+    out << text;
+}
+
+class SettingsFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("almucan-settings-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        s_.settingsPath = ui::SettingsPathFor(dir_.string());
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path dir_;
+    Settings s_;
+    RecordingReporter rep_;
+};
+
+const std::string kDefaults =
+    "Almucan V0.9\r\n 16.33\r\n 48.25\r\n 1\r\n 0\r\n 0\r\n 0\r\n 0\r\nDejaVu Sans\r\n 10\r\n";
+}  // namespace
+
+TEST(SettingsText, DefaultsGiveTheTenLines) {
+    Settings s;
+    s.fontName = "DejaVu Sans";
+    s.fontSize = 10;
+    EXPECT_EQ(ui::SettingsFileText(s), kDefaults);
+}
+
+TEST(SettingsText, WrittenValuesReadBackUnchanged) {
+    Settings s;
+    s.longitude = -5.5;
+    s.latitude = 0.5;
+    s.timeZone = -12;
+    s.marginTop = 16.33;
+    s.marginBottom = 1e-7;
+    s.marginLeft = 123.456789012345;
+    s.marginRight = 1e300;
+    s.fontName = "  Times  New Roman ";
+    s.fontSize = 8.3f;
+    std::string text = ui::SettingsFileText(s);
+    EXPECT_NE(text.find("\r\n-5.5\r\n .5\r\n-12\r\n 16.33\r\n 1E-07\r\n"), std::string::npos) << text;
+    Settings back;
+    ASSERT_TRUE(ui::ParseSettingsText(text, back));
+    EXPECT_EQ(back.longitude, s.longitude);
+    EXPECT_EQ(back.latitude, s.latitude);
+    EXPECT_EQ(back.timeZone, s.timeZone);
+    EXPECT_EQ(back.marginTop, s.marginTop);
+    EXPECT_EQ(back.marginBottom, s.marginBottom);
+    EXPECT_EQ(back.marginLeft, s.marginLeft);
+    EXPECT_EQ(back.marginRight, s.marginRight);
+    EXPECT_EQ(back.fontName, s.fontName);
+    EXPECT_EQ(back.fontSize, s.fontSize);
+}
+
+TEST(SettingsText, ValueLinesFollowTheValueRule) {
+    Settings s;
+    ASSERT_TRUE(ui::ParseSettingsText(
+        "Almucan V0.9\r\nabc\r\n12abc\r\n   -5\r\n1 6 . 5\r\n\t2\r\n.5e1\r\n-\r\nF\r\n 9.5xx\r\nextra\r\n",
+        s));
+    EXPECT_EQ(s.longitude, 0);
+    EXPECT_EQ(s.latitude, 12);
+    EXPECT_EQ(s.timeZone, -5);
+    EXPECT_EQ(s.marginTop, 16.5);
+    EXPECT_EQ(s.marginBottom, 2);
+    EXPECT_EQ(s.marginLeft, 5);
+    EXPECT_EQ(s.marginRight, 0);
+    EXPECT_EQ(s.fontName, "F");
+    EXPECT_EQ(s.fontSize, 9.5f);
+}
+
+TEST(SettingsText, WrongHeaderOrShortFileIsRefusedAndLeavesTheRecord) {
+    Settings s;
+    s.longitude = 7;
+    const std::string body = "\r\n 1\r\n 2\r\n 3\r\n 0\r\n 0\r\n 0\r\n 0\r\nF\r\n 10\r\n";
+    EXPECT_FALSE(ui::ParseSettingsText("Almucan V1.0" + body, s));
+    EXPECT_FALSE(ui::ParseSettingsText("Almucan V0.9 " + body, s));
+    EXPECT_FALSE(ui::ParseSettingsText("almucan V0.9" + body, s));
+    EXPECT_FALSE(ui::ParseSettingsText("Almucan V0.9\r\n 1\r\n 2\r\n", s));
+    EXPECT_FALSE(ui::ParseSettingsText("", s));
+    EXPECT_EQ(s.longitude, 7);
+    EXPECT_TRUE(ui::ParseSettingsText("Almucan V0.9" + body, s));
+    EXPECT_EQ(s.longitude, 1);
+}
+
+TEST(SettingsPath, OneSeparator) {
+    EXPECT_EQ(ui::SettingsPathFor("/home/u/.config/Almucan"), "/home/u/.config/Almucan/Almucan.INI");
+    EXPECT_EQ(ui::SettingsPathFor("/tmp/x/"), "/tmp/x/Almucan.INI");
+    EXPECT_EQ(ui::SettingsPathFor("/"), "/Almucan.INI");
+}
+
+TEST(SettingsPath, PerUserConfigurationFolder) {
+    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+    std::string keep = oldXdg ? oldXdg : "";
+    ::setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
+    EXPECT_EQ(ui::DefaultSettingsDir(), "/tmp/cfg/Almucan");
+    ::unsetenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    if (home) EXPECT_EQ(ui::DefaultSettingsDir(), std::string(home) + "/.config/Almucan");
+    if (oldXdg) ::setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
+}
+
+TEST_F(SettingsFolder, MissingFileIsCreatedWithDefaultsSilently) {
+    EXPECT_EQ(ui::LoadSettings(s_, "DejaVu Sans", 10, rep_), ui::LoadResult::Created);
+    EXPECT_EQ(readFile(s_.settingsPath), kDefaults);
+    EXPECT_TRUE(rep_.log.empty());
+    Settings again;
+    again.settingsPath = s_.settingsPath;
+    EXPECT_EQ(ui::LoadSettings(again, "other", 3, rep_), ui::LoadResult::Loaded);
+    EXPECT_EQ(again.longitude, 16.33);
+    EXPECT_EQ(again.fontName, "DejaVu Sans");
+    EXPECT_EQ(again.fontSize, 10.0f);
+    // Only the settings file is left in the folder, no temporary file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1);
+}
+
+TEST_F(SettingsFolder, NotValidFilesAreReportedAndLeftUntouched) {
+    const std::string cases[] = {
+        "Almucan V1.0\r\n 1\r\n 2\r\n 3\r\n 0\r\n 0\r\n 0\r\n 0\r\nF\r\n 10\r\n",
+        "Almucan V0.9\r\n 1\r\n 2\r\n",  // too short
+        "",                              // empty
+    };
+    for (const auto& text : cases) {
+        writeFile(s_.settingsPath, text);
+        rep_.clear();
+        EXPECT_EQ(ui::LoadSettings(s_, "F", 10, rep_), ui::LoadResult::NotValid);
+        ASSERT_EQ(rep_.log.size(), 2u);
+        EXPECT_EQ(rep_.log[0], "beep");
+        EXPECT_EQ(rep_.boxes[0].text, "INI-file " + s_.settingsPath + " not valid.\r\nPlease delete it.");
+        EXPECT_EQ(rep_.boxes[0].title, "Error");
+        EXPECT_EQ(rep_.boxes[0].icon, astro::Icon::Critical);
+        EXPECT_EQ(readFile(s_.settingsPath), text);
+    }
+}
+
+TEST_F(SettingsFolder, UnreadableFileIsNotValid) {
+    fs::create_directory(s_.settingsPath);  // exists, but cannot be read as a file
+    EXPECT_EQ(ui::LoadSettings(s_, "F", 10, rep_), ui::LoadResult::NotValid);
+    EXPECT_EQ(rep_.boxes.size(), 1u);
+    EXPECT_TRUE(fs::is_directory(s_.settingsPath));
+}
+
+TEST_F(SettingsFolder, SaveReplacesTheWholeFile) {
+    writeFile(s_.settingsPath, std::string(5000, 'x'));
+    s_.fontName = "DejaVu Sans";
+    s_.fontSize = 10;
+    EXPECT_TRUE(ui::SaveSettings(s_, rep_));
+    EXPECT_EQ(readFile(s_.settingsPath), kDefaults);
+    EXPECT_TRUE(rep_.log.empty());
+}
+
+TEST_F(SettingsFolder, FailedWriteReportsOnceAndCreationIsNotRetried) {
+    // The folder of the file is a regular file: nothing can be created there.
+    writeFile(dir_ / "blocker", "x");
+    s_.settingsPath = ui::SettingsPathFor((dir_ / "blocker").string());
+    s_.longitude = 3;
+    EXPECT_EQ(ui::LoadSettings(s_, "Mono", 12, rep_), ui::LoadResult::CreateFailed);
+    ASSERT_EQ(rep_.log.size(), 2u);
+    EXPECT_EQ(rep_.log[0], "beep");
+    EXPECT_EQ(rep_.boxes[0].text, "Can't write\r\n   " + s_.settingsPath + "\r\nto disk.");
+    EXPECT_EQ(rep_.boxes[0].title, "Error");
+    // The defaults stay in memory for the run.
+    EXPECT_EQ(s_.longitude, 16.33);
+    EXPECT_EQ(s_.fontName, "Mono");
+    rep_.clear();
+    EXPECT_FALSE(ui::SaveSettings(s_, rep_));
+    EXPECT_EQ(rep_.boxes.size(), 1u);
+}
