@@ -1,0 +1,64 @@
+// Almucan's daily events against libnova on a small grid of places and
+// months.  Bounds come from the accuracy study (docs/accuracy.md) on this
+// grid: a change to the Sun or Moon theory, the altitude, the parabola
+// search or the event scan moves events beyond them or makes events one-sided.
+#include <gtest/gtest.h>
+
+#include "compare.h"
+#include "grid.h"
+
+namespace {
+
+accuracy::Stats SmallGrid() {
+    accuracy::Stats stats;
+    for (const auto& p : accuracy::StudyPlaces()) {
+        for (int y : {1950, 2024}) {
+            for (int m : {3, 6, 12}) accuracy::CompareMonth(p, y, m, stats);
+        }
+    }
+    return stats;
+}
+
+const accuracy::Stats& Grid() {
+    static const accuracy::Stats stats = SmallGrid();
+    return stats;
+}
+
+struct Bound {
+    double maxMinutes;
+    double meanMinutes;
+    long oneSided;
+    long minCompared;
+};
+
+// Bounds: largest and mean difference in minutes, one-sided events, and the
+// least number of matched events; each a little above the measured value.
+void Check(int kind, Bound b) {
+    const auto& ks = Grid().kinds[static_cast<std::size_t>(kind)];
+    SCOPED_TRACE(accuracy::KindNames()[static_cast<std::size_t>(kind)]);
+    EXPECT_GE(ks.compared, b.minCompared);
+    EXPECT_LE(ks.worst.minutes, b.maxMinutes) << ks.worst.where;
+    EXPECT_LE(ks.Mean(), b.meanMinutes);
+    EXPECT_LE(ks.almucanOnly + ks.libnovaOnly, b.oneSided);
+}
+
+}  // namespace
+
+TEST(Accuracy, GridCovered) {
+    EXPECT_EQ(Grid().months, 14 * 2 * 3);
+}
+
+TEST(Accuracy, SunRiseSet) {
+    Check(2, {6.5, 2.15, 4, 2500});
+    Check(3, {13.5, 2.35, 8, 2500});
+}
+
+TEST(Accuracy, Twilight) {
+    Check(4, {15.5, 2.7, 1, 2250});
+    Check(5, {18.0, 3.2, 1, 2250});
+}
+
+TEST(Accuracy, MoonRiseSet) {
+    Check(0, {29.5, 2.65, 70, 2300});
+    Check(1, {29.5, 2.6, 76, 2300});
+}
