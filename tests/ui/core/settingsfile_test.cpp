@@ -7,7 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
+
+#include <sys/resource.h>
+#include <csignal>
 
 #include <unistd.h>
 
@@ -79,6 +83,45 @@ TEST(SettingsText, WrittenValuesReadBackUnchanged) {
     EXPECT_EQ(back.marginRight, s.marginRight);
     EXPECT_EQ(back.fontName, s.fontName);
     EXPECT_EQ(back.fontSize, s.fontSize);
+}
+
+TEST(SettingsText, RandomValuesSurviveWriteAndRead) {
+    std::mt19937_64 rng(11);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    std::uniform_int_distribution<int> expo(-300, 300);
+    const char* fonts[] = {"", " ", "Sans", "  Courier New  ", "A\tB", "\xC3\x9Cml\xC3\xA4ut"};
+    for (int i = 0; i < 5000; ++i) {
+        Settings s;
+        // Values with at most 15 significant digits, as a user can type them.
+        auto pick = [&] {
+            char buf[64];
+            std::snprintf(buf, sizeof buf, "%.14e", unit(rng) * std::pow(10.0, expo(rng)));
+            return std::strtod(buf, nullptr);
+        };
+        s.longitude = pick();
+        s.latitude = pick();
+        s.timeZone = static_cast<double>(static_cast<int>(rng() % 25) - 12);
+        s.marginTop = pick();
+        s.marginBottom = pick();
+        s.marginLeft = pick();
+        s.marginRight = i % 7 == 0 ? 0.0 : pick();
+        s.fontName = fonts[i % 6];
+        // Font sizes with at most 7 significant digits, as single precision holds them.
+        char fs7[32];
+        std::snprintf(fs7, sizeof fs7, "%.6e", unit(rng) * std::pow(10.0, expo(rng) % 30));
+        s.fontSize = std::strtof(fs7, nullptr);
+        Settings back;
+        ASSERT_TRUE(ui::ParseSettingsText(ui::SettingsFileText(s), back));
+        ASSERT_EQ(back.longitude, s.longitude);
+        ASSERT_EQ(back.latitude, s.latitude);
+        ASSERT_EQ(back.timeZone, s.timeZone);
+        ASSERT_EQ(back.marginTop, s.marginTop);
+        ASSERT_EQ(back.marginBottom, s.marginBottom);
+        ASSERT_EQ(back.marginLeft, s.marginLeft);
+        ASSERT_EQ(back.marginRight, s.marginRight);
+        ASSERT_EQ(back.fontName, s.fontName);
+        ASSERT_EQ(back.fontSize, s.fontSize);
+    }
 }
 
 TEST(SettingsText, ValueLinesFollowTheValueRule) {
@@ -193,4 +236,24 @@ TEST_F(SettingsFolder, FailedWriteReportsOnceAndCreationIsNotRetried) {
     rep_.clear();
     EXPECT_FALSE(ui::SaveSettings(s_, rep_));
     EXPECT_EQ(rep_.boxes.size(), 1u);
+}
+
+TEST_F(SettingsFolder, FailedSaveKeepsTheOldFileWhole) {
+    const std::string old = kDefaults;
+    writeFile(s_.settingsPath, old);
+    s_.fontName = std::string(200, 'F');
+    // Let no file grow beyond 20 bytes: the new text cannot be written.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit keep{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &keep), 0);
+    rlimit small = keep;
+    small.rlim_cur = 20;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool ok = ui::SaveSettings(s_, rep_);
+    ::setrlimit(RLIMIT_FSIZE, &keep);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(rep_.boxes.size(), 1u);
+    EXPECT_EQ(rep_.beeps, 1);
+    EXPECT_EQ(readFile(s_.settingsPath), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1);
 }
