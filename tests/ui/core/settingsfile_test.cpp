@@ -167,7 +167,9 @@ TEST(SettingsPath, PerUserConfigurationFolder) {
     EXPECT_EQ(ui::DefaultSettingsDir(), "/tmp/cfg/Almucan");
     ::unsetenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
-    if (home) EXPECT_EQ(ui::DefaultSettingsDir(), std::string(home) + "/.config/Almucan");
+    if (home) {
+        EXPECT_EQ(ui::DefaultSettingsDir(), std::string(home) + "/.config/Almucan");
+    }
     if (oldXdg) ::setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
 }
 
