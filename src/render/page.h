@@ -1,6 +1,7 @@
 #pragma once
 // The output selector, text placement, event bars, phase symbol and the
 // whole month page (page set-up and output) on the current surface.
+#include <optional>
 #include <string>
 
 #include "astro/reporter.h"
@@ -55,6 +56,13 @@ void DrawG(PageContext& ctx, int LLine, const std::string& TRise, const std::str
            Color CColor);
 // The Moon's phase symbol for day row LLine in the Phase column.
 void DrawM(PageContext& ctx, int LLine);
+
+// A number in the general format of the printed month line: the shortest
+// form of up to 15 significant digits, no leading blank, "0.5" not " .5".
+std::string GeneralNumber(double v);
+
+// The credit line on row 2 of the printed page.
+extern const char* const kCreditLine;
 
 // Page set-up: measures the current surface and sets the layout.
 void PageSetup(PageContext& ctx);

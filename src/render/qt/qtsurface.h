@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPageLayout>
 #include <QPrinter>
 #include <memory>
 
@@ -20,6 +21,9 @@ public:
     ~QtImageSurface() override;
     // Rebinds to a new backing image (the picture box was resized).
     void setImage(QImage& image);
+    // Ends the painter so the image can be shown or saved; the next drawing
+    // operation starts a new one.
+    void finish();
     // ... every OutputSurface operation (see surface.h) ...
 #define ALMUCAN_SURFACE_OVERRIDES                                                          \
     void Clear() override;                                                                 \
@@ -62,7 +66,8 @@ private:
 // orientation 2 for landscape, else 1.
 class QtPrinterSurface final : public OutputSurface {
 public:
-    explicit QtPrinterSurface(QPrinter& printer);
+    // defaultFont: the printer's font before anything sets one.
+    explicit QtPrinterSurface(QPrinter& printer, const QFont& defaultFont = QFont());
     ~QtPrinterSurface() override;
     ALMUCAN_SURFACE_OVERRIDES
 
@@ -75,5 +80,13 @@ private:
 
 // The design font of the picture box, the same on every machine.
 QFont PictureFont();
+
+// Paper code of a page layout: A4 9, US Letter 1, anything else 256.
+int PaperCode(const QPageLayout& layout);
+
+// Prepares a printer to write a PDF file: high resolution, the whole sheet
+// as the drawable area (the page set-up applies the margins of the
+// settings itself), paper A4 or US Letter, portrait or landscape.
+void SetupPdfPrinter(QPrinter& printer, const QString& file, bool letter, bool landscape);
 
 }  // namespace render

@@ -1,0 +1,270 @@
+#include "render/page.h"
+
+#include <cmath>
+
+#include "astro/calendar.h"
+#include "astro/valuerule.h"
+
+namespace render {
+
+namespace {
+
+// pi as the phase symbol reckons it.
+constexpr double kPi = 3.141593;
+// Mean synodic month in days.
+constexpr double kSynodicMonth = 29.530588;
+
+float F(double v) { return static_cast<float>(v); }
+
+// Last character of a cell; 0 for an empty cell.
+char LastChar(const std::string& s) { return s.empty() ? '\0' : s.back(); }
+
+}  // namespace
+
+const char* const kCreditLine =
+    "Low-precision solar and lunar theories; times in local clock time, rounded to the minute";
+
+std::string GeneralNumber(double v) {
+    std::string t = astro::numberText(v);
+    if (!t.empty() && t[0] == ' ') t.erase(0, 1);
+    if (t.rfind(".", 0) == 0) t = "0" + t;
+    if (t.rfind("-.", 0) == 0) t = "-0" + t.substr(1);
+    return t;
+}
+
+void WriteTxt(PageContext& ctx, double X, double Y, const std::string& txt,
+              std::optional<Color> tcol) {
+    Color col = tcol.value_or(kBlack);
+    // The picture box's fore colour is saved and set whatever the selector
+    // says; the printer's is never touched.
+    OutputSurface& pic = ctx.out.picture();
+    Color saved = pic.ForeColor();
+    pic.SetForeColor(col);
+    if (ctx.out.screen()) {
+        pic.SetCurrentX(F(X));
+        pic.SetCurrentY(F(Y));
+        pic.PrintText(txt);
+    } else {
+        OutputSurface& prn = ctx.out.current();
+        prn.SetCurrentX(F(X));
+        prn.SetCurrentY(F(Y));
+        prn.PrintText(txt);
+    }
+    pic.SetForeColor(saved);
+}
+
+void DrawG(PageContext& ctx, int LLine, const std::string& TRise, const std::string& TSet,
+           Color CColor) {
+    const PageLayout& L = ctx.layout;
+    double r = 0;
+    double s = 0;
+    // Day marks stand in the begin cell only.
+    if (TRise == "a.h." || TRise == "a.b.") {
+        r = 0;
+        s = 24;
+    } else if (TRise == "b.h." || TRise == "a.d.") {
+        r = 24;
+        s = 24;
+    } else {
+        r = TRise == "----" ? 0 : astro::TimeDec(TRise, ctx.reporter);
+        s = TSet == "----" ? 24 : astro::TimeDec(TSet, ctx.reporter);
+    }
+    // The Moon band is half as high, so the shading below stays visible.
+    double h = CColor == kYellow ? 0.4 * L.y_d : 0.8 * L.y_d;
+    double y = LLine * L.y_d + L.y_st;
+    if (r > s) {
+        // Over midnight: hours 0 to s, then r to 24.
+        ctx.out.current().FilledBox(F(L.xg_st), F(y), F(s * L.xg_d), F(h), CColor);
+        ctx.out.current().FilledBox(F(L.xg_st + r * L.xg_d), F(y), F((24 - r) * L.xg_d), F(h),
+                                    CColor);
+    } else {
+        ctx.out.current().FilledBox(F(L.xg_st + r * L.xg_d), F(y), F((s - r) * L.xg_d), F(h),
+                                    CColor);
+    }
+}
+
+void DrawM(PageContext& ctx, int LLine) {
+    const PageLayout& L = ctx.layout;
+    double R = 0.6 * L.y_d;
+    double y = LLine * L.y_d + L.y_st + L.y_d / 2;
+    double x = 0;
+    if (std::floor(LLine / 2.0) == LLine / 2.0) {
+        x = L.x_st + 9 * L.x_d + R;  // even rows touch the column's left edge
+    } else {
+        x = L.x_st + 10 * L.x_d - R;  // odd rows its right edge
+    }
+
+    int savedStyle = ctx.out.current().FillStyle();
+    Color savedFill = ctx.out.current().FillColor();
+    ctx.out.current().SetFillStyle(0);
+
+    auto ym = month::MonthTextValues(ctx.monthText);
+    int year = ym ? ym->year : 1900;
+    int mon = ym ? ym->month : 1;
+    double M = astro::mjd(year, mon, LLine, 12);
+    double M0 = astro::mjd(1900, 1, 1, 15);
+    double q = (M - M0) / kSynodicMonth;
+    double f = q - std::floor(q);
+    double c = std::cos(kPi * (2 * f));
+
+    // The four cases of the lunation.  The exact values f = 0.5 and c = 1
+    // belong to no case of their own; they are drawn as the limits of the
+    // neighbouring cases (a full yellow disc at full moon, a full black
+    // disc at new moon) instead of leaving the cell empty.
+    bool found = true;
+    Color A = kBlack;
+    Color B = kYellow;
+    bool leftHalf = true;
+    if (f >= 0.5 && -1 <= c && c < 0) {
+        A = kBlack, B = kYellow, leftHalf = true;  // waning, more than half lit
+    } else if (f > 0.5 && 0 <= c && c <= 1) {
+        A = kYellow, B = kBlack, leftHalf = false;  // waning, less than half lit
+    } else if (f < 0.5 && 0 <= c && c <= 1) {
+        A = kYellow, B = kBlack, leftHalf = true;  // waxing, less than half lit
+    } else if (f < 0.5 && -1 <= c && c < 0) {
+        A = kBlack, B = kYellow, leftHalf = false;  // waxing, more than half lit
+    } else {
+        found = false;
+    }
+
+    if (found) {
+        OutputSurface& s = ctx.out.current();
+        s.SetFillColor(A);
+        s.Circle(F(x), F(y), F(R), A, std::nullopt, std::nullopt, std::nullopt);
+        double up = kPi / 2;
+        double down = 3 * kPi / 2;
+        s.SetFillColor(B);
+        if (leftHalf) {
+            s.Circle(F(x), F(y), F(R), B, F(up), F(down), std::nullopt);
+        } else {
+            s.Circle(F(x), F(y), F(R), B, F(down), F(up), std::nullopt);
+        }
+        s.SetFillColor(B);
+        s.Circle(F(x), F(y), F(R), B, std::nullopt, std::nullopt, F(std::fabs(1 / c)));
+    }
+
+    ctx.out.current().SetFillColor(savedFill);
+    ctx.out.current().SetFillStyle(savedStyle);
+}
+
+void PageSetup(PageContext& ctx) {
+    PageLayout& L = ctx.layout;
+    const month::Settings& st = ctx.settings;
+    OutputSurface& cur = ctx.out.current();
+    double w = cur.TextWidth("99999");
+    double th = cur.TextHeight("GgQq");
+    double top = 0;
+    double bottom = 0;
+    double left = 0;
+    double right = 0;
+    if (ctx.out.screen()) {
+        top = th / 2;
+        bottom = th / 2;
+        left = w / 5;
+        right = w / 5;
+        L.y_d = (ctx.out.picture().ScaleHeight() - top - bottom) / 32;
+    } else {
+        // Paper in millimetres: US Letter is 8.5 x 11 inches, DIN A4
+        // 210 x 297.  The print dialog refuses every other code; a code
+        // that slips through is laid out as A4 rather than dividing by 0.
+        double pw = 210;
+        double ph = 297;
+        if (cur.PaperSize() == 1) {
+            pw = 8.5 * 25.4;
+            ph = 279.4;
+        }
+        if (cur.Orientation() == 2) std::swap(pw, ph);
+        double across = cur.ScaleWidth() / pw;
+        double down = cur.ScaleHeight() / ph;
+        top = down * st.marginTop;
+        bottom = down * st.marginBottom;
+        left = across * st.marginLeft;
+        right = across * st.marginRight;
+        L.y_d = (cur.ScaleHeight() - top - bottom) / 41;
+    }
+    // Lines are never spaced wider than 1.3 text heights.
+    if (L.y_d > 1.3 * th) L.y_d = 1.3 * th;
+    L.y_st = top;
+    L.x_st = left;
+    L.x_d = w;
+    L.xg_st = L.x_st + 10 * L.x_d + w / 5;
+    L.xg_d = (ctx.out.current().ScaleWidth() - L.xg_st - right) / 24;
+}
+
+bool DrawPage(PageContext& ctx, month::MonthTab& tab, int dayRows) {
+    PageLayout& L = ctx.layout;
+    const month::Settings& st = ctx.settings;
+    bool printing = st.outputDevice == "P";
+    if (!printing) ctx.out.picture().Clear();
+
+    std::string savedFont;
+    float savedSize = 0;
+    if (printing) {
+        OutputSurface& prn = ctx.out.current();
+        savedFont = prn.FontName();
+        savedSize = prn.FontSize();
+        prn.SetFontName(st.fontName);
+        prn.SetFontSize(st.fontSize);
+        WriteTxt(ctx, L.x_st, L.y_st + 1 * L.y_d, "Rise and Set for Sun and Moon   V" + st.version);
+        WriteTxt(ctx, L.x_st, L.y_st + 2 * L.y_d, kCreditLine);
+        std::string line = "Month: " + ctx.monthText + "   Long.: " + GeneralNumber(st.longitude) +
+                           "   Lat.: " + GeneralNumber(st.latitude) +
+                           "   Time Zone: " + GeneralNumber(st.timeZone);
+        if (ctx.summerTime) line += ", Summertime";
+        WriteTxt(ctx, L.x_st, L.y_st + 4 * L.y_d, line);
+        for (int c = 0; c <= 9; ++c) {
+            WriteTxt(ctx, L.x_st + c * L.x_d, L.y_st + 6 * L.y_d,
+                     tab[0][static_cast<std::size_t>(c)]);
+        }
+        WriteTxt(ctx, L.xg_st, L.y_st + 6 * L.y_d, "Time");
+        tab[0] = month::SubHeadings();
+        L.y_st = L.y_st + 7 * L.y_d;
+    }
+
+    for (int r = 0; r <= dayRows; ++r) {
+        auto& row = tab[static_cast<std::size_t>(r)];
+        for (int c = 0; c <= 9; ++c) {
+            Color col = kBlack;
+            // A Sunday that follows a Saturday of the same month is grey.
+            if (c == 0 && r >= 1 && LastChar(tab[static_cast<std::size_t>(r - 1)][0]) == 'S' &&
+                LastChar(row[0]) == 'S') {
+                col = kGrey;
+            }
+            WriteTxt(ctx, L.x_st + c * L.x_d, L.y_st + r * L.y_d, row[static_cast<std::size_t>(c)],
+                     col);
+        }
+        if (r >= 1) {
+            DrawM(ctx, r);
+            DrawG(ctx, r, "0000", "2400", kBlack);
+            DrawG(ctx, r, row[5], row[6], kDarkGrey);
+            DrawG(ctx, r, row[3], row[4], kLightGrey);
+            DrawG(ctx, r, row[1], row[2], kYellow);
+        }
+    }
+
+    for (int h = 0; h <= 24; ++h) {
+        double x = L.xg_st + h * L.xg_d;
+        ctx.out.current().Line(F(x), F(L.y_st + L.y_d), 0, F(31 * L.y_d), kWhite);
+        std::string label = std::to_string(h);
+        // Measured on the surface it is written to, so it is centred over
+        // its line on screen and on paper alike.
+        double lw = ctx.out.current().TextWidth(label);
+        WriteTxt(ctx, x - lw / 2, L.y_st, label);
+    }
+
+    bool ok = true;
+    if (printing) {
+        WriteTxt(ctx, L.x_st, L.y_st + 33 * L.y_d,
+                 "'D.a.n.M.' = Dark and no Moon, '----' = no rise or set on this day");
+        WriteTxt(ctx, L.x_st, L.y_st + 34 * L.y_d,
+                 "'a.h.' = (always) above horizon, 'b.h.' = (always) below horizon, a.b. = always "
+                 "bright, a.d. = always dark");
+        OutputSurface& prn = ctx.out.current();
+        prn.SetFontName(savedFont);
+        prn.SetFontSize(savedSize);
+        ok = prn.EndDoc();
+    }
+    return ok;
+}
+
+}  // namespace render

@@ -1,0 +1,306 @@
+#include "render/qt/qtsurface.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainterPath>
+#include <QPageSize>
+#include <cmath>
+#include <numbers>
+
+namespace render {
+
+namespace {
+
+QColor ToQColor(Color c) {
+    return QColor(static_cast<int>((c >> 16) & 255), static_cast<int>((c >> 8) & 255),
+                  static_cast<int>(c & 255));
+}
+
+// Angle in radians (counterclockwise on the page) to degrees.
+double Degrees(double rad) { return rad * 180.0 / std::numbers::pi; }
+
+// Draws a circle, ellipse or pie segment the way the page's phase symbol
+// needs it: r is the larger semi-axis, aspect = height / width.
+void DrawCircle(QPainter& p, float x, float y, float r, Color c, std::optional<float> start,
+                std::optional<float> end, std::optional<float> aspect, int fillStyle,
+                Color fillColor) {
+    double rx = r;
+    double ry = r;
+    if (aspect) {
+        double a = *aspect;
+        if (std::isnan(a) || a < 0) a = 1;
+        if (a >= 1) {
+            rx = std::isinf(a) ? 0.0 : r / a;
+        } else {
+            ry = r * a;
+        }
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(ToQColor(c), 0));
+    if (fillStyle == 0) {
+        p.setBrush(ToQColor(fillColor));
+    } else {
+        p.setBrush(Qt::NoBrush);
+    }
+    QRectF box(x - rx, y - ry, 2 * rx, 2 * ry);
+    if (start && end) {
+        double a0 = Degrees(*start);
+        double span = Degrees(*end) - a0;
+        while (span <= 0) span += 360;
+        while (span > 360) span -= 360;
+        QPainterPath path;
+        path.moveTo(x, y);
+        path.arcTo(box, a0, span);
+        path.closeSubpath();
+        p.drawPath(path);
+    } else {
+        p.drawEllipse(box);
+    }
+    p.restore();
+}
+
+// A font size usable for drawing: a size of 0, a negative or an absurd one
+// (a font size box holding letters) falls back to the default size.
+double DrawingPointSize(float size, const QFont& fallback) {
+    if (std::isfinite(size) && size >= 1 && size <= 1638) return size;
+    double d = fallback.pointSizeF();
+    return d > 0 ? d : 10.0;
+}
+
+}  // namespace
+
+QFont PictureFont() {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(9);
+    return f;
+}
+
+int PaperCode(const QPageLayout& layout) {
+    switch (layout.pageSize().id()) {
+        case QPageSize::A4: return 9;
+        case QPageSize::Letter: return 1;
+        default: return 256;
+    }
+}
+
+void SetupPdfPrinter(QPrinter& printer, const QString& file, bool letter, bool landscape) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    printer.setFullPage(true);
+}
+
+// ---------------------------------------------------------------- screen
+
+struct QtImageSurface::State {
+    QImage* image = nullptr;
+    QFont font;
+    std::unique_ptr<QPainter> painter;
+    Color fore = kBlack;
+    Color fill = kBlack;
+    int fillStyle = 1;  // transparent, as a new picture box has it
+    float x = 0, y = 0;
+    std::string fontName;
+    float fontSize = 0;
+
+    QPainter& P() {
+        if (!painter) {
+            painter = std::make_unique<QPainter>(image);
+            painter->setFont(font);
+        }
+        return *painter;
+    }
+};
+
+QtImageSurface::QtImageSurface(QImage& image, const QFont& font) : d_(std::make_unique<State>()) {
+    d_->image = &image;
+    d_->font = font;
+    d_->fontName = font.family().toStdString();
+    d_->fontSize = static_cast<float>(font.pointSizeF());
+}
+
+QtImageSurface::~QtImageSurface() { finish(); }
+
+void QtImageSurface::setImage(QImage& image) {
+    finish();
+    d_->image = &image;
+}
+
+void QtImageSurface::finish() {
+    if (d_->painter) {
+        d_->painter->end();
+        d_->painter.reset();
+    }
+}
+
+void QtImageSurface::Clear() { d_->P().fillRect(d_->image->rect(), Qt::white); }
+double QtImageSurface::ScaleWidth() { return d_->image->width(); }
+double QtImageSurface::ScaleHeight() { return d_->image->height(); }
+double QtImageSurface::TextWidth(const std::string& s) {
+    return QFontMetricsF(d_->font, d_->image).horizontalAdvance(QString::fromStdString(s));
+}
+double QtImageSurface::TextHeight(const std::string&) {
+    return QFontMetricsF(d_->font, d_->image).height();
+}
+void QtImageSurface::SetCurrentX(float x) { d_->x = x; }
+void QtImageSurface::SetCurrentY(float y) { d_->y = y; }
+void QtImageSurface::PrintText(const std::string& s) {
+    QPainter& p = d_->P();
+    QFontMetricsF fm(d_->font, d_->image);
+    p.setPen(ToQColor(d_->fore));
+    p.drawText(QPointF(d_->x, d_->y + fm.ascent()), QString::fromStdString(s));
+}
+Color QtImageSurface::ForeColor() { return d_->fore; }
+void QtImageSurface::SetForeColor(Color c) { d_->fore = c; }
+void QtImageSurface::FilledBox(float x, float y, float w, float h, Color c) {
+    d_->P().fillRect(QRectF(x, y, w, h).normalized(), ToQColor(c));
+}
+void QtImageSurface::Line(float x, float y, float dx, float dy, Color c) {
+    QPainter& p = d_->P();
+    p.setPen(QPen(ToQColor(c), 0));
+    p.drawLine(QPointF(x, y), QPointF(x + dx, y + dy));
+}
+void QtImageSurface::Circle(float x, float y, float r, Color c, std::optional<float> start,
+                            std::optional<float> end, std::optional<float> aspect) {
+    DrawCircle(d_->P(), x, y, r, c, start, end, aspect, d_->fillStyle, d_->fill);
+}
+int QtImageSurface::FillStyle() { return d_->fillStyle; }
+void QtImageSurface::SetFillStyle(int style) { d_->fillStyle = style; }
+Color QtImageSurface::FillColor() { return d_->fill; }
+void QtImageSurface::SetFillColor(Color c) { d_->fill = c; }
+std::string QtImageSurface::FontName() { return d_->fontName; }
+void QtImageSurface::SetFontName(const std::string& name) { d_->fontName = name; }
+float QtImageSurface::FontSize() { return d_->fontSize; }
+void QtImageSurface::SetFontSize(float size) { d_->fontSize = size; }
+int QtImageSurface::FontCount() { return static_cast<int>(QFontDatabase::families().size()); }
+std::string QtImageSurface::Font(int index) {
+    QStringList f = QFontDatabase::families();
+    return index >= 0 && index < f.size() ? f[index].toStdString() : std::string();
+}
+int QtImageSurface::PaperSize() { return 0; }
+int QtImageSurface::Orientation() { return 1; }
+bool QtImageSurface::EndDoc() {
+    finish();
+    return true;
+}
+
+// --------------------------------------------------------------- printer
+
+struct QtPrinterSurface::State {
+    QPrinter* printer = nullptr;
+    QFont defaultFont;
+    QFont font;  // the font text is drawn and measured in
+    std::string fontName;
+    float fontSize = 0;  // as set, even when not usable for drawing
+    std::unique_ptr<QPainter> painter;
+    bool failed = false;  // the document could not be started
+    Color fore = kBlack;
+    Color fill = kBlack;
+    int fillStyle = 1;
+    float x = 0, y = 0;
+
+    QPainter* P() {
+        if (!painter && !failed) {
+            painter = std::make_unique<QPainter>();
+            if (!painter->begin(printer)) {
+                painter.reset();
+                failed = true;
+                return nullptr;
+            }
+            painter->setFont(font);
+        }
+        return painter.get();
+    }
+    void applyFont() {
+        font.setFamily(QString::fromStdString(fontName));
+        font.setPointSizeF(DrawingPointSize(fontSize, defaultFont));
+        if (painter) painter->setFont(font);
+    }
+};
+
+QtPrinterSurface::QtPrinterSurface(QPrinter& printer, const QFont& defaultFont)
+    : d_(std::make_unique<State>()) {
+    d_->printer = &printer;
+    d_->defaultFont = defaultFont;
+    d_->font = defaultFont;
+    d_->fontName = defaultFont.family().toStdString();
+    d_->fontSize = static_cast<float>(defaultFont.pointSizeF());
+}
+
+QtPrinterSurface::~QtPrinterSurface() {
+    if (d_->painter) d_->painter->end();
+}
+
+void QtPrinterSurface::Clear() {}
+double QtPrinterSurface::ScaleWidth() { return d_->printer->width(); }
+double QtPrinterSurface::ScaleHeight() { return d_->printer->height(); }
+double QtPrinterSurface::TextWidth(const std::string& s) {
+    return QFontMetricsF(d_->font, d_->printer).horizontalAdvance(QString::fromStdString(s));
+}
+double QtPrinterSurface::TextHeight(const std::string&) {
+    return QFontMetricsF(d_->font, d_->printer).height();
+}
+void QtPrinterSurface::SetCurrentX(float x) { d_->x = x; }
+void QtPrinterSurface::SetCurrentY(float y) { d_->y = y; }
+void QtPrinterSurface::PrintText(const std::string& s) {
+    QPainter* p = d_->P();
+    if (!p) return;
+    QFontMetricsF fm(d_->font, d_->printer);
+    p->setPen(ToQColor(d_->fore));
+    p->drawText(QPointF(d_->x, d_->y + fm.ascent()), QString::fromStdString(s));
+}
+Color QtPrinterSurface::ForeColor() { return d_->fore; }
+void QtPrinterSurface::SetForeColor(Color c) { d_->fore = c; }
+void QtPrinterSurface::FilledBox(float x, float y, float w, float h, Color c) {
+    if (QPainter* p = d_->P()) p->fillRect(QRectF(x, y, w, h).normalized(), ToQColor(c));
+}
+void QtPrinterSurface::Line(float x, float y, float dx, float dy, Color c) {
+    QPainter* p = d_->P();
+    if (!p) return;
+    p->setPen(QPen(ToQColor(c), 0));
+    p->drawLine(QPointF(x, y), QPointF(x + dx, y + dy));
+}
+void QtPrinterSurface::Circle(float x, float y, float r, Color c, std::optional<float> start,
+                              std::optional<float> end, std::optional<float> aspect) {
+    if (QPainter* p = d_->P()) DrawCircle(*p, x, y, r, c, start, end, aspect, d_->fillStyle, d_->fill);
+}
+int QtPrinterSurface::FillStyle() { return d_->fillStyle; }
+void QtPrinterSurface::SetFillStyle(int style) { d_->fillStyle = style; }
+Color QtPrinterSurface::FillColor() { return d_->fill; }
+void QtPrinterSurface::SetFillColor(Color c) { d_->fill = c; }
+std::string QtPrinterSurface::FontName() { return d_->fontName; }
+void QtPrinterSurface::SetFontName(const std::string& name) {
+    d_->fontName = name;
+    d_->applyFont();
+}
+float QtPrinterSurface::FontSize() { return d_->fontSize; }
+void QtPrinterSurface::SetFontSize(float size) {
+    d_->fontSize = size;
+    d_->applyFont();
+}
+int QtPrinterSurface::FontCount() { return static_cast<int>(QFontDatabase::families().size()); }
+std::string QtPrinterSurface::Font(int index) {
+    QStringList f = QFontDatabase::families();
+    return index >= 0 && index < f.size() ? f[index].toStdString() : std::string();
+}
+int QtPrinterSurface::PaperSize() { return PaperCode(d_->printer->pageLayout()); }
+int QtPrinterSurface::Orientation() {
+    return d_->printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+}
+bool QtPrinterSurface::EndDoc() {
+    // A page with nothing drawn still makes a (blank) document.
+    QPainter* p = d_->P();
+    bool ok = p != nullptr && !d_->failed;
+    if (p) ok = p->end() && ok;
+    d_->painter.reset();
+    d_->failed = false;
+    if (d_->printer->printerState() == QPrinter::Error) ok = false;
+    return ok;
+}
+
+}  // namespace render
