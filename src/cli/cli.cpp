@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "render/page.h"
+
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -46,13 +48,7 @@ std::string pad(const std::string& s, std::size_t w) {
 }
 
 // General number format of the printed month line (no fixed decimals).
-std::string general(double v) {
-    std::string t = astro::numberText(v);
-    if (!t.empty() && t[0] == ' ') t.erase(0, 1);
-    if (t.rfind(".", 0) == 0) t = "0" + t;
-    if (t.rfind("-.", 0) == 0) t = "-0" + t.substr(1);
-    return t;
-}
+std::string general(double v) { return render::GeneralNumber(v); }
 
 }  // namespace
 

@@ -83,6 +83,18 @@ void DrawG(PageContext& ctx, int LLine, const std::string& TRise, const std::str
     }
 }
 
+PhaseCase FindPhaseCase(double f, double c) {
+    // The four cases of the lunation.  The exact values f = 0.5 and c = 1
+    // belong to no case of their own; they are drawn as the limits of the
+    // neighbouring cases (a full yellow disc at full moon, a full black
+    // disc at new moon) instead of leaving the cell empty.
+    if (f >= 0.5 && -1 <= c && c < 0) return {true, kBlack, kYellow, true};   // waning, > half lit
+    if (f > 0.5 && 0 <= c && c <= 1) return {true, kYellow, kBlack, false};   // waning, < half lit
+    if (f < 0.5 && 0 <= c && c <= 1) return {true, kYellow, kBlack, true};    // waxing, < half lit
+    if (f < 0.5 && -1 <= c && c < 0) return {true, kBlack, kYellow, false};   // waxing, > half lit
+    return {};
+}
+
 void DrawM(PageContext& ctx, int LLine) {
     const PageLayout& L = ctx.layout;
     double R = 0.6 * L.y_d;
@@ -107,25 +119,11 @@ void DrawM(PageContext& ctx, int LLine) {
     double f = q - std::floor(q);
     double c = std::cos(kPi * (2 * f));
 
-    // The four cases of the lunation.  The exact values f = 0.5 and c = 1
-    // belong to no case of their own; they are drawn as the limits of the
-    // neighbouring cases (a full yellow disc at full moon, a full black
-    // disc at new moon) instead of leaving the cell empty.
-    bool found = true;
-    Color A = kBlack;
-    Color B = kYellow;
-    bool leftHalf = true;
-    if (f >= 0.5 && -1 <= c && c < 0) {
-        A = kBlack, B = kYellow, leftHalf = true;  // waning, more than half lit
-    } else if (f > 0.5 && 0 <= c && c <= 1) {
-        A = kYellow, B = kBlack, leftHalf = false;  // waning, less than half lit
-    } else if (f < 0.5 && 0 <= c && c <= 1) {
-        A = kYellow, B = kBlack, leftHalf = true;  // waxing, less than half lit
-    } else if (f < 0.5 && -1 <= c && c < 0) {
-        A = kBlack, B = kYellow, leftHalf = false;  // waxing, more than half lit
-    } else {
-        found = false;
-    }
+    PhaseCase pc = FindPhaseCase(f, c);
+    bool found = pc.found;
+    Color A = pc.disc;
+    Color B = pc.half;
+    bool leftHalf = pc.leftHalf;
 
     if (found) {
         OutputSurface& s = ctx.out.current();

@@ -64,6 +64,17 @@ std::string GeneralNumber(double v);
 // The credit line on row 2 of the printed page.
 extern const char* const kCreditLine;
 
+// Which shapes draw the phase for a lunation fraction f and phase cosine
+// c: a disc in `disc`, then a half disc (left or right) and the terminator
+// ellipse in `half`.  `found` is false only outside 0 <= f < 1.
+struct PhaseCase {
+    bool found = false;
+    Color disc = kBlack;
+    Color half = kBlack;
+    bool leftHalf = true;
+};
+PhaseCase FindPhaseCase(double f, double c);
+
 // Page set-up: measures the current surface and sets the layout.
 void PageSetup(PageContext& ctx);
 // Output: clears the picture or writes the printed header, the table, the

@@ -1,0 +1,34 @@
+# Runs almucan --png and --pdf without a display and checks the files:
+# a PNG of the requested size and a one-page PDF whose text holds the
+# month line.
+file(REMOVE_RECURSE ${DIR})
+file(MAKE_DIRECTORY ${DIR})
+set(ENV{DISPLAY} "")
+set(ENV{WAYLAND_DISPLAY} "")
+execute_process(COMMAND ${ALMUCAN} --month 202406 --settings-dir ${DIR}
+                        --png ${DIR}/june.png --size 640x480 --pdf ${DIR}/june.pdf --paper letter
+                        --landscape
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "exit ${rc}: ${err}")
+endif()
+if(NOT out STREQUAL "")
+  message(FATAL_ERROR "graphic outputs alone print no text, got: ${out}")
+endif()
+file(READ ${DIR}/june.png head LIMIT 24 HEX)
+# PNG signature, IHDR, width 640 (0x280) and height 480 (0x1e0).
+if(NOT head STREQUAL "89504e470d0a1a0a0000000d4948445200000280000001e0")
+  message(FATAL_ERROR "not a 640x480 PNG: ${head}")
+endif()
+execute_process(COMMAND pdftotext ${DIR}/june.pdf - OUTPUT_VARIABLE text RESULT_VARIABLE prc)
+if(NOT prc EQUAL 0)
+  message(FATAL_ERROR "pdftotext failed")
+endif()
+string(REGEX REPLACE "[ \n]+" " " text "${text}")
+if(NOT text MATCHES "Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1")
+  message(FATAL_ERROR "month line missing: ${text}")
+endif()
+execute_process(COMMAND pdfinfo ${DIR}/june.pdf OUTPUT_VARIABLE info)
+if(NOT info MATCHES "Pages: +1\n" OR NOT info MATCHES "792 x 612")
+  message(FATAL_ERROR "expected one landscape Letter page: ${info}")
+endif()

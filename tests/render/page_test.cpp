@@ -1,0 +1,217 @@
+// Page set-up numbers and the whole page drawn on recording surfaces.
+#include <algorithm>
+
+#include "fixture.h"
+#include "month/monthcalc.h"
+
+namespace {
+
+struct PageTest : RenderFixture {
+    std::optional<month::MonthResult> Calc(const std::string& text) {
+        ctx.monthText = text;
+        month::Location loc{16.33, 48.25, 1};
+        return month::CalculateMonth(text, false, loc, reporter);
+    }
+    bool Draw(month::MonthResult& r) {
+        render::PageSetup(ctx);
+        return render::DrawPage(ctx, r.tab, r.dayRows);
+    }
+};
+
+}  // namespace
+
+TEST_F(PageTest, ScreenSetUp) {
+    // "99999" is 50 wide, text 20 high, picture 1000 x 700.
+    render::PageSetup(ctx);
+    EXPECT_DOUBLE_EQ(layout.y_d, (700.0 - 10 - 10) / 32);
+    EXPECT_DOUBLE_EQ(layout.y_st, 10);
+    EXPECT_DOUBLE_EQ(layout.x_st, 10);
+    EXPECT_DOUBLE_EQ(layout.x_d, 50);
+    EXPECT_DOUBLE_EQ(layout.xg_st, 10 + 500 + 10);
+    EXPECT_DOUBLE_EQ(layout.xg_d, (1000.0 - 520 - 10) / 24);
+    // A tall picture spaces lines 1.3 text heights at most.
+    picture.height = 5000;
+    render::PageSetup(ctx);
+    EXPECT_DOUBLE_EQ(layout.y_d, 26);
+}
+
+TEST_F(PageTest, PrinterSetUpForA4AndLetterBothOrientations) {
+    settings.outputDevice = "P";
+    settings.marginTop = 10;
+    settings.marginBottom = 15;
+    settings.marginLeft = 20;
+    settings.marginRight = 25;
+    printer.textHeight = 200;  // so that the 1.3 cap does not apply
+    printer.charWidth = 40;
+    struct Case {
+        int paper, orientation;
+        double w, h;        // sheet in device units
+        double pw, ph;      // sheet in millimetres as held
+    } cases[] = {
+        {9, 1, 4960, 7016, 210, 297},
+        {9, 2, 7016, 4960, 297, 210},
+        {1, 1, 5100, 6600, 215.89999999999998, 279.4},
+        {1, 2, 6600, 5100, 279.4, 215.89999999999998},
+    };
+    for (const Case& c : cases) {
+        printer.paper = c.paper;
+        printer.orientation = c.orientation;
+        printer.width = c.w;
+        printer.height = c.h;
+        render::PageSetup(ctx);
+        double across = c.w / c.pw;
+        double down = c.h / c.ph;
+        EXPECT_DOUBLE_EQ(layout.y_st, down * 10) << c.paper << c.orientation;
+        EXPECT_DOUBLE_EQ(layout.y_d, (c.h - down * 10 - down * 15) / 41);
+        EXPECT_DOUBLE_EQ(layout.x_st, across * 20);
+        EXPECT_DOUBLE_EQ(layout.x_d, 200);
+        EXPECT_DOUBLE_EQ(layout.xg_st, across * 20 + 2000 + 40);
+        EXPECT_DOUBLE_EQ(layout.xg_d, (c.w - layout.xg_st - across * 25) / 24);
+    }
+    EXPECT_DOUBLE_EQ(8.5 * 25.4, 215.89999999999998);
+    // The printer, not the picture box, was measured.
+    EXPECT_TRUE(picture.ops.empty());
+}
+
+TEST_F(PageTest, ScreenPageOfJune2024) {
+    auto r = Calc("202406");
+    ASSERT_TRUE(r);
+    ASSERT_TRUE(Draw(*r));
+    ASSERT_FALSE(picture.ops.empty());
+    EXPECT_EQ(picture.ops.front().name, "clear");
+    EXPECT_TRUE(printer.ops.empty());
+
+    // Per day row: ten texts, then the phase (3 circles), then the night,
+    // twilight, daylight and Moon bars in that order.
+    std::vector<std::string> seq;
+    for (const auto& o : picture.ops)
+        if (o.name == "text" || o.name == "box" || o.name == "circle") seq.push_back(o.name);
+    auto texts = picture.named("text");
+    // Row 0 headings, 30 day rows, 25 hour labels.
+    ASSERT_EQ(texts.size(), 10u + 300u + 25u);
+    EXPECT_EQ(texts[0].text, "Day");
+    EXPECT_EQ(texts[9].text, "Phase");
+
+    // Sundays after a Saturday are grey; 1 June 2024 is a Saturday.
+    for (const auto& t : texts) {
+        if (t.text.size() == 4 && t.text[2] == ' ') {
+            bool sunday = t.text.back() == 'S' && t.text != "01 S" &&
+                          (t.text == "02 S" || t.text == "09 S" || t.text == "16 S" ||
+                           t.text == "23 S" || t.text == "30 S");
+            EXPECT_EQ(t.color, sunday ? render::kGrey : render::kBlack) << t.text;
+        }
+    }
+
+    // Bars of day 1 follow its phase symbol: black, dark grey, light grey, yellow.
+    auto boxes = picture.named("box");
+    ASSERT_GE(boxes.size(), 4u);
+    EXPECT_EQ(boxes[0].color, render::kBlack);
+    EXPECT_FLOAT_EQ(boxes[0].w, static_cast<float>(24 * layout.xg_d));
+    std::vector<render::Color> order;
+    for (const auto& b : boxes)
+        if (order.empty() || order.back() != b.color) order.push_back(b.color);
+    EXPECT_EQ(order[1], render::kDarkGrey);
+    EXPECT_EQ(order[2], render::kLightGrey);
+    EXPECT_EQ(order[3], render::kYellow);
+
+    // 25 white hour lines, 31 rows long even in a 30-day month.
+    auto lines = picture.named("line");
+    ASSERT_EQ(lines.size(), 25u);
+    for (int h = 0; h <= 24; ++h) {
+        EXPECT_FLOAT_EQ(lines[h].x, static_cast<float>(layout.xg_st + h * layout.xg_d));
+        EXPECT_FLOAT_EQ(lines[h].y, static_cast<float>(layout.y_st + layout.y_d));
+        EXPECT_FLOAT_EQ(lines[h].w, 0);
+        EXPECT_FLOAT_EQ(lines[h].h, static_cast<float>(31 * layout.y_d));
+        EXPECT_EQ(lines[h].color, render::kWhite);
+    }
+    // Hour labels centred over their lines on row 0.
+    const auto& l24 = texts.back();
+    EXPECT_EQ(l24.text, "24");
+    EXPECT_FLOAT_EQ(l24.x, static_cast<float>(layout.xg_st + 24 * layout.xg_d - 10));
+    EXPECT_FLOAT_EQ(l24.y, static_cast<float>(layout.y_st));
+    // Each day: 3 circles before its 4 or more boxes.
+    auto firstBox = std::find(seq.begin(), seq.end(), "box");
+    auto firstCircle = std::find(seq.begin(), seq.end(), "circle");
+    EXPECT_LT(firstCircle - seq.begin(), firstBox - seq.begin());
+    EXPECT_EQ(picture.named("circle").size(), 90u);
+}
+
+TEST_F(PageTest, DayOneOnASundayIsBlack) {
+    auto r = Calc("202409");  // 1 September 2024 is a Sunday
+    ASSERT_TRUE(r);
+    ASSERT_TRUE(Draw(*r));
+    for (const auto& t : picture.named("text")) {
+        if (t.text == "01 S") {
+            EXPECT_EQ(t.color, render::kBlack);
+        }
+        if (t.text == "07 S") {
+            EXPECT_EQ(t.color, render::kBlack);
+        }  // Saturday
+        if (t.text == "08 S") {
+            EXPECT_EQ(t.color, render::kGrey);
+        }
+    }
+}
+
+TEST_F(PageTest, PrintedPageHeaderLegendsAndFont) {
+    settings.outputDevice = "P";
+    settings.fontName = "Print Font";
+    settings.fontSize = 11;
+    settings.longitude = -3.5;
+    settings.latitude = 0.5;
+    settings.timeZone = -4;
+    ctx.summerTime = true;
+    printer.charWidth = 7;  // printer metrics differ from the screen's
+    auto r = Calc("202406");
+    ASSERT_TRUE(r);
+    ASSERT_TRUE(Draw(*r));
+    EXPECT_TRUE(picture.named("text").empty());
+    EXPECT_TRUE(picture.named("clear").empty());
+    auto t = printer.texts();
+    ASSERT_GE(t.size(), 4u);
+    EXPECT_EQ(t[0], "Rise and Set for Sun and Moon   V0.9");
+    EXPECT_EQ(t[2], "Month: 202406   Long.: -3.5   Lat.: 0.5   Time Zone: -4, Summertime");
+    EXPECT_EQ(t[3], "Day");
+    EXPECT_NE(std::find(t.begin(), t.end(), "Time"), t.end());
+    EXPECT_NE(std::find(t.begin(), t.end(), "Rise"), t.end());
+    EXPECT_EQ(std::find(t.begin(), t.end(), "Phase") - t.begin(), 12);  // heading row only
+    EXPECT_EQ(t[t.size() - 2], "'D.a.n.M.' = Dark and no Moon, '----' = no rise or set on this day");
+    EXPECT_EQ(t.back(),
+              "'a.h.' = (always) above horizon, 'b.h.' = (always) below horizon, a.b. = always "
+              "bright, a.d. = always dark");
+    // Row 0 now holds the sub-headings.
+    EXPECT_EQ(r->tab[0], month::SubHeadings());
+    // Font set first, restored before the page is ended.
+    auto& ops = printer.ops;
+    ASSERT_GE(ops.size(), 5u);
+    EXPECT_EQ(ops[0].name, "fontname");
+    EXPECT_EQ(ops[0].text, "Print Font");
+    EXPECT_EQ(ops[1].name, "fontsize");
+    EXPECT_FLOAT_EQ(ops[1].w, 11);
+    EXPECT_EQ(ops[ops.size() - 3].text, "Default Font");
+    EXPECT_FLOAT_EQ(ops[ops.size() - 2].w, 12);
+    EXPECT_EQ(ops.back().name, "enddoc");
+    EXPECT_EQ(printer.named("enddoc").size(), 1u);
+    // Hour labels are measured on the printer itself: "12" is 14 wide there.
+    auto all = printer.named("text");
+    auto it = std::find_if(all.begin(), all.end(), [](const auto& o) { return o.text == "12"; });
+    ASSERT_NE(it, all.end());
+    EXPECT_FLOAT_EQ(it->x, static_cast<float>(layout.xg_st + 12 * layout.xg_d - 7));
+    // Legends on rows 33 and 34 of the moved table.
+    EXPECT_FLOAT_EQ(all.back().y, static_cast<float>(layout.y_st + 34 * layout.y_d));
+}
+
+TEST_F(PageTest, FailedPrintJobIsReported) {
+    settings.outputDevice = "P";
+    printer.endDocResult = false;
+    auto r = Calc("202402");
+    ASSERT_TRUE(r);
+    EXPECT_FALSE(Draw(*r));
+}
+
+TEST(GeneralNumber, PrintedMonthLineNumbers) {
+    EXPECT_EQ(render::GeneralNumber(16.33), "16.33");
+    EXPECT_EQ(render::GeneralNumber(-0.25), "-0.25");
+    EXPECT_EQ(render::GeneralNumber(0), "0");
+    EXPECT_EQ(render::GeneralNumber(-12), "-12");
+}

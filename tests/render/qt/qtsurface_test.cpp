@@ -1,0 +1,144 @@
+// The Qt surfaces offscreen: the screen page as an image and the printed
+// page as a PDF file, read back with pdftotext.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "month/monthcalc.h"
+#include "recording_reporter.h"
+#include "render/page.h"
+#include "render/qt/qtoutputs.h"
+#include "render/qt/qtsurface.h"
+
+namespace {
+
+month::MonthResult June2024() {
+    RecordingReporter rep;
+    auto r = month::CalculateMonth("202406", false, {16.33, 48.25, 1}, rep);
+    EXPECT_TRUE(r);
+    return *r;
+}
+
+QColor At(const QImage& img, double x, double y) {
+    return img.pixelColor(static_cast<int>(x), static_cast<int>(y));
+}
+
+std::string PdfText(const QString& file) {
+    std::string cmd = "pdftotext '" + file.toStdString() + "' -";
+    std::string out;
+    if (FILE* p = popen(cmd.c_str(), "r")) {
+        char buf[4096];
+        std::size_t n;
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+        pclose(p);
+    }
+    // Runs of blanks and line breaks within a line of text collapse to one
+    // blank in the extracted text; compare with single blanks.
+    std::string squeezed;
+    for (char ch : out) {
+        if (ch == ' ' && !squeezed.empty() && squeezed.back() == ' ') continue;
+        squeezed += ch;
+    }
+    return squeezed;
+}
+
+}  // namespace
+
+TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
+    month::MonthResult r = June2024();
+    QImage img(1000, 700, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    RecordingReporter rep;
+    month::Settings st;
+    render::PageLayout L;
+    {
+        render::QtImageSurface screen(img, render::PictureFont());
+        render::Output out(screen, nullptr, st);
+        render::PageContext ctx{out, L, st, "202406", false, rep};
+        render::PageSetup(ctx);
+        render::DrawPage(ctx, r.tab, r.dayRows);
+    }
+    EXPECT_TRUE(rep.log.empty());
+    auto rowY = [&](int row, double frac) { return L.y_st + row * L.y_d + frac * L.y_d; };
+    auto hourX = [&](double h) { return L.xg_st + h * L.xg_d; };
+    // Cleared to white outside the graph.
+    EXPECT_EQ(At(img, 999, 699), QColor(Qt::white));
+    // 1 June: daylight 03:58-19:48, Moon 01:20-13:40 (the table's times).
+    EXPECT_EQ(r.tab[1][3], "0358");
+    EXPECT_EQ(At(img, hourX(16.5), rowY(1, 0.6)), QColor(200, 200, 200));  // daylight
+    EXPECT_EQ(At(img, hourX(6.5), rowY(1, 0.2)), QColor(255, 255, 0));     // Moon band, upper
+    EXPECT_EQ(At(img, hourX(6.5), rowY(1, 0.6)), QColor(200, 200, 200));   // below the band
+    EXPECT_EQ(At(img, hourX(0.5), rowY(1, 0.6)), QColor(0, 0, 0));         // night
+    EXPECT_EQ(At(img, hourX(2.7), rowY(1, 0.6)), QColor(100, 100, 100));   // twilight
+    // Below the bar height of a row the background shows.
+    EXPECT_EQ(At(img, hourX(16.5), rowY(1, 0.9)), QColor(Qt::white));
+}
+
+TEST(QtPrinterSurface, PdfHoldsOnePageWithTitleMonthLineAndLegends) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QString file = dir.filePath("june.pdf");
+    month::MonthResult r = June2024();
+    month::Settings st;
+    st.marginTop = 10;
+    st.marginLeft = 15;
+    st.marginRight = 10;
+    st.marginBottom = 10;
+    st.fontName = "DejaVu Sans";
+    st.fontSize = 9;
+    RecordingReporter rep;
+    ASSERT_TRUE(render::WritePdf(r, st, "202406", true, "letter", false, file.toStdString(), rep));
+    std::string text = PdfText(file);
+    EXPECT_NE(text.find("Rise and Set for Sun and Moon V0.9"), std::string::npos) << text;
+    EXPECT_NE(text.find("Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1, Summertime"),
+              std::string::npos);
+    EXPECT_NE(text.find("'D.a.n.M.' = Dark and no Moon"), std::string::npos);
+    EXPECT_NE(text.find("'a.h.' = (always) above horizon"), std::string::npos);
+    EXPECT_EQ(text.find('\f'), text.rfind('\f'));  // one page
+}
+
+TEST(QtPrinterSurface, PaperCodesAndOrientation) {
+    QPrinter printer(QPrinter::HighResolution);
+    render::SetupPdfPrinter(printer, "unused.pdf", false, true);
+    render::QtPrinterSurface s(printer);
+    EXPECT_EQ(s.PaperSize(), 9);
+    EXPECT_EQ(s.Orientation(), 2);
+    EXPECT_GT(s.ScaleWidth(), s.ScaleHeight());
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    EXPECT_EQ(s.PaperSize(), 1);
+    EXPECT_EQ(s.Orientation(), 1);
+    printer.setPageSize(QPageSize(QPageSize::A5));
+    EXPECT_NE(s.PaperSize(), 1);
+    EXPECT_NE(s.PaperSize(), 9);
+}
+
+TEST(QtPrinterSurface, AbsurdFontSizeDrawsWithTheDefaultAndUnwritableFileFails) {
+    QPrinter printer(QPrinter::HighResolution);
+    render::SetupPdfPrinter(printer, "/nonexistent-dir/x.pdf", false, false);
+    render::QtPrinterSurface s(printer);
+    s.SetFontSize(0);
+    EXPECT_FLOAT_EQ(s.FontSize(), 0);  // kept as set
+    EXPECT_GT(s.TextHeight("GgQq"), 0);
+    s.SetFontSize(1e30f);
+    EXPECT_GT(s.TextHeight("GgQq"), 0);
+    EXPECT_LT(s.TextHeight("GgQq"), s.ScaleHeight() / 10);
+    s.SetCurrentX(10);
+    s.SetCurrentY(10);
+    s.PrintText("x");
+    EXPECT_FALSE(s.EndDoc());
+}
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
