@@ -8,6 +8,10 @@
 
 #include "cli/cli.h"
 
+#ifdef ALMUCAN_HAVE_UI
+#include "ui/runwindow.h"
+#endif
+
 #ifdef ALMUCAN_HAVE_RENDER_QT
 #include <QGuiApplication>
 
@@ -69,8 +73,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!o.month) {
+#ifdef ALMUCAN_HAVE_UI
+        // Without a month the desktop window starts.
+        return ui::RunWindow(argc, argv, o.settingsDir ? *o.settingsDir : std::string());
+#else
         std::cout << cli::Usage();
         return 0;
+#endif
     }
     return RunCommandLine(argc, argv, o);
 }

@@ -1,0 +1,309 @@
+#include "ui/form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <exception>
+#include <optional>
+
+#include "astro/valuerule.h"
+#include "month/monthcalc.h"
+#include "render/qt/qtsurface.h"
+#include "ui/core/settingsfile.h"
+#include "ui/formoptions.h"
+#include "ui/formprint.h"
+#include "ui/picturebox.h"
+#include "ui/texts.h"
+
+namespace ui {
+
+namespace {
+
+// The hourglass for the length of one calculation, restored on every way
+// out of it.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Design geometry of the window, in twips.
+constexpr int kMargin = 120;
+constexpr int kFrameHeight = 615;
+constexpr int kPictureTop = 720;
+constexpr int kClientWidth = 120 + 9015 + 120;
+constexpr int kClientHeight = 720 + 6135 + 120;
+
+struct TwipsRect {
+    int left, top, width, height;
+};
+constexpr TwipsRect kLabel1{240, 240, 495, 195};
+constexpr TwipsRect kTextDate{960, 240, 975, 285};
+constexpr TwipsRect kCheckST{2400, 240, 1335, 255};
+constexpr TwipsRect kCommandCalc{5640, 180, 1215, 375};
+constexpr TwipsRect kCommandHelp{7560, 180, 1215, 375};
+
+}  // namespace
+
+void DefaultPrintFont(std::string& name, float& size) {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    name = f.family().toStdString();
+    size = f.pointSizeF() > 0 ? static_cast<float>(f.pointSizeF()) : 10.0f;
+}
+
+Form1::Form1(astro::Reporter& reporter, std::string settingsDir,
+             std::unique_ptr<PrintTarget> print, QWidget* parent)
+    : QMainWindow(parent),
+      reporter_(reporter),
+      settingsDir_(std::move(settingsDir)),
+      print_(print ? std::move(print) : PrintTarget::ForThisMachine()),
+      today_([] { return QDate::currentDate(); }),
+      exitProgram_([](int code) { QCoreApplication::exit(code); }) {
+    auto* body = new QWidget(this);
+    setCentralWidget(body);
+
+    Frame1 = new QGroupBox(body);
+    // The input row keeps the small font of the design, so the controls
+    // fit the design's twips.
+    QFont small = font();
+    small.setPointSizeF(8.25);
+    Frame1->setFont(small);
+    Label1 = new QLabel(QStringLiteral("Month:"), Frame1);
+    TextDate = new QLineEdit(Frame1);
+    TextDate->setToolTip(QStringLiteral("yyyymm / 1900 - 2100"));
+    CheckST = new QCheckBox(QStringLiteral("Summer&time"), Frame1);
+    CheckST->setToolTip(QStringLiteral("summertime"));
+    CheckST->setChecked(false);
+    CommandCalc = new QPushButton(QStringLiteral("&Calculate"), Frame1);
+    CommandCalc->setToolTip(QStringLiteral("Start calculation"));
+    CommandCalc->setDefault(true);
+    CommandCalc->setAutoDefault(true);
+    CommandHelp = new QPushButton(QStringLiteral("&Help"), Frame1);
+    CommandHelp->setAutoDefault(true);
+    Picture1 = new PictureBox(body);
+
+    setTabOrder(TextDate, CheckST);
+    setTabOrder(CheckST, CommandCalc);
+    setTabOrder(CommandCalc, CommandHelp);
+
+    MenuF = menuBar()->addMenu(QStringLiteral("&File"));
+    MenuFOptions = MenuF->addAction(QStringLiteral("&Options..."));
+    MenuFPrint = MenuF->addAction(QStringLiteral("&Print..."));
+    MenuFPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MenuFInfo = MenuF->addAction(QStringLiteral("&Info"));
+    MenuFInfo->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    MenuFExit = MenuF->addAction(QStringLiteral("E&xit"));
+
+    connect(CommandCalc, &QPushButton::clicked, this, &Form1::CommandCalc_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &Form1::CommandHelp_Click);
+    connect(MenuFOptions, &QAction::triggered, this, &Form1::MenuFOptions_Click);
+    connect(MenuFPrint, &QAction::triggered, this, &Form1::MenuFPrint_Click);
+    connect(MenuFInfo, &QAction::triggered, this, &Form1::MenuFInfo_Click);
+    connect(MenuFExit, &QAction::triggered, this, &Form1::MenuFExit_Click);
+
+    body->installEventFilter(this);
+    body->resize(twipsX(kClientWidth), twipsY(kClientHeight));
+    placeControls();
+    resize(twipsX(kClientWidth), twipsY(kClientHeight) + menuBar()->sizeHint().height());
+    TextDate->setFocus();
+}
+
+Form1::~Form1() = default;
+
+int Form1::twipsX(int twips) const { return qRound(twips * logicalDpiX() / 1440.0); }
+int Form1::twipsY(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
+
+void Form1::placeControls() {
+    QWidget* body = centralWidget();
+    const int w = body->width(), h = body->height();
+    const int frameWidth = qMax(w - 2 * twipsX(kMargin), twipsX(kCommandHelp.left + 1335));
+    Frame1->setGeometry(twipsX(kMargin), 0, frameWidth, twipsY(kFrameHeight));
+    auto place = [this](QWidget* wd, const TwipsRect& r) {
+        wd->setGeometry(twipsX(r.left), twipsY(r.top), twipsX(r.width), twipsY(r.height));
+    };
+    place(Label1, kLabel1);
+    place(TextDate, kTextDate);
+    place(CheckST, kCheckST);
+    place(CommandCalc, kCommandCalc);
+    place(CommandHelp, kCommandHelp);
+    // The picture box fills the window below the input row.
+    Picture1->setGeometry(twipsX(kMargin), twipsY(kPictureTop),
+                          qMax(1, w - 2 * twipsX(kMargin)),
+                          qMax(1, h - twipsY(kPictureTop) - twipsY(kMargin)));
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) placeControls();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::keyPressEvent(QKeyEvent* e) {
+    // Calculate is the window's default button: Enter anywhere in the
+    // input row runs it (a focused button takes Enter itself).
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (!ended_) CommandCalc->click();
+        e->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
+void Form1::start() {
+    show();
+    Form_Activate();
+}
+
+void Form1::endProgram(int code) {
+    ended_ = true;
+    exitCode_ = code;
+    exitProgram_(code);
+}
+
+void Form1::Form_Activate() {
+    if (ended_) return;
+    // A newly created settings file makes the whole activation run once
+    // more, which then reads the file back.
+    for (int pass = 0; pass < 2; ++pass) {
+        settings_.version = "0.9";
+        setWindowTitle(QString::fromStdString("Almucan V" + settings_.version +
+                                              " - Rise and Set for Sun and Moon"));
+        TextDate->setText(today_().toString(QStringLiteral("yyyyMM")));
+        // April to October is summer time; this never clears the box.
+        const QString t = TextDate->text();
+        const double m = astro::value(t.right(2).toStdString());
+        if (m >= 4 && m <= 10) CheckST->setChecked(true);
+
+        settings_.settingsPath = SettingsPathFor(settingsDir_);
+        QDir().mkpath(QString::fromStdString(settingsDir_));
+        std::string fontName;
+        float fontSize = 10;
+        DefaultPrintFont(fontName, fontSize);
+        const LoadResult r = LoadSettings(settings_, fontName, fontSize, reporter_);
+        if (r == LoadResult::NotValid) {
+            // The message has been shown; nothing else runs.
+            endProgram(1);
+            return;
+        }
+        if (r != LoadResult::Created) break;
+    }
+    settings_.outputDevice = "S";
+}
+
+bool Form1::drawMonth(const std::string& monthText, bool printing) {
+    const bool summer = CheckST->isChecked();
+    const month::Location loc{settings_.longitude, settings_.latitude, settings_.timeZone};
+
+    render::QtImageSurface screen(Picture1->image(), render::PictureFont());
+    std::unique_ptr<render::QtPrinterSurface> paper;
+    QString pdfPath;
+    if (printing) {
+        if (print_->toPdf) {
+            pdfPath = print_->printer.outputFileName();
+            QDir().mkpath(QFileInfo(pdfPath).absolutePath());
+        }
+        paper = std::make_unique<render::QtPrinterSurface>(print_->printer);
+    }
+    render::Output out(screen, paper.get(), settings_);
+    render::PageContext ctx{out, layout_, settings_, monthText, summer, reporter_};
+
+    render::PageSetup(ctx);
+    std::optional<month::MonthResult> result =
+        month::CalculateMonth(monthText, summer, loc, reporter_);
+    if (!result) return true;  // refused; CalculateMonth has said so
+    QGuiApplication::clipboard()->setText(QString::fromStdString(result->clipboard));
+    bool ok = render::DrawPage(ctx, result->tab, result->dayRows);
+    if (ok && printing && print_->toPdf) {
+        QFileInfo written(pdfPath);
+        ok = written.isFile() && written.size() > 0;
+    }
+    return ok;
+}
+
+void Form1::CommandCalc_Click() {
+    if (ended_) return;
+    const std::string monthText = TextDate->text().toStdString();
+    if (!month::CheckMonthText(monthText)) {
+        // Nothing else changes: picture, clipboard, pointer, selector.
+        reporter_.beep();
+        reporter_.error("Input error.");
+        return;
+    }
+    const bool printing = settings_.outputDevice != "S";
+    bool pageOk = true;
+    std::string failure;
+    {
+        WaitCursor hourglass;
+        try {
+            pageOk = drawMonth(monthText, printing);
+        } catch (const std::exception& ex) {
+            failure = *ex.what() ? ex.what() : "unknown error";
+        } catch (...) {
+            failure = "unknown error";
+        }
+        settings_.outputDevice = "S";
+    }
+    Picture1->update();
+
+    // Reported after the hourglass is gone.
+    if (!failure.empty()) {
+        reporter_.error("The calculation failed:\r\n" + failure);
+        return;
+    }
+    if (!printing) return;
+    const std::string dest = print_->destination().toStdString();
+    if (!pageOk) {
+        if (print_->toPdf)
+            reporter_.error("Can't write\r\n   " + dest + "\r\nto disk.");
+        else
+            reporter_.error("Can't print on\r\n   " + dest);
+    } else if (print_->toPdf) {
+        reporter_.message("The month page was written to\r\n   " + dest, "Almucan - Print",
+                          astro::Icon::Information);
+    }
+}
+
+void Form1::CommandHelp_Click() {
+    if (!ended_) reporter_.help(MainHelpText());
+}
+
+void Form1::MenuFOptions_Click() {
+    if (ended_) return;
+    {
+        FormOptions dlg(settings_, reporter_, this);
+        runDialog_(dlg);
+    }
+    Form_Activate();
+}
+
+void Form1::MenuFPrint_Click() {
+    if (ended_) return;
+    {
+        FormPrint dlg(settings_, reporter_, *print_, [this] { CommandCalc_Click(); },
+                      TextDate->text().toStdString(), runDialog_, this);
+        runDialog_(dlg);
+    }
+    Form_Activate();
+}
+
+void Form1::MenuFInfo_Click() {
+    if (!ended_) reporter_.help(InfoText(settings_.version));
+}
+
+void Form1::MenuFExit_Click() { endProgram(0); }
+
+}  // namespace ui

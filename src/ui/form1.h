@@ -1,0 +1,108 @@
+#pragma once
+// Form1, the main window: month box, summer-time box, Calculate and Help,
+// the picture box with the month page, and the File menu.
+#include <QDate>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "astro/reporter.h"
+#include "month/settings.h"
+#include "render/page.h"
+#include "ui/printtarget.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace ui {
+
+class PictureBox;
+
+class Form1 final : public QMainWindow {
+    Q_OBJECT
+public:
+    // settingsDir: the folder of the settings file.  print: where print
+    // runs go (the machine's printer or a PDF file when null).
+    Form1(astro::Reporter& reporter, std::string settingsDir,
+          std::unique_ptr<PrintTarget> print = nullptr, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Shows the window and runs its first activation.
+    void start();
+
+    // Today's date for the month box (the clock by default).
+    void setToday(std::function<QDate()> today) { today_ = std::move(today); }
+    // Ends the program with an exit code (QCoreApplication::exit by default).
+    void setExitHandler(std::function<void(int)> exitProgram) {
+        exitProgram_ = std::move(exitProgram);
+    }
+    // Shows the modal dialogs (QDialog::exec by default).
+    void setDialogRunner(DialogRunner run) { runDialog_ = std::move(run); }
+
+    month::Settings& settings() { return settings_; }
+    const render::PageLayout& layout() const { return layout_; }
+    PrintTarget& printTarget() { return *print_; }
+    // True once the program has been told to end; no handler runs then.
+    bool ended() const { return ended_; }
+    int exitCode() const { return exitCode_; }
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* TextDate = nullptr;
+    QCheckBox* CheckST = nullptr;
+    QPushButton* CommandCalc = nullptr;
+    QPushButton* CommandHelp = nullptr;
+    PictureBox* Picture1 = nullptr;
+    QMenu* MenuF = nullptr;
+    QAction* MenuFOptions = nullptr;
+    QAction* MenuFPrint = nullptr;
+    QAction* MenuFInfo = nullptr;
+    QAction* MenuFExit = nullptr;
+
+public slots:
+    // Version, title, month box, summer-time box, settings file, selector.
+    void Form_Activate();
+    // One month: check, lay out, calculate, clipboard, draw or print.
+    void CommandCalc_Click();
+    void CommandHelp_Click();
+    void MenuFOptions_Click();
+    void MenuFPrint_Click();
+    void MenuFInfo_Click();
+    void MenuFExit_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void placeControls();
+    // Steps after the month check: lay out, calculate, clipboard, draw or
+    // print.  False when the print document could not be written or sent.
+    bool drawMonth(const std::string& monthText, bool printing);
+    void endProgram(int code);
+    int twipsX(int twips) const;
+    int twipsY(int twips) const;
+
+    astro::Reporter& reporter_;
+    std::string settingsDir_;
+    std::unique_ptr<PrintTarget> print_;
+    month::Settings settings_;
+    render::PageLayout layout_;
+    std::function<QDate()> today_;
+    std::function<void(int)> exitProgram_;
+    DialogRunner runDialog_ = ExecDialog;
+    bool ended_ = false;
+    int exitCode_ = 0;
+};
+
+// The font recorded in a new settings file: the printer's current font,
+// which for the PDF writer is the application's general font.
+void DefaultPrintFont(std::string& name, float& size);
+
+}  // namespace ui

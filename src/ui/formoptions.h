@@ -1,0 +1,55 @@
+#pragma once
+// "Almucan - Options": longitude, latitude and time zone of the observer.
+#include <QDialog>
+
+#include "astro/reporter.h"
+#include "month/settings.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+class FormOptions final : public QDialog {
+    Q_OBJECT
+public:
+    FormOptions(month::Settings& settings, astro::Reporter& reporter, QWidget* parent = nullptr);
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* TextLong = nullptr;
+    QLineEdit* TextLat = nullptr;
+    QLineEdit* TextTZ = nullptr;
+    QPushButton* CommandHelp = nullptr;
+    QPushButton* CommandSave = nullptr;
+    QPushButton* CommandCancel = nullptr;
+
+public slots:
+    // Fills the three boxes from the settings.
+    void Form_Activate();
+    // Checks the boxes, stores the right ones, and when all are right
+    // writes the settings file and closes.
+    void CommandSave_Click();
+    void CommandCancel_Click();
+    void CommandHelp_Click();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    month::Settings& settings_;
+    astro::Reporter& reporter_;
+};
+
+// Number text without its leading blank: 16.33 -> "16.33", 0 -> "0".
+std::string BoxNumberText(double v);
+std::string BoxNumberTextSingle(float v);
+
+}  // namespace ui

@@ -1,0 +1,281 @@
+#include "ui/formprint.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "astro/valuerule.h"
+#include "ui/core/settingsfile.h"
+#include "ui/formoptions.h"
+#include "ui/printersetup.h"
+#include "ui/texts.h"
+
+namespace ui {
+
+double DrawableFontSize(double size, double fallback) {
+    if (std::isfinite(size) && size > 0 && size <= kMaxFontPoints) return size;
+    return fallback;
+}
+
+QStringList SortedFontFamilies() {
+    QStringList fams = QFontDatabase::families();
+    std::sort(fams.begin(), fams.end(), [](const QString& a, const QString& b) {
+        int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
+    });
+    fams.erase(std::unique(fams.begin(), fams.end()), fams.end());
+    return fams;
+}
+
+FormPrint::FormPrint(month::Settings& settings, astro::Reporter& reporter, PrintTarget& target,
+                     std::function<void()> runCalc, std::string monthText,
+                     DialogRunner runDialog, QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      reporter_(reporter),
+      target_(target),
+      runCalc_(std::move(runCalc)),
+      monthText_(std::move(monthText)),
+      runDialog_(std::move(runDialog)) {
+    setWindowTitle(QStringLiteral("Almucan - Print"));
+
+    Frame1 = new QGroupBox(QStringLiteral("Margins (mm)"), this);
+    Label2 = new QLabel(QStringLiteral("Top:"), Frame1);
+    TextMT = new QLineEdit(Frame1);
+    Label3 = new QLabel(QStringLiteral("Bottom:"), Frame1);
+    TextMB = new QLineEdit(Frame1);
+    Label4 = new QLabel(QStringLiteral("Left:"), Frame1);
+    TextML = new QLineEdit(Frame1);
+    Label5 = new QLabel(QStringLiteral("Right:"), Frame1);
+    TextMR = new QLineEdit(Frame1);
+    for (QLineEdit* e : {TextMT, TextMB, TextML, TextMR}) e->setFixedWidth(70);
+    auto* mg = new QGridLayout(Frame1);
+    mg->addWidget(Label2, 0, 0);
+    mg->addWidget(TextMT, 0, 1);
+    mg->addWidget(Label3, 0, 2);
+    mg->addWidget(TextMB, 0, 3);
+    mg->addWidget(Label4, 1, 0);
+    mg->addWidget(TextML, 1, 1);
+    mg->addWidget(Label5, 1, 2);
+    mg->addWidget(TextMR, 1, 3);
+    mg->setColumnStretch(4, 1);
+
+    Frame2 = new QGroupBox(QStringLiteral("Font"), this);
+    Label6 = new QLabel(QStringLiteral("Name:"), Frame2);
+    ComboFont = new QComboBox(Frame2);
+    ComboFont->setEditable(true);
+    ComboFont->setInsertPolicy(QComboBox::NoInsert);
+    ComboFont->setMinimumWidth(200);
+    Label7 = new QLabel(QStringLiteral("Size:"), Frame2);
+    TextFS = new QLineEdit(Frame2);
+    TextFS->setFixedWidth(70);
+    LabelTextSample = new QLabel(QStringLiteral("Textsample for above Font"), Frame2);
+    // A fixed box, so that a large sample size is cut off instead of
+    // stretching the dialog.
+    LabelTextSample->setFixedSize(320, 60);
+    LabelTextSample->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto* fg = new QGridLayout(Frame2);
+    fg->addWidget(Label6, 0, 0);
+    fg->addWidget(ComboFont, 0, 1);
+    fg->addWidget(Label7, 1, 0);
+    fg->addWidget(TextFS, 1, 1, Qt::AlignLeft);
+    fg->addWidget(LabelTextSample, 2, 0, 1, 2);
+
+    LabelOutput = new QLabel(this);
+    LabelOutput->setWordWrap(true);
+    LabelOutput->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    CommandHelp = new QPushButton(QStringLiteral("&Help"), this);
+    CommandSave = new QPushButton(QStringLiteral("Sa&ve"), this);
+    CommandSetup = new QPushButton(QStringLiteral("&Setup ..."), this);
+    CommandPrint = new QPushButton(QStringLiteral("&Print"), this);
+    CommandCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    CommandPrint->setDefault(true);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Frame1);
+    left->addWidget(Frame2);
+    left->addWidget(LabelOutput);
+    left->addStretch(1);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {CommandHelp, CommandSave, CommandSetup, CommandPrint, CommandCancel})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left, 1);
+    top->addLayout(buttons);
+
+    QWidget* order[] = {TextMT,      TextMB,      TextML,       TextMR,
+                        ComboFont,   TextFS,      CommandHelp,  CommandSave,
+                        CommandSetup, CommandPrint, CommandCancel};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+
+    connect(ComboFont, &QComboBox::activated, this, &FormPrint::ComboFont_Click);
+    TextFS->installEventFilter(this);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormPrint::CommandHelp_Click);
+    connect(CommandSave, &QPushButton::clicked, this, &FormPrint::CommandSave_Click);
+    connect(CommandSetup, &QPushButton::clicked, this, &FormPrint::CommandSetup_Click);
+    connect(CommandPrint, &QPushButton::clicked, this, &FormPrint::CommandPrint_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &FormPrint::CommandCancel_Click);
+
+    Form_Load();
+    TextMT->setFocus();
+}
+
+void FormPrint::Form_Load() {
+    TextMT->setText(QString::fromStdString(BoxNumberText(settings_.marginTop)));
+    TextMB->setText(QString::fromStdString(BoxNumberText(settings_.marginBottom)));
+    TextML->setText(QString::fromStdString(BoxNumberText(settings_.marginLeft)));
+    TextMR->setText(QString::fromStdString(BoxNumberText(settings_.marginRight)));
+    TextFS->setText(QString::fromStdString(BoxNumberTextSingle(settings_.fontSize)));
+
+    ComboFont->clear();
+    ComboFont->addItems(SortedFontFamilies());
+    const QString saved = QString::fromStdString(settings_.fontName);
+    int idx = ComboFont->findText(saved, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (idx < 0 && ComboFont->count() > 0) idx = 0;
+    if (idx >= 0)
+        ComboFont->setCurrentIndex(idx);
+    else
+        ComboFont->setEditText(saved);  // no fonts at all: keep the saved name
+    ComboFont_Click();
+
+    if (target_.toPdf && !target_.fileChosen)
+        target_.printer.setOutputFileName(target_.defaultPdfPath(monthText_));
+    showOutput();
+}
+
+void FormPrint::showOutput() {
+    if (target_.toPdf)
+        LabelOutput->setText(QStringLiteral("PDF file: ") + target_.destination());
+    else
+        LabelOutput->setText(QStringLiteral("Printer: ") + target_.destination());
+}
+
+void FormPrint::ComboFont_Click() {
+    QFont f = LabelTextSample->font();
+    f.setFamily(ComboFont->currentText());
+    const double fallback = QApplication::font().pointSizeF() > 0
+                                ? QApplication::font().pointSizeF()
+                                : 10.0;
+    f.setPointSizeF(DrawableFontSize(astro::value(TextFS->text().toStdString()), fallback));
+    LabelTextSample->setFont(f);
+}
+
+void FormPrint::TextFS_LostFocus() { ComboFont_Click(); }
+
+bool FormPrint::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TextFS && event->type() == QEvent::FocusOut) TextFS_LostFocus();
+    return QDialog::eventFilter(watched, event);
+}
+
+bool FormPrint::CheckPrinting() {
+    struct Margin {
+        std::string text;
+        double v;
+    };
+    auto margin = [](QLineEdit* box) {
+        std::string t = box->text().toStdString();
+        return Margin{t, astro::value(t)};
+    };
+    const Margin ml = margin(TextML), mr = margin(TextMR), mt = margin(TextMT),
+                 mb = margin(TextMB);
+    for (const Margin& m : {ml, mr, mt, mb}) {
+        if (m.v < 0 || std::isnan(m.v) || (m.v == 0 && m.text != "0")) {
+            reporter_.error("Wrong value(s) for margin(s).");
+            return false;
+        }
+    }
+    double width = 0, height = 0;
+    switch (PaperCode(target_.printer)) {
+    case kPaperLetter:
+        width = 8.5 * 25.4;
+        height = 11 * 25.4;
+        break;
+    case kPaperA4:
+        width = 210;
+        height = 297;
+        break;
+    default:
+        reporter_.error(
+            "Unknown paper format.\r\nPlease choose US Letter or DIN A4 at printer setup.");
+        return false;
+    }
+    if (OrientationCode(target_.printer) == kOrientationLandscape) std::swap(width, height);
+    if (width - ml.v - mr.v < 100 || height - mt.v - mb.v < 100) {
+        reporter_.beep();
+        reporter_.error("Margins too large.");
+        return false;
+    }
+    return true;
+}
+
+void FormPrint::storeLayout() {
+    settings_.marginLeft = astro::value(TextML->text().toStdString());
+    settings_.marginRight = astro::value(TextMR->text().toStdString());
+    settings_.marginTop = astro::value(TextMT->text().toStdString());
+    settings_.marginBottom = astro::value(TextMB->text().toStdString());
+    settings_.fontName = ComboFont->currentText().toStdString();
+    settings_.fontSize = astro::toSingle(astro::value(TextFS->text().toStdString()));
+}
+
+void FormPrint::CommandSave_Click() {
+    if (!CheckPrinting()) return;
+    storeLayout();
+    SaveSettings(settings_, reporter_);
+}
+
+void FormPrint::CommandSetup_Click() {
+    if (target_.toPdf) {
+        PrinterSetupDialog setup(target_.printer, this);
+        if (runDialog_(setup) == QDialog::Accepted) {
+            const QString before = target_.printer.outputFileName();
+            setup.apply(target_.printer);
+            if (target_.printer.outputFileName() != before) target_.fileChosen = true;
+        }
+    } else {
+        // The platform's dialog changes the printer only when accepted.
+        QPrintDialog setup(&target_.printer, this);
+        setup.setWindowTitle(QStringLiteral("Almucan - Print Setup"));
+        runDialog_(setup);
+    }
+    showOutput();
+}
+
+void FormPrint::CommandPrint_Click() {
+    if (!CheckPrinting()) return;
+    const double keptLeft = settings_.marginLeft, keptRight = settings_.marginRight,
+                 keptTop = settings_.marginTop, keptBottom = settings_.marginBottom;
+    const std::string keptFont = settings_.fontName;
+    const float keptSize = settings_.fontSize;
+    storeLayout();
+    // (assign(n, c): GCC 12 warns falsely about operator=(const char*) here)
+    settings_.outputDevice.assign(1, 'P');
+    runCalc_();
+    // A print run never changes the saved layout.
+    settings_.marginLeft = keptLeft;
+    settings_.marginRight = keptRight;
+    settings_.marginTop = keptTop;
+    settings_.marginBottom = keptBottom;
+    settings_.fontName = keptFont;
+    settings_.fontSize = keptSize;
+    accept();
+}
+
+void FormPrint::CommandCancel_Click() { reject(); }
+
+void FormPrint::CommandHelp_Click() { reporter_.help(PrintHelpText()); }
+
+}  // namespace ui

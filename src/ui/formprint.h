@@ -1,0 +1,92 @@
+#pragma once
+// "Almucan - Print": margins, print font, printer set-up and the print run.
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "astro/reporter.h"
+#include "month/settings.h"
+#include "ui/printtarget.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+class FormPrint final : public QDialog {
+    Q_OBJECT
+public:
+    // runCalc runs the main window's Calculate (which prints while the
+    // output selector is "P"); monthText is the main window's month box,
+    // naming the default PDF file; runDialog shows the printer set-up.
+    FormPrint(month::Settings& settings, astro::Reporter& reporter, PrintTarget& target,
+              std::function<void()> runCalc, std::string monthText,
+              DialogRunner runDialog = ExecDialog, QWidget* parent = nullptr);
+
+    // True when the margins in the boxes suit the printer's paper;
+    // otherwise reports why and gives false.
+    bool CheckPrinting();
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* TextMT = nullptr;
+    QLineEdit* TextMB = nullptr;
+    QLineEdit* TextML = nullptr;
+    QLineEdit* TextMR = nullptr;
+    QComboBox* ComboFont = nullptr;
+    QLineEdit* TextFS = nullptr;
+    QLabel* LabelTextSample = nullptr;
+    // Where the page goes: the PDF file or the printer's name.
+    QLabel* LabelOutput = nullptr;
+    QPushButton* CommandHelp = nullptr;
+    QPushButton* CommandSave = nullptr;
+    QPushButton* CommandSetup = nullptr;
+    QPushButton* CommandPrint = nullptr;
+    QPushButton* CommandCancel = nullptr;
+
+public slots:
+    void Form_Load();
+    void ComboFont_Click();
+    void TextFS_LostFocus();
+    void CommandSetup_Click();
+    void CommandSave_Click();
+    void CommandPrint_Click();
+    void CommandCancel_Click();
+    void CommandHelp_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The boxes' margins and font into the settings.
+    void storeLayout();
+    void showOutput();
+
+    month::Settings& settings_;
+    astro::Reporter& reporter_;
+    PrintTarget& target_;
+    std::function<void()> runCalc_;
+    std::string monthText_;
+    DialogRunner runDialog_;
+};
+
+// Largest point size the sample label and the printer are given; sizes
+// outside (0, kMaxFontPoints] fall back to the application's default.
+inline constexpr double kMaxFontPoints = 1638;
+// The size to draw with for a stored font size.
+double DrawableFontSize(double size, double fallback);
+
+// The font families of the machine, sorted alphabetically (ignoring case),
+// without duplicates.
+QStringList SortedFontFamilies();
+
+}  // namespace ui

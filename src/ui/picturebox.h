@@ -1,0 +1,31 @@
+#pragma once
+// The main window's picture box: a sunken frame whose inside shows a
+// backing image.  The month page is drawn into the image once per
+// calculation; painting only copies it, so the drawing survives being
+// covered and uncovered.
+#include <QFrame>
+#include <QImage>
+
+namespace ui {
+
+class PictureBox final : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // The backing image, brought to the current inner size of the box
+    // first (growing keeps the old drawing in the top-left corner on a
+    // white background).
+    QImage& image();
+    const QImage& backing() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void fitImage();
+    QImage image_;
+};
+
+}  // namespace ui

@@ -1,0 +1,54 @@
+#pragma once
+// Where the print run goes: the system's default printer, or a PDF file
+// when no printer is installed.  One instance lives as long as the main
+// window, so the paper, orientation and file chosen in the printer set-up
+// hold for the rest of the session.
+#include <QDialog>
+#include <QPrinter>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace ui {
+
+// Shows a dialog modally and returns its result code.  The windows take
+// one of these so that a test can drive its dialogs without a nested
+// event loop.
+using DialogRunner = std::function<int(QDialog&)>;
+int ExecDialog(QDialog& d);
+
+// Paper size codes of the printer service.
+inline constexpr int kPaperLetter = 1;
+inline constexpr int kPaperA4 = 9;
+inline constexpr int kPaperUnknown = 256;
+inline constexpr int kOrientationPortrait = 1;
+inline constexpr int kOrientationLandscape = 2;
+
+// A4 gives 9, US Letter 1, any other paper 256.
+int PaperCode(const QPrinter& printer);
+// 2 for landscape, 1 for portrait.
+int OrientationCode(const QPrinter& printer);
+
+struct PrintTarget {
+    // toPdf: write PDF files instead of sending jobs to a printer.
+    explicit PrintTarget(bool toPdf);
+    // A PDF target when the machine has no printer, else the default printer.
+    static std::unique_ptr<PrintTarget> ForThisMachine();
+
+    // "Almucan-yyyymm.pdf" in pdfFolder (yyyymm the month box when it
+    // holds a valid month, else just "Almucan.pdf").
+    QString defaultPdfPath(const std::string& monthText) const;
+    // Text for the print dialog: the file or the printer that gets the page.
+    QString destination() const;
+
+    QPrinter printer;
+    bool toPdf;
+    // Set when the user picked the PDF file in the printer set-up; the
+    // default name then no longer follows the month box.
+    bool fileChosen = false;
+    // Folder of the default PDF file (the user's documents folder).
+    QString pdfFolder;
+};
+
+}  // namespace ui
