@@ -7,6 +7,11 @@
 #include <string>
 #include <vector>
 
+#ifdef ALMUCAN_BENCH_QT
+#include <QGuiApplication>
+#include <cstdlib>
+#endif
+
 namespace {
 
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -27,6 +32,11 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef ALMUCAN_BENCH_QT
+    // The page benchmarks draw offscreen; no display is needed.
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+#endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter;

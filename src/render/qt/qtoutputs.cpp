@@ -17,7 +17,7 @@ bool WritePng(const month::MonthResult& r, month::Settings& s, const std::string
     {
         QtImageSurface screen(image, PictureFont());
         month::Settings st = s;
-        st.outputDevice = "S";
+        st.outputDevice.assign(1, 'S');
         Output out(screen, nullptr, st);
         PageLayout layout;
         PageContext ctx{out, layout, st, monthText, summerTime, rep};
@@ -42,7 +42,7 @@ bool WritePdf(const month::MonthResult& r, month::Settings& s, const std::string
     QtImageSurface picture(pictureImage, PictureFont());
     QtPrinterSurface prn(printer, QGuiApplication::font());
     month::Settings st = s;
-    st.outputDevice = "P";
+    st.outputDevice.assign(1, 'P');
     Output out(picture, &prn, st);
     PageLayout layout;
     PageContext ctx{out, layout, st, monthText, summerTime, rep};

@@ -1,0 +1,54 @@
+// The month page drawn on the screen image and printed into a PDF file.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPrinter>
+
+#include "month/monthcalc.h"
+#include "render/page.h"
+#include "render/qt/qtoutputs.h"
+#include "render/qt/qtsurface.h"
+
+namespace {
+
+month::MonthResult June() {
+    astro::SilentReporter rep;
+    return *month::CalculateMonth("202406", false, {16.33, 48.25, 1}, rep);
+}
+
+void BM_ScreenPage(benchmark::State& state) {
+    month::MonthResult r = June();
+    QImage img(1000, 700, QImage::Format_RGB32);
+    month::Settings st;
+    astro::SilentReporter rep;
+    for (auto _ : state) {
+        render::QtImageSurface screen(img, render::PictureFont());
+        render::Output out(screen, nullptr, st);
+        render::PageLayout layout;
+        render::PageContext ctx{out, layout, st, "202406", false, rep};
+        month::MonthTab tab = r.tab;
+        render::PageSetup(ctx);
+        render::DrawPage(ctx, tab, r.dayRows);
+        screen.finish();
+        benchmark::DoNotOptimize(img.constBits());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ScreenPage)->Unit(benchmark::kMillisecond);
+
+void BM_PrintedPagePdf(benchmark::State& state) {
+    month::MonthResult r = June();
+    month::Settings st;
+    st.marginTop = st.marginBottom = st.marginLeft = st.marginRight = 10;
+    astro::SilentReporter rep;
+    std::string file = QDir::temp().filePath("almucan-bench.pdf").toStdString();
+    for (auto _ : state) {
+        render::WritePdf(r, st, "202406", false, "a4", false, file, rep);
+    }
+    QFile::remove(QString::fromStdString(file));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PrintedPagePdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
