@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
+#include <vector>
 
+#include "astro/reporter.h"
 #include "month/monthcalc.h"
 
 using namespace month;
@@ -127,4 +130,33 @@ TEST(DarkNoMoon, BrightNightLeavesDarkOnThroughTheEmptyCell) {
     // moonrise at 15:00 ends the interval.
     EXPECT_EQ(t[11][7], "0200");
     EXPECT_EQ(t[11][8], "1500");
+}
+
+TEST(DarkNoMoon, PolarNightMonthWritesKindLettersAndMarks) {
+    // December 2100 next to the North Pole (180 E, zone +12 with summer
+    // time): the Sun stays below -18 degrees all month, so the twilight
+    // cells read "a.d." with an empty partner and the Moon is below or
+    // above the horizon for days on end.  The scan then copies the kind
+    // letters of four-character keys and the day marks into its columns.
+    Location loc{180.0, 89.99999, 12.0};
+    astro::SilentReporter reporter;
+    auto r = CalculateMonth("210012", true, loc, reporter);
+    ASSERT_TRUE(r);
+    const std::vector<std::string> allowed{"",     "----", "a.h.", "b.h.", "a.b.", "a.d.",
+                                           "mr",   "ms",   "de",   "db"};
+    for (std::size_t d = 1; d <= 31; ++d) {
+        EXPECT_EQ(r->tab[d][5], "a.d.") << d;
+        for (std::size_t c = 7; c <= 8; ++c) {
+            const std::string& cell = r->tab[d][c];
+            bool clock = cell.size() == 4 && std::all_of(cell.begin(), cell.end(), [](char ch) {
+                             return ch >= '0' && ch <= '9';
+                         });
+            EXPECT_TRUE(clock || std::find(allowed.begin(), allowed.end(), cell) != allowed.end())
+                << d << " " << c << " '" << cell << "'";
+        }
+    }
+    EXPECT_EQ(r->tab[1][7], "ms");
+    EXPECT_EQ(r->tab[2][8], "a.d.");
+    EXPECT_EQ(r->tab[9][1], "1912");
+    EXPECT_EQ(r->tab[9][8], "1912");  // the moonrise ends the interval
 }

@@ -1,0 +1,21 @@
+// The value rule on arbitrary text: never crashes, and a text without a
+// leading number gives 0.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "astro/valuerule.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    double v = astro::value(text);
+    // A text made only of letters other than e/E holds no number.
+    bool letters = size > 0;
+    for (char c : text) {
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) || c == 'e' || c == 'E')
+            letters = false;
+    }
+    if (letters && v != 0) std::abort();
+    return 0;
+}
