@@ -1,0 +1,426 @@
+// The desktop windows driven as a user drives them: keys and clicks on the
+// real widgets, message boxes and beeps recorded, settings in a temporary
+// folder, print runs into PDF files read back with pdftotext.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+#include "recording_reporter.h"
+#include "ui/core/settingsfile.h"
+#include "ui/form1.h"
+#include "ui/formoptions.h"
+#include "ui/formprint.h"
+#include "ui/picturebox.h"
+#include "ui/printtarget.h"
+
+namespace {
+
+// A main window on a temporary settings folder, printing into PDF files
+// there, with today's date and the modal dialogs under the test's control.
+struct Window {
+    QTemporaryDir dir;
+    RecordingReporter rep;
+    std::unique_ptr<ui::Form1> w;
+    int exitCode = -1;
+    QDate today{2001, 6, 15};
+    // What the "user" does in the next modal dialog.
+    std::function<void(QDialog&)> script = [](QDialog& d) { d.reject(); };
+
+    Window() {
+        auto target = std::make_unique<ui::PrintTarget>(true);
+        target->pdfFolder = dir.path();
+        w = std::make_unique<ui::Form1>(rep, dir.path().toStdString(), std::move(target));
+        w->setToday([this] { return today; });
+        w->setExitHandler([this](int code) { exitCode = code; });
+        w->setDialogRunner([this](QDialog& d) {
+            d.show();
+            script(d);
+            return d.result();
+        });
+    }
+    QString iniPath() const { return dir.filePath("Almucan.INI"); }
+    QByteArray ini() const {
+        QFile f(iniPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void start() { w->start(); }
+};
+
+int NonWhitePixels(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) ++n;
+    return n;
+}
+
+void Type(QLineEdit* e, const QString& text) {
+    e->clear();
+    QTest::keyClicks(e, text);
+}
+
+}  // namespace
+
+TEST(MainWindow, StartCreatesSettingsAndFillsTheMonth) {
+    Window t;
+    t.start();
+    EXPECT_EQ(t.w->windowTitle().toStdString(), "Almucan V0.9 - Rise and Set for Sun and Moon");
+    EXPECT_EQ(t.w->TextDate->text().toStdString(), "200106");
+    EXPECT_TRUE(t.ini().startsWith("Almucan V0.9\r\n 16.33\r\n 48.25\r\n 1\r\n"));
+    EXPECT_EQ(t.w->settings().outputDevice, "S");
+    EXPECT_TRUE(t.rep.boxes.empty());
+}
+
+TEST(MainWindow, EnterCalculatesBadMonthLeavesEverythingAlone) {
+    Window t;
+    t.start();
+    QApplication::clipboard()->setText("before");
+    const QImage blank = t.w->Picture1->backing();
+
+    for (const char* bad : {"20011", "2001013", "200100", "200113", "189912", "210101"}) {
+        t.rep.clear();
+        Type(t.w->TextDate, bad);
+        QTest::keyClick(t.w->TextDate, Qt::Key_Return);
+        ASSERT_EQ(t.rep.log.size(), 2u) << bad;
+        EXPECT_EQ(t.rep.log[0], "beep");
+        EXPECT_EQ(t.rep.log[1], "box:Error:Input error.");
+    }
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "before");
+    EXPECT_EQ(t.w->Picture1->backing(), blank);
+
+    t.rep.clear();
+    Type(t.w->TextDate, "200103");
+    QTest::keyClick(t.w->TextDate, Qt::Key_Return);
+    EXPECT_TRUE(t.rep.log.empty());
+    const QString clip = QApplication::clipboard()->text();
+    EXPECT_EQ(clip.count("\r\n"), 124);
+    EXPECT_TRUE(clip.endsWith("\r\n"));
+    EXPECT_GT(NonWhitePixels(t.w->Picture1->backing()), 1000);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // hourglass gone
+}
+
+TEST(MainWindow, ResizedPictureIsUsedByTheNextCalculate) {
+    Window t;
+    t.start();
+    QTest::mouseClick(t.w->CommandCalc, Qt::LeftButton);
+    const QSize before = t.w->Picture1->backing().size();
+    t.w->resize(t.w->width() + 200, t.w->height() + 150);
+    QTest::mouseClick(t.w->CommandCalc, Qt::LeftButton);
+    const QImage& img = t.w->Picture1->backing();
+    EXPECT_GT(img.width(), before.width());
+    EXPECT_GT(img.height(), before.height());
+    // The graph reaches into the new right-hand part of the picture.
+    int right = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = before.width(); x < img.width(); ++x)
+            if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) ++right;
+    EXPECT_GT(right, 100);
+}
+
+TEST(MainWindow, SummerTimeRuleNeverUnchecks) {
+    struct Case {
+        int month;
+        bool checked;
+    };
+    for (Case c : {Case{3, false}, Case{4, true}, Case{10, true}, Case{11, false}}) {
+        Window t;
+        t.today = QDate(2024, c.month, 1);
+        t.start();
+        EXPECT_EQ(t.w->CheckST->isChecked(), c.checked) << c.month;
+        EXPECT_EQ(t.w->TextDate->text(), QString("2024%1").arg(c.month, 2, 10, QChar('0')));
+    }
+    // Unchecked by the user in June: after closing the options dialog it is
+    // checked again and the month box is back at the current month.
+    Window t;
+    t.start();
+    QTest::mouseClick(t.w->CheckST, Qt::LeftButton);
+    ASSERT_FALSE(t.w->CheckST->isChecked());
+    Type(t.w->TextDate, "199912");
+    t.w->MenuFOptions->trigger();
+    EXPECT_TRUE(t.w->CheckST->isChecked());
+    EXPECT_EQ(t.w->TextDate->text().toStdString(), "200106");
+    // In November the box keeps what the user left.
+    t.today = QDate(2001, 11, 2);
+    t.w->Form_Activate();
+    EXPECT_TRUE(t.w->CheckST->isChecked());
+}
+
+TEST(MainWindow, HelpInfoAndExit) {
+    Window t;
+    t.start();
+    QTest::mouseClick(t.w->CommandHelp, Qt::LeftButton);
+    t.w->MenuFInfo->trigger();
+    ASSERT_EQ(t.rep.boxes.size(), 2u);
+    for (const auto& b : t.rep.boxes) {
+        EXPECT_EQ(b.title, "Help");
+        EXPECT_EQ(b.icon, astro::Icon::Information);
+    }
+    EXPECT_TRUE(t.rep.boxes[0].text.starts_with(
+        "Input the month (format yyyymm) and activate 'Summertime'\r\n"));
+    EXPECT_TRUE(t.rep.boxes[0].text.ends_with("daylight (light grey) and moon (yellow)."));
+    EXPECT_TRUE(t.rep.boxes[1].text.starts_with("Almucan V0.9\r\n"));
+
+    // Exit ends at once and writes nothing.
+    const QByteArray before = t.ini();
+    QFile::remove(t.iniPath());
+    t.w->MenuFExit->trigger();
+    EXPECT_EQ(t.exitCode, 0);
+    EXPECT_FALSE(QFile::exists(t.iniPath()));
+    EXPECT_TRUE(t.w->ended());
+    (void)before;
+}
+
+TEST(MainWindow, SettingsFileNotValidEndsTheProgram) {
+    for (const char* header : {"Almucan V1.0\r\n", "Almucan V0.9 \r\n"}) {
+        Window t;
+        QFile f(t.iniPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(header) + " 1\r\n 2\r\n 3\r\n 0\r\n 0\r\n 0\r\n 0\r\nX\r\n 10\r\n");
+        f.close();
+        t.start();
+        ASSERT_EQ(t.rep.log.size(), 2u);
+        EXPECT_EQ(t.rep.log[0], "beep");
+        EXPECT_EQ(t.rep.log[1], "box:Error:INI-file " + t.iniPath().toStdString() +
+                                    " not valid.\r\nPlease delete it.");
+        EXPECT_EQ(t.exitCode, 1);
+        // Nothing runs after the end.
+        QTest::mouseClick(t.w->CommandHelp, Qt::LeftButton);
+        EXPECT_EQ(t.rep.boxes.size(), 1u);
+    }
+}
+
+// ------------------------------------------------------------- options
+
+namespace {
+
+// Opens File, Options, types the three values and presses Save; returns
+// the recorded log and whether the dialog closed.
+struct OptionsRun {
+    std::vector<std::string> log;
+    bool closed = false;
+};
+OptionsRun SaveOptions(Window& t, const QString& lon, const QString& lat, const QString& tz) {
+    OptionsRun r;
+    t.rep.clear();
+    t.script = [&](QDialog& d) {
+        auto& o = static_cast<ui::FormOptions&>(d);
+        Type(o.TextLong, lon);
+        Type(o.TextLat, lat);
+        Type(o.TextTZ, tz);
+        QTest::mouseClick(o.CommandSave, Qt::LeftButton);
+        r.closed = !o.isVisible();
+        r.log = t.rep.log;
+        if (!r.closed) QTest::keyClick(&o, Qt::Key_Escape);
+    };
+    t.w->MenuFOptions->trigger();
+    return r;
+}
+
+}  // namespace
+
+TEST(OptionsDialog, BoundsZeroAndWholeHours) {
+    Window t;
+    t.start();
+    struct Case {
+        const char *lon, *lat, *tz;
+        bool ok;
+    };
+    const Case cases[] = {
+        {"180", "90", "12", true},     {"-180", "-90", "-12", true},
+        {"180.5", "10", "1", false},   {"10", "90.01", "1", false},
+        {"10", "10", "13", false},     {"10", "10", "5.5", false},
+        {"0", "0", "0", true},         {"0.0", "10", "1", false},
+        {"-0", "10", "1", false},      {"00", "10", "1", false},
+        {" 0", "10", "1", false},      {"10", "abc", "1", false},
+        {"12abc", "10", "1", true},    {"16,33", "48.25", "1", true},
+    };
+    for (const Case& c : cases) {
+        OptionsRun r = SaveOptions(t, c.lon, c.lat, c.tz);
+        EXPECT_EQ(r.closed, c.ok) << c.lon << " " << c.lat << " " << c.tz;
+        if (c.ok) {
+            EXPECT_TRUE(r.log.empty());
+        } else {
+            ASSERT_EQ(r.log.size(), 2u);
+            EXPECT_EQ(r.log[0], "beep");
+            EXPECT_EQ(r.log[1], "box:Error:Input error - wrong value.");
+        }
+    }
+    // The last good Save wrote 16 (the comma ended the number).
+    EXPECT_TRUE(t.ini().startsWith("Almucan V0.9\r\n 16\r\n 48.25\r\n 1\r\n"));
+    EXPECT_EQ(t.w->settings().longitude, 16);
+}
+
+TEST(OptionsDialog, FieldsShownAndCancelWritesNothing) {
+    Window t;
+    t.start();
+    SaveOptions(t, "0", "-33.5", "-5");
+    QString shown;
+    t.script = [&](QDialog& d) {
+        auto& o = static_cast<ui::FormOptions&>(d);
+        shown = o.TextLong->text() + "|" + o.TextLat->text() + "|" + o.TextTZ->text();
+        // Longitude 0 shown as "0" saves at once.
+        QTest::mouseClick(o.CommandSave, Qt::LeftButton);
+    };
+    t.rep.clear();
+    t.w->MenuFOptions->trigger();
+    EXPECT_EQ(shown.toStdString(), "0|-33.5|-5");
+    EXPECT_TRUE(t.rep.log.empty());
+
+    // A right longitude, a wrong latitude, then Cancel: the file and, after
+    // the reload, the location in use are unchanged.
+    const QByteArray before = t.ini();
+    OptionsRun r = SaveOptions(t, "20", "95", "1");
+    EXPECT_FALSE(r.closed);
+    EXPECT_EQ(t.ini(), before);
+    EXPECT_EQ(t.w->settings().longitude, 0);
+    EXPECT_EQ(t.w->settings().latitude, -33.5);
+}
+
+// --------------------------------------------------------------- print
+
+namespace {
+
+struct PrintDialog {
+    Window t;
+    std::unique_ptr<ui::FormPrint> p;
+    PrintDialog() {
+        t.start();
+        p = std::make_unique<ui::FormPrint>(t.w->settings(), t.rep, t.w->printTarget(),
+                                            [this] { t.w->CommandCalc_Click(); },
+                                            t.w->TextDate->text().toStdString());
+    }
+    void paper(QPageSize::PageSizeId id, QPageLayout::Orientation o) {
+        t.w->printTarget().printer.setPageSize(QPageSize(id));
+        t.w->printTarget().printer.setPageOrientation(o);
+    }
+    bool check(const char* top, const char* bottom, const char* left, const char* right) {
+        p->TextMT->setText(top);
+        p->TextMB->setText(bottom);
+        p->TextML->setText(left);
+        p->TextMR->setText(right);
+        t.rep.clear();
+        return p->CheckPrinting();
+    }
+};
+
+}  // namespace
+
+TEST(PrintDialog, MarginChecksForA4AndLetter) {
+    PrintDialog d;
+    EXPECT_EQ(d.p->TextMT->text().toStdString(), "0");
+    d.paper(QPageSize::A4, QPageLayout::Portrait);
+    EXPECT_TRUE(d.check("0", "0", "0", "0"));
+    EXPECT_TRUE(d.check("0", "0", "55", "55"));
+    EXPECT_FALSE(d.check("0", "0", "55.5", "55.5"));
+    EXPECT_EQ(d.t.rep.log, (std::vector<std::string>{"beep", "box:Error:Margins too large."}));
+
+    d.paper(QPageSize::Letter, QPageLayout::Portrait);
+    EXPECT_TRUE(d.check("0", "0", "57.9", "57.9"));
+    EXPECT_FALSE(d.check("0", "0", "57.95", "57.95"));
+
+    d.paper(QPageSize::A4, QPageLayout::Landscape);
+    EXPECT_TRUE(d.check("55", "55", "0", "0"));
+    EXPECT_FALSE(d.check("55.5", "55.5", "0", "0"));
+    EXPECT_TRUE(d.check("0", "0", "98.5", "98.5"));
+
+    for (const char* bad : {"", "abc", "0.0", "-1"}) {
+        EXPECT_FALSE(d.check(bad, "0", "0", "0")) << bad;
+        EXPECT_EQ(d.t.rep.log,
+                  (std::vector<std::string>{"box:Error:Wrong value(s) for margin(s)."}));
+    }
+
+    d.paper(QPageSize::A5, QPageLayout::Portrait);
+    EXPECT_FALSE(d.check("0", "0", "0", "0"));
+    EXPECT_EQ(d.t.rep.log, (std::vector<std::string>{
+                               "box:Error:Unknown paper format.\r\nPlease choose US Letter or "
+                               "DIN A4 at printer setup."}));
+    // Save is refused the same way and writes nothing.
+    const QByteArray before = d.t.ini();
+    d.t.rep.clear();
+    QTest::mouseClick(d.p->CommandSave, Qt::LeftButton);
+    EXPECT_EQ(d.t.rep.boxes.size(), 1u);
+    EXPECT_EQ(d.t.ini(), before);
+}
+
+TEST(PrintDialog, SaveWritesLayoutLettersGiveSizeZero) {
+    PrintDialog d;
+    d.check("10", "12.5", "5", "0");
+    d.p->ComboFont->setEditText("No Such Font Family");
+    d.p->TextFS->setText("abc");
+    QTest::mouseClick(d.p->CommandSave, Qt::LeftButton);
+    EXPECT_TRUE(d.t.rep.log.empty());
+    EXPECT_TRUE(d.t.ini().endsWith(" 10\r\n 12.5\r\n 5\r\n 0\r\nNo Such Font Family\r\n 0\r\n"))
+        << d.t.ini().toStdString();
+    EXPECT_EQ(d.t.w->settings().fontSize, 0.0f);
+}
+
+TEST(PrintDialog, PrintWritesPdfAndKeepsSavedLayout) {
+    PrintDialog d;
+    d.t.w->TextDate->setText("200103");
+    d.p = std::make_unique<ui::FormPrint>(d.t.w->settings(), d.t.rep, d.t.w->printTarget(),
+                                          [&d] { d.t.w->CommandCalc_Click(); }, "200103");
+    const QByteArray before = d.t.ini();
+    d.check("20", "20", "15", "15");
+    // A font size of 0 must not upset the print run.
+    d.p->TextFS->setText("0");
+    QTest::mouseClick(d.p->CommandPrint, Qt::LeftButton);
+    const QString pdf = d.t.dir.filePath("Almucan-200103.pdf");
+    ASSERT_TRUE(QFile::exists(pdf));
+    ASSERT_EQ(d.t.rep.boxes.size(), 1u);
+    EXPECT_NE(d.t.rep.boxes[0].text.find(pdf.toStdString()), std::string::npos);
+    EXPECT_EQ(d.t.w->settings().marginLeft, 0);
+    EXPECT_EQ(d.t.w->settings().outputDevice, "S");
+    EXPECT_EQ(d.t.ini(), before);
+
+    QProcess pt;
+    pt.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(pt.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pt.readAllStandardOutput());
+    EXPECT_TRUE(text.contains("Month: 200103")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Rise and Set for Sun and Moon"));
+}
+
+TEST(PrintDialog, FailedPdfWriteIsReported) {
+    PrintDialog d;
+    d.t.w->printTarget().fileChosen = true;
+    d.t.w->printTarget().printer.setOutputFileName("/proc/no/such/dir/x.pdf");
+    d.t.w->settings().outputDevice = "P";
+    d.t.rep.clear();
+    d.t.w->CommandCalc_Click();
+    ASSERT_FALSE(d.t.rep.boxes.empty());
+    EXPECT_EQ(d.t.rep.boxes.back().title, "Error");
+    EXPECT_EQ(d.t.w->settings().outputDevice, "S");
+}
+
+TEST(Screenshot, WindowAfterCalculate) {
+    Window t;
+    t.start();
+    Type(t.w->TextDate, "200103");
+    QTest::mouseClick(t.w->CommandCalc, Qt::LeftButton);
+    const QImage shot = t.w->grab().toImage();
+    EXPECT_GT(NonWhitePixels(shot), 1000);
+    // ALMUCAN_SCREENSHOT names the file the picture for the README goes to.
+    if (const char* out = std::getenv("ALMUCAN_SCREENSHOT")) {
+        EXPECT_TRUE(shot.save(out));
+    }
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
