@@ -125,8 +125,10 @@ Form1::Form1(astro::Reporter& reporter, std::string settingsDir,
 
 Form1::~Form1() = default;
 
-int Form1::twipsX(int twips) const { return qRound(twips * logicalDpiX() / 1440.0); }
-int Form1::twipsY(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
+// Twips to pixels at the screen's logical DPI, at least 96 so that a screen
+// that reports 72 (the offscreen platform) still gets a readable picture.
+int Form1::twipsX(int twips) const { return qRound(twips * qMax(96, logicalDpiX()) / 1440.0); }
+int Form1::twipsY(int twips) const { return qRound(twips * qMax(96, logicalDpiY()) / 1440.0); }
 
 void Form1::placeControls() {
     QWidget* body = centralWidget();
@@ -134,7 +136,12 @@ void Form1::placeControls() {
     const int frameWidth = qMax(w - 2 * twipsX(kMargin), twipsX(kCommandHelp.left + 1335));
     Frame1->setGeometry(twipsX(kMargin), 0, frameWidth, twipsY(kFrameHeight));
     auto place = [this](QWidget* wd, const TwipsRect& r) {
-        wd->setGeometry(twipsX(r.left), twipsY(r.top), twipsX(r.width), twipsY(r.height));
+        // A caption longer than the design width (another font) still shows whole.
+        wd->setGeometry(twipsX(r.left), twipsY(r.top),
+                        wd == Label1 || wd == CheckST
+                            ? qMax(twipsX(r.width), wd->sizeHint().width())
+                            : twipsX(r.width),
+                        twipsY(r.height));
     };
     place(Label1, kLabel1);
     place(TextDate, kTextDate);
