@@ -120,19 +120,16 @@ void DrawM(PageContext& ctx, int LLine) {
     double c = std::cos(kPi * (2 * f));
 
     PhaseCase pc = FindPhaseCase(f, c);
-    bool found = pc.found;
-    Color A = pc.disc;
-    Color B = pc.half;
-    bool leftHalf = pc.leftHalf;
-
-    if (found) {
+    if (pc.found) {
+        const Color A = pc.disc;
+        const Color B = pc.half;
         OutputSurface& s = ctx.out.current();
         s.SetFillColor(A);
         s.Circle(F(x), F(y), F(R), A, std::nullopt, std::nullopt, std::nullopt);
         double up = kPi / 2;
         double down = 3 * kPi / 2;
         s.SetFillColor(B);
-        if (leftHalf) {
+        if (pc.leftHalf) {
             s.Circle(F(x), F(y), F(R), B, F(up), F(down), std::nullopt);
         } else {
             s.Circle(F(x), F(y), F(R), B, F(down), F(up), std::nullopt);

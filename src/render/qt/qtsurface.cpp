@@ -69,6 +69,21 @@ double DrawingPointSize(float size, const QFont& fallback) {
     return d > 0 ? d : 10.0;
 }
 
+// Prints a text with its top-left corner at (x, y).
+void DrawTopLeft(QPainter& p, const QFont& font, QPaintDevice* device, float x, float y,
+                 Color fore, const std::string& s) {
+    QFontMetricsF fm(font, device);
+    p.setPen(ToQColor(fore));
+    p.drawText(QPointF(x, y + fm.ascent()), QString::fromStdString(s));
+}
+
+// The font families of this system: the font list of both surfaces.
+int FamilyCount() { return static_cast<int>(QFontDatabase::families().size()); }
+std::string FamilyName(int index) {
+    QStringList f = QFontDatabase::families();
+    return index >= 0 && index < f.size() ? f[index].toStdString() : std::string();
+}
+
 }  // namespace
 
 QFont PictureFont() {
@@ -150,10 +165,7 @@ double QtImageSurface::TextHeight(const std::string&) {
 void QtImageSurface::SetCurrentX(float x) { d_->x = x; }
 void QtImageSurface::SetCurrentY(float y) { d_->y = y; }
 void QtImageSurface::PrintText(const std::string& s) {
-    QPainter& p = d_->P();
-    QFontMetricsF fm(d_->font, d_->image);
-    p.setPen(ToQColor(d_->fore));
-    p.drawText(QPointF(d_->x, d_->y + fm.ascent()), QString::fromStdString(s));
+    DrawTopLeft(d_->P(), d_->font, d_->image, d_->x, d_->y, d_->fore, s);
 }
 Color QtImageSurface::ForeColor() { return d_->fore; }
 void QtImageSurface::SetForeColor(Color c) { d_->fore = c; }
@@ -177,11 +189,8 @@ std::string QtImageSurface::FontName() { return d_->fontName; }
 void QtImageSurface::SetFontName(const std::string& name) { d_->fontName = name; }
 float QtImageSurface::FontSize() { return d_->fontSize; }
 void QtImageSurface::SetFontSize(float size) { d_->fontSize = size; }
-int QtImageSurface::FontCount() { return static_cast<int>(QFontDatabase::families().size()); }
-std::string QtImageSurface::Font(int index) {
-    QStringList f = QFontDatabase::families();
-    return index >= 0 && index < f.size() ? f[index].toStdString() : std::string();
-}
+int QtImageSurface::FontCount() { return FamilyCount(); }
+std::string QtImageSurface::Font(int index) { return FamilyName(index); }
 int QtImageSurface::PaperSize() { return 0; }
 int QtImageSurface::Orientation() { return 1; }
 bool QtImageSurface::EndDoc() {
@@ -250,9 +259,7 @@ void QtPrinterSurface::SetCurrentY(float y) { d_->y = y; }
 void QtPrinterSurface::PrintText(const std::string& s) {
     QPainter* p = d_->P();
     if (!p) return;
-    QFontMetricsF fm(d_->font, d_->printer);
-    p->setPen(ToQColor(d_->fore));
-    p->drawText(QPointF(d_->x, d_->y + fm.ascent()), QString::fromStdString(s));
+    DrawTopLeft(*p, d_->font, d_->printer, d_->x, d_->y, d_->fore, s);
 }
 Color QtPrinterSurface::ForeColor() { return d_->fore; }
 void QtPrinterSurface::SetForeColor(Color c) { d_->fore = c; }
@@ -283,11 +290,8 @@ void QtPrinterSurface::SetFontSize(float size) {
     d_->fontSize = size;
     d_->applyFont();
 }
-int QtPrinterSurface::FontCount() { return static_cast<int>(QFontDatabase::families().size()); }
-std::string QtPrinterSurface::Font(int index) {
-    QStringList f = QFontDatabase::families();
-    return index >= 0 && index < f.size() ? f[index].toStdString() : std::string();
-}
+int QtPrinterSurface::FontCount() { return FamilyCount(); }
+std::string QtPrinterSurface::Font(int index) { return FamilyName(index); }
 int QtPrinterSurface::PaperSize() { return PaperCode(d_->printer->pageLayout()); }
 int QtPrinterSurface::Orientation() {
     return d_->printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
