@@ -48,17 +48,22 @@ TEST(Accuracy, GridCovered) {
     EXPECT_EQ(Grid().months, 14 * 2 * 3);
 }
 
+// Measured on this grid: means 0.28-0.30 minutes (a quarter of a minute of
+// it is the rounding of Almucan's times to the minute), largest differences
+// 1.0-3.0 minutes at 66 N, one or two one-sided events per kind.  A sign
+// flip of the Sun's 72" term or of the Moon's 125" term raises a mean above
+// its bound.
 TEST(Accuracy, SunRiseSet) {
-    Check(2, {6.5, 2.15, 4, 2500});
-    Check(3, {13.5, 2.35, 8, 2500});
+    Check(2, {3.0, 0.30, 3, 2520});
+    Check(3, {3.4, 0.30, 3, 2520});
 }
 
 TEST(Accuracy, Twilight) {
-    Check(4, {15.5, 2.7, 1, 2250});
-    Check(5, {18.0, 3.2, 1, 2250});
+    Check(4, {1.5, 0.295, 1, 2250});
+    Check(5, {1.3, 0.31, 1, 2250});
 }
 
 TEST(Accuracy, MoonRiseSet) {
-    Check(0, {29.5, 2.65, 70, 2300});
-    Check(1, {29.5, 2.6, 76, 2300});
+    Check(0, {2.5, 0.32, 2, 2350});
+    Check(1, {2.8, 0.32, 3, 2350});
 }

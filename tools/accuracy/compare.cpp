@@ -1,7 +1,9 @@
 #include "compare.h"
 
 #include <libnova/lunar.h>
+#include <libnova/precession.h>
 #include <libnova/rise_set.h>
+#include <libnova/sidereal_time.h>
 #include <libnova/solar.h>
 
 #include <algorithm>
@@ -30,7 +32,26 @@ constexpr double kMatchDays = 30.0 / 1440.0;
 constexpr double kEdgeDays = 3.0 / 1440.0;
 constexpr std::size_t kCasesKept = 40;
 
-// Rise (index 0) and set (index 1) instants as MJD (UT) of one body.
+// libnova's solar and lunar equatorial coordinates are referred to the mean
+// equinox of J2000, while its rise/set routine turns them into hour angles
+// with the sidereal time of the date.  Left as they are, the mismatch moves
+// every event by the precession since 2000 (about 1.4 degrees of right
+// ascension, 5 to 6 minutes of time, in 1900 and 2100).  These wrappers
+// precess the coordinates to the equinox of the date, the frame Almucan's
+// series and sidereal time work in.
+void SunOfDate(double jd, ln_equ_posn* pos) {
+    ln_equ_posn j2000{};
+    ln_get_solar_equ_coords(jd, &j2000);
+    ln_get_equ_prec(&j2000, jd, pos);
+}
+
+void MoonOfDate(double jd, ln_equ_posn* pos) {
+    ln_equ_posn j2000{};
+    ln_get_lunar_equ_coords(jd, &j2000);
+    ln_get_equ_prec(&j2000, jd, pos);
+}
+
+// Rise and set instants as MJD (UT) of one body at one horizon.
 struct Events {
     std::vector<double> rise, set;
 };
@@ -42,20 +63,115 @@ void AddUnique(std::vector<double>& v, double t) {
     v.push_back(t);
 }
 
-// All libnova events over UT days [mjdFirst, mjdLast] for one kind.
-Events LibnovaEvents(int kind, double mjdFirst, double mjdLast, const Place& place) {
+// libnova's positions of one body, equinox of date, tabulated every twelve
+// hours of UT and interpolated with a four-point Lagrange polynomial.  The
+// full lunar theory takes about 2 ms a call, too slow for every sample of the
+// crossing search; over 12 hours the interpolation error stays below an arc
+// second (the fastest large terms of the Moon's right ascension have periods
+// near 14 days), a few thousandths of a minute of time.
+class Track {
+public:
+    static constexpr double kStep = 0.5;  // days between nodes
+
+    Track(bool isMoon, double mjdFirst, double mjdLast) : first_(mjdFirst - kStep) {
+        const int n = static_cast<int>(std::ceil((mjdLast - mjdFirst) / kStep)) + 4;
+        ra_.resize(static_cast<std::size_t>(n));
+        dec_.resize(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            const double jd = first_ + i * kStep + 2400000.5;
+            ln_equ_posn pos{};
+            if (isMoon) MoonOfDate(jd, &pos); else SunOfDate(jd, &pos);
+            double ra = pos.ra;
+            // Unwrap the right ascension so that it varies smoothly.
+            if (i > 0) {
+                const double prev = ra_[static_cast<std::size_t>(i - 1)];
+                while (ra - prev > 180) ra -= 360;
+                while (ra - prev < -180) ra += 360;
+            }
+            ra_[static_cast<std::size_t>(i)] = ra;
+            dec_[static_cast<std::size_t>(i)] = pos.dec;
+        }
+    }
+
+    // Right ascension and declination in degrees at mjd (UT).
+    void At(double mjd, double& ra, double& dec) const {
+        const double x = (mjd - first_) / kStep;
+        int k = static_cast<int>(std::floor(x));
+        k = std::clamp(k, 1, static_cast<int>(ra_.size()) - 3);
+        const double u = x - k;  // in [0, 1) between nodes k and k + 1
+        // Lagrange weights for the nodes k-1, k, k+1, k+2.
+        const double w0 = -u * (u - 1) * (u - 2) / 6;
+        const double w1 = (u + 1) * (u - 1) * (u - 2) / 2;
+        const double w2 = -(u + 1) * u * (u - 2) / 2;
+        const double w3 = (u + 1) * u * (u - 1) / 6;
+        const auto i = static_cast<std::size_t>(k - 1);
+        ra = w0 * ra_[i] + w1 * ra_[i + 1] + w2 * ra_[i + 2] + w3 * ra_[i + 3];
+        dec = w0 * dec_[i] + w1 * dec_[i + 1] + w2 * dec_[i + 2] + w3 * dec_[i + 3];
+    }
+
+private:
+    double first_;
+    std::vector<double> ra_, dec_;
+};
+
+constexpr double kDeg = 3.14159265358979323846 / 180.0;
+
+// Geometric altitude in degrees from the interpolated position.
+double Altitude(const Track& track, double mjd, const Place& place) {
+    double ra, dec;
+    track.At(mjd, ra, dec);
+    const double hourAngle = ln_get_apparent_sidereal_time(mjd + 2400000.5) * 15.0 +
+                             place.longitude - ra;
+    const double lat = place.latitude * kDeg;
+    const double s = std::sin(lat) * std::sin(dec * kDeg) +
+                     std::cos(lat) * std::cos(dec * kDeg) * std::cos(hourAngle * kDeg);
+    return std::asin(std::clamp(s, -1.0, 1.0)) / kDeg;
+}
+
+// Every crossing of the horizon (degrees) over [mjdFirst, mjdLast]: the
+// altitude is sampled every 10 minutes and each change of sign is narrowed
+// by bisection to well under a second.
+Events Crossings(const Track& track, double horizon, double mjdFirst, double mjdLast,
+                 const Place& place) {
+    constexpr double kSample = 10.0 / 1440.0;
+    Events ev;
+    double t0 = mjdFirst;
+    double y0 = Altitude(track, t0, place) - horizon;
+    for (double t1 = t0 + kSample; t1 <= mjdLast + 1e-9; t1 += kSample) {
+        const double y1 = Altitude(track, t1, place) - horizon;
+        if ((y0 > 0) != (y1 > 0)) {
+            double a = t0, b = t1, ya = y0;
+            for (int i = 0; i < 16; ++i) {
+                const double c = 0.5 * (a + b);
+                const double yc = Altitude(track, c, place) - horizon;
+                if ((yc > 0) == (ya > 0)) {
+                    a = c;
+                    ya = yc;
+                } else {
+                    b = c;
+                }
+            }
+            (y1 > 0 ? ev.rise : ev.set).push_back(0.5 * (a + b));
+        }
+        t0 = t1;
+        y0 = y1;
+    }
+    return ev;
+}
+
+// libnova's own rise/set routine for UT days [mjdFirst, mjdLast]; with the
+// positions precessed to the date this is what ln_get_solar_rst_horizon and
+// ln_get_lunar_rst compute, minus their frame mismatch.
+Events RstEvents(bool isMoon, double horizon, double mjdFirst, double mjdLast,
+                 const Place& place) {
     ln_lnlat_posn obs{place.longitude, place.latitude};
     Events ev;
-    for (double day = mjdFirst; day <= mjdLast; day += 1.0) {
+    for (double day = std::floor(mjdFirst); day <= mjdLast; day += 1.0) {
         // Noon of the UT day: libnova returns the events of the day holding it.
-        double jd = day + 2400000.5 + 0.5;
+        const double jd = day + 2400000.5 + 0.5;
         ln_rst_time rst{};
-        int r;
-        if (kind == 0) {
-            r = ln_get_body_rst_horizon(jd, &obs, ln_get_lunar_equ_coords, kMoonHorizon, &rst);
-        } else {
-            r = ln_get_solar_rst_horizon(jd, &obs, kind == 1 ? kSunHorizon : kTwilightHorizon, &rst);
-        }
+        const int r = ln_get_body_rst_horizon(jd, &obs, isMoon ? MoonOfDate : SunOfDate,
+                                              horizon, &rst);
         if (r != 0) continue;  // circumpolar or never above the horizon that day
         AddUnique(ev.rise, rst.rise - 2400000.5);
         AddUnique(ev.set, rst.set - 2400000.5);
@@ -93,7 +209,7 @@ const std::array<std::string, kKinds>& KindNames() {
     return names;
 }
 
-void CompareMonth(const Place& place, int year, int month, Stats& stats) {
+void CompareMonth(const Place& place, int year, int month, Stats& stats, Reference reference) {
     astro::SilentReporter reporter;
     char text[8];
     std::snprintf(text, sizeof text, "%04d%02d", year, month);
@@ -106,8 +222,23 @@ void CompareMonth(const Place& place, int year, int month, Stats& stats) {
     const double first = astro::mjd(year, month, 1, 0);
     const int days = res->dayRows;
     stats.days += days;
+    // Local days 1..days run from first - zone to first + days - zone (UT).
+    const double from = first - zoneDays - 1;
+    const double to = first + days - zoneDays + 1;
+    std::array<Events, 3> reference_events;
+    if (reference == Reference::Crossing) {
+        const Track moonTrack(true, from, to);
+        const Track sunTrack(false, from, to);
+        reference_events[0] = Crossings(moonTrack, kMoonHorizon, from, to, place);
+        reference_events[1] = Crossings(sunTrack, kSunHorizon, from, to, place);
+        reference_events[2] = Crossings(sunTrack, kTwilightHorizon, from, to, place);
+    } else {
+        reference_events[0] = RstEvents(true, kMoonHorizon, from - 1, to, place);
+        reference_events[1] = RstEvents(false, kSunHorizon, from - 1, to, place);
+        reference_events[2] = RstEvents(false, kTwilightHorizon, from - 1, to, place);
+    }
     for (int body = 0; body < 3; ++body) {
-        Events ln = LibnovaEvents(body, first - 2, first + days + 1, place);
+        const Events& ln = reference_events[static_cast<std::size_t>(body)];
         for (int which = 0; which < 2; ++which) {
             const int kind = 2 * body + which;
             KindStats& ks = stats.kinds[static_cast<std::size_t>(kind)];

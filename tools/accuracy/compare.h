@@ -41,8 +41,18 @@ struct Stats {
     long days = 0;
 };
 
+// The libnova events Almucan is compared with.
+enum class Reference {
+    // The instants at which libnova's Sun and Moon, precessed to the equinox
+    // of the date, cross the horizon (found by sampling and bisection).
+    Crossing,
+    // libnova's own rise/set routine on the same precessed positions.
+    Rst,
+};
+
 // Compares one month of one place (no summer time) and adds to stats.
-void CompareMonth(const Place& place, int year, int month, Stats& stats);
+void CompareMonth(const Place& place, int year, int month, Stats& stats,
+                  Reference reference = Reference::Crossing);
 
 // Text of a result table in Markdown.
 std::string TableText(const Stats& stats, std::size_t casesPerKind);
