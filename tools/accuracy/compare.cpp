@@ -286,6 +286,28 @@ void CompareMonth(const Place& place, int year, int month, Stats& stats, Referen
     }
 }
 
+void Stats::Add(const Stats& other) {
+    months += other.months;
+    days += other.days;
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        KindStats& a = kinds[k];
+        const KindStats& b = other.kinds[k];
+        if (b.compared > 0 && (a.compared == 0 || b.worst.minutes > a.worst.minutes)) {
+            a.worst = b.worst;
+        }
+        a.compared += b.compared;
+        a.sumMinutes += b.sumMinutes;
+        a.almucanOnly += b.almucanOnly;
+        a.libnovaOnly += b.libnovaOnly;
+        for (const auto& c : b.almucanOnlyCases) {
+            if (a.almucanOnlyCases.size() < kCasesKept) a.almucanOnlyCases.push_back(c);
+        }
+        for (const auto& c : b.libnovaOnlyCases) {
+            if (a.libnovaOnlyCases.size() < kCasesKept) a.libnovaOnlyCases.push_back(c);
+        }
+    }
+}
+
 std::string TableText(const Stats& stats, std::size_t casesPerKind) {
     std::ostringstream out;
     char buf[256];

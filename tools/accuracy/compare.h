@@ -39,6 +39,9 @@ struct Stats {
     std::array<KindStats, kKinds> kinds;
     long months = 0;
     long days = 0;
+    // Adds another grid's counts, sums and worst cases (kept case lists
+    // are appended).
+    void Add(const Stats& other);
 };
 
 // The libnova events Almucan is compared with.

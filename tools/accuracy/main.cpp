@@ -25,11 +25,15 @@ int main(int argc, char** argv) {
     if (years.empty()) years = {1900, 1950, 2000, 2024, 2050, 2100};
     accuracy::Stats stats;
     const auto places = accuracy::StudyPlaces();
-    for (const auto& p : places) {
+    std::vector<accuracy::Stats> perPlace(places.size());
+    for (std::size_t i = 0; i < places.size(); ++i) {
         for (int y : years) {
-            for (int m = 1; m <= 12; ++m) accuracy::CompareMonth(p, y, m, stats, reference);
+            for (int m = 1; m <= 12; ++m) {
+                accuracy::CompareMonth(places[i], y, m, perPlace[i], reference);
+            }
         }
-        std::fprintf(stderr, "%s done\n", p.name.c_str());
+        stats.Add(perPlace[i]);
+        std::fprintf(stderr, "%s done\n", places[i].name.c_str());
     }
     std::cout << "Reference: "
               << (reference == accuracy::Reference::Crossing
@@ -38,5 +42,15 @@ int main(int argc, char** argv) {
               << "\nPlaces: " << places.size() << ", years:";
     for (int y : years) std::cout << ' ' << y;
     std::cout << "\n" << accuracy::TableText(stats, 12);
+    std::cout << "\nPer place, mean / largest difference in minutes:\n\n"
+              << "| Place | Moon rise | Moon set | Sun rise | Sun set | Twilight begin | Twilight end |\n"
+              << "|---|---:|---:|---:|---:|---:|---:|\n";
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        std::cout << "| " << places[i].name;
+        for (const auto& ks : perPlace[i].kinds) {
+            std::printf(" | %.2f / %.1f", ks.Mean(), ks.worst.minutes);
+        }
+        std::cout << " |\n";
+    }
     return 0;
 }
