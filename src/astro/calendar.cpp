@@ -8,22 +8,9 @@
 namespace astro {
 
 namespace {
-// Degrees to radians; one unit in the last place above pi/180 in double.
-constexpr double kDeg = 0.0174532925199433;
-
 // Whole-number division truncating toward zero.
 long long idiv(long long a, long long b) { return a / b; }
 }  // namespace
-
-double fpart(double X) { return X - std::floor(X); }
-
-double ipart(double X) {
-    double s = X > 0 ? 1.0 : (X < 0 ? -1.0 : 0.0);
-    return s * std::floor(std::fabs(X));
-}
-
-double sn(double X) { return std::sin(X * kDeg); }
-double cn(double X) { return std::cos(X * kDeg); }
 
 double mjd(int Y, int m, int d, double h) {
     // Date key from the arguments as given, before any adjustment.

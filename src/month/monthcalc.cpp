@@ -20,10 +20,18 @@ std::string twoDigits(int v) {
 
 // An hhmm number (a whole number 0..2400) as four digits with leading zeros.
 std::string fourDigits(double hhmm) {
-    char buf[32];
     if (!std::isfinite(hhmm) || hhmm < -999 || hhmm > 9999) return "----";
-    std::snprintf(buf, sizeof buf, "%04d", static_cast<int>(hhmm));
-    return buf;
+    int v = static_cast<int>(hhmm);
+    if (v < 0) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%04d", v);
+        return buf;
+    }
+    // Written by hand: formatting through snprintf took a twentieth of the
+    // month calculation.
+    std::string text(4, '0');
+    for (int i = 3; i >= 0; --i, v /= 10) text[static_cast<std::size_t>(i)] = static_cast<char>('0' + v % 10);
+    return text;
 }
 
 bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
@@ -93,9 +101,20 @@ void DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double 
     static const char* const markBelow[4] = {"", "b.h.", "b.h.", "a.d."};
     auto& row = tab[static_cast<std::size_t>(d)];
 
+    // The Sun is searched twice, at -50' and at -18 degrees, at the same
+    // whole hours 0..24 of the day: each of its altitude samples is computed
+    // once and kept for the second search (the same value, bit for bit).
+    std::array<double, 25> sunSample{};
+    std::array<bool, 25> sunKnown{};
     for (int iobj = 1; iobj <= 3; ++iobj) {
-        auto f = [&](double h) {
-            return astro::sinalt(iobj, mjd0, h, glong, cphi, sphi) - h0[iobj];
+        auto f = [&](int h) {
+            if (iobj == 1) return astro::sinalt(iobj, mjd0, h, glong, cphi, sphi) - h0[iobj];
+            auto k = static_cast<std::size_t>(h);
+            if (!sunKnown[k]) {
+                sunSample[k] = astro::sinalt(iobj, mjd0, h, glong, cphi, sphi);
+                sunKnown[k] = true;
+            }
+            return sunSample[k] - h0[iobj];
         };
         double rise = 0, set = 0;
         bool riseFlag = false, setFlag = false;
