@@ -289,6 +289,22 @@ TEST(OptionsDialog, FieldsShownAndCancelWritesNothing) {
     EXPECT_EQ(t.w->settings().latitude, -33.5);
 }
 
+TEST(OptionsDialog, SaveThatCannotWriteIsReported) {
+    Window t;
+    t.start();
+    // A non-empty folder where the settings file belongs: the new file
+    // cannot be renamed over it, whoever runs the test.
+    ASSERT_TRUE(QFile::remove(t.iniPath()));
+    ASSERT_TRUE(QDir(t.dir.path()).mkpath("Almucan.INI/keep"));
+    OptionsRun r = SaveOptions(t, "20", "50", "2");
+    EXPECT_TRUE(r.closed);
+    ASSERT_EQ(r.log.size(), 2u);
+    EXPECT_EQ(r.log[0], "beep");
+    EXPECT_EQ(r.log[1], "box:Error:Can't write\r\n   " + t.iniPath().toStdString() +
+                            "\r\nto disk.");
+    EXPECT_TRUE(QDir(t.iniPath() + "/keep").exists());
+}
+
 // --------------------------------------------------------------- print
 
 namespace {
