@@ -128,33 +128,42 @@ double Altitude(const Track& track, double mjd, const Place& place) {
     return std::asin(std::clamp(s, -1.0, 1.0)) / kDeg;
 }
 
-// Every crossing of the horizon (degrees) over [mjdFirst, mjdLast]: the
-// altitude is sampled every 10 minutes and each change of sign is narrowed
-// by bisection to well under a second.
-Events Crossings(const Track& track, double horizon, double mjdFirst, double mjdLast,
-                 const Place& place) {
+// Altitudes of one body every 10 minutes over [mjdFirst, mjdLast], sampled
+// once and shared by every horizon searched for that body.
+struct Samples {
+    std::vector<double> t, alt;
+};
+
+Samples Sample(const Track& track, double mjdFirst, double mjdLast, const Place& place) {
     constexpr double kSample = 10.0 / 1440.0;
+    Samples s;
+    for (double t = mjdFirst; t <= mjdLast + 1e-9; t += kSample) {
+        s.t.push_back(t);
+        s.alt.push_back(Altitude(track, t, place));
+    }
+    return s;
+}
+
+// Every crossing of the horizon (degrees) between the samples: each change
+// of sign is narrowed by bisection to well under a second.
+Events Crossings(const Track& track, const Samples& s, double horizon, const Place& place) {
     Events ev;
-    double t0 = mjdFirst;
-    double y0 = Altitude(track, t0, place) - horizon;
-    for (double t1 = t0 + kSample; t1 <= mjdLast + 1e-9; t1 += kSample) {
-        const double y1 = Altitude(track, t1, place) - horizon;
-        if ((y0 > 0) != (y1 > 0)) {
-            double a = t0, b = t1, ya = y0;
-            for (int i = 0; i < 16; ++i) {
-                const double c = 0.5 * (a + b);
-                const double yc = Altitude(track, c, place) - horizon;
-                if ((yc > 0) == (ya > 0)) {
-                    a = c;
-                    ya = yc;
-                } else {
-                    b = c;
-                }
+    for (std::size_t i = 1; i < s.t.size(); ++i) {
+        const double y0 = s.alt[i - 1] - horizon;
+        const double y1 = s.alt[i] - horizon;
+        if ((y0 > 0) == (y1 > 0)) continue;
+        double a = s.t[i - 1], b = s.t[i], ya = y0;
+        for (int k = 0; k < 16; ++k) {
+            const double c = 0.5 * (a + b);
+            const double yc = Altitude(track, c, place) - horizon;
+            if ((yc > 0) == (ya > 0)) {
+                a = c;
+                ya = yc;
+            } else {
+                b = c;
             }
-            (y1 > 0 ? ev.rise : ev.set).push_back(0.5 * (a + b));
         }
-        t0 = t1;
-        y0 = y1;
+        (y1 > 0 ? ev.rise : ev.set).push_back(0.5 * (a + b));
     }
     return ev;
 }
@@ -229,9 +238,11 @@ void CompareMonth(const Place& place, int year, int month, Stats& stats, Referen
     if (reference == Reference::Crossing) {
         const Track moonTrack(true, from, to);
         const Track sunTrack(false, from, to);
-        reference_events[0] = Crossings(moonTrack, kMoonHorizon, from, to, place);
-        reference_events[1] = Crossings(sunTrack, kSunHorizon, from, to, place);
-        reference_events[2] = Crossings(sunTrack, kTwilightHorizon, from, to, place);
+        const Samples moon = Sample(moonTrack, from, to, place);
+        const Samples sun = Sample(sunTrack, from, to, place);
+        reference_events[0] = Crossings(moonTrack, moon, kMoonHorizon, place);
+        reference_events[1] = Crossings(sunTrack, sun, kSunHorizon, place);
+        reference_events[2] = Crossings(sunTrack, sun, kTwilightHorizon, place);
     } else {
         reference_events[0] = RstEvents(true, kMoonHorizon, from - 1, to, place);
         reference_events[1] = RstEvents(false, kSunHorizon, from - 1, to, place);
