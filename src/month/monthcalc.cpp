@@ -88,8 +88,8 @@ void FillDayColumn(MonthTab& tab, int year, int month) {
     }
 }
 
-void DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
-                 double latitude) {
+MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
+                          double latitude) {
     double mjd0 = astro::mjd(year, month, d, 0) - zone;
     double sphi = astro::sn(latitude);
     double cphi = astro::cn(latitude);
@@ -106,6 +106,7 @@ void DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double 
     // once and kept for the second search (the same value, bit for bit).
     std::array<double, 25> sunSample{};
     std::array<bool, 25> sunKnown{};
+    MidnightState midnight;
     for (int iobj = 1; iobj <= 3; ++iobj) {
         auto f = [&](int h) {
             if (iobj == 1) return astro::sinalt(iobj, mjd0, h, glong, cphi, sphi) - h0[iobj];
@@ -121,6 +122,8 @@ void DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double 
         int hour = 1;
         double ym = f(hour - 1);
         bool above = ym > 0;
+        if (iobj == 1) midnight.moonUp = above;
+        if (iobj == 3) midnight.dark = !above;
         do {
             double y0 = f(hour);
             double yp = f(hour + 1);
@@ -161,6 +164,7 @@ void DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double 
             row[c2] = setFlag ? fourDigits(set) : "----";
         }
     }
+    return midnight;
 }
 
 std::vector<std::string> EventKeys(const MonthTab& tab) {
@@ -193,32 +197,50 @@ std::string ClipboardText(const std::vector<std::string>& keys) {
     return out;
 }
 
-void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys) {
+void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys,
+                const MidnightStates& midnight) {
     bool moonDown = false, dark = false, open = false;
-    for (const auto& key : keys) {
-        std::string_view kind = std::string_view(key).substr(key.size() >= 2 ? key.size() - 2 : 0);
-        if (kind == "ms")
-            moonDown = true;
-        else if (kind == "mr")
-            moonDown = false;
-        else if (kind == "db")
-            dark = true;
-        else if (kind == "de")
-            dark = false;
-        auto dayOf = [&]() -> std::size_t {
-            auto d = astro::toInt16(astro::value(std::string_view(key).substr(0, 2)));
-            if (!d || *d < 0 || *d > 32) return 0;
-            return static_cast<std::size_t>(*d);
-        };
-        std::string text = key.size() > 2 ? key.substr(2, 4) : std::string();
-        if (moonDown && dark) {
-            std::size_t day = dayOf();
-            if (day >= 1) tab[day][7] = text;
+    // Writes a begin (column 7) or an end (column 8) into row d when the
+    // dark-and-no-Moon condition has just changed.
+    auto update = [&](std::size_t d, const std::string& hhmm) {
+        bool both = moonDown && dark;
+        if (both && !open) {
+            tab[d][7] = hhmm;
             open = true;
-        } else if (open) {
-            std::size_t day = dayOf();
-            if (day >= 1) tab[day][8] = text;
+        } else if (open && !both) {
+            tab[d][8] = hhmm;
             open = false;
+        }
+    };
+    // The keys are sorted, so each day's keys form one run starting with
+    // its two-digit day number.
+    auto next = keys.begin();
+    for (std::size_t d = 1; d <= 31; ++d) {
+        moonDown = !midnight[d].moonUp;
+        dark = midnight[d].dark;
+        update(d, "0000");
+        const std::string dd = twoDigits(static_cast<int>(d));
+        while (next != keys.end() && next->compare(0, 2, dd) < 0) ++next;
+        for (; next != keys.end() && next->compare(0, 2, dd) == 0; ++next) {
+            const std::string& key = *next;
+            // Only timed events move the states: "ddhhmmkk".  Day marks,
+            // "----" and the empty cell of a marked object say nothing
+            // about a change during the day.
+            if (key.size() != 8 || !std::all_of(key.begin() + 2, key.begin() + 6,
+                                                 [](char c) { return c >= '0' && c <= '9'; }))
+                continue;
+            std::string_view kind = std::string_view(key).substr(6);
+            if (kind == "ms")
+                moonDown = true;
+            else if (kind == "mr")
+                moonDown = false;
+            else if (kind == "db")
+                dark = true;
+            else if (kind == "de")
+                dark = false;
+            else
+                continue;
+            update(d, key.substr(2, 4));
         }
     }
 }
@@ -240,11 +262,13 @@ std::optional<MonthResult> CalculateMonth(std::string_view monthText, bool summe
     FillDayColumn(r.tab, ym->year, ym->month);
     if (summerTime) zone = zone + 1;
     zone = zone / 24;
-    for (int d = 1; d <= 31; ++d) DailyEvents(r.tab, ym->year, ym->month, d, zone, glong, latitude);
+    for (int d = 1; d <= 31; ++d)
+        r.midnight[static_cast<std::size_t>(d)] =
+            DailyEvents(r.tab, ym->year, ym->month, d, zone, glong, latitude);
     r.keys = EventKeys(r.tab);
     SortKeys(r.keys);
     r.clipboard = ClipboardText(r.keys);
-    DarkNoMoon(r.tab, r.keys);
+    DarkNoMoon(r.tab, r.keys, r.midnight);
     r.dayRows = DaysInMonth(ym->year, ym->month);
     return r;
 }

@@ -29,9 +29,20 @@ struct Location {
     double timeZone = 0;   // hours, east positive
 };
 
+// The two states of a day's local midnight that the daily search decides
+// from its 0 h samples: the Moon above its +8' horizon, and the Sun at or
+// below -18 degrees.
+struct MidnightState {
+    bool moonUp = false;
+    bool dark = false;
+};
+// Index 1..31 by day number; entry 0 unused.
+using MidnightStates = std::array<MidnightState, 32>;
+
 struct MonthResult {
     YearMonth ym;
     MonthTab tab;                   // columns 0 to 8 filled, 9 empty
+    MidnightStates midnight;        // the 0 h states of day numbers 1..31
     std::vector<std::string> keys;  // the 124 sorted event keys
     std::string clipboard;          // each key followed by CR LF
     int dayRows = 0;                // days of the month in the Gregorian calendar
@@ -58,9 +69,9 @@ void FillDayColumn(MonthTab& tab, int year, int month);
 // Daily events of day number d (1..31; days past the month's end carry on
 // into the next month) into columns 1 to 6 of row d.  zone: time zone
 // including the summer hour, as a day fraction; glong: degrees west
-// positive; latitude: degrees.
-void DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
-                 double latitude);
+// positive; latitude: degrees.  Returns the day's 0 h states.
+MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
+                          double latitude);
 
 // The 124 event keys of rows 1..31 (unsorted, in entry order).
 std::vector<std::string> EventKeys(const MonthTab& tab);
@@ -68,8 +79,12 @@ std::vector<std::string> EventKeys(const MonthTab& tab);
 void SortKeys(std::vector<std::string>& keys);
 // The clipboard text: every key followed by CR LF.
 std::string ClipboardText(const std::vector<std::string>& keys);
-// The D.a.n.M. scan over the sorted keys into columns 7 and 8.
-void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys);
+// The D.a.n.M. columns 7 and 8: for each day the 0 h states, then the
+// day's timed Moon and twilight keys in sorted order; a begin is written
+// when the Moon is down and it is dark after being otherwise, an end when
+// that stops.  "0000" marks a state change found at midnight.
+void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys,
+                const MidnightStates& midnight);
 
 // Steps 1 and 3 to 9 of a Calculate run (no drawing).  On a refused month
 // text: beep, "Input error." and no result.

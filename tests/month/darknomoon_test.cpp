@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "astro/reporter.h"
+#include "celltext.h"
 #include "month/monthcalc.h"
 
 using namespace month;
@@ -23,13 +24,19 @@ MonthTab everyDay(const char* mr, const char* ms, const char* de, const char* db
     }
     return t;
 }
-void scan(MonthTab& t) {
+// Midnight states of every day: the Moon up or down, dark or not.
+MidnightStates everyMidnight(bool moonUp, bool dark) {
+    MidnightStates m{};
+    for (auto& s : m) s = MidnightState{moonUp, dark};
+    return m;
+}
+void scan(MonthTab& t, const MidnightStates& m) {
     auto keys = EventKeys(t);
     SortKeys(keys);
-    DarkNoMoon(t, keys);
+    DarkNoMoon(t, keys, m);
 }
+std::string cells(const MonthTab& t, std::size_t d) { return t[d][7] + "-" + t[d][8]; }
 }  // namespace
-
 TEST(EventKeys, FourPerDayInEntryOrder) {
     MonthTab t{};
     t[5][1] = "1432";
@@ -73,90 +80,93 @@ TEST(EventKeys, SortMatchesAnExchangeSort) {
     }
 }
 
-TEST(DarkNoMoon, BeginWhenTheLastConditionTurnsTrue) {
-    // Days without entries give the four-character keys db, de, mr, ms.
-    MonthTab t{};
-    t[3][1] = "----";
-    t[3][2] = "0400";
-    t[3][5] = "0310";
-    t[3][6] = "2120";
-    scan(t);
-    // Day 3: no moonrise, dark ends 03:10, the Moon sets in daylight at
-    // 04:00 (nothing written), darkness begins 21:20 with the Moon down.
-    EXPECT_EQ(t[3][7], "2120");
-    EXPECT_EQ(t[3][8], "");
-    // Day 1 starts with neither darkness nor a down Moon known; day 2's
-    // empty cells give begin "db" and end "de".
-    EXPECT_EQ(t[1][7], "");
-    EXPECT_EQ(t[1][8], "");
-    EXPECT_EQ(t[2][7], "db");
-    EXPECT_EQ(t[2][8], "de");
-}
-
-TEST(DarkNoMoon, IntervalOverMidnightEndsInTheNextRow) {
-    // Moonset 23:00 in darkness; the next morning's twilight at 04:00 ends it.
-    MonthTab t = everyDay("1000", "2300", "0400", "2200");
-    scan(t);
-    EXPECT_EQ(t[1][7], "2300");
-    EXPECT_EQ(t[1][8], "");  // nothing was open at the start of day 1
-    for (std::size_t d = 2; d <= 31; ++d) {
-        EXPECT_EQ(t[d][7], "2300");
-        EXPECT_EQ(t[d][8], "0400");
+// Hand-made days: Moon and twilight cells, the 0 h states of the day and
+// of the day before, and the begin/end cells the scan must write.
+TEST(DarkNoMoon, HandMadeDays) {
+    struct Case {
+        const char *mr, *ms, *de, *db;
+        MidnightState today;
+        const char* expect;  // begin "-" end of the day
+        const char* why;
+    } cases[] = {
+        {"----", "0400", "0310", "2120", {false, true}, "2120-0310",
+         "the night's interval ends with twilight 03:10; dark again 21:20 after the 04:00 moonset"},
+        {"1000", "2300", "0400", "2200", {false, true}, "2300-0400",
+         "running at midnight: ends at twilight 04:00, begins again at moonset 23:00"},
+        {"2000", "0500", "0600", "2000", {true, true}, "2000-2000",
+         "twilight end and moonrise at 20:00: db applies before mr, later cells overwrite"},
+        {"a.h.", "", "0400", "2200", {true, true}, "-", "Moon above all day"},
+        {"1500", "0200", "a.b.", "", {true, false}, "-", "never dark: the empty db cell changes nothing"},
+        {"b.h.", "", "a.d.", "", {false, true}, "-", "dark and moonless all month: open since day 1"},
+        {"----", "0100", "a.d.", "", {true, true}, "0100-0000",
+         "Moon up again at midnight without a rise found: ends 0000, the 01:00 moonset begins"},
+        {"0300", "----", "0400", "2000", {false, true}, "0000-0300",
+         "Moon down again at midnight without a set found: begins 0000, moonrise 03:00 ends"},
+    };
+    for (const auto& c : cases) {
+        MonthTab t = everyDay(c.mr, c.ms, c.de, c.db);
+        scan(t, everyMidnight(c.today.moonUp, c.today.dark));
+        // Day 15 sees a day like itself before it.
+        EXPECT_EQ(cells(t, 15), c.expect) << c.why;
+        for (std::size_t d = 1; d <= 31; ++d)
+            for (std::size_t col : {7u, 8u})
+                EXPECT_TRUE(t[d][col].empty() || testsupport::IsClock(t[d][col])) << c.why << " " << d;
     }
 }
 
-TEST(DarkNoMoon, SameMinuteAppliesDbBeforeMr) {
-    // Twilight end and moonrise at 20:00 with the Moon down: begin and end
-    // at the same minute; the day's later keys overwrite earlier cells.
-    MonthTab t = everyDay("2000", "0500", "0600", "2000");
-    scan(t);
-    EXPECT_EQ(t[1][7], "2000");
-    EXPECT_EQ(t[1][8], "2000");
-    EXPECT_EQ(t[2][7], "2000");  // 0500 written first, then 2000
-    EXPECT_EQ(t[2][8], "2000");
+TEST(DarkNoMoon, MidnightStateStartsTheMonthAndMendsDisagreements) {
+    // Dark and moonless at midnight of day 1: the interval shows "0000".
+    MonthTab t = everyDay("1000", "2300", "0400", "2200");
+    scan(t, everyMidnight(false, true));
+    EXPECT_EQ(cells(t, 1), "2300-0400");
+    // Not dark at 0 h of day 1 (disagreeing with the evening's 22:00 db):
+    // day 1 opens only at moonset, day 2 from midnight.
+    MonthTab u = everyDay("1000", "2300", "0400", "2200");
+    MidnightStates m = everyMidnight(false, true);
+    m[1] = MidnightState{false, false};
+    m[2] = MidnightState{true, true};  // the Moon up at 0 h of day 2: closes day 1's interval
+    scan(u, m);
+    EXPECT_EQ(cells(u, 1), "2300-");
+    EXPECT_EQ(cells(u, 2), "2300-0000");
+    EXPECT_EQ(cells(u, 3), "2300-0400");
+    // Dark and moonless all month: one interval from midnight of day 1.
+    MonthTab v = everyDay("b.h.", "", "a.d.", "");
+    scan(v, everyMidnight(false, true));
+    EXPECT_EQ(cells(v, 1), "0000-");
 }
 
-TEST(DarkNoMoon, BrightNightLeavesDarkOnThroughTheEmptyCell) {
-    // Twilight "a.b." with an empty end cell, the Moon down after 02:00.
-    MonthTab t = everyDay("1500", "0200", "a.b.", "");
-    t[10][1] = "----";  // keep the Moon down all day 10
-    t[10][2] = "0200";
-    scan(t);
-    // Key order of day 10: 10----mr 100200ms 10a.b.de 10db: the begin
-    // cell reads the kind letters.
-    EXPECT_EQ(t[10][7], "db");
-    // Day 11 starts with the Moon down and dark: the Moon's set at 02:00
-    // keeps both true, so the begin cell takes that later key; the
-    // moonrise at 15:00 ends the interval.
-    EXPECT_EQ(t[11][7], "0200");
-    EXPECT_EQ(t[11][8], "1500");
-}
-
-TEST(DarkNoMoon, PolarNightMonthWritesKindLettersAndMarks) {
-    // December 2100 next to the North Pole (180 E, zone +12 with summer
-    // time): the Sun stays below -18 degrees all month, so the twilight
-    // cells read "a.d." with an empty partner and the Moon is below or
-    // above the horizon for days on end.  The scan then copies the kind
-    // letters of four-character keys and the day marks into its columns.
-    Location loc{180.0, 89.99999, 12.0};
-    astro::SilentReporter reporter;
-    auto r = CalculateMonth("210012", true, loc, reporter);
-    ASSERT_TRUE(r);
-    const std::vector<std::string> allowed{"",     "----", "a.h.", "b.h.", "a.b.", "a.d.",
-                                           "mr",   "ms",   "de",   "db"};
-    for (std::size_t d = 1; d <= 31; ++d) {
-        EXPECT_EQ(r->tab[d][5], "a.d.") << d;
-        for (std::size_t c = 7; c <= 8; ++c) {
-            const std::string& cell = r->tab[d][c];
-            bool clock = cell.size() == 4 && std::all_of(cell.begin(), cell.end(), [](char ch) {
-                             return ch >= '0' && ch <= '9';
-                         });
-            EXPECT_TRUE(clock || std::find(allowed.begin(), allowed.end(), cell) != allowed.end())
-                << d << " " << c << " '" << cell << "'";
+// Whole months from the program: places and dates where the old scan went
+// wrong.  Expected cells read off the month tables (twilight and Moon
+// columns of the same run).
+TEST(DarkNoMoon, KnownMonths) {
+    struct Case {
+        const char* month;
+        Location loc;
+        std::size_t day;
+        const char* expect;
+    } cases[] = {
+        // London, June: never astronomically dark ("a.b." every day).
+        {"202406", {0, 51.5, 0}, 0, "-"},
+        // Tromso, December: day 1 twilight end 17:04, begin 06:02 with the
+        // Moon down; 13-18 the Moon above all day; 19: moonrise 17:50.
+        {"202412", {18.96, 69.65, 1}, 1, "1704-0602"},
+        {"202412", {18.96, 69.65, 1}, 13, "-"},
+        {"202412", {18.96, 69.65, 1}, 18, "-"},
+        {"202412", {18.96, 69.65, 1}, 19, "1655-1750"},
+        // Vienna (16.33 E, 48.25 N, zone 1), June: dark and moonless at
+        // midnight of the 1st until the twilight begin 01:01; day 12 has
+        // no moonset, the interval of the 11th ends with twilight at 00:35.
+        {"202406", {16.33, 48.25, 1}, 1, "2247-0101"},
+        {"202406", {16.33, 48.25, 1}, 12, "-0035"},
+    };
+    for (const auto& c : cases) {
+        astro::SilentReporter reporter;
+        auto r = CalculateMonth(c.month, false, c.loc, reporter);
+        ASSERT_TRUE(r);
+        if (c.day == 0) {
+            for (std::size_t d = 1; d <= 31; ++d) EXPECT_EQ(cells(r->tab, d), "-") << c.month << " " << d;
+        } else {
+            EXPECT_EQ(cells(r->tab, c.day), c.expect) << c.month << " day " << c.day;
         }
     }
-    EXPECT_EQ(r->tab[1][7], "ms");
-    EXPECT_EQ(r->tab[2][8], "a.d.");
-    EXPECT_EQ(r->tab[9][1], "1912");
-    EXPECT_EQ(r->tab[9][8], "1912");  // the moonrise ends the interval
 }

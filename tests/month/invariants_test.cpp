@@ -13,6 +13,7 @@
 #include "astro/altitude.h"
 #include "astro/calendar.h"
 #include "astro/reporter.h"
+#include "celltext.h"
 #include "month/monthcalc.h"
 
 using namespace month;
@@ -48,20 +49,7 @@ std::string describe(const Case& c) {
            (c.summer ? " summer" : "");
 }
 
-bool isClock(const std::string& c) {
-    if (c.size() != 4 || !std::all_of(c.begin(), c.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
-        return false;
-    int hh = (c[0] - '0') * 10 + (c[1] - '0');
-    int mm = (c[2] - '0') * 10 + (c[3] - '0');
-    return (hh < 24 && mm < 60) || c == "2400";
-}
-
-// Texts the D.a.n.M. scan copies: characters 3 to 6 of an event key.
-bool isScanText(const std::string& c) {
-    static const std::vector<std::string> other{"",     "----", "a.h.", "b.h.", "a.b.",
-                                                "a.d.", "mr",   "ms",   "de",   "db"};
-    return isClock(c) || std::find(other.begin(), other.end(), c) != other.end();
-}
+using testsupport::IsClock;
 
 std::optional<MonthResult> run(const Case& c) {
     astro::SilentReporter reporter;
@@ -87,13 +75,13 @@ TEST(MonthInvariants, CellTextsKeysAndScanOverRandomMonths) {
                 if (mark) {
                     EXPECT_EQ(b, "") << d << "/" << col;
                 } else {
-                    EXPECT_TRUE(isClock(a) || a == "----") << d << "/" << col << " '" << a << "'";
-                    EXPECT_TRUE(isClock(b) || b == "----") << d << "/" << col << " '" << b << "'";
+                    EXPECT_TRUE(IsClock(a) || a == "----") << d << "/" << col << " '" << a << "'";
+                    EXPECT_TRUE(IsClock(b) || b == "----") << d << "/" << col << " '" << b << "'";
                     EXPECT_FALSE(a == "----" && b == "----") << d << "/" << col;
                 }
             }
-            EXPECT_TRUE(isScanText(row[7])) << d << " '" << row[7] << "'";
-            EXPECT_TRUE(isScanText(row[8])) << d << " '" << row[8] << "'";
+            for (std::size_t col : {7u, 8u})
+                EXPECT_TRUE(row[col].empty() || IsClock(row[col])) << d << " '" << row[col] << "'";
             EXPECT_EQ(row[9], "");
         }
         ASSERT_EQ(r->keys.size(), 124u);
@@ -128,7 +116,7 @@ TEST(MonthInvariants, RiseAndSetAgreeWithAltitudeSamples) {
                 for (int k = 0; k < 2; ++k) {
                     const std::string& cell = r->tab[static_cast<std::size_t>(d)]
                                                     [static_cast<std::size_t>(2 * iobj - 1 + k)];
-                    if (!isClock(cell)) continue;
+                    if (!IsClock(cell)) continue;
                     double t = std::stoi(cell.substr(0, 2)) + std::stoi(cell.substr(2, 2)) / 60.0;
                     double dt = tolMinutes / 60.0;
                     double before = astro::sinalt(iobj, mjd0, t - dt, -c.loc.longitude, cphi, sphi) - h0[iobj];
@@ -144,4 +132,69 @@ TEST(MonthInvariants, RiseAndSetAgreeWithAltitudeSamples) {
         if (testing::Test::HasFailure()) return;
     }
     EXPECT_GT(checked, 300 * 28 * 4);
+}
+
+// Every D.a.n.M. begin is a moment at which the day's own cells say it is
+// dark and the Moon is down, every end one at which they say otherwise.
+// The state of the Moon (twilight) at minute t of a day is read from that
+// day's cells alone: its last rise or set at or before t, else the opposite
+// of its first one after t, else its day mark.  Moments at which another
+// event falls in the same minute are passed over (the order of keys at one
+// minute decides there), and so are days whose first event contradicts
+// their 0 h state (a second crossing the daily search does not report, as
+// at high latitudes when the Sun grazes -18 degrees).
+namespace {
+// true / false for up (bright), or -1 where the cells do not tell.
+int objectUpAt(const std::string& rise, const std::string& set, const char* upMark,
+               const char* downMark, int t) {
+    using testsupport::Minutes;
+    if (rise == upMark) return 1;
+    if (rise == downMark) return 0;
+    int r = IsClock(rise) ? Minutes(rise) : -1, s = IsClock(set) ? Minutes(set) : -1;
+    int lastR = r >= 0 && r <= t ? r : -1, lastS = s >= 0 && s <= t ? s : -1;
+    if (lastR >= 0 || lastS >= 0) return lastR > lastS ? 1 : 0;
+    int nextR = r > t ? r : 100000, nextS = s > t ? s : 100000;
+    if (nextR == nextS) return -1;
+    return nextR < nextS ? 0 : 1;
+}
+}  // namespace
+
+TEST(MonthInvariants, DarkNoMoonBeginsAndEndsAgreeWithTheDayCells) {
+    using testsupport::Minutes;
+    std::mt19937 rng(20241201u);
+    int checked = 0, skippedDays = 0;
+    for (int n = 0; n < 600; ++n) {
+        Case c = randomCase(rng, 90.0);
+        if (n % 10 == 0) c.loc.latitude = n % 20 == 0 ? 90.0 : -90.0;
+        if (n % 10 == 5) c.loc.longitude = 180.0;
+        auto r = run(c);
+        ASSERT_TRUE(r);
+        SCOPED_TRACE(describe(c));
+        for (std::size_t d = 1; d <= 31; ++d) {
+            const auto& row = r->tab[d];
+            int moonUp0 = objectUpAt(row[1], row[2], "a.h.", "b.h.", -1);
+            int bright0 = objectUpAt(row[5], row[6], "a.b.", "a.d.", -1);
+            if ((moonUp0 >= 0 && (moonUp0 == 1) != r->midnight[d].moonUp) ||
+                (bright0 >= 0 && (bright0 == 1) == r->midnight[d].dark)) {
+                ++skippedDays;
+                continue;
+            }
+            for (std::size_t col : {7u, 8u}) {
+                if (row[col].empty()) continue;
+                int t = Minutes(row[col]);
+                int sameMinute = 0;
+                for (std::size_t k : {1u, 2u, 5u, 6u}) sameMinute += row[k] == row[col];
+                if (sameMinute > 1) continue;
+                int moonUp = objectUpAt(row[1], row[2], "a.h.", "b.h.", t);
+                int bright = objectUpAt(row[5], row[6], "a.b.", "a.d.", t);
+                if (moonUp < 0 || bright < 0) continue;
+                bool darkNoMoon = moonUp == 0 && bright == 0;
+                ++checked;
+                EXPECT_EQ(darkNoMoon, col == 7) << "day " << d << " col " << col << " " << row[col];
+            }
+        }
+        if (testing::Test::HasFailure()) return;
+    }
+    EXPECT_GT(checked, 600 * 30);
+    EXPECT_LT(skippedDays, 600 * 31 / 50);
 }
