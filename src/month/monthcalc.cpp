@@ -88,6 +88,63 @@ void FillDayColumn(MonthTab& tab, int year, int month) {
     }
 }
 
+namespace {
+
+// Result of one horizon search over a local day: the first rise and set
+// found (hhmm numbers) and whether the object was above the horizon at 0 h.
+struct Crossings {
+    double rise = 0, set = 0;  // hhmm numbers, valid where the flag is set
+    bool riseFlag = false, setFlag = false;
+    bool aboveAtMidnight = false;
+};
+
+// Searches f(h), the sine of the altitude less the horizon's sine at local
+// hour h (whole hours 0..24), for its zero crossings: parabolas through
+// three samples two hours wide, centred on the odd hours 1, 3, .., 23,
+// stopping once a rise and a set are known.  A later crossing of the same
+// kind found before that replaces an earlier one.
+template <class F>
+Crossings SearchHorizon(F f) {
+    Crossings c;
+    double rise = 0, set = 0;
+    int hour = 1;
+    double ym = f(hour - 1);
+    c.aboveAtMidnight = ym > 0;
+    do {
+        double y0 = f(hour);
+        double yp = f(hour + 1);
+        double xe = 0, ye = 0, z1 = 0, z2 = 0;
+        int nz = 0;
+        astro::quad(ym, y0, yp, xe, ye, z1, z2, nz);
+        if (nz == 1) {
+            if (ym < 0) {
+                rise = hour + z1;
+                c.riseFlag = true;
+            } else {
+                set = hour + z1;
+                c.setFlag = true;
+            }
+        } else if (nz == 2) {
+            if (ye < 0) {
+                rise = hour + z2;
+                set = hour + z1;
+            } else {
+                rise = hour + z1;
+                set = hour + z2;
+            }
+            c.riseFlag = true;
+            c.setFlag = true;
+        }
+        ym = yp;
+        hour = hour + 2;
+    } while (!(hour == 25 || (c.riseFlag && c.setFlag)));
+    c.rise = astro::hm(rise);
+    c.set = astro::hm(set);
+    return c;
+}
+
+}  // namespace
+
 MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
                           double latitude) {
     double mjd0 = astro::mjd(year, month, d, 0) - zone;
@@ -108,7 +165,7 @@ MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone
     std::array<bool, 25> sunKnown{};
     MidnightState midnight;
     for (int iobj = 1; iobj <= 3; ++iobj) {
-        auto f = [&](int h) {
+        Crossings c = SearchHorizon([&](int h) {
             if (iobj == 1) return astro::sinalt(iobj, mjd0, h, glong, cphi, sphi) - h0[iobj];
             auto k = static_cast<std::size_t>(h);
             if (!sunKnown[k]) {
@@ -116,52 +173,17 @@ MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone
                 sunKnown[k] = true;
             }
             return sunSample[k] - h0[iobj];
-        };
-        double rise = 0, set = 0;
-        bool riseFlag = false, setFlag = false;
-        int hour = 1;
-        double ym = f(hour - 1);
-        bool above = ym > 0;
-        if (iobj == 1) midnight.moonUp = above;
-        if (iobj == 3) midnight.dark = !above;
-        do {
-            double y0 = f(hour);
-            double yp = f(hour + 1);
-            double xe = 0, ye = 0, z1 = 0, z2 = 0;
-            int nz = 0;
-            astro::quad(ym, y0, yp, xe, ye, z1, z2, nz);
-            if (nz == 1) {
-                if (ym < 0) {
-                    rise = hour + z1;
-                    riseFlag = true;
-                } else {
-                    set = hour + z1;
-                    setFlag = true;
-                }
-            } else if (nz == 2) {
-                if (ye < 0) {
-                    rise = hour + z2;
-                    set = hour + z1;
-                } else {
-                    rise = hour + z1;
-                    set = hour + z2;
-                }
-                riseFlag = true;
-                setFlag = true;
-            }
-            ym = yp;
-            hour = hour + 2;
-        } while (!(hour == 25 || (riseFlag && setFlag)));
-        rise = astro::hm(rise);
-        set = astro::hm(set);
+        });
+        if (iobj == 1) midnight.moonUp = c.aboveAtMidnight;
+        if (iobj == 3) midnight.dark = !c.aboveAtMidnight;
 
         std::size_t c1 = static_cast<std::size_t>(2 * iobj - 1);
         std::size_t c2 = static_cast<std::size_t>(2 * iobj);
-        if (!riseFlag && !setFlag) {
-            row[c1] = above ? markAbove[iobj] : markBelow[iobj];
+        if (!c.riseFlag && !c.setFlag) {
+            row[c1] = c.aboveAtMidnight ? markAbove[iobj] : markBelow[iobj];
         } else {
-            row[c1] = riseFlag ? fourDigits(rise) : "----";
-            row[c2] = setFlag ? fourDigits(set) : "----";
+            row[c1] = c.riseFlag ? fourDigits(c.rise) : "----";
+            row[c2] = c.setFlag ? fourDigits(c.set) : "----";
         }
     }
     return midnight;
