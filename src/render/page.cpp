@@ -1,5 +1,6 @@
 #include "render/page.h"
 
+#include <array>
 #include <cmath>
 
 #include "astro/calendar.h"
@@ -16,13 +17,30 @@ constexpr double kSynodicMonth = 29.530588;
 
 float F(double v) { return static_cast<float>(v); }
 
+// The page grid in rows of y_d and columns of x_d.
+constexpr int kColumns = 10;        // Day .. Phase
+constexpr int kDayRows = 31;        // hour lines run over 31 day rows
+constexpr int kScreenRows = 32;     // headings and 31 days fill the picture box
+constexpr int kPrintRows = 41;      // title to legends fill the printable height
+constexpr int kPrintTableRow = 7;   // table row 0 on the printed page
+constexpr int kLegendRow1 = 33;     // legends, in table rows
+constexpr int kLegendRow2 = 34;
+constexpr int kPhaseColumn = 9;     // the phase symbol sits in column 9 ..
+constexpr int kGraphColumn = 10;    // .. and the graph starts after column 10
+
+// Paper sizes in millimetres by paper code: US Letter (1) is 8.5 x 11
+// inches, DIN A4 (9) 210 x 297.
+constexpr double kLetterWidthMm = 215.9, kLetterHeightMm = 279.4;
+constexpr double kA4WidthMm = 210, kA4HeightMm = 297;
+
 // Last character of a cell; 0 for an empty cell.
 char LastChar(const std::string& s) { return s.empty() ? '\0' : s.back(); }
 
-}  // namespace
-
+// The credit line on row 2 of the printed page.
 const char* const kCreditLine =
     "Low-precision solar and lunar theories; times in local clock time, rounded to the minute";
+
+}  // namespace
 
 std::string GeneralNumber(double v) {
     std::string t = astro::numberText(v);
@@ -101,9 +119,9 @@ void DrawM(PageContext& ctx, int LLine) {
     double y = LLine * L.y_d + L.y_st + L.y_d / 2;
     double x = 0;
     if (std::floor(LLine / 2.0) == LLine / 2.0) {
-        x = L.x_st + 9 * L.x_d + R;  // even rows touch the column's left edge
+        x = L.x_st + kPhaseColumn * L.x_d + R;  // even rows touch the column's left edge
     } else {
-        x = L.x_st + 10 * L.x_d - R;  // odd rows its right edge
+        x = L.x_st + kGraphColumn * L.x_d - R;  // odd rows its right edge
     }
 
     int savedStyle = ctx.out.current().FillStyle();
@@ -157,16 +175,16 @@ void PageSetup(PageContext& ctx) {
         bottom = th / 2;
         left = w / 5;
         right = w / 5;
-        L.y_d = (ctx.out.picture().ScaleHeight() - top - bottom) / 32;
+        L.y_d = (ctx.out.picture().ScaleHeight() - top - bottom) / kScreenRows;
     } else {
-        // Paper in millimetres: US Letter is 8.5 x 11 inches, DIN A4
-        // 210 x 297.  The print dialog refuses every other code; a code
-        // that slips through is laid out as A4 rather than dividing by 0.
-        double pw = 210;
-        double ph = 297;
+        // The print dialog refuses every paper but A4 and Letter; another
+        // code that slips through is laid out as A4 rather than dividing
+        // by 0.
+        double pw = kA4WidthMm;
+        double ph = kA4HeightMm;
         if (cur.PaperSize() == 1) {
-            pw = 8.5 * 25.4;
-            ph = 279.4;
+            pw = kLetterWidthMm;
+            ph = kLetterHeightMm;
         }
         if (cur.Orientation() == 2) std::swap(pw, ph);
         double across = cur.ScaleWidth() / pw;
@@ -175,50 +193,44 @@ void PageSetup(PageContext& ctx) {
         bottom = down * st.marginBottom;
         left = across * st.marginLeft;
         right = across * st.marginRight;
-        L.y_d = (cur.ScaleHeight() - top - bottom) / 41;
+        L.y_d = (cur.ScaleHeight() - top - bottom) / kPrintRows;
     }
     // Lines are never spaced wider than 1.3 text heights.
     if (L.y_d > 1.3 * th) L.y_d = 1.3 * th;
     L.y_st = top;
     L.x_st = left;
     L.x_d = w;
-    L.xg_st = L.x_st + 10 * L.x_d + w / 5;
+    L.xg_st = L.x_st + kGraphColumn * L.x_d + w / 5;
     L.xg_d = (ctx.out.current().ScaleWidth() - L.xg_st - right) / 24;
 }
 
-bool DrawPage(PageContext& ctx, month::MonthTab& tab, int dayRows) {
-    PageLayout& L = ctx.layout;
+namespace {
+
+// The printed page's header above the table: title, credit line, month
+// line, then the headings with "Time" over the graph (page rows 1, 2, 4, 6).
+void DrawHeader(PageContext& ctx, const month::MonthTab& tab) {
+    const PageLayout& L = ctx.layout;
     const month::Settings& st = ctx.settings;
-    bool printing = st.outputDevice == "P";
-    if (!printing) ctx.out.picture().Clear();
+    WriteTxt(ctx, L.x_st, L.y_st + 1 * L.y_d, "Rise and Set for Sun and Moon   V" + st.version);
+    WriteTxt(ctx, L.x_st, L.y_st + 2 * L.y_d, kCreditLine);
+    std::string line = "Month: " + ctx.monthText + "   Long.: " + GeneralNumber(st.longitude) +
+                       "   Lat.: " + GeneralNumber(st.latitude) +
+                       "   Time Zone: " + GeneralNumber(st.timeZone);
+    if (ctx.summerTime) line += ", Summertime";
+    WriteTxt(ctx, L.x_st, L.y_st + 4 * L.y_d, line);
+    for (int c = 0; c < kColumns; ++c)
+        WriteTxt(ctx, L.x_st + c * L.x_d, L.y_st + 6 * L.y_d, tab[0][static_cast<std::size_t>(c)]);
+    WriteTxt(ctx, L.xg_st, L.y_st + 6 * L.y_d, "Time");
+}
 
-    std::string savedFont;
-    float savedSize = 0;
-    if (printing) {
-        OutputSurface& prn = ctx.out.current();
-        savedFont = prn.FontName();
-        savedSize = prn.FontSize();
-        prn.SetFontName(st.fontName);
-        prn.SetFontSize(st.fontSize);
-        WriteTxt(ctx, L.x_st, L.y_st + 1 * L.y_d, "Rise and Set for Sun and Moon   V" + st.version);
-        WriteTxt(ctx, L.x_st, L.y_st + 2 * L.y_d, kCreditLine);
-        std::string line = "Month: " + ctx.monthText + "   Long.: " + GeneralNumber(st.longitude) +
-                           "   Lat.: " + GeneralNumber(st.latitude) +
-                           "   Time Zone: " + GeneralNumber(st.timeZone);
-        if (ctx.summerTime) line += ", Summertime";
-        WriteTxt(ctx, L.x_st, L.y_st + 4 * L.y_d, line);
-        for (int c = 0; c <= 9; ++c) {
-            WriteTxt(ctx, L.x_st + c * L.x_d, L.y_st + 6 * L.y_d,
-                     tab[0][static_cast<std::size_t>(c)]);
-        }
-        WriteTxt(ctx, L.xg_st, L.y_st + 6 * L.y_d, "Time");
-        tab[0] = month::SubHeadings();
-        L.y_st = L.y_st + 7 * L.y_d;
-    }
-
+// Table rows 0 to dayRows with each day's phase symbol and bars; row 0
+// holds `headings`.
+void DrawTable(PageContext& ctx, const month::MonthTab& tab, int dayRows,
+               const std::array<std::string, 10>& headings) {
+    const PageLayout& L = ctx.layout;
     for (int r = 0; r <= dayRows; ++r) {
-        auto& row = tab[static_cast<std::size_t>(r)];
-        for (int c = 0; c <= 9; ++c) {
+        const auto& row = r == 0 ? headings : tab[static_cast<std::size_t>(r)];
+        for (int c = 0; c < kColumns; ++c) {
             Color col = kBlack;
             // A Sunday that follows a Saturday of the same month is grey.
             if (c == 0 && r >= 1 && LastChar(tab[static_cast<std::size_t>(r - 1)][0]) == 'S' &&
@@ -230,36 +242,68 @@ bool DrawPage(PageContext& ctx, month::MonthTab& tab, int dayRows) {
         }
         if (r >= 1) {
             DrawM(ctx, r);
+            // Night under twilight under daylight under the Moon's time up.
             DrawG(ctx, r, "0000", "2400", kBlack);
             DrawG(ctx, r, row[5], row[6], kDarkGrey);
             DrawG(ctx, r, row[3], row[4], kLightGrey);
             DrawG(ctx, r, row[1], row[2], kYellow);
         }
     }
+}
 
+// The white hour lines over the bars of rows 1 to 31 and the hour labels
+// 0 to 24 in row 0.
+void DrawAxis(PageContext& ctx) {
+    const PageLayout& L = ctx.layout;
     for (int h = 0; h <= 24; ++h) {
         double x = L.xg_st + h * L.xg_d;
-        ctx.out.current().Line(F(x), F(L.y_st + L.y_d), 0, F(31 * L.y_d), kWhite);
+        ctx.out.current().Line(F(x), F(L.y_st + L.y_d), 0, F(kDayRows * L.y_d), kWhite);
         std::string label = std::to_string(h);
         // Measured on the surface it is written to, so it is centred over
         // its line on screen and on paper alike.
         double lw = ctx.out.current().TextWidth(label);
         WriteTxt(ctx, x - lw / 2, L.y_st, label);
     }
+}
 
-    bool ok = true;
-    if (printing) {
-        WriteTxt(ctx, L.x_st, L.y_st + 33 * L.y_d,
-                 "'D.a.n.M.' = Dark and no Moon, '----' = no rise or set on this day");
-        WriteTxt(ctx, L.x_st, L.y_st + 34 * L.y_d,
-                 "'a.h.' = (always) above horizon, 'b.h.' = (always) below horizon, a.b. = always "
-                 "bright, a.d. = always dark");
-        OutputSurface& prn = ctx.out.current();
-        prn.SetFontName(savedFont);
-        prn.SetFontSize(savedSize);
-        ok = prn.EndDoc();
+// The two legend lines under the printed table.
+void DrawLegends(PageContext& ctx) {
+    const PageLayout& L = ctx.layout;
+    WriteTxt(ctx, L.x_st, L.y_st + kLegendRow1 * L.y_d,
+             "'D.a.n.M.' = Dark and no Moon, '----' = no rise or set on this day");
+    WriteTxt(ctx, L.x_st, L.y_st + kLegendRow2 * L.y_d,
+             "'a.h.' = (always) above horizon, 'b.h.' = (always) below horizon, a.b. = always "
+             "bright, a.d. = always dark");
+}
+
+}  // namespace
+
+bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows) {
+    PageLayout& L = ctx.layout;
+    const month::Settings& st = ctx.settings;
+    bool printing = st.outputDevice == "P";
+    if (!printing) {
+        ctx.out.picture().Clear();
+        DrawTable(ctx, tab, dayRows, tab[0]);
+        DrawAxis(ctx);
+        return true;
     }
-    return ok;
+    OutputSurface& prn = ctx.out.current();
+    std::string savedFont = prn.FontName();
+    float savedSize = prn.FontSize();
+    prn.SetFontName(st.fontName);
+    prn.SetFontSize(st.fontSize);
+    DrawHeader(ctx, tab);
+    // The table starts on page row 7: its row 0 holds the sub-headings.
+    double top = L.y_st;
+    L.y_st = L.y_st + kPrintTableRow * L.y_d;
+    DrawTable(ctx, tab, dayRows, month::SubHeadings());
+    DrawAxis(ctx);
+    DrawLegends(ctx);
+    L.y_st = top;
+    prn.SetFontName(savedFont);
+    prn.SetFontSize(savedSize);
+    return prn.EndDoc();
 }
 
 }  // namespace render

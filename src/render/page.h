@@ -61,9 +61,6 @@ void DrawM(PageContext& ctx, int LLine);
 // form of up to 15 significant digits, no leading blank, "0.5" not " .5".
 std::string GeneralNumber(double v);
 
-// The credit line on row 2 of the printed page.
-extern const char* const kCreditLine;
-
 // Which shapes draw the phase for a lunation fraction f and phase cosine
 // c: a disc in `disc`, then a half disc (left or right) and the terminator
 // ellipse in `half`.  `found` is false only outside 0 <= f < 1.
@@ -79,8 +76,8 @@ PhaseCase FindPhaseCase(double f, double c);
 void PageSetup(PageContext& ctx);
 // Output: clears the picture or writes the printed header, the table, the
 // bars, phase symbols, hour axis and (printing) the legends, and ends the
-// print document.  `tab` row 0 is replaced by the sub-headings when
-// printing.  Returns false when ending the print document failed.
-bool DrawPage(PageContext& ctx, month::MonthTab& tab, int dayRows);
+// print document.  On paper the table's row 0 shows the sub-headings.
+// Returns false when ending the print document failed.
+bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows);
 
 }  // namespace render

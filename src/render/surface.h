@@ -62,9 +62,6 @@ public:
     virtual void SetFontName(const std::string& name) = 0;
     virtual float FontSize() = 0;
     virtual void SetFontSize(float size) = 0;
-    // The fonts this target offers.
-    virtual int FontCount() = 0;
-    virtual std::string Font(int index) = 0;
     // Paper size code (1 US Letter, 9 DIN A4, others unknown) and
     // orientation (1 portrait, 2 landscape).
     virtual int PaperSize() = 0;

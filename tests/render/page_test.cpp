@@ -179,8 +179,8 @@ TEST_F(PageTest, PrintedPageHeaderLegendsAndFont) {
     EXPECT_EQ(t.back(),
               "'a.h.' = (always) above horizon, 'b.h.' = (always) below horizon, a.b. = always "
               "bright, a.d. = always dark");
-    // Row 0 now holds the sub-headings.
-    EXPECT_EQ(r->tab[0], month::SubHeadings());
+    // The table itself is left as it was.
+    EXPECT_EQ(r->tab[0], month::Headings());
     // Font set first, restored before the page is ended.
     auto& ops = printer.ops;
     ASSERT_GE(ops.size(), 5u);
@@ -197,8 +197,9 @@ TEST_F(PageTest, PrintedPageHeaderLegendsAndFont) {
     auto it = std::find_if(all.begin(), all.end(), [](const auto& o) { return o.text == "12"; });
     ASSERT_NE(it, all.end());
     EXPECT_FLOAT_EQ(it->x, static_cast<float>(layout.xg_st + 12 * layout.xg_d - 7));
-    // Legends on rows 33 and 34 of the moved table.
-    EXPECT_FLOAT_EQ(all.back().y, static_cast<float>(layout.y_st + 34 * layout.y_d));
+    // Legends on rows 33 and 34 of the table, which starts on page row 7;
+    // the layout is left as it was.
+    EXPECT_FLOAT_EQ(all.back().y, static_cast<float>(layout.y_st + (7 + 34) * layout.y_d));
 }
 
 TEST_F(PageTest, FailedPrintJobIsReported) {

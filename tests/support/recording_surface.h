@@ -94,8 +94,6 @@ struct RecordingSurface final : render::OutputSurface {
         o.w = s;
         ops.push_back(o);
     }
-    int FontCount() override { return 2; }
-    std::string Font(int i) override { return i == 0 ? "Alpha" : "Beta"; }
     int PaperSize() override { return paper; }
     int Orientation() override { return orientation; }
     bool EndDoc() override {

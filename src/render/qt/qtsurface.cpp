@@ -77,13 +77,6 @@ void DrawTopLeft(QPainter& p, const QFont& font, QPaintDevice* device, float x, 
     p.drawText(QPointF(x, y + fm.ascent()), QString::fromStdString(s));
 }
 
-// The font families of this system: the font list of both surfaces.
-int FamilyCount() { return static_cast<int>(QFontDatabase::families().size()); }
-std::string FamilyName(int index) {
-    QStringList f = QFontDatabase::families();
-    return index >= 0 && index < f.size() ? f[index].toStdString() : std::string();
-}
-
 }  // namespace
 
 QFont PictureFont() {
@@ -141,11 +134,6 @@ QtImageSurface::QtImageSurface(QImage& image, const QFont& font) : d_(std::make_
 
 QtImageSurface::~QtImageSurface() { finish(); }
 
-void QtImageSurface::setImage(QImage& image) {
-    finish();
-    d_->image = &image;
-}
-
 void QtImageSurface::finish() {
     if (d_->painter) {
         d_->painter->end();
@@ -189,8 +177,6 @@ std::string QtImageSurface::FontName() { return d_->fontName; }
 void QtImageSurface::SetFontName(const std::string& name) { d_->fontName = name; }
 float QtImageSurface::FontSize() { return d_->fontSize; }
 void QtImageSurface::SetFontSize(float size) { d_->fontSize = size; }
-int QtImageSurface::FontCount() { return FamilyCount(); }
-std::string QtImageSurface::Font(int index) { return FamilyName(index); }
 int QtImageSurface::PaperSize() { return 0; }
 int QtImageSurface::Orientation() { return 1; }
 bool QtImageSurface::EndDoc() {
@@ -290,8 +276,6 @@ void QtPrinterSurface::SetFontSize(float size) {
     d_->fontSize = size;
     d_->applyFont();
 }
-int QtPrinterSurface::FontCount() { return FamilyCount(); }
-std::string QtPrinterSurface::Font(int index) { return FamilyName(index); }
 int QtPrinterSurface::PaperSize() { return PaperCode(d_->printer->pageLayout()); }
 int QtPrinterSurface::Orientation() {
     return d_->printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;

@@ -19,8 +19,6 @@ class QtImageSurface final : public OutputSurface {
 public:
     QtImageSurface(QImage& image, const QFont& font);
     ~QtImageSurface() override;
-    // Rebinds to a new backing image (the picture box was resized).
-    void setImage(QImage& image);
     // Ends the painter so the image can be shown or saved; the next drawing
     // operation starts a new one.
     void finish();
@@ -48,8 +46,6 @@ public:
     void SetFontName(const std::string& name) override;                                    \
     float FontSize() override;                                                             \
     void SetFontSize(float size) override;                                                 \
-    int FontCount() override;                                                              \
-    std::string Font(int index) override;                                                  \
     int PaperSize() override;                                                              \
     int Orientation() override;                                                            \
     bool EndDoc() override;
