@@ -196,10 +196,14 @@ void StderrReporter::message(const std::string& text, const std::string&, astro:
 
 int Run(const Options& o, const GraphicOutputs& g, std::string& out, astro::Reporter& rep) {
     month::Settings s;
-    std::string dir = o.settingsDir ? *o.settingsDir : ui::DefaultSettingsDir();
+    const std::optional<std::string> dir = o.settingsDir ? o.settingsDir : ui::DefaultSettingsDir();
+    if (!dir) {
+        rep.error(ui::kNoSettingsDirMessage);
+        return 1;
+    }
     std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    s.settingsPath = ui::SettingsPathFor(dir);
+    std::filesystem::create_directories(*dir, ec);
+    s.settingsPath = ui::SettingsPathFor(*dir);
     std::string fontName = "Sans Serif";
     float fontSize = 10;
     if (g.defaultFont && !std::filesystem::exists(s.settingsPath, ec)) g.defaultFont(fontName, fontSize);

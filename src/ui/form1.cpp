@@ -211,17 +211,19 @@ void Form1::Form_Activate() {
     settings_.outputDevice = "S";
 }
 
-bool Form1::drawMonth(const std::string& monthText, bool printing) {
+bool Form1::drawMonth(const std::string& monthText, bool printing, QString& failure) {
     const bool summer = CheckST->isChecked();
     const month::Location loc{settings_.longitude, settings_.latitude, settings_.timeZone};
 
     render::QtImageSurface screen(Picture1->image(), render::PictureFont());
+    // The job outlives the printer surface, which ends its painter first.
+    std::optional<PrintJob> job;
     std::unique_ptr<render::QtPrinterSurface> paper;
-    QString pdfPath;
     if (printing) {
-        if (print_->toPdf) {
-            pdfPath = print_->printer.outputFileName();
-            QDir().mkpath(QFileInfo(pdfPath).absolutePath());
+        job.emplace(*print_);
+        if (!job->started()) {
+            failure = job->reason();
+            return false;
         }
         paper = std::make_unique<render::QtPrinterSurface>(print_->printer);
     }
@@ -233,12 +235,12 @@ bool Form1::drawMonth(const std::string& monthText, bool printing) {
         month::CalculateMonth(monthText, summer, loc, reporter_);
     if (!result) return true;  // refused; CalculateMonth has said so
     QGuiApplication::clipboard()->setText(QString::fromStdString(result->clipboard));
-    bool ok = render::DrawPage(ctx, result->tab, result->dayRows);
-    if (ok && printing && print_->toPdf) {
-        QFileInfo written(pdfPath);
-        ok = written.isFile() && written.size() > 0;
-    }
-    return ok;
+    const bool ended = render::DrawPage(ctx, result->tab, result->dayRows);
+    if (!printing) return true;
+    paper.reset();
+    if (job->finish(ended)) return true;
+    failure = job->reason();
+    return false;
 }
 
 void Form1::CommandCalc_Click() {
@@ -252,11 +254,12 @@ void Form1::CommandCalc_Click() {
     }
     const bool printing = settings_.outputDevice != "S";
     bool pageOk = true;
+    QString printFailure;
     std::string failure;
     {
         WaitCursor hourglass;
         try {
-            pageOk = drawMonth(monthText, printing);
+            pageOk = drawMonth(monthText, printing, printFailure);
         } catch (const std::exception& ex) {
             failure = *ex.what() ? ex.what() : "unknown error";
         } catch (...) {
@@ -272,15 +275,14 @@ void Form1::CommandCalc_Click() {
         return;
     }
     if (!printing) return;
-    const std::string dest = print_->destination().toStdString();
     if (!pageOk) {
-        if (print_->toPdf)
-            reporter_.error("Can't write\r\n   " + dest + "\r\nto disk.");
-        else
-            reporter_.error("Can't print on\r\n   " + dest);
+        std::string text = "The page could not be printed.";
+        if (!printFailure.isEmpty()) text += "\r\n" + printFailure.toStdString();
+        reporter_.error(text);
     } else if (print_->toPdf) {
-        reporter_.message("The month page was written to\r\n   " + dest, "Almucan - Print",
-                          astro::Icon::Information);
+        reporter_.message("The month page was written to\r\n   " +
+                              print_->destination().toStdString(),
+                          "Almucan - Print", astro::Icon::Information);
     }
 }
 

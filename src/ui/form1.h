@@ -83,8 +83,9 @@ protected:
 private:
     void placeControls();
     // Steps after the month check: lay out, calculate, clipboard, draw or
-    // print.  False when the print document could not be written or sent.
-    bool drawMonth(const std::string& monthText, bool printing);
+    // print.  False when the page could not be printed; `failure` then says
+    // why where that is known.
+    bool drawMonth(const std::string& monthText, bool printing, QString& failure);
     void endProgram(int code);
     int twipsX(int twips) const;
     int twipsY(int twips) const;

@@ -1,10 +1,19 @@
 #include "ui/printtarget.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <sys/stat.h>
 
 #include "month/monthcalc.h"
 #include "render/qt/qtsurface.h"
@@ -57,6 +66,71 @@ QString PrintTarget::defaultPdfPath(const std::string& monthText) const {
 QString PrintTarget::destination() const {
     if (toPdf) return printer.outputFileName();
     return printer.printerName();
+}
+
+PrintJob::PrintJob(PrintTarget& target) : target_(target) {
+    if (!target_.toPdf) return;
+    file_ = target_.printer.outputFileName();
+    QDir().mkpath(QFileInfo(file_).absolutePath());
+    QTemporaryFile part(file_ + QStringLiteral(".XXXXXX"));
+    part.setAutoRemove(false);
+    if (!part.open()) {
+        started_ = false;
+        reason_ = QStringLiteral("Can't write %1: %2").arg(file_, part.errorString());
+        return;
+    }
+    part_ = part.fileName();
+    part.close();
+    target_.printer.setOutputFileName(part_);
+}
+
+PrintJob::~PrintJob() {
+    if (!target_.toPdf) return;
+    target_.printer.setOutputFileName(file_);
+    if (!part_.isEmpty()) QFile::remove(part_);
+}
+
+namespace {
+
+// A PDF that was written to its end finishes with "%%EOF" (and a line end).
+bool EndsLikePdf(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 6) return false;
+    f.seek(f.size() - std::min<qint64>(f.size(), 64));
+    return f.readAll().contains("%%EOF");
+}
+
+}  // namespace
+
+bool PrintJob::finish(bool ended) {
+    if (!started_) return false;
+    if (!target_.toPdf) {
+        const QString name = target_.printer.printerName();
+        if (name.isEmpty())
+            reason_ = QStringLiteral("No printer is available.");
+        else if (QPrinterInfo::printerInfo(name).isNull())
+            reason_ = QStringLiteral("The printer %1 cannot be reached.").arg(name);
+        else if (!ended)
+            reason_ = QStringLiteral("The printer %1 reported an error.").arg(name);
+        return reason_.isEmpty();
+    }
+    if (!ended || !EndsLikePdf(part_)) {
+        reason_ = QStringLiteral("Can't write %1: the document is incomplete.").arg(file_);
+        return false;
+    }
+    // The permissions of any file the user creates (the temporary file is
+    // private to the user).
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const QByteArray part = QFile::encodeName(part_), file = QFile::encodeName(file_);
+    if (::chmod(part.constData(), static_cast<mode_t>(0666 & ~mask)) != 0 ||
+        std::rename(part.constData(), file.constData()) != 0) {
+        reason_ = QStringLiteral("Can't write %1: %2")
+                      .arg(file_, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    part_.clear();
+    return true;
 }
 
 }  // namespace ui

@@ -51,4 +51,35 @@ struct PrintTarget {
     QString pdfFolder;
 };
 
+// One print run on a target.  A PDF goes to a temporary file beside the
+// chosen one, which replaces it only when the document is complete, so a
+// failed run leaves an existing file as it was.  For a printer, Qt does not
+// say whether the print system took the job (a stopped print service is
+// not reported), so the printer is looked up again after the job.
+class PrintJob {
+public:
+    // Points the printer at the temporary file; see started().
+    explicit PrintJob(PrintTarget& target);
+    // Puts the printer's file name back and removes an unused temporary file.
+    ~PrintJob();
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    // False when the job cannot even begin; reason() says why.
+    bool started() const { return started_; }
+    // Ends the job after the page was drawn and the document ended;
+    // `ended` tells whether that went well (painter and printer state).
+    // True when the page was printed or the file is in place.
+    bool finish(bool ended);
+    // Why the job failed, in words for the user; may be empty.
+    const QString& reason() const { return reason_; }
+
+private:
+    PrintTarget& target_;
+    QString file_;  // the chosen PDF file
+    QString part_;  // the temporary file written instead
+    bool started_ = true;
+    QString reason_;
+};
+
 }  // namespace ui

@@ -12,7 +12,16 @@ int RunWindow(int& argc, char** argv, const std::string& settingsDir) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Almucan"));
     QtReporter reporter;
-    Form1 w(reporter, settingsDir.empty() ? DefaultSettingsDir() : settingsDir);
+    std::string dir = settingsDir;
+    if (dir.empty()) {
+        const auto found = DefaultSettingsDir();
+        if (!found) {
+            reporter.error(kNoSettingsDirMessage);
+            return 1;
+        }
+        dir = *found;
+    }
+    Form1 w(reporter, dir);
     reporter.setParent(&w);
     w.start();
     // A settings file that is not valid ends the program during the first

@@ -14,9 +14,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <memory>
+
+#include <sys/resource.h>
 
 #include "recording_reporter.h"
 #include "ui/core/settingsfile.h"
@@ -395,6 +399,7 @@ TEST(PrintDialog, PrintWritesPdfAndKeepsSavedLayout) {
     QTest::mouseClick(d.p->CommandPrint, Qt::LeftButton);
     const QString pdf = d.t.dir.filePath("Almucan-200103.pdf");
     ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(QDir(d.t.dir.path()).entryList({"Almucan-200103.pdf*"}).size(), 1);  // no temporary file left
     ASSERT_EQ(d.t.rep.boxes.size(), 1u);
     EXPECT_NE(d.t.rep.boxes[0].text.find(pdf.toStdString()), std::string::npos);
     EXPECT_EQ(d.t.w->settings().marginLeft, 0);
@@ -409,16 +414,65 @@ TEST(PrintDialog, PrintWritesPdfAndKeepsSavedLayout) {
     EXPECT_TRUE(text.contains("Rise and Set for Sun and Moon"));
 }
 
-TEST(PrintDialog, FailedPdfWriteIsReported) {
-    PrintDialog d;
-    d.t.w->printTarget().fileChosen = true;
-    d.t.w->printTarget().printer.setOutputFileName("/proc/no/such/dir/x.pdf");
-    d.t.w->settings().outputDevice = "P";
-    d.t.rep.clear();
-    d.t.w->CommandCalc_Click();
-    ASSERT_FALSE(d.t.rep.boxes.empty());
-    EXPECT_EQ(d.t.rep.boxes.back().title, "Error");
-    EXPECT_EQ(d.t.w->settings().outputDevice, "S");
+TEST(PrintDialog, FailedPrintRunsAreReported) {
+    const std::string failed = "The page could not be printed.\r\n";
+    const struct {
+        const char* what;
+        std::function<void(ui::PrintTarget&, const QString& dir)> setup;
+        rlim_t maxFileBytes;  // limit on the size of any file written
+        std::string message;  // the start of the message box's text
+    } cases[] = {
+        {"PDF in a folder that cannot exist",
+         [](ui::PrintTarget& p, const QString&) {
+             p.printer.setOutputFileName("/proc/no/such/dir/x.pdf");
+         },
+         RLIM_INFINITY, failed + "Can't write /proc/no/such/dir/x.pdf: "},
+        {"PDF cut short (disk full)",
+         [](ui::PrintTarget& p, const QString& dir) {
+             p.printer.setOutputFileName(dir + "/x.pdf");
+         },
+         4000, failed + "Can't write %1/x.pdf: the document is incomplete."},
+        {"a printer the print system does not know (Qt drops its name)",
+         [](ui::PrintTarget& p, const QString&) {
+             p.toPdf = false;
+             p.printer.setOutputFormat(QPrinter::NativeFormat);
+             p.printer.setPrinterName("NoSuchPrinter");
+         },
+         RLIM_INFINITY, failed + "No printer is available."},
+    };
+    for (const auto& c : cases) {
+        PrintDialog d;
+        const QString dir = d.t.dir.path();
+        // An earlier PDF of the same name stays as it was.
+        QFile old(dir + "/x.pdf");
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old page");
+        old.close();
+        d.t.w->printTarget().fileChosen = true;
+        c.setup(d.t.w->printTarget(), dir);
+        d.t.w->TextDate->setText("200103");
+        d.t.w->settings().outputDevice = "P";
+        d.t.rep.clear();
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit keep{};
+        ::getrlimit(RLIMIT_FSIZE, &keep);
+        rlimit limit = keep;
+        limit.rlim_cur = std::min(c.maxFileBytes, keep.rlim_max);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        d.t.w->CommandCalc_Click();
+        ::setrlimit(RLIMIT_FSIZE, &keep);
+        ASSERT_EQ(d.t.rep.boxes.size(), 1u) << c.what;
+        EXPECT_EQ(d.t.rep.boxes[0].title, "Error");
+        std::string want = c.message;
+        if (const auto at = want.find("%1"); at != std::string::npos) want.replace(at, 2, dir.toStdString());
+        EXPECT_EQ(d.t.rep.boxes[0].text.rfind(want, 0), 0u) << c.what << ": " << d.t.rep.boxes[0].text;
+        EXPECT_EQ(d.t.w->settings().outputDevice, "S");
+        QFile again(dir + "/x.pdf");
+        ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+        EXPECT_EQ(again.readAll(), "old page") << c.what;
+        // No temporary file is left beside it.
+        EXPECT_EQ(QDir(dir).entryList({"x.pdf*"}, QDir::Files).size(), 1) << c.what;
+    }
 }
 
 TEST(Screenshot, WindowAfterCalculate) {

@@ -3,13 +3,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,38 +20,123 @@ namespace {
 
 const char* const kHeader = "Almucan V";
 
-// Splits the file into lines at CR LF, CR or LF; a line end after the last
-// line does not open another line.
-std::vector<std::string_view> splitLines(std::string_view data) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0, i = 0;
-    while (i < data.size()) {
-        char c = data[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(data.substr(start, i - start));
-            if (c == '\r' && i + 1 < data.size() && data[i + 1] == '\n') ++i;
-            start = i + 1;
+// Every line that is read, its line end included, plus one buffer of
+// bytes read ahead stays far below 1 MiB.
+static_assert((kSettingsLines + 1) * (kMaxSettingsLineBytes + 2) < (std::size_t{1} << 20));
+
+// Collects the first kSettingsLines lines of a byte stream fed in pieces.
+// Lines end at CR LF, CR or LF; a line end after the last line does not
+// open another line.
+class LineCollector {
+public:
+    // Takes the next bytes; false once no more are wanted (all lines are
+    // there, or a line is too long).
+    bool feed(std::string_view bytes) {
+        for (char c : bytes) {
+            if (done()) return false;
+            if (skipLf_) {
+                skipLf_ = false;
+                if (c == '\n') continue;
+            }
+            if (c == '\r' || c == '\n') {
+                lines.push_back(std::move(current_));
+                current_.clear();
+                skipLf_ = c == '\r';
+            } else if (current_.size() == kMaxSettingsLineBytes) {
+                tooLong_ = true;
+                return false;
+            } else {
+                current_ += c;
+            }
         }
-        ++i;
+        return !done();
     }
-    if (start < data.size()) lines.push_back(data.substr(start));
-    return lines;
+    // End of the data: the characters after the last line end form a line.
+    void finish() {
+        if (!done() && !current_.empty()) lines.push_back(std::move(current_));
+    }
+    bool done() const { return tooLong_ || lines.size() >= kSettingsLines; }
+    bool tooLong() const { return tooLong_; }
+
+    std::vector<std::string> lines;
+
+private:
+    std::string current_;
+    bool skipLf_ = false;
+    bool tooLong_ = false;
+};
+
+bool parseLines(const LineCollector& in, month::Settings& s) {
+    const auto& l = in.lines;
+    if (in.tooLong() || l.size() < kSettingsLines || l[0] != kHeader + s.version) return false;
+    s.longitude = astro::value(l[1]);
+    s.latitude = astro::value(l[2]);
+    s.timeZone = astro::value(l[3]);
+    s.marginTop = astro::value(l[4]);
+    s.marginBottom = astro::value(l[5]);
+    s.marginLeft = astro::value(l[6]);
+    s.marginRight = astro::value(l[7]);
+    s.fontName = l[8];
+    s.fontSize = astro::toSingle(astro::value(l[9]));
+    return true;
 }
 
-bool readWhole(const std::string& path, std::string& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) return false;
-    out = ss.str();
-    return true;
+// Reads the lines of the settings file at `path` into `in`.  False when it
+// cannot be opened or read or is not a regular file after following links
+// (a FIFO or a device): it is opened without blocking, so a FIFO with no
+// writer cannot hang the program.  Reading stops once the lines are there
+// or the first line shows a wrong header.
+bool readLines(const std::string& path, const std::string& header, LineCollector& in) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    char buf[16 * 1024];
+    while (ok) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+        } else if (n == 0) {
+            in.finish();
+            break;
+        } else if (!in.feed({buf, static_cast<std::size_t>(n)}) ||
+                   (!in.lines.empty() && in.lines[0] != header)) {
+            break;
+        }
+    }
+    ::close(fd);
+    return ok;
 }
 
 bool fileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
+// The file that a write to `path` replaces: `path` with its symbolic links
+// followed, also to a target that does not exist yet.  A relative link is
+// taken from the link's folder.  False for a loop of links.
+bool followLinks(std::string path, std::string& target) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            target = path;
+            return true;
+        }
+        std::vector<char> buf(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        const ssize_t n = ::readlink(path.c_str(), buf.data(), buf.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= buf.size()) return false;
+        std::string next(buf.data(), static_cast<std::size_t>(n));
+        if (next.front() != '/') {
+            const std::size_t slash = path.rfind('/');
+            if (slash != std::string::npos) next = path.substr(0, slash + 1) + next;
+        }
+        path = std::move(next);
+    }
+    return false;
+}
+
 // Writes `text` to `path` through a temporary file in the same folder that
-// is renamed over the old file once it is complete on disk.
+// is renamed over the old file once it is complete on disk.  The new file
+// keeps the old one's permissions.
 bool writeAtomically(const std::string& path, const std::string& text) {
     std::string tmp = path + ".tmpXXXXXX";
     std::vector<char> name(tmp.begin(), tmp.end());
@@ -71,11 +155,18 @@ bool writeAtomically(const std::string& path, const std::string& text) {
         }
     }
     if (ok && ::fsync(fd) != 0) ok = false;
-    // Readable by the user like any file the user creates.
+    // The old file's permissions, or those of any file the user creates.
     if (ok) {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, static_cast<mode_t>(0666 & ~mask));
+        struct stat old {};
+        mode_t mode = 0;
+        if (::stat(path.c_str(), &old) == 0) {
+            mode = old.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = static_cast<mode_t>(0666 & ~mask);
+        }
+        ::fchmod(fd, mode);
     }
     if (::close(fd) != 0) ok = false;
     if (ok && ::rename(name.data(), path.c_str()) != 0) ok = false;
@@ -85,17 +176,26 @@ bool writeAtomically(const std::string& path, const std::string& text) {
 
 }  // namespace
 
-std::string DefaultSettingsDir() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (xdg && *xdg == '/') {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home && *home ? home : ".") + "/.config";
-    }
-    if (!base.empty() && base.back() == '/') base.pop_back();
-    return base + "/Almucan";
+std::optional<std::string> SettingsDirFor(const char* xdg, const char* home,
+                                          const char* passwdHome) {
+    auto absolute = [](const char* p) { return p && *p == '/'; };
+    // "/a/b/" gives "/a/b", "/" gives "".
+    auto trimmed = [](std::string p) {
+        while (!p.empty() && p.back() == '/') p.pop_back();
+        return p;
+    };
+    if (absolute(xdg)) return trimmed(xdg) + "/Almucan";
+    // Never a relative folder: that would put the file below whatever
+    // folder the program was started in.
+    if (absolute(home)) return trimmed(home) + "/.config/Almucan";
+    if (absolute(passwdHome)) return trimmed(passwdHome) + "/.config/Almucan";
+    return std::nullopt;
+}
+
+std::optional<std::string> DefaultSettingsDir() {
+    const struct passwd* pw = ::getpwuid(::getuid());
+    return SettingsDirFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"),
+                          pw ? pw->pw_dir : nullptr);
 }
 
 std::string SettingsPathFor(const std::string& dir) {
@@ -123,19 +223,9 @@ std::string SettingsFileText(const month::Settings& s) {
 }
 
 bool ParseSettingsText(std::string_view data, month::Settings& s) {
-    auto lines = splitLines(data);
-    if (lines.size() < 10) return false;
-    if (lines[0] != kHeader + s.version) return false;
-    s.longitude = astro::value(lines[1]);
-    s.latitude = astro::value(lines[2]);
-    s.timeZone = astro::value(lines[3]);
-    s.marginTop = astro::value(lines[4]);
-    s.marginBottom = astro::value(lines[5]);
-    s.marginLeft = astro::value(lines[6]);
-    s.marginRight = astro::value(lines[7]);
-    s.fontName = std::string(lines[8]);
-    s.fontSize = astro::toSingle(astro::value(lines[9]));
-    return true;
+    LineCollector in;
+    if (in.feed(data)) in.finish();
+    return parseLines(in, s);
 }
 
 LoadResult LoadSettings(month::Settings& s, const std::string& defaultFontName,
@@ -149,8 +239,8 @@ LoadResult LoadSettings(month::Settings& s, const std::string& defaultFontName,
         s.fontSize = defaultFontSize;
         return SaveSettings(s, reporter) ? LoadResult::Created : LoadResult::CreateFailed;
     }
-    std::string data;
-    if (!readWhole(s.settingsPath, data) || !ParseSettingsText(data, s)) {
+    LineCollector in;
+    if (!readLines(s.settingsPath, kHeader + s.version, in) || !parseLines(in, s)) {
         reporter.beep();
         reporter.error("INI-file " + s.settingsPath + " not valid.\r\nPlease delete it.");
         return LoadResult::NotValid;
@@ -159,7 +249,9 @@ LoadResult LoadSettings(month::Settings& s, const std::string& defaultFontName,
 }
 
 bool SaveSettings(const month::Settings& s, astro::Reporter& reporter) {
-    if (writeAtomically(s.settingsPath, SettingsFileText(s))) return true;
+    std::string target;
+    if (followLinks(s.settingsPath, target) && writeAtomically(target, SettingsFileText(s)))
+        return true;
     reporter.beep();
     reporter.error("Can't write\r\n   " + s.settingsPath + "\r\nto disk.");
     return false;

@@ -1,7 +1,10 @@
 #pragma once
 // The settings file "Almucan.INI": ten lines, CR LF, in the program's own
 // folder (here the per-user configuration folder).  Parsing and formatting
-// are pure functions; the file functions use the standard library only.
+// are pure functions; the file functions use the standard library and
+// POSIX only.
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,28 +15,47 @@ namespace ui {
 
 inline constexpr const char* kSettingsFileName = "Almucan.INI";
 
-// The per-user configuration folder of the program:
-// $XDG_CONFIG_HOME/Almucan, else $HOME/.config/Almucan.
-std::string DefaultSettingsDir();
+// Lines of the file that are read; anything after them is ignored.
+inline constexpr std::size_t kSettingsLines = 10;
+// Longest line read, in bytes without its line end; a longer line makes the
+// file not valid.  Together with kSettingsLines this bounds what a load
+// reads and keeps to well under 1 MiB whatever the file holds.
+inline constexpr std::size_t kMaxSettingsLineBytes = 64 * 1024;
+
+// The per-user configuration folder of the program for the given
+// environment: xdg + "/Almucan" when xdg is an absolute path, else
+// <home>/.config/Almucan with <home> the first of `home` (the HOME
+// variable) and `passwdHome` (the user's entry in the password database)
+// that is an absolute path.  Nothing when there is no such folder.
+std::optional<std::string> SettingsDirFor(const char* xdg, const char* home,
+                                          const char* passwdHome);
+// SettingsDirFor for this process: $XDG_CONFIG_HOME, $HOME, getpwuid.
+std::optional<std::string> DefaultSettingsDir();
+// Said when DefaultSettingsDir finds no folder.
+inline constexpr const char* kNoSettingsDirMessage =
+    "No home folder for the settings file: set HOME or XDG_CONFIG_HOME, or give --settings-dir.";
 // dir + "/" + "Almucan.INI", with exactly one separator.
 std::string SettingsPathFor(const std::string& dir);
 
 // The ten lines of the file for `s`, each ended by CR LF.
 std::string SettingsFileText(const month::Settings& s);
 
-// Reads a file's contents into `s` (fields longitude .. fontSize).  False
-// when the first line is not "Almucan V" + s.version or there are fewer
-// than ten lines; `s` is then unchanged.
+// Reads a file's contents into `s` (fields longitude .. fontSize).  Lines
+// end at CR LF, CR or LF.  False when the first line is not "Almucan V" +
+// s.version, there are fewer than ten lines or one of the ten is longer
+// than kMaxSettingsLineBytes; `s` is then unchanged.
 bool ParseSettingsText(std::string_view data, month::Settings& s);
 
 enum class LoadResult {
     Loaded,        // the file was read into the record
     Created,       // missing; written with defaults (the caller reads it back)
     CreateFailed,  // missing and could not be written; defaults stay in memory
-    NotValid,      // wrong header, too short or unreadable: message shown
+    NotValid,      // wrong header, too short, a line too long, not a
+                   // regular file or unreadable: message shown
 };
 
-// Loading step of the main window's activation: reads s.settingsPath, or,
+// Loading step of the main window's activation: reads s.settingsPath (only
+// the lines used, without ever blocking on a FIFO or device), or,
 // when the file is missing, fills the defaults (location 16.33 / 48.25 /
 // 1, margins 0, the given font) and writes them with SaveSettings.  On a
 // file that is not valid: beep and "INI-file <path> not valid." CR LF
@@ -43,6 +65,8 @@ LoadResult LoadSettings(month::Settings& s, const std::string& defaultFontName,
 
 // Writes the whole file from `s` (through a temporary file in the same
 // folder renamed over the old one, so a failure keeps the old file whole).
+// A symbolic link at s.settingsPath is followed and its target replaced
+// (created when the link dangles); the link itself stays.
 // On failure: beep and "Can't write" CR LF "   " + path CR LF "to disk."
 // once.  Returns true when the file was written.
 bool SaveSettings(const month::Settings& s, astro::Reporter& reporter);

@@ -7,10 +7,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <random>
 #include <sstream>
 
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <csignal>
 
 #include <unistd.h>
@@ -161,16 +166,40 @@ TEST(SettingsPath, OneSeparator) {
 }
 
 TEST(SettingsPath, PerUserConfigurationFolder) {
+    // XDG base directory rules; a relative or empty folder is never used.
+    const struct {
+        const char *xdg, *home, *passwd;
+        std::optional<std::string> dir;
+    } cases[] = {
+        {"/x", "/h", "/p", "/x/Almucan"},
+        {"/x/", nullptr, nullptr, "/x/Almucan"},
+        {"rel", "/h", "/p", "/h/.config/Almucan"},
+        {nullptr, "/h/", "/p", "/h/.config/Almucan"},
+        {nullptr, nullptr, "/p", "/p/.config/Almucan"},
+        {"", "", "/p", "/p/.config/Almucan"},
+        {nullptr, "rel", "/p", "/p/.config/Almucan"},
+        {nullptr, nullptr, nullptr, std::nullopt},
+        {"", "", "", std::nullopt},
+        {"rel", "rel", "rel", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::SettingsDirFor(c.xdg, c.home, c.passwd), c.dir)
+            << (c.xdg ? c.xdg : "-") << " " << (c.home ? c.home : "-");
+}
+
+TEST(SettingsPath, WithoutHomeTheUsersEntryIsUsed) {
     const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
-    std::string keep = oldXdg ? oldXdg : "";
-    ::setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
-    EXPECT_EQ(ui::DefaultSettingsDir(), "/tmp/cfg/Almucan");
+    const char* oldHome = std::getenv("HOME");
+    const std::string keepXdg = oldXdg ? oldXdg : "", keepHome = oldHome ? oldHome : "";
     ::unsetenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    if (home) {
-        EXPECT_EQ(ui::DefaultSettingsDir(), std::string(home) + "/.config/Almucan");
-    }
-    if (oldXdg) ::setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
+    ::setenv("HOME", "", 1);
+    const struct passwd* pw = ::getpwuid(::getuid());
+    ASSERT_NE(pw, nullptr);
+    EXPECT_EQ(ui::DefaultSettingsDir(), std::string(pw->pw_dir) + "/.config/Almucan");
+    ::unsetenv("HOME");
+    EXPECT_EQ(ui::DefaultSettingsDir(), std::string(pw->pw_dir) + "/.config/Almucan");
+    if (oldXdg) ::setenv("XDG_CONFIG_HOME", keepXdg.c_str(), 1);
+    if (oldHome) ::setenv("HOME", keepHome.c_str(), 1);
 }
 
 TEST_F(SettingsFolder, MissingFileIsCreatedWithDefaultsSilently) {
@@ -206,11 +235,84 @@ TEST_F(SettingsFolder, NotValidFilesAreReportedAndLeftUntouched) {
     }
 }
 
-TEST_F(SettingsFolder, UnreadableFileIsNotValid) {
-    fs::create_directory(s_.settingsPath);  // exists, but cannot be read as a file
-    EXPECT_EQ(ui::LoadSettings(s_, "F", 10, rep_), ui::LoadResult::NotValid);
-    EXPECT_EQ(rep_.boxes.size(), 1u);
-    EXPECT_TRUE(fs::is_directory(s_.settingsPath));
+TEST_F(SettingsFolder, NotARegularFileIsNotValidAndLeftAlone) {
+    // Each would block or never end when read as a file.
+    const std::function<void(const std::string&)> make[] = {
+        [](const std::string& p) { fs::create_directory(p); },
+        [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+        [](const std::string& p) { fs::create_symlink("/dev/zero", p); },
+    };
+    for (const auto& m : make) {
+        m(s_.settingsPath);
+        const auto type = fs::symlink_status(s_.settingsPath).type();
+        rep_.clear();
+        EXPECT_EQ(ui::LoadSettings(s_, "F", 10, rep_), ui::LoadResult::NotValid);
+        EXPECT_EQ(rep_.log, (std::vector<std::string>{
+                                "beep", "box:Error:INI-file " + s_.settingsPath +
+                                            " not valid.\r\nPlease delete it."}));
+        EXPECT_EQ(fs::symlink_status(s_.settingsPath).type(), type);
+        fs::remove(s_.settingsPath);
+    }
+}
+
+// Runs `f` in a child process; returns the child's peak memory growth in
+// KiB (resident set, from getrusage) and whether f returned true.
+std::pair<long, bool> PeakGrowthInChild(const std::function<bool()>& f) {
+    int fds[2];
+    if (::pipe(fds) != 0) return {-1, false};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        rusage before{};
+        ::getrusage(RUSAGE_SELF, &before);
+        const char ok = f() ? 1 : 0;
+        rusage after{};
+        ::getrusage(RUSAGE_SELF, &after);
+        const long grown = after.ru_maxrss - before.ru_maxrss;
+        if (::write(fds[1], &grown, sizeof grown) < 0 || ::write(fds[1], &ok, 1) < 0) ::_exit(2);
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    long grown = -1;
+    char ok = 0;
+    const bool got = ::read(fds[0], &grown, sizeof grown) == sizeof grown && ::read(fds[0], &ok, 1) == 1;
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return {got ? grown : -1, ok == 1};
+}
+
+TEST_F(SettingsFolder, OnlyTheLinesUsedAreRead) {
+    const std::string head = "Almucan V0.9\r\n 1\r\n 2\r\n 3\r\n 0\r\n 0\r\n 0\r\n 0\r\n";
+    const std::size_t maxLine = ui::kMaxSettingsLineBytes;
+    const struct {
+        std::string text;
+        off_t sparseTail;  // bytes of zeros after the text (a hole on disk)
+        ui::LoadResult result;
+    } cases[] = {
+        {head + std::string(maxLine, 'F') + "\n 10", 0, ui::LoadResult::Loaded},
+        {head + std::string(maxLine + 1, 'F') + "\n 10", 0, ui::LoadResult::NotValid},
+        {head + "F\r 10\r\n", off_t{200} << 20, ui::LoadResult::Loaded},
+        {"Almucan V1.0\n", off_t{200} << 20, ui::LoadResult::NotValid},
+        {"Almucan V0.9\n", off_t{200} << 20, ui::LoadResult::NotValid},  // a 200 MB line
+    };
+    for (const auto& c : cases) {
+        writeFile(s_.settingsPath, c.text);
+        if (c.sparseTail > 0)
+            fs::resize_file(s_.settingsPath, c.text.size() + static_cast<std::uintmax_t>(c.sparseTail));
+        const auto [grownKiB, loaded] = PeakGrowthInChild([&] {
+            Settings s = s_;
+            return ui::LoadSettings(s, "F", 10, rep_) == ui::LoadResult::Loaded;
+        });
+        EXPECT_EQ(loaded, c.result == ui::LoadResult::Loaded) << c.text.size();
+        EXPECT_GE(grownKiB, 0);
+        EXPECT_LT(grownKiB, 8 * 1024) << c.text.size();
+    }
+    Settings s;
+    s.settingsPath = s_.settingsPath;
+    writeFile(s_.settingsPath, cases[0].text);
+    ASSERT_EQ(ui::LoadSettings(s, "F", 10, rep_), ui::LoadResult::Loaded);
+    EXPECT_EQ(s.fontName, std::string(maxLine, 'F'));
+    EXPECT_EQ(s.fontSize, 10.0f);
 }
 
 TEST_F(SettingsFolder, SaveReplacesTheWholeFile) {
@@ -220,6 +322,46 @@ TEST_F(SettingsFolder, SaveReplacesTheWholeFile) {
     EXPECT_TRUE(ui::SaveSettings(s_, rep_));
     EXPECT_EQ(readFile(s_.settingsPath), kDefaults);
     EXPECT_TRUE(rep_.log.empty());
+}
+
+TEST_F(SettingsFolder, SaveThroughALinkReplacesItsTarget) {
+    fs::create_directories(dir_ / "dotfiles" / "sub");
+    const struct {
+        std::string link, target;  // the link's text; the file written
+        bool exists;               // the target exists before
+    } cases[] = {
+        {"dotfiles/a.ini", "dotfiles/a.ini", true},
+        {(dir_ / "dotfiles/b.ini").string(), "dotfiles/b.ini", true},
+        {"dotfiles/c.ini", "dotfiles/c.ini", false},       // dangling: created
+        {"dotfiles/sub/../d.ini", "dotfiles/d.ini", false},
+        {"chain", "dotfiles/e.ini", true},                 // a link to a link
+    };
+    fs::create_symlink("dotfiles/e.ini", dir_ / "chain");
+    s_.fontName = "DejaVu Sans";
+    for (const auto& c : cases) {
+        const fs::path target = dir_ / c.target;
+        if (c.exists) {
+            writeFile(target, "old");
+            fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+        }
+        fs::remove(s_.settingsPath);
+        fs::create_symlink(c.link, s_.settingsPath);
+        rep_.clear();
+        if (c.exists) {
+            EXPECT_TRUE(ui::SaveSettings(s_, rep_));
+            EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+                      fs::perms::owner_read | fs::perms::owner_write);
+        } else {
+            EXPECT_EQ(ui::LoadSettings(s_, "DejaVu Sans", 10, rep_), ui::LoadResult::Created);
+        }
+        EXPECT_TRUE(rep_.log.empty());
+        EXPECT_TRUE(fs::is_symlink(s_.settingsPath)) << c.link;
+        EXPECT_EQ(readFile(target), kDefaults) << c.link;
+    }
+    // Two links, two folders, five files: no temporary file is left.
+    std::size_t n = 0;
+    for (auto it = fs::recursive_directory_iterator(dir_); it != fs::recursive_directory_iterator(); ++it) ++n;
+    EXPECT_EQ(n, 2u + 2u + 5u);
 }
 
 TEST_F(SettingsFolder, FailedWriteReportsOnceAndCreationIsNotRetried) {
