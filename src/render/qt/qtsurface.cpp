@@ -201,7 +201,7 @@ bool QtImageSurface::EndDoc() {
 // --------------------------------------------------------------- printer
 
 struct QtPrinterSurface::State {
-    QPrinter* printer = nullptr;
+    QPagedPaintDevice* printer = nullptr;
     QFont defaultFont;
     QFont font;  // the font text is drawn and measured in
     std::string fontName;
@@ -232,7 +232,7 @@ struct QtPrinterSurface::State {
     }
 };
 
-QtPrinterSurface::QtPrinterSurface(QPrinter& printer, const QFont& defaultFont)
+QtPrinterSurface::QtPrinterSurface(QPagedPaintDevice& printer, const QFont& defaultFont)
     : d_(std::make_unique<State>()) {
     d_->printer = &printer;
     d_->defaultFont = defaultFont;
@@ -303,7 +303,8 @@ bool QtPrinterSurface::EndDoc() {
     if (p) ok = p->end() && ok;
     d_->painter.reset();
     d_->failed = false;
-    if (d_->printer->printerState() == QPrinter::Error) ok = false;
+    auto* printer = dynamic_cast<QPrinter*>(d_->printer);
+    if (printer && printer->printerState() == QPrinter::Error) ok = false;
     return ok;
 }
 
