@@ -1,12 +1,15 @@
 // Almucan: the window, or with --month the command-line mode.
-#include <cstdio>
+#include <csignal>
 #include <cstdlib>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "cli/cli.h"
+#include "cli/filewrite.h"
 
 #ifdef ALMUCAN_HAVE_UI
 #include "ui/runwindow.h"
@@ -20,28 +23,35 @@
 
 namespace {
 
-#ifdef ALMUCAN_HAVE_RENDER_QT
-// Image and PDF output need no window: without a display the offscreen
-// platform is used.
-void UseOffscreenWithoutDisplay() {
-    const char* x = std::getenv("DISPLAY");
-    const char* w = std::getenv("WAYLAND_DISPLAY");
-    if ((x == nullptr || *x == '\0') && (w == nullptr || *w == '\0') &&
-        std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+// A standard stream that was closed at start gets /dev/null, so that no
+// file the program opens later takes its number.  Standard output gets it
+// read-only: writing the results then fails and is reported.
+void HoldClosedStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1) ::open("/dev/null", fd == 2 ? O_WRONLY : O_RDONLY);
     }
 }
-#endif
+
+// Text for standard output: written whole, or one line on standard error
+// and exit code 1.
+int WriteStdout(const std::string& text, int rc) {
+    std::string why = cli::WriteAll(STDOUT_FILENO, text);
+    if (why.empty()) return rc;
+    cli::WriteAll(STDERR_FILENO, "almucan: the standard output could not be written: " + why + "\n");
+    return 1;
+}
 
 int RunCommandLine(int argc, char** argv, const cli::Options& o) {
     cli::GraphicOutputs g;
 #ifdef ALMUCAN_HAVE_RENDER_QT
     std::unique_ptr<QGuiApplication> app;
     if (o.png || o.pdf) {
-        UseOffscreenWithoutDisplay();
+        // Image and PDF are drawn in memory and never need a display,
+        // whatever DISPLAY or WAYLAND_DISPLAY name.
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
         app = std::make_unique<QGuiApplication>(argc, argv);
-        g.png = &render::WritePng;
-        g.pdf = &render::WritePdf;
+        g.png = &render::EncodePng;
+        g.pdf = &render::EncodePdf;
         g.defaultFont = &render::DefaultFont;
     }
 #else
@@ -51,34 +61,30 @@ int RunCommandLine(int argc, char** argv, const cli::Options& o) {
     cli::StderrReporter rep;
     std::string out;
     int rc = cli::Run(o, g, out, rep);
-    if (rc == 0) {
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        std::fflush(stdout);
-    }
-    return rc;
+    return rc == 0 ? WriteStdout(out, rc) : rc;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    HoldClosedStandardStreams();
+    // A file size limit makes a write fail with an error that is reported,
+    // rather than ending the program with a signal.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> args(argv + 1, argv + argc);
     cli::ParseResult pr = cli::ParseArgs(args);
     if (!pr.error.empty()) {
-        std::cerr << "almucan: " << pr.error << "\n\n" << cli::Usage();
+        cli::WriteAll(STDERR_FILENO, "almucan: " + pr.error + "\n\n" + cli::Usage());
         return 2;
     }
     const cli::Options& o = pr.options;
-    if (o.help) {
-        std::cout << cli::Usage();
-        return 0;
-    }
+    if (o.help) return WriteStdout(cli::Usage(), 0);
     if (!o.month) {
 #ifdef ALMUCAN_HAVE_UI
         // Without a month the desktop window starts.
         return ui::RunWindow(argc, argv, o.settingsDir ? *o.settingsDir : std::string());
 #else
-        std::cout << cli::Usage();
-        return 0;
+        return WriteStdout(cli::Usage(), 0);
 #endif
     }
     return RunCommandLine(argc, argv, o);

@@ -6,7 +6,7 @@
 #   ALMUCAN_WERROR     OFF (default) or ON
 
 almucan_packages() {
-  local pkgs=(cmake g++ make libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
+  local pkgs=(cmake g++ make libcli11-dev libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
   if [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ]; then
     pkgs+=(qt6-base-dev fonts-dejavu-core)
   fi

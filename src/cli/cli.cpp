@@ -1,13 +1,15 @@
 #include "cli/cli.h"
 
-#include "render/page.h"
-
+#include <CLI/CLI.hpp>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 
 #include "astro/valuerule.h"
+#include "cli/filewrite.h"
+#include "render/page.h"
+#include "render/printcheck.h"
 #include "ui/core/settingsfile.h"
 
 namespace cli {
@@ -47,6 +49,23 @@ std::string pad(const std::string& s, std::size_t w) {
     return r;
 }
 
+// CLI11's complaint as one line that names the option: "--month --tsv"
+// gives "option --month needs a value (yyyymm)".
+std::string Explain(const CLI::ParseError& e) {
+    std::string what = e.what();
+    static const std::string kMissing = " missing";
+    auto colon = what.find(": ");
+    if (e.get_name() == "ArgumentMismatch" && colon != std::string::npos &&
+        what.size() > kMissing.size() &&
+        what.compare(what.size() - kMissing.size(), kMissing.size(), kMissing) == 0) {
+        // "--month: 1 required yyyymm missing"
+        auto type = what.rfind(' ', what.size() - kMissing.size() - 1);
+        return "option " + what.substr(0, colon) + " needs a value (" +
+               what.substr(type + 1, what.size() - kMissing.size() - type - 1) + ")";
+    }
+    return what;
+}
+
 // General number format of the printed month line (no fixed decimals).
 std::string general(double v) { return render::GeneralNumber(v); }
 
@@ -77,60 +96,69 @@ std::string Usage() {
 ParseResult ParseArgs(const std::vector<std::string>& args) {
     ParseResult r;
     Options& o = r.options;
-    auto need = [&](std::size_t& i, const std::string& name) -> std::optional<std::string> {
-        if (i + 1 >= args.size()) {
-            r.error = "option " + name + " needs a value";
-            return std::nullopt;
-        }
-        return args[++i];
+    CLI::App app("almucan");
+    app.set_help_flag();  // --help prints Usage(), not CLI11's own text
+    // A repeated option takes its last value, as options have always done.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    std::string month, dir, lon, lat, tz, png, size, pdf, paper;
+    bool tsv = false, events = false;
+    // CLI11 hands an option the next argument whatever it looks like; a
+    // long option there means the value was left out ("--month --tsv").
+    auto value = [&app](const std::string& name, std::string& to, const char* type) {
+        return app.add_option(name, to)->type_name(type)->check([](const std::string& v) {
+            return v.rfind("--", 0) == 0 ? "needs a value, got the option " + v : std::string();
+        });
     };
-    auto setText = [&](TextOutput t) {
-        if (o.textChosen && o.text != t) {
-            r.error = "--tsv and --events exclude each other";
-            return;
-        }
-        o.text = t;
+    auto notEmpty = [](const char* what) {
+        return [what](const std::string& v) {
+            return v.empty() ? std::string("the ") + what + " is empty" : std::string();
+        };
+    };
+    CLI::Option* oMonth = value("--month", month, "yyyymm");
+    app.add_flag("--summer-time", o.summerTime);
+    CLI::Option* oDir = value("--settings-dir", dir, "DIR")->check(notEmpty("folder name"));
+    CLI::Option* oLon = value("--lon", lon, "DEG");
+    CLI::Option* oLat = value("--lat", lat, "DEG");
+    CLI::Option* oTz = value("--tz", tz, "HOURS");
+    CLI::Option* oTsv = app.add_flag("--tsv", tsv);
+    CLI::Option* oEvents = app.add_flag("--events", events);
+    oTsv->excludes(oEvents);
+    CLI::Option* oPng = value("--png", png, "FILE")->check(notEmpty("file name"));
+    CLI::Option* oSize = value("--size", size, "WxH")->check(
+        [&o](const std::string& v) {
+            return parseSize(v, o.width, o.height)
+                       ? std::string()
+                       : std::string("wants WxH, each from 50 to 20000, e.g. 1000x700");
+        });
+    CLI::Option* oPdf = value("--pdf", pdf, "FILE")->check(notEmpty("file name"));
+    CLI::Option* oPaper = value("--paper", paper, "a4|letter")->check(
+        [](const std::string& v) {
+            return v == "a4" || v == "letter" ? std::string() : std::string("wants a4 or letter");
+        });
+    app.add_flag("--landscape", o.landscape);
+    app.add_flag("-h,--help", o.help);
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11's order
+        app.parse(reversed);
+    } catch (const CLI::ParseError& e) {
+        r.error = Explain(e);
+        return r;
+    }
+    auto take = [](CLI::Option* opt, const std::string& v, std::optional<std::string>& to) {
+        if (opt->count() > 0) to = v;
+    };
+    take(oMonth, month, o.month);
+    take(oDir, dir, o.settingsDir);
+    take(oLon, lon, o.lon);
+    take(oLat, lat, o.lat);
+    take(oTz, tz, o.tz);
+    take(oPng, png, o.png);
+    take(oPdf, pdf, o.pdf);
+    if (oSize->count() > 0) parseSize(size, o.width, o.height);  // the last one given
+    if (oPaper->count() > 0) o.paper = paper;
+    if (tsv || events) {
+        o.text = tsv ? TextOutput::Tsv : TextOutput::Events;
         o.textChosen = true;
-    };
-    for (std::size_t i = 0; i < args.size() && r.error.empty(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            o.help = true;
-        } else if (a == "--month") {
-            if (auto v = need(i, a)) o.month = *v;
-        } else if (a == "--summer-time") {
-            o.summerTime = true;
-        } else if (a == "--settings-dir") {
-            if (auto v = need(i, a)) o.settingsDir = *v;
-        } else if (a == "--lon") {
-            if (auto v = need(i, a)) o.lon = *v;
-        } else if (a == "--lat") {
-            if (auto v = need(i, a)) o.lat = *v;
-        } else if (a == "--tz") {
-            if (auto v = need(i, a)) o.tz = *v;
-        } else if (a == "--tsv") {
-            setText(TextOutput::Tsv);
-        } else if (a == "--events") {
-            setText(TextOutput::Events);
-        } else if (a == "--png") {
-            if (auto v = need(i, a)) o.png = *v;
-        } else if (a == "--size") {
-            if (auto v = need(i, a))
-                if (!parseSize(*v, o.width, o.height)) r.error = "--size wants WxH, e.g. 1000x700";
-        } else if (a == "--pdf") {
-            if (auto v = need(i, a)) o.pdf = *v;
-        } else if (a == "--paper") {
-            if (auto v = need(i, a)) {
-                if (*v != "a4" && *v != "letter")
-                    r.error = "--paper wants a4 or letter";
-                else
-                    o.paper = *v;
-            }
-        } else if (a == "--landscape") {
-            o.landscape = true;
-        } else {
-            r.error = "unknown option " + a;
-        }
     }
     // Graphic outputs alone print no table unless a text output is asked for.
     if (!o.textChosen && (o.png || o.pdf)) o.text = TextOutput::None;
@@ -195,7 +223,25 @@ void StderrReporter::message(const std::string& text, const std::string&, astro:
 }
 
 int Run(const Options& o, const GraphicOutputs& g, std::string& out, astro::Reporter& rep) {
+    // Everything the arguments alone decide is checked before the settings
+    // file may be created.
+    if (!month::CheckMonthText(*o.month)) {
+        rep.beep();
+        rep.error("Input error.");
+        return 2;
+    }
     month::Settings s;
+    std::string err = ApplyLocation(o, s);
+    if (!err.empty()) {
+        rep.error(err);
+        return 2;
+    }
+    if ((o.png && !g.png) || (o.pdf && !g.pdf)) {
+        rep.error(std::string(o.png && !g.png ? "PNG" : "PDF") +
+                  " output needs the Qt build of Almucan");
+        return 1;
+    }
+
     const std::optional<std::string> dir = o.settingsDir ? o.settingsDir : ui::DefaultSettingsDir();
     if (!dir) {
         rep.error(ui::kNoSettingsDirMessage);
@@ -211,29 +257,36 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, astro::Repo
     if (lr == ui::LoadResult::Created) lr = ui::LoadSettings(s, fontName, fontSize, rep);
     if (lr == ui::LoadResult::NotValid) return 1;
     s.outputDevice = "S";
-
-    std::string err = ApplyLocation(o, s);
-    if (!err.empty()) {
-        rep.error(err);
+    ApplyLocation(o, s);
+    // The PDF page is laid out with the settings' margins: the print
+    // dialog's rule applies.
+    if (o.pdf && !render::CheckPrintLayout(
+                     s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
+                     o.paper == "letter" ? render::kPaperCodeLetter : render::kPaperCodeA4,
+                     o.landscape ? render::kOrientationCodeLandscape : 1, rep)) {
         return 2;
     }
+
     month::Location loc{s.longitude, s.latitude, s.timeZone};
     auto r = month::CalculateMonth(*o.month, o.summerTime, loc, rep);
     if (!r) return 2;
 
-    if (o.png) {
-        if (!g.png) {
-            rep.error("PNG output needs the Qt build of Almucan");
+    // Both files are drawn first, so that a failure writes neither.
+    std::string pngBytes, pdfBytes;
+    if (o.png && !g.png(*r, s, *o.month, o.summerTime, o.width, o.height, pngBytes, rep)) return 1;
+    if (o.pdf && !g.pdf(*r, s, *o.month, o.summerTime, o.paper, o.landscape, pdfBytes, rep)) return 1;
+    struct File {
+        const std::optional<std::string>& path;
+        const std::string& bytes;
+        const char* kind;
+    };
+    for (const File& f : {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"}}) {
+        if (!f.path) continue;
+        std::string why = ReplaceFile(*f.path, f.bytes);
+        if (!why.empty()) {
+            rep.error(std::string("The ") + f.kind + " file " + *f.path + " could not be written: " + why);
             return 1;
         }
-        if (!g.png(*r, s, *o.month, o.summerTime, o.width, o.height, *o.png, rep)) return 1;
-    }
-    if (o.pdf) {
-        if (!g.pdf) {
-            rep.error("PDF output needs the Qt build of Almucan");
-            return 1;
-        }
-        if (!g.pdf(*r, s, *o.month, o.summerTime, o.paper, o.landscape, *o.pdf, rep)) return 1;
     }
     switch (o.text) {
         case TextOutput::Table: out = TableText(*r, s, *o.month, o.summerTime); break;

@@ -1,5 +1,5 @@
 #pragma once
-// Command-line mode: argument parsing and the text outputs of one month.
+// Command-line mode: argument parsing (CLI11) and the outputs of one month.
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,19 +52,23 @@ public:
 
 // Hooks for the outputs that need Qt (set by main when Qt is built in).
 struct GraphicOutputs {
-    // Return false after reporting a failure.
+    // Draw the page and put the file's bytes into `bytes`; return false
+    // after reporting a failure.
     bool (*png)(const month::MonthResult&, month::Settings&, const std::string& monthText,
-                bool summerTime, int width, int height, const std::string& file,
+                bool summerTime, int width, int height, std::string& bytes,
                 astro::Reporter&) = nullptr;
     bool (*pdf)(const month::MonthResult&, month::Settings&, const std::string& monthText,
-                bool summerTime, const std::string& paper, bool landscape,
-                const std::string& file, astro::Reporter&) = nullptr;
+                bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
+                astro::Reporter&) = nullptr;
     // The font recorded in a newly created settings file.
     void (*defaultFont)(std::string& name, float& size) = nullptr;
 };
 
 // The whole command-line run; returns the process exit code.
-// 0 success, 1 settings file not valid or an output failed, 2 bad input.
+// 0 success, 1 settings file not valid or an output failed, 2 bad input
+// (a month, location or print layout that is refused).  Every argument is
+// checked before the settings file is created; the image and the PDF are
+// both drawn before either file is written.
 int Run(const Options& o, const GraphicOutputs& g, std::string& out, astro::Reporter& rep);
 
 }  // namespace cli

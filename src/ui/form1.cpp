@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <exception>
+#include <filesystem>
 #include <optional>
 
 #include "astro/valuerule.h"
@@ -196,7 +197,8 @@ void Form1::Form_Activate() {
         if (m >= 4 && m <= 10) CheckST->setChecked(true);
 
         settings_.settingsPath = SettingsPathFor(settingsDir_);
-        QDir().mkpath(QString::fromStdString(settingsDir_));
+        std::error_code dirError;  // a folder that cannot be made shows when the file is written
+        std::filesystem::create_directories(settingsDir_, dirError);  // the name's bytes as given
         std::string fontName;
         float fontSize = 10;
         DefaultPrintFont(fontName, fontSize);

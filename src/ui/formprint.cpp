@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "astro/valuerule.h"
+#include "render/printcheck.h"
 #include "ui/core/settingsfile.h"
 #include "ui/formoptions.h"
 #include "ui/printersetup.h"
@@ -192,34 +193,15 @@ bool FormPrint::CheckPrinting() {
     };
     const Margin ml = margin(TextML), mr = margin(TextMR), mt = margin(TextMT),
                  mb = margin(TextMB);
+    // A box holding 0 must read exactly "0"; the values follow the shared rule.
     for (const Margin& m : {ml, mr, mt, mb}) {
-        if (m.v < 0 || std::isnan(m.v) || (m.v == 0 && m.text != "0")) {
+        if (m.v == 0 && m.text != "0") {
             reporter_.error("Wrong value(s) for margin(s).");
             return false;
         }
     }
-    double width = 0, height = 0;
-    switch (PaperCode(target_.printer)) {
-    case kPaperLetter:
-        width = 8.5 * 25.4;
-        height = 11 * 25.4;
-        break;
-    case kPaperA4:
-        width = 210;
-        height = 297;
-        break;
-    default:
-        reporter_.error(
-            "Unknown paper format.\r\nPlease choose US Letter or DIN A4 at printer setup.");
-        return false;
-    }
-    if (OrientationCode(target_.printer) == kOrientationLandscape) std::swap(width, height);
-    if (width - ml.v - mr.v < 100 || height - mt.v - mb.v < 100) {
-        reporter_.beep();
-        reporter_.error("Margins too large.");
-        return false;
-    }
-    return true;
+    return render::CheckPrintLayout(mt.v, mb.v, ml.v, mr.v, PaperCode(target_.printer),
+                                    OrientationCode(target_.printer), reporter_);
 }
 
 void FormPrint::storeLayout() {

@@ -1,12 +1,14 @@
 // The command-line mode end to end: options, exit codes and the text
 // outputs, with the settings file in a temporary folder.
 #include "cli/cli.h"
+#include "cli/filewrite.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include <unistd.h>
 
@@ -55,17 +57,53 @@ TEST(CliArgs, OptionsAndTheirErrors) {
     auto ok = cli::ParseArgs({"--month", "202406", "--events", "--summer-time", "--lon", "-70.5"});
     EXPECT_EQ(ok.error, "");
     EXPECT_EQ(*ok.options.month, "202406");
+    EXPECT_EQ(*ok.options.lon, "-70.5");
     EXPECT_EQ(ok.options.text, cli::TextOutput::Events);
     EXPECT_TRUE(ok.options.summerTime);
-    EXPECT_NE(cli::ParseArgs({"--month"}).error, "");
-    EXPECT_NE(cli::ParseArgs({"--bogus"}).error, "");
-    EXPECT_NE(cli::ParseArgs({"--tsv", "--events"}).error, "");
-    EXPECT_NE(cli::ParseArgs({"--size", "10x10"}).error, "");
-    EXPECT_NE(cli::ParseArgs({"--paper", "a3"}).error, "");
+    // Each error names the option at fault.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> bad = {
+        {{"--month"}, "option --month needs a value (yyyymm)"},
+        {{"--month", "--tsv"}, "--month: needs a value, got the option --tsv"},
+        {{"--bogus"}, "--bogus"},
+        {{"--tsv", "--events"}, "--tsv excludes --events"},
+        {{"--size", "10x10"}, "--size: wants WxH"},
+        {{"--paper", "a3"}, "--paper: wants a4 or letter"},
+        {{"--settings-dir", ""}, "--settings-dir: the folder name is empty"},
+        {{"--pdf", ""}, "--pdf: the file name is empty"},
+    };
+    for (const auto& [args, want] : bad) {
+        std::string e = cli::ParseArgs(args).error;
+        EXPECT_NE(e.find(want), std::string::npos) << args[0] << ": " << e;
+    }
     auto png = cli::ParseArgs({"--month", "202406", "--png", "x.png", "--size", "640x480"});
     EXPECT_EQ(png.options.text, cli::TextOutput::None);
     EXPECT_EQ(png.options.width, 640);
     EXPECT_EQ(png.options.height, 480);
+    // A repeated option takes its last value.
+    EXPECT_EQ(*cli::ParseArgs({"--month", "202401", "--month", "202402"}).options.month, "202402");
+}
+
+TEST(ReplaceFile, WritesThroughATemporaryFileAndReportsFailures) {
+    fs::path dir = fs::temp_directory_path() / ("almucan-replace-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    auto read = [](const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(cli::ReplaceFile((dir / "new.bin").string(), "abc"), "");
+    EXPECT_EQ(read(dir / "new.bin"), "abc");
+    // Through a link the file it names is replaced and the link stays.
+    fs::create_symlink("new.bin", dir / "link.bin");
+    EXPECT_EQ(cli::ReplaceFile((dir / "link.bin").string(), "xyz"), "");
+    EXPECT_TRUE(fs::is_symlink(dir / "link.bin"));
+    EXPECT_EQ(read(dir / "new.bin"), "xyz");
+    EXPECT_EQ(cli::ReplaceFile("/dev/full", "abc"), "No space left on device");
+    EXPECT_EQ(cli::ReplaceFile((dir / "none" / "x.bin").string(), "abc"),
+              "No such file or directory");
+    EXPECT_EQ(cli::ReplaceFile("", "abc"), "No such file or directory");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+    fs::remove_all(dir);
 }
 
 TEST_F(Cli, EventsAreTheClipboardText) {

@@ -1,8 +1,10 @@
 // Page set-up numbers and the whole page drawn on recording surfaces.
 #include <algorithm>
+#include <limits>
 
 #include "fixture.h"
 #include "month/monthcalc.h"
+#include "render/printcheck.h"
 
 namespace {
 
@@ -215,4 +217,30 @@ TEST(GeneralNumber, PrintedMonthLineNumbers) {
     EXPECT_EQ(render::GeneralNumber(-0.25), "-0.25");
     EXPECT_EQ(render::GeneralNumber(0), "0");
     EXPECT_EQ(render::GeneralNumber(-12), "-12");
+}
+
+// The print layout rule on values no dialog box can hold (a settings file
+// of 1e308 margins): refused before any coordinate is computed from them.
+TEST(PrintLayout, HugeAndNonFiniteMarginsAreRefused) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Row {
+        double top, bottom, left, right;
+        int paper, orientation;
+        const char* message;  // empty when the layout passes
+    } rows[] = {
+        {1e308, 0, 0, 0, 9, 1, "Margins too large."},
+        {0, 0, inf, 0, 1, 1, "Margins too large."},
+        {0, nan, 0, 0, 9, 1, "Wrong value(s) for margin(s)."},
+        {0, 0, -inf, inf, 9, 1, "Wrong value(s) for margin(s)."},
+        {0, 0, 0, 0, 8, 1, "Unknown paper format.\r\nPlease choose US Letter or DIN A4 at printer setup."},
+        {55, 55, 98.5, 98.5, 9, 2, ""},  // A4 landscape: 297 - 197 = 100 mm across
+        {0, 0, 0, 0, 1, 1, ""},
+    };
+    for (const Row& r : rows) {
+        RecordingReporter rep;
+        bool ok = render::CheckPrintLayout(r.top, r.bottom, r.left, r.right, r.paper, r.orientation, rep);
+        EXPECT_EQ(ok, *r.message == '\0') << r.message;
+        EXPECT_EQ(rep.boxes.empty() ? std::string() : rep.boxes.back().text, r.message);
+    }
 }

@@ -1,18 +1,25 @@
 #include "render/qt/qtoutputs.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPrinter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
 
 #include "render/page.h"
 #include "render/qt/qtsurface.h"
 
 namespace render {
 
-bool WritePng(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
-              bool summerTime, int width, int height, const std::string& file,
-              astro::Reporter& rep) {
+bool EncodePng(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
+               bool summerTime, int width, int height, std::string& bytes, astro::Reporter& rep) {
     QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        rep.error("The image of " + std::to_string(width) + " x " + std::to_string(height) +
+                  " pixels could not be allocated.");
+        return false;
+    }
     image.fill(Qt::white);
     {
         QtImageSurface screen(image, PictureFont());
@@ -26,32 +33,47 @@ bool WritePng(const month::MonthResult& r, month::Settings& s, const std::string
         DrawPage(ctx, tab, r.dayRows);
         screen.finish();
     }
-    if (!image.save(QString::fromStdString(file), "PNG")) {
-        rep.error("The image file could not be written:\r\n" + file);
+    QByteArray data;
+    QBuffer buffer(&data);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        rep.error("The PNG image could not be encoded.");
         return false;
     }
+    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
     return true;
 }
 
-bool WritePdf(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
-              bool summerTime, const std::string& paper, bool landscape, const std::string& file,
-              astro::Reporter& rep) {
-    QPrinter printer(QPrinter::HighResolution);
-    SetupPdfPrinter(printer, QString::fromStdString(file), paper == "letter", landscape);
-    QImage pictureImage(1, 1, QImage::Format_RGB32);
-    QtImageSurface picture(pictureImage, PictureFont());
-    QtPrinterSurface prn(printer, QGuiApplication::font());
-    month::Settings st = s;
-    st.outputDevice.assign(1, 'P');
-    Output out(picture, &prn, st);
-    PageLayout layout;
-    PageContext ctx{out, layout, st, monthText, summerTime, rep};
-    month::MonthTab tab = r.tab;
-    PageSetup(ctx);
-    if (!DrawPage(ctx, tab, r.dayRows)) {
-        rep.error("The PDF file could not be written:\r\n" + file);
+bool EncodePdf(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
+               bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
+               astro::Reporter& rep) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    bool ok = buffer.open(QIODevice::WriteOnly);
+    {
+        // The whole sheet is the drawable area: the page set-up applies the
+        // settings' margins itself.
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);
+        writer.setPageLayout(QPageLayout(
+            QPageSize(paper == "letter" ? QPageSize::Letter : QPageSize::A4),
+            landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        QImage pictureImage(1, 1, QImage::Format_RGB32);
+        QtImageSurface picture(pictureImage, PictureFont());
+        QtPrinterSurface prn(writer, QGuiApplication::font());
+        month::Settings st = s;
+        st.outputDevice.assign(1, 'P');
+        Output out(picture, &prn, st);
+        PageLayout layout;
+        PageContext ctx{out, layout, st, monthText, summerTime, rep};
+        month::MonthTab tab = r.tab;
+        PageSetup(ctx);
+        ok = DrawPage(ctx, tab, r.dayRows) && ok;
+    }
+    if (!ok || data.isEmpty()) {
+        rep.error("The PDF document could not be made.");
         return false;
     }
+    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
     return true;
 }
 

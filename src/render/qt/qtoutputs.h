@@ -1,6 +1,7 @@
 #pragma once
 // The command line's graphic outputs: the screen page as a PNG image and
-// the printed page as a PDF file.  Both need a QGuiApplication.
+// the printed page as a PDF document, drawn in memory (the caller writes
+// the bytes to their file).  Both need a QGuiApplication.
 #include <string>
 
 #include "astro/reporter.h"
@@ -9,17 +10,18 @@
 
 namespace render {
 
-// Draws the page as the window shows it, on a white image of
-// width x height pixels, and saves it as PNG.  False after reporting.
-bool WritePng(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
-              bool summerTime, int width, int height, const std::string& file,
-              astro::Reporter& rep);
+// Draws the page as the window shows it on a white image of width x height
+// pixels and encodes it as PNG into `bytes`.  False after reporting (an
+// image too large for the memory, an encoder failure).
+bool EncodePng(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
+               bool summerTime, int width, int height, std::string& bytes, astro::Reporter& rep);
 
-// Prints the page into a PDF file exactly as a print run does (margins
-// and print font of the settings); paper "a4" or "letter".
-bool WritePdf(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
-              bool summerTime, const std::string& paper, bool landscape, const std::string& file,
-              astro::Reporter& rep);
+// Prints the page into a PDF document exactly as a print run does (margins
+// and print font of the settings, which the caller has checked); paper
+// "a4" or "letter".  False after reporting.
+bool EncodePdf(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
+               bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
+               astro::Reporter& rep);
 
 // The application's default font: the print font of a new settings file.
 void DefaultFont(std::string& name, float& size);

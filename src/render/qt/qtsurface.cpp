@@ -187,7 +187,7 @@ bool QtImageSurface::EndDoc() {
 // --------------------------------------------------------------- printer
 
 struct QtPrinterSurface::State {
-    QPrinter* printer = nullptr;
+    QPagedPaintDevice* printer = nullptr;
     QFont defaultFont;
     QFont font;  // the font text is drawn and measured in
     std::string fontName;
@@ -218,7 +218,7 @@ struct QtPrinterSurface::State {
     }
 };
 
-QtPrinterSurface::QtPrinterSurface(QPrinter& printer, const QFont& defaultFont)
+QtPrinterSurface::QtPrinterSurface(QPagedPaintDevice& printer, const QFont& defaultFont)
     : d_(std::make_unique<State>()) {
     d_->printer = &printer;
     d_->defaultFont = defaultFont;
@@ -287,7 +287,8 @@ bool QtPrinterSurface::EndDoc() {
     if (p) ok = p->end() && ok;
     d_->painter.reset();
     d_->failed = false;
-    if (d_->printer->printerState() == QPrinter::Error) ok = false;
+    auto* printer = dynamic_cast<QPrinter*>(d_->printer);
+    if (printer && printer->printerState() == QPrinter::Error) ok = false;
     return ok;
 }
 

@@ -56,14 +56,15 @@ private:
     std::unique_ptr<State> d_;
 };
 
-// The printer: a QPainter on a QPrinter (units: device pixels).  The
+// The printer: a QPainter on a QPrinter, or on a QPdfWriter (units: device
+// pixels).  The
 // document begins with the first drawing operation and EndDoc ends it.
 // Paper code from the page layout: A4 9, US Letter 1, others 256;
 // orientation 2 for landscape, else 1.
 class QtPrinterSurface final : public OutputSurface {
 public:
     // defaultFont: the printer's font before anything sets one.
-    explicit QtPrinterSurface(QPrinter& printer, const QFont& defaultFont = QFont());
+    explicit QtPrinterSurface(QPagedPaintDevice& printer, const QFont& defaultFont = QFont());
     ~QtPrinterSurface() override;
     ALMUCAN_SURFACE_OVERRIDES
 

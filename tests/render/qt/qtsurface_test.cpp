@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPrinter>
@@ -94,7 +95,12 @@ TEST(QtPrinterSurface, PdfHoldsOnePageWithTitleMonthLineAndLegends) {
     st.fontName = "DejaVu Sans";
     st.fontSize = 9;
     RecordingReporter rep;
-    ASSERT_TRUE(render::WritePdf(r, st, "202406", true, "letter", false, file.toStdString(), rep));
+    std::string bytes;
+    ASSERT_TRUE(render::EncodePdf(r, st, "202406", true, "letter", false, bytes, rep));
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    out.close();
     std::string text = PdfText(file);
     EXPECT_NE(text.find("Rise and Set for Sun and Moon V0.9"), std::string::npos) << text;
     EXPECT_NE(text.find("Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1, Summertime"),

@@ -1,0 +1,22 @@
+#pragma once
+// Writing the command line's output files and standard output with every
+// error checked.  Paths are byte strings, passed to the system unchanged
+// (a name that is not valid UTF-8 keeps its bytes).
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// Writes all of `data` to the open descriptor fd, retrying short writes
+// and interrupted calls.  Returns an empty text, or the system's reason.
+std::string WriteAll(int fd, std::string_view data);
+
+// Puts `data` into the file `path`.  A regular file (or a new name) is
+// written through a temporary file in the same folder, flushed to disk and
+// renamed over the target, so that a failure leaves an existing file as it
+// was; a link to a regular file is followed and the link kept.  Anything
+// else that exists (a device such as /dev/null, a FIFO) is written in place.
+// Returns an empty text on success, else the system's reason.
+std::string ReplaceFile(const std::string& path, std::string_view data);
+
+}  // namespace cli
