@@ -68,11 +68,13 @@ public:
         int b = cellMinutes(cells[7]);  // -1: no begin
         int e = cellMinutes(cells[8]);  // -1: no end
         if (d == 1 && open) {
-            // A new table starts closed; "0000" on day 1 carries the open
-            // interval on, anything else ended it at midnight.
+            // The next month's table opens an interval running at 00:00 of
+            // day 1 with "0000", which a later begin of the day overwrites;
+            // an end before that begin (or "0000" itself) shows it was open.
+            // Otherwise the interval ended at midnight.
             if (b == 0)
                 b = -1;
-            else
+            else if (!(e >= 0 && e < b))
                 close(day0);
         }
         NightRow night{r.ym, d, cells[1], cells[2], cells[5], cells[6]};
