@@ -52,7 +52,8 @@ std::optional<month::MonthResult> calculate(const month::YearMonth& ym, const Pl
 // begin closes it and the begin opens the next; an end at the minute of the
 // begin closes and reopens it at once (it goes on).  An end after the begin
 // while open means the open interval's own end was overwritten: it is
-// dropped, being unknown.
+// dropped, being unknown; an end before the begin while closed belongs to an
+// interval whose begin was overwritten: the end is passed over.
 class Walk {
 public:
     bool open = false;
