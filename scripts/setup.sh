@@ -7,6 +7,9 @@
 
 almucan_packages() {
   local pkgs=(cmake g++ make libcli11-dev libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
+  # Installation and package checks: icon rendering, desktop entry and manual
+  # page validation, dpkg-shlibdeps; the iCalendar test's independent parser.
+  pkgs+=(librsvg2-bin desktop-file-utils man-db file dpkg-dev python3-icalendar)
   if [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ]; then
     pkgs+=(qt6-base-dev fonts-dejavu-core)
   fi

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a user gets:
+# the program runs from there, the desktop entry passes desktop-file-validate,
+# the icon has its SVG and PNG sizes, the manual page formats without a
+# warning and names every option of --help; then builds the .deb with cpack
+# and runs the program from its extracted tree.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix="$tmp/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+bin="$prefix/bin/almucan"
+share="$prefix/share"
+[ -x "$bin" ] || fail "no bin/almucan"
+
+# Desktop entry: valid, without hints or warnings, naming the program and icon.
+desktop="$share/applications/almucan.desktop"
+[ -f "$desktop" ] || fail "no desktop entry"
+out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
+[ -z "$out" ] || fail "desktop-file-validate says: $out"
+grep -qx 'Exec=almucan' "$desktop" || fail "desktop entry does not start almucan"
+grep -qx 'Icon=almucan' "$desktop" || fail "desktop entry does not name the icon"
+
+# Icon: the SVG and every PNG size at its size.
+[ -f "$share/icons/hicolor/scalable/apps/almucan.svg" ] || fail "no scalable icon"
+for s in 16 24 32 48 64 128 256; do
+  png="$share/icons/hicolor/${s}x${s}/apps/almucan.png"
+  [ -f "$png" ] || fail "no ${s}x${s} icon"
+  file "$png" | grep -q "PNG image data, $s x $s," || fail "$png is not a $s x $s PNG"
+done
+
+# Manual page: no warnings from man, and every option of --help in it.
+page="$share/man/man1/almucan.1"
+[ -f "$page" ] || fail "no manual page"
+warn=$(man --warnings -l "$page" 2>&1 >/dev/null) || fail "man failed: $warn"
+[ -z "$warn" ] || fail "man --warnings: $warn"
+text=$(MANWIDTH=200 man -l "$page" 2>/dev/null)
+for opt in $("$bin" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+  grep -q -- "$opt" <<<"$text" || fail "manual page lacks $opt"
+done
+for section in SYNOPSIS OPTIONS FILES 'EXIT STATUS' EXAMPLES; do
+  grep -q "^$section" <<<"$text" || fail "manual page lacks $section"
+done
+
+# The installed program: 124 event keys, each ended by CR LF, the same
+# bytes as the program of the build folder.
+"$bin" --month 202406 --events --settings-dir "$tmp/cfg" >"$tmp/installed.txt"
+[ "$(wc -l <"$tmp/installed.txt")" -eq 124 ] || fail "installed program: not 124 lines"
+[ "$(grep -c $'\r$' "$tmp/installed.txt")" -eq 124 ] || fail "installed program: lines not CR LF"
+"$build/app/almucan" --month 202406 --events --settings-dir "$tmp/cfg" >"$tmp/built.txt"
+cmp -s "$tmp/installed.txt" "$tmp/built.txt" || fail "installed and built program differ"
+
+# The Debian package: dependencies found, the files in it, the program runs
+# from the extracted tree.
+mkdir "$tmp/pkg"
+(cd "$tmp/pkg" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/pkg" >cpack.log 2>&1) ||
+  { cat "$tmp/pkg/cpack.log" >&2; fail "cpack"; }
+deb=$(ls "$tmp"/pkg/*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -q 'libc6' <<<"$depends" || fail "package dependencies not found: '$depends'"
+[ "$(dpkg-deb -f "$deb" Package)" = almucan ] || fail "package name"
+dpkg-deb -x "$deb" "$tmp/x"
+for f in usr/bin/almucan usr/share/applications/almucan.desktop usr/share/man/man1/almucan.1 \
+         usr/share/icons/hicolor/scalable/apps/almucan.svg usr/share/icons/hicolor/48x48/apps/almucan.png; do
+  [ -e "$tmp/x/$f" ] || fail "package lacks /$f"
+done
+"$tmp/x/usr/bin/almucan" --month 202406 --events --settings-dir "$tmp/cfg" >"$tmp/deb.txt"
+cmp -s "$tmp/deb.txt" "$tmp/built.txt" || fail "program from the package differs"
+echo "install tree and package: ok ($(basename "$deb"), Depends: $depends)"
