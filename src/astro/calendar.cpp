@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "astro/fpcheck.h"
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 namespace astro {
 
@@ -47,14 +47,10 @@ double hm(double ut) {
     return std::floor(hh * 100 + mm);
 }
 
-double TimeDec(std::string_view text, Reporter& reporter) {
-    double v = value(text);
-    if (charCount(text) != 4 || v < 0 || v > 2400) {
-        reporter.beep();
-        reporter.error("wrong time-format for function TimeDec");
-        return -1;
-    }
-    return value(charMid(text, 0, 2)) + value(charMid(text, 2, 2)) / 60;
+std::optional<double> TimeDec(std::string_view text) {
+    double v = text::value(text);
+    if (text::charCount(text) != 4 || v < 0 || v > 2400) return std::nullopt;
+    return text::value(text::charMid(text, 0, 2)) + text::value(text::charMid(text, 2, 2)) / 60;
 }
 
 }  // namespace astro

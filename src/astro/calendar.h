@@ -3,9 +3,8 @@
 // cosine in degrees, Modified Julian Dates, local mean sidereal time and the
 // conversions between decimal hours and hhmm clock numbers and texts.
 #include <cmath>
+#include <optional>
 #include <string_view>
-
-#include "astro/reporter.h"
 
 namespace astro {
 
@@ -35,8 +34,10 @@ double mjd(int Y, int m, int d, double h);
 double lmst(double mjd, double glong);
 // Decimal hour to hhmm number (hh * 100 + mm), rounded to the minute.
 double hm(double ut);
-// Four-character hhmm text to decimal hours; beeps, reports
-// "wrong time-format for function TimeDec" and returns -1 when rejected.
-double TimeDec(std::string_view text, Reporter& reporter);
+// Four-character hhmm text (0000 to 2400, minutes not checked) to decimal
+// hours; empty when the text is not of that form.
+std::optional<double> TimeDec(std::string_view text);
+// What the caller reports when TimeDec refuses a text.
+inline constexpr const char* kTimeDecError = "wrong time-format for function TimeDec";
 
 }  // namespace astro

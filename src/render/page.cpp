@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "astro/calendar.h"
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 namespace render {
 
@@ -42,14 +42,6 @@ const char* const kCreditLine =
 
 }  // namespace
 
-std::string GeneralNumber(double v) {
-    std::string t = astro::numberText(v);
-    if (!t.empty() && t[0] == ' ') t.erase(0, 1);
-    if (t.rfind(".", 0) == 0) t = "0" + t;
-    if (t.rfind("-.", 0) == 0) t = "-0" + t.substr(1);
-    return t;
-}
-
 void WriteTxt(PageContext& ctx, double X, double Y, const std::string& txt,
               std::optional<Color> tcol) {
     Color col = tcol.value_or(kBlack);
@@ -84,8 +76,16 @@ void DrawG(PageContext& ctx, int LLine, const std::string& TRise, const std::str
         r = 24;
         s = 24;
     } else {
-        r = TRise == "----" ? 0 : astro::TimeDec(TRise, ctx.reporter);
-        s = TSet == "----" ? 24 : astro::TimeDec(TSet, ctx.reporter);
+        // A text TimeDec refuses is reported, and its hour taken as -1.
+        auto hours = [&](const std::string& t) {
+            auto v = astro::TimeDec(t);
+            if (v) return *v;
+            ctx.reporter.beep();
+            ctx.reporter.error(astro::kTimeDecError);
+            return -1.0;
+        };
+        r = TRise == "----" ? 0 : hours(TRise);
+        s = TSet == "----" ? 24 : hours(TSet);
     }
     // The Moon band is half as high, so the shading below stays visible.
     double h = CColor == kYellow ? 0.4 * L.y_d : 0.8 * L.y_d;
@@ -162,7 +162,7 @@ void DrawM(PageContext& ctx, int LLine) {
 
 void PageSetup(PageContext& ctx) {
     PageLayout& L = ctx.layout;
-    const month::Settings& st = ctx.settings;
+    const settings::Settings& st = ctx.settings;
     OutputSurface& cur = ctx.out.current();
     double w = cur.TextWidth("99999");
     double th = cur.TextHeight("GgQq");
@@ -210,12 +210,12 @@ namespace {
 // line, then the headings with "Time" over the graph (page rows 1, 2, 4, 6).
 void DrawHeader(PageContext& ctx, const month::MonthTab& tab) {
     const PageLayout& L = ctx.layout;
-    const month::Settings& st = ctx.settings;
+    const settings::Settings& st = ctx.settings;
     WriteTxt(ctx, L.x_st, L.y_st + 1 * L.y_d, "Rise and Set for Sun and Moon   V" + st.version);
     WriteTxt(ctx, L.x_st, L.y_st + 2 * L.y_d, kCreditLine);
-    std::string line = "Month: " + ctx.monthText + "   Long.: " + GeneralNumber(st.longitude) +
-                       "   Lat.: " + GeneralNumber(st.latitude) +
-                       "   Time Zone: " + GeneralNumber(st.timeZone);
+    std::string line = "Month: " + ctx.monthText + "   Long.: " + text::GeneralNumber(st.longitude) +
+                       "   Lat.: " + text::GeneralNumber(st.latitude) +
+                       "   Time Zone: " + text::GeneralNumber(st.timeZone);
     if (ctx.summerTime) line += ", Summertime";
     WriteTxt(ctx, L.x_st, L.y_st + 4 * L.y_d, line);
     for (int c = 0; c < kColumns; ++c)
@@ -280,7 +280,7 @@ void DrawLegends(PageContext& ctx) {
 
 bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows) {
     PageLayout& L = ctx.layout;
-    const month::Settings& st = ctx.settings;
+    const settings::Settings& st = ctx.settings;
     bool printing = st.outputDevice == "P";
     if (!printing) {
         ctx.out.picture().Clear();

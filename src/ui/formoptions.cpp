@@ -10,27 +10,13 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "astro/valuerule.h"
-#include "ui/core/settingsfile.h"
+#include "text/valuerule.h"
+#include "settings/settingsfile.h"
 #include "ui/texts.h"
 
 namespace ui {
 
-namespace {
-
-std::string withoutLeadingBlank(std::string t) {
-    if (!t.empty() && t.front() == ' ') t.erase(0, 1);
-    return t;
-}
-
-}  // namespace
-
-std::string BoxNumberText(double v) { return withoutLeadingBlank(astro::numberText(v)); }
-std::string BoxNumberTextSingle(float v) {
-    return withoutLeadingBlank(astro::numberTextSingle(v));
-}
-
-FormOptions::FormOptions(month::Settings& settings, astro::Reporter& reporter, QWidget* parent)
+FormOptions::FormOptions(settings::Settings& settings, report::Reporter& reporter, QWidget* parent)
     : QDialog(parent), settings_(settings), reporter_(reporter) {
     setWindowTitle(QStringLiteral("Almucan - Options"));
 
@@ -94,9 +80,9 @@ void FormOptions::showEvent(QShowEvent* e) {
 }
 
 void FormOptions::Form_Activate() {
-    TextLong->setText(QString::fromStdString(BoxNumberText(settings_.longitude)));
-    TextLat->setText(QString::fromStdString(BoxNumberText(settings_.latitude)));
-    TextTZ->setText(QString::fromStdString(BoxNumberText(settings_.timeZone)));
+    TextLong->setText(QString::fromStdString(text::BoxNumberText(settings_.longitude)));
+    TextLat->setText(QString::fromStdString(text::BoxNumberText(settings_.latitude)));
+    TextTZ->setText(QString::fromStdString(text::BoxNumberText(settings_.timeZone)));
 }
 
 void FormOptions::CommandSave_Click() {
@@ -114,7 +100,7 @@ void FormOptions::CommandSave_Click() {
     bool error = false;
     for (const Entry& en : entries) {
         const std::string text = en.box->text().toStdString();
-        const double v = astro::value(text);
+        const double v = text::value(text);
         bool wrong = v < en.lower || v > en.upper || std::isnan(v);
         // Text without any number also has the value 0: only "0" itself is zero.
         if (v == 0 && text != "0") wrong = true;
@@ -130,7 +116,7 @@ void FormOptions::CommandSave_Click() {
         return;
     }
     // A failed write reports itself; the dialog closes all the same.
-    SaveSettings(settings_, reporter_);
+    settings::SaveSettings(settings_, reporter_);
     accept();
 }
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/core/settingsfile.h"
+#include "settings/settingsfile.h"
 #include "ui/form1.h"
 #include "ui/qtreporter.h"
 
@@ -53,9 +53,9 @@ int RunWindow(int& argc, char** argv, const std::string& settingsDir) {
     QtReporter reporter;
     std::string dir = settingsDir;
     if (dir.empty()) {
-        const auto found = DefaultSettingsDir();
+        const auto found = settings::DefaultSettingsDir();
         if (!found) {
-            reporter.error(kNoSettingsDirMessage);
+            reporter.error(settings::kNoSettingsDirMessage);
             return 1;
         }
         dir = *found;

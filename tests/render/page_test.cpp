@@ -212,13 +212,6 @@ TEST_F(PageTest, FailedPrintJobIsReported) {
     EXPECT_FALSE(Draw(*r));
 }
 
-TEST(GeneralNumber, PrintedMonthLineNumbers) {
-    EXPECT_EQ(render::GeneralNumber(16.33), "16.33");
-    EXPECT_EQ(render::GeneralNumber(-0.25), "-0.25");
-    EXPECT_EQ(render::GeneralNumber(0), "0");
-    EXPECT_EQ(render::GeneralNumber(-12), "-12");
-}
-
 // The print layout rule on values no dialog box can hold (a settings file
 // of 1e308 margins): refused before any coordinate is computed from them.
 TEST(PrintLayout, HugeAndNonFiniteMarginsAreRefused) {

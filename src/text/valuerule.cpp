@@ -1,4 +1,4 @@
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <locale.h>
 #include <string>
 
-namespace astro {
+namespace text {
 
 namespace {
 
@@ -178,4 +178,21 @@ std::string_view charMid(std::string_view text, std::size_t start, std::size_t c
     return text.substr(b0, b1 - b0);
 }
 
-}  // namespace astro
+namespace {
+std::string withoutLeadingBlank(std::string t) {
+    if (!t.empty() && t.front() == ' ') t.erase(0, 1);
+    return t;
+}
+}  // namespace
+
+std::string BoxNumberText(double v) { return withoutLeadingBlank(numberText(v)); }
+std::string BoxNumberTextSingle(float v) { return withoutLeadingBlank(numberTextSingle(v)); }
+
+std::string GeneralNumber(double v) {
+    std::string t = withoutLeadingBlank(numberText(v));
+    if (t.rfind(".", 0) == 0) t = "0" + t;
+    if (t.rfind("-.", 0) == 0) t = "-0" + t.substr(1);
+    return t;
+}
+
+}  // namespace text

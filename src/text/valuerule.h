@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace astro {
+namespace text {
 
 // The leading number of a text.  Blanks, tabs and line feeds are ignored
 // wherever they stand; then an optional sign, digits with "." as decimal
@@ -35,10 +35,20 @@ std::optional<std::int16_t> toInt16(double v);
 // +-infinity (defined behaviour, no UB).
 float toSingle(double v);
 
+// The forms shown to the user.
+// Number text without its leading blank, as a dialog's text box shows a
+// value: 16.33 -> "16.33", 0.5 -> ".5", 0 -> "0".
+std::string BoxNumberText(double v);
+std::string BoxNumberTextSingle(float v);
+// The general number format of the printed month line: up to 15
+// significant digits, no leading blank, a zero before the point
+// ("0.5", "-0.25").
+std::string GeneralNumber(double v);
+
 // Character-wise helpers on UTF-8 texts: a character is one code point.
 std::size_t charCount(std::string_view text);
 // Characters [start, start + count) (0-based), clipped to the text.
 std::string_view charMid(std::string_view text, std::size_t start,
                          std::size_t count = std::string_view::npos);
 
-}  // namespace astro
+}  // namespace text

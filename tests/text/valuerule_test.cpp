@@ -1,4 +1,4 @@
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-using namespace astro;
+using namespace text;
 
 TEST(ValueRule, LeadingNumber) {
     EXPECT_EQ(value("16.33"), 16.33);
@@ -116,4 +116,11 @@ TEST(Chars, CodePoints) {
     EXPECT_EQ(charMid("2024\xC3\xA9" "6", 4, 2), "\xC3\xA9" "6");
     EXPECT_EQ(charMid("abc", 2, 5), "c");
     EXPECT_EQ(charMid("abc", 5, 1), "");
+}
+
+TEST(GeneralNumber, PrintedMonthLineNumbers) {
+    EXPECT_EQ(GeneralNumber(16.33), "16.33");
+    EXPECT_EQ(GeneralNumber(-0.25), "-0.25");
+    EXPECT_EQ(GeneralNumber(0), "0");
+    EXPECT_EQ(GeneralNumber(-12), "-12");
 }

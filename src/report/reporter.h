@@ -5,7 +5,7 @@
 // record the calls.
 #include <string>
 
-namespace astro {
+namespace report {
 
 enum class Icon { Critical, Information };
 
@@ -30,4 +30,4 @@ public:
     void message(const std::string&, const std::string&, Icon) override {}
 };
 
-}  // namespace astro
+}  // namespace report

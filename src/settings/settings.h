@@ -1,10 +1,10 @@
 #pragma once
 // The one shared record of location, print layout, version, settings-file
 // path and output selector.  Loaded from and saved to the settings file by
-// ui::LoadSettings / ui::SaveSettings.
+// settings::LoadSettings / settings::SaveSettings.
 #include <string>
 
-namespace month {
+namespace settings {
 
 struct Settings {
     std::string version = "0.9";
@@ -21,4 +21,4 @@ struct Settings {
     float fontSize = 10;             // points
 };
 
-}  // namespace month
+}  // namespace settings
