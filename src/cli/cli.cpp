@@ -256,7 +256,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     settings::LoadResult lr = settings::LoadSettings(s, fontName, fontSize, rep);
     if (lr == settings::LoadResult::Created) lr = settings::LoadSettings(s, fontName, fontSize, rep);
     if (lr == settings::LoadResult::NotValid) return 1;
-    s.outputDevice = "S";
+    s.outputDevice = settings::OutputDevice::Screen;
     ApplyLocation(o, s);
     // The PDF page is laid out with the settings' margins: the print
     // dialog's rule applies.

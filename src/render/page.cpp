@@ -281,7 +281,7 @@ void DrawLegends(PageContext& ctx) {
 bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows) {
     PageLayout& L = ctx.layout;
     const settings::Settings& st = ctx.settings;
-    bool printing = st.outputDevice == "P";
+    bool printing = !ctx.out.screen();
     if (!printing) {
         ctx.out.picture().Clear();
         DrawTable(ctx, tab, dayRows, tab[0]);

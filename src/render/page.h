@@ -22,12 +22,15 @@ struct PageLayout {
 };
 
 // The output selector: every operation goes to the picture box when
-// settings.outputDevice is "S" at that moment, otherwise to the printer.
+// settings.outputDevice names it at that moment (and a printer exists),
+// otherwise to the printer.
 class Output {
 public:
     Output(OutputSurface& picture, OutputSurface* printer, const settings::Settings& settings)
         : picture_(picture), printer_(printer), settings_(settings) {}
-    bool screen() const { return settings_.outputDevice == "S" || printer_ == nullptr; }
+    bool screen() const {
+        return settings_.outputDevice == settings::OutputDevice::Screen || printer_ == nullptr;
+    }
     OutputSurface& current() { return screen() ? picture_ : *printer_; }
     OutputSurface& picture() { return picture_; }
 

@@ -6,10 +6,13 @@
 
 namespace settings {
 
+// Where a Calculate draws: the main window's picture box or the printer.
+enum class OutputDevice { Screen, Printer };
+
 struct Settings {
     std::string version = "0.9";
     std::string settingsPath;
-    std::string outputDevice = "S";  // "S" picture box, "P" printer
+    OutputDevice outputDevice = OutputDevice::Screen;
     double longitude = 16.33;        // degrees, east positive
     double latitude = 48.25;         // degrees, north positive
     double timeZone = 1;             // hours, east positive

@@ -210,7 +210,7 @@ void Form1::Form_Activate() {
         }
         if (r != settings::LoadResult::Created) break;
     }
-    settings_.outputDevice = "S";
+    settings_.outputDevice = settings::OutputDevice::Screen;
 }
 
 bool Form1::drawMonth(const std::string& monthText, bool printing, QString& failure) {
@@ -245,7 +245,9 @@ bool Form1::drawMonth(const std::string& monthText, bool printing, QString& fail
     return false;
 }
 
-void Form1::CommandCalc_Click() {
+void Form1::CommandCalc_Click() { Calculate(settings::OutputDevice::Screen); }
+
+void Form1::Calculate(settings::OutputDevice device) {
     if (ended_) return;
     const std::string monthText = TextDate->text().toStdString();
     if (!month::CheckMonthText(monthText)) {
@@ -254,7 +256,8 @@ void Form1::CommandCalc_Click() {
         reporter_.error("Input error.");
         return;
     }
-    const bool printing = settings_.outputDevice != "S";
+    const bool printing = device == settings::OutputDevice::Printer;
+    settings_.outputDevice = device;
     bool pageOk = true;
     QString printFailure;
     std::string failure;
@@ -267,7 +270,7 @@ void Form1::CommandCalc_Click() {
         } catch (...) {
             failure = "unknown error";
         }
-        settings_.outputDevice = "S";
+        settings_.outputDevice = settings::OutputDevice::Screen;
     }
     Picture1->update();
 
@@ -304,7 +307,7 @@ void Form1::MenuFOptions_Click() {
 void Form1::MenuFPrint_Click() {
     if (ended_) return;
     {
-        FormPrint dlg(settings_, reporter_, *print_, [this] { CommandCalc_Click(); },
+        FormPrint dlg(settings_, reporter_, *print_, [this] { Calculate(settings::OutputDevice::Printer); },
                       TextDate->text().toStdString(), runDialog_, this);
         runDialog_(dlg);
     }

@@ -45,6 +45,9 @@ public:
     // Shows the modal dialogs (QDialog::exec by default).
     void setDialogRunner(DialogRunner run) { runDialog_ = std::move(run); }
 
+    // Calculate on the picture box or, for the print dialog, the printer.
+    void Calculate(settings::OutputDevice device);
+
     settings::Settings& settings() { return settings_; }
     const render::PageLayout& layout() const { return layout_; }
     PrintTarget& printTarget() { return *print_; }

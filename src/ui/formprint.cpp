@@ -41,13 +41,13 @@ QStringList SortedFontFamilies() {
 }
 
 FormPrint::FormPrint(settings::Settings& settings, report::Reporter& reporter, PrintTarget& target,
-                     std::function<void()> runCalc, std::string monthText,
+                     std::function<void()> runPrint, std::string monthText,
                      DialogRunner runDialog, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
       reporter_(reporter),
       target_(target),
-      runCalc_(std::move(runCalc)),
+      runPrint_(std::move(runPrint)),
       monthText_(std::move(monthText)),
       runDialog_(std::move(runDialog)) {
     setWindowTitle(QStringLiteral("Almucan - Print"));
@@ -243,9 +243,7 @@ void FormPrint::CommandPrint_Click() {
     const std::string keptFont = settings_.fontName;
     const float keptSize = settings_.fontSize;
     storeLayout();
-    // (assign(n, c): GCC 12 warns falsely about operator=(const char*) here)
-    settings_.outputDevice.assign(1, 'P');
-    runCalc_();
+    runPrint_();
     // A print run never changes the saved layout.
     settings_.marginLeft = keptLeft;
     settings_.marginRight = keptRight;

@@ -19,11 +19,10 @@ namespace ui {
 class FormPrint final : public QDialog {
     Q_OBJECT
 public:
-    // runCalc runs the main window's Calculate (which prints while the
-    // output selector is "P"); monthText is the main window's month box,
+    // runPrint runs the main window's Calculate on the printer; monthText is the main window's month box,
     // naming the default PDF file; runDialog shows the printer set-up.
     FormPrint(settings::Settings& settings, report::Reporter& reporter, PrintTarget& target,
-              std::function<void()> runCalc, std::string monthText,
+              std::function<void()> runPrint, std::string monthText,
               DialogRunner runDialog = ExecDialog, QWidget* parent = nullptr);
 
     // True when the margins in the boxes suit the printer's paper;
@@ -74,7 +73,7 @@ private:
     settings::Settings& settings_;
     report::Reporter& reporter_;
     PrintTarget& target_;
-    std::function<void()> runCalc_;
+    std::function<void()> runPrint_;
     std::string monthText_;
     DialogRunner runDialog_;
 };

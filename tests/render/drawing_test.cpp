@@ -38,7 +38,7 @@ TEST_F(WriteTxtTest, ScreenTextIsColouredAndForeColourRestored) {
 }
 
 TEST_F(WriteTxtTest, PaperIgnoresTheColourButThePictureFontColourIsStillSwapped) {
-    settings.outputDevice = "P";
+    settings.outputDevice = settings::OutputDevice::Printer;
     picture.fore = render::RGB(9, 9, 9);
     render::WriteTxt(ctx, 3, 4, "Moon", render::kGrey);
     auto t = printer.named("text");
@@ -51,12 +51,6 @@ TEST_F(WriteTxtTest, PaperIgnoresTheColourButThePictureFontColourIsStillSwapped)
     EXPECT_EQ(f[0].color, render::kGrey);
     EXPECT_EQ(f[1].color, render::RGB(9, 9, 9));
     EXPECT_TRUE(picture.named("text").empty());
-}
-
-TEST_F(WriteTxtTest, AnySelectorOtherThanSGoesToThePrinter) {
-    settings.outputDevice = "s";
-    render::WriteTxt(ctx, 0, 0, "x");
-    EXPECT_EQ(printer.named("text").size(), 1u);
 }
 
 using DrawGTest = RenderFixture;
@@ -114,7 +108,7 @@ TEST_F(DrawGTest, BadTimeTextIsReportedByTimeDec) {
 
 TEST_F(DrawGTest, PrinterGetsTheSameBoxes) {
     render::DrawG(ctx, 2, "2130", "0815", render::kDarkGrey);
-    settings.outputDevice = "P";
+    settings.outputDevice = settings::OutputDevice::Printer;
     render::DrawG(ctx, 2, "2130", "0815", render::kDarkGrey);
     auto a = picture.named("box");
     auto b = printer.named("box");
@@ -233,7 +227,7 @@ TEST_F(DrawMTest, FillStateIsRestoredOnTheTargetOnly) {
     render::DrawM(ctx, 5);
     EXPECT_EQ(picture.fillStyle, 1);
     EXPECT_EQ(picture.fill, render::RGB(10, 20, 30));
-    settings.outputDevice = "P";
+    settings.outputDevice = settings::OutputDevice::Printer;
     render::DrawM(ctx, 5);
     EXPECT_EQ(printer.fillStyle, 7);
     EXPECT_EQ(printer.fill, render::RGB(1, 1, 1));

@@ -38,7 +38,7 @@ TEST_F(PageTest, ScreenSetUp) {
 }
 
 TEST_F(PageTest, PrinterSetUpForA4AndLetterBothOrientations) {
-    settings.outputDevice = "P";
+    settings.outputDevice = settings::OutputDevice::Printer;
     settings.marginTop = 10;
     settings.marginBottom = 15;
     settings.marginLeft = 20;
@@ -156,7 +156,7 @@ TEST_F(PageTest, DayOneOnASundayIsBlack) {
 }
 
 TEST_F(PageTest, PrintedPageHeaderLegendsAndFont) {
-    settings.outputDevice = "P";
+    settings.outputDevice = settings::OutputDevice::Printer;
     settings.fontName = "Print Font";
     settings.fontSize = 11;
     settings.longitude = -3.5;
@@ -205,7 +205,7 @@ TEST_F(PageTest, PrintedPageHeaderLegendsAndFont) {
 }
 
 TEST_F(PageTest, FailedPrintJobIsReported) {
-    settings.outputDevice = "P";
+    settings.outputDevice = settings::OutputDevice::Printer;
     printer.endDocResult = false;
     auto r = Calc("202402");
     ASSERT_TRUE(r);

@@ -84,7 +84,7 @@ TEST(MainWindow, StartCreatesSettingsAndFillsTheMonth) {
     EXPECT_EQ(t.w->windowTitle().toStdString(), "Almucan V0.9 - Rise and Set for Sun and Moon");
     EXPECT_EQ(t.w->TextDate->text().toStdString(), "200106");
     EXPECT_TRUE(t.ini().startsWith("Almucan V0.9\r\n 16.33\r\n 48.25\r\n 1\r\n"));
-    EXPECT_EQ(t.w->settings().outputDevice, "S");
+    EXPECT_EQ(t.w->settings().outputDevice, settings::OutputDevice::Screen);
     EXPECT_TRUE(t.rep.boxes.empty());
 }
 
@@ -319,7 +319,7 @@ struct PrintDialog {
     PrintDialog() {
         t.start();
         p = std::make_unique<ui::FormPrint>(t.w->settings(), t.rep, t.w->printTarget(),
-                                            [this] { t.w->CommandCalc_Click(); },
+                                            [this] { t.w->Calculate(settings::OutputDevice::Printer); },
                                             t.w->TextDate->text().toStdString());
     }
     void paper(QPageSize::PageSizeId id, QPageLayout::Orientation o) {
@@ -391,7 +391,7 @@ TEST(PrintDialog, PrintWritesPdfAndKeepsSavedLayout) {
     PrintDialog d;
     d.t.w->TextDate->setText("200103");
     d.p = std::make_unique<ui::FormPrint>(d.t.w->settings(), d.t.rep, d.t.w->printTarget(),
-                                          [&d] { d.t.w->CommandCalc_Click(); }, "200103");
+                                          [&d] { d.t.w->Calculate(settings::OutputDevice::Printer); }, "200103");
     const QByteArray before = d.t.ini();
     d.check("20", "20", "15", "15");
     // A font size of 0 must not upset the print run.
@@ -403,7 +403,7 @@ TEST(PrintDialog, PrintWritesPdfAndKeepsSavedLayout) {
     ASSERT_EQ(d.t.rep.boxes.size(), 1u);
     EXPECT_NE(d.t.rep.boxes[0].text.find(pdf.toStdString()), std::string::npos);
     EXPECT_EQ(d.t.w->settings().marginLeft, 0);
-    EXPECT_EQ(d.t.w->settings().outputDevice, "S");
+    EXPECT_EQ(d.t.w->settings().outputDevice, settings::OutputDevice::Screen);
     EXPECT_EQ(d.t.ini(), before);
 
     QProcess pt;
@@ -451,7 +451,6 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         d.t.w->printTarget().fileChosen = true;
         c.setup(d.t.w->printTarget(), dir);
         d.t.w->TextDate->setText("200103");
-        d.t.w->settings().outputDevice = "P";
         d.t.rep.clear();
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit keep{};
@@ -459,14 +458,14 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         rlimit limit = keep;
         limit.rlim_cur = std::min(c.maxFileBytes, keep.rlim_max);
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        d.t.w->CommandCalc_Click();
+        d.t.w->Calculate(settings::OutputDevice::Printer);
         ::setrlimit(RLIMIT_FSIZE, &keep);
         ASSERT_EQ(d.t.rep.boxes.size(), 1u) << c.what;
         EXPECT_EQ(d.t.rep.boxes[0].title, "Error");
         std::string want = c.message;
         if (const auto at = want.find("%1"); at != std::string::npos) want.replace(at, 2, dir.toStdString());
         EXPECT_EQ(d.t.rep.boxes[0].text.rfind(want, 0), 0u) << c.what << ": " << d.t.rep.boxes[0].text;
-        EXPECT_EQ(d.t.w->settings().outputDevice, "S");
+        EXPECT_EQ(d.t.w->settings().outputDevice, settings::OutputDevice::Screen);
         QFile again(dir + "/x.pdf");
         ASSERT_TRUE(again.open(QIODevice::ReadOnly));
         EXPECT_EQ(again.readAll(), "old page") << c.what;

@@ -24,7 +24,7 @@ bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::st
     {
         QtImageSurface screen(image, PictureFont());
         settings::Settings st = s;
-        st.outputDevice.assign(1, 'S');
+        st.outputDevice = settings::OutputDevice::Screen;
         Output out(screen, nullptr, st);
         PageLayout layout;
         PageContext ctx{out, layout, st, monthText, summerTime, rep};
@@ -61,7 +61,7 @@ bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::st
         QtImageSurface picture(pictureImage, PictureFont());
         QtPrinterSurface prn(writer, QGuiApplication::font());
         settings::Settings st = s;
-        st.outputDevice.assign(1, 'P');
+        st.outputDevice = settings::OutputDevice::Printer;
         Output out(picture, &prn, st);
         PageLayout layout;
         PageContext ctx{out, layout, st, monthText, summerTime, rep};
