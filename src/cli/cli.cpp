@@ -7,7 +7,7 @@
 #include <iostream>
 
 #include "text/valuerule.h"
-#include "cli/filewrite.h"
+#include "fileio/filewrite.h"
 #include "render/page.h"
 #include "render/printcheck.h"
 #include "settings/settingsfile.h"
@@ -282,7 +282,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     };
     for (const File& f : {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"}}) {
         if (!f.path) continue;
-        std::string why = ReplaceFile(*f.path, f.bytes);
+        std::string why = fileio::ReplaceFile(*f.path, f.bytes);
         if (!why.empty()) {
             rep.error(std::string("The ") + f.kind + " file " + *f.path + " could not be written: " + why);
             return 1;

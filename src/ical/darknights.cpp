@@ -8,7 +8,7 @@
 #include "astro/calendar.h"
 #include "report/reporter.h"
 #include "astro/sunmoon.h"
-#include "ical/atomicfile.h"
+#include "fileio/filewrite.h"
 
 namespace ical {
 
@@ -271,7 +271,10 @@ bool WriteIcs(const std::vector<month::MonthResult>& months, const month::Locati
               bool summerTime, const std::string& path, std::string& error) {
     Place place{location, summerTime};
     std::string text = DarkNightsCalendar(months, place, static_cast<UnixTime>(std::time(nullptr)));
-    return WriteFileAtomically(path, text, error);
+    std::string why = fileio::ReplaceFile(path, text);
+    if (why.empty()) return true;
+    error = "cannot write " + path + ": " + why;
+    return false;
 }
 
 }  // namespace ical

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "fileio/filewrite.h"
 #include "text/valuerule.h"
 
 namespace settings {
@@ -134,46 +135,6 @@ bool followLinks(std::string path, std::string& target) {
     return false;
 }
 
-// Writes `text` to `path` through a temporary file in the same folder that
-// is renamed over the old file once it is complete on disk.  The new file
-// keeps the old one's permissions.
-bool writeAtomically(const std::string& path, const std::string& text) {
-    std::string tmp = path + ".tmpXXXXXX";
-    std::vector<char> name(tmp.begin(), tmp.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < text.size()) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-        } else {
-            done += static_cast<std::size_t>(n);
-        }
-    }
-    if (ok && ::fsync(fd) != 0) ok = false;
-    // The old file's permissions, or those of any file the user creates.
-    if (ok) {
-        struct stat old {};
-        mode_t mode = 0;
-        if (::stat(path.c_str(), &old) == 0) {
-            mode = old.st_mode & 07777;
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = static_cast<mode_t>(0666 & ~mask);
-        }
-        ::fchmod(fd, mode);
-    }
-    if (::close(fd) != 0) ok = false;
-    if (ok && ::rename(name.data(), path.c_str()) != 0) ok = false;
-    if (!ok) ::unlink(name.data());
-    return ok;
-}
-
 }  // namespace
 
 std::optional<std::string> SettingsDirFor(const char* xdg, const char* home,
@@ -250,7 +211,7 @@ LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontNam
 
 bool SaveSettings(const settings::Settings& s, report::Reporter& reporter) {
     std::string target;
-    if (followLinks(s.settingsPath, target) && writeAtomically(target, SettingsFileText(s)))
+    if (followLinks(s.settingsPath, target) && fileio::ReplaceFile(target, SettingsFileText(s)).empty())
         return true;
     reporter.beep();
     reporter.error("Can't write\r\n   " + s.settingsPath + "\r\nto disk.");

@@ -1,7 +1,6 @@
 // The command-line mode end to end: options, exit codes and the text
 // outputs, with the settings file in a temporary folder.
 #include "cli/cli.h"
-#include "cli/filewrite.h"
 
 #include <gtest/gtest.h>
 
@@ -81,29 +80,6 @@ TEST(CliArgs, OptionsAndTheirErrors) {
     EXPECT_EQ(png.options.height, 480);
     // A repeated option takes its last value.
     EXPECT_EQ(*cli::ParseArgs({"--month", "202401", "--month", "202402"}).options.month, "202402");
-}
-
-TEST(ReplaceFile, WritesThroughATemporaryFileAndReportsFailures) {
-    fs::path dir = fs::temp_directory_path() / ("almucan-replace-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    auto read = [](const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    EXPECT_EQ(cli::ReplaceFile((dir / "new.bin").string(), "abc"), "");
-    EXPECT_EQ(read(dir / "new.bin"), "abc");
-    // Through a link the file it names is replaced and the link stays.
-    fs::create_symlink("new.bin", dir / "link.bin");
-    EXPECT_EQ(cli::ReplaceFile((dir / "link.bin").string(), "xyz"), "");
-    EXPECT_TRUE(fs::is_symlink(dir / "link.bin"));
-    EXPECT_EQ(read(dir / "new.bin"), "xyz");
-    EXPECT_EQ(cli::ReplaceFile("/dev/full", "abc"), "No space left on device");
-    EXPECT_EQ(cli::ReplaceFile((dir / "none" / "x.bin").string(), "abc"),
-              "No such file or directory");
-    EXPECT_EQ(cli::ReplaceFile("", "abc"), "No such file or directory");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
-    fs::remove_all(dir);
 }
 
 TEST_F(Cli, EventsAreTheClipboardText) {

@@ -11,7 +11,6 @@
 
 #include "astro/calendar.h"
 #include "report/reporter.h"
-#include "ical/atomicfile.h"
 #include "ical/darknights.h"
 #include "ical/icalendar.h"
 
@@ -127,33 +126,6 @@ TEST(Moon, IlluminatedFractionAtPrincipalPhases) {
         double m = astro::mjd(2024, 6, c.day, c.hour + c.minute / 60.0);
         EXPECT_NEAR(IlluminatedFraction(m), c.fraction, c.tolerance) << "day " << c.day;
     }
-}
-
-TEST(AtomicFile, WritesReplacesAndFailsCleanly) {
-    std::string dir = testing::TempDir() + "/almucan_atomic";
-    ::mkdir(dir.c_str(), 0700);
-    std::string path = dir + "/out.ics";
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path, "first\r\n", error)) << error;
-    ASSERT_TRUE(WriteFileAtomically(path, "second\r\n", error)) << error;
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    EXPECT_EQ(ss.str(), "second\r\n");
-
-    // A folder that does not exist, and a path that is a folder: false, a
-    // reason, and the folder is left as it was.
-    EXPECT_FALSE(WriteFileAtomically(dir + "/missing/out.ics", "x", error));
-    EXPECT_NE(error.find("missing/out.ics"), std::string::npos) << error;
-    error.clear();
-    EXPECT_FALSE(WriteFileAtomically(dir, "x", error));
-    EXPECT_FALSE(error.empty());
-    struct stat st {};
-    ASSERT_EQ(::stat(dir.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISDIR(st.st_mode));
-    error.clear();
-    EXPECT_FALSE(WriteFileAtomically("", "x", error));
-    EXPECT_FALSE(error.empty());
 }
 
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/filewrite.h"
+#include "fileio/filewrite.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace cli {
+namespace fileio {
 
 namespace {
 
@@ -73,4 +73,4 @@ std::string ReplaceFile(const std::string& path, std::string_view data) {
     return why;
 }
 
-}  // namespace cli
+}  // namespace fileio

@@ -1,11 +1,11 @@
 #pragma once
-// Writing the command line's output files and standard output with every
+// Writing output files and standard output with every
 // error checked.  Paths are byte strings, passed to the system unchanged
 // (a name that is not valid UTF-8 keeps its bytes).
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace fileio {
 
 // Writes all of `data` to the open descriptor fd, retrying short writes
 // and interrupted calls.  Returns an empty text, or the system's reason.
@@ -19,4 +19,4 @@ std::string WriteAll(int fd, std::string_view data);
 // Returns an empty text on success, else the system's reason.
 std::string ReplaceFile(const std::string& path, std::string_view data);
 
-}  // namespace cli
+}  // namespace fileio
