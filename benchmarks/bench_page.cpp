@@ -17,6 +17,8 @@ month::MonthResult June() {
     return *month::CalculateMonth("202406", false, {16.33, 48.25, 1}, rep);
 }
 
+// Page set-up and drawing of the screen page: what the window does when
+// the picture box changes size.
 void BM_ScreenPage(benchmark::State& state) {
     month::MonthResult r = June();
     QImage img(1000, 700, QImage::Format_RGB32);
