@@ -13,7 +13,7 @@
 namespace {
 
 month::MonthResult June() {
-    astro::SilentReporter rep;
+    report::SilentReporter rep;
     return *month::CalculateMonth("202406", false, {16.33, 48.25, 1}, rep);
 }
 
@@ -22,8 +22,8 @@ month::MonthResult June() {
 void BM_ScreenPage(benchmark::State& state) {
     month::MonthResult r = June();
     QImage img(1000, 700, QImage::Format_RGB32);
-    month::Settings st;
-    astro::SilentReporter rep;
+    settings::Settings st;
+    report::SilentReporter rep;
     for (auto _ : state) {
         render::QtImageSurface screen(img, render::PictureFont());
         render::Output out(screen, nullptr, st);
@@ -41,9 +41,9 @@ BENCHMARK(BM_ScreenPage)->Unit(benchmark::kMillisecond);
 
 void BM_PrintedPagePdf(benchmark::State& state) {
     month::MonthResult r = June();
-    month::Settings st;
+    settings::Settings st;
     st.marginTop = st.marginBottom = st.marginLeft = st.marginRight = 10;
-    astro::SilentReporter rep;
+    report::SilentReporter rep;
     for (auto _ : state) {
         std::string bytes;
         render::EncodePdf(r, st, "202406", false, "a4", false, bytes, rep);

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "month/monthcalc.h"
-#include "month/settings.h"
+#include "settings/settings.h"
 #include "render/page.h"
 #include "ui/printtarget.h"
 
@@ -31,7 +31,7 @@ class Form1 final : public QMainWindow {
 public:
     // settingsDir: the folder of the settings file.  print: where print
     // runs go (the machine's printer or a PDF file when null).
-    Form1(astro::Reporter& reporter, std::string settingsDir,
+    Form1(report::Reporter& reporter, std::string settingsDir,
           std::unique_ptr<PrintTarget> print = nullptr, QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -47,7 +47,7 @@ public:
     // Shows the modal dialogs (QDialog::exec by default).
     void setDialogRunner(DialogRunner run) { runDialog_ = std::move(run); }
 
-    month::Settings& settings() { return settings_; }
+    settings::Settings& settings() { return settings_; }
     const render::PageLayout& layout() const { return layout_; }
     PrintTarget& printTarget() { return *print_; }
     // True once the program has been told to end; no handler runs then.
@@ -97,10 +97,10 @@ private:
     int twipsX(int twips) const;
     int twipsY(int twips) const;
 
-    astro::Reporter& reporter_;
+    report::Reporter& reporter_;
     std::string settingsDir_;
     std::unique_ptr<PrintTarget> print_;
-    month::Settings settings_;
+    settings::Settings settings_;
     render::PageLayout layout_;
     // The last month drawn on the screen, kept to draw it again when the
     // picture box changes size.

@@ -27,7 +27,7 @@
 #include <sys/resource.h>
 
 #include "recording_reporter.h"
-#include "ui/core/settingsfile.h"
+#include "settings/settingsfile.h"
 #include "ui/form1.h"
 #include "ui/formoptions.h"
 #include "ui/formprint.h"
@@ -204,7 +204,7 @@ TEST(MainWindow, HelpInfoAndExit) {
     ASSERT_EQ(t.rep.boxes.size(), 2u);
     for (const auto& b : t.rep.boxes) {
         EXPECT_EQ(b.title, "Help");
-        EXPECT_EQ(b.icon, astro::Icon::Information);
+        EXPECT_EQ(b.icon, report::Icon::Information);
     }
     EXPECT_TRUE(t.rep.boxes[0].text.starts_with(
         "Input the month (format yyyymm) and activate 'Summertime'\r\n"));

@@ -111,7 +111,7 @@ TEST(QtPrinterSurface, EveryTimeIsItsOwnWordAndEveryWordOnTheSheet) {
     month::MonthResult r = June2024();
     for (const char* paper : {"a4", "letter"}) {
         for (int size = 6; size <= 14; ++size) {
-            month::Settings st;
+            settings::Settings st;
             st.fontName = "DejaVu Sans";
             st.fontSize = static_cast<float>(size);
             RecordingReporter rep;
@@ -140,7 +140,7 @@ TEST(QtPrinterSurface, EveryTimeIsItsOwnWordAndEveryWordOnTheSheet) {
 TEST(QtPrinterSurface, PdfTitleNamesTheMonth) {
     QTemporaryDir dir;
     month::MonthResult r = June2024();
-    month::Settings st;
+    settings::Settings st;
     RecordingReporter rep;
     std::string bytes;
     ASSERT_TRUE(render::EncodePdf(r, st, "202406", false, "a4", false, bytes, rep));
@@ -158,7 +158,7 @@ TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
     QImage img(1000, 700, QImage::Format_RGB32);
     img.fill(Qt::red);
     RecordingReporter rep;
-    month::Settings st;
+    settings::Settings st;
     render::PageLayout L;
     {
         render::QtImageSurface screen(img, render::PictureFont());
@@ -188,7 +188,7 @@ TEST(QtPrinterSurface, PdfHoldsOnePageWithTitleMonthLineAndLegends) {
     ASSERT_TRUE(dir.isValid());
     QString file = dir.filePath("june.pdf");
     month::MonthResult r = June2024();
-    month::Settings st;
+    settings::Settings st;
     st.marginTop = 10;
     st.marginLeft = 15;
     st.marginRight = 10;
