@@ -1,5 +1,6 @@
 #include "render/page.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -164,13 +165,28 @@ void PageSetup(PageContext& ctx) {
     PageLayout& L = ctx.layout;
     const settings::Settings& st = ctx.settings;
     OutputSurface& cur = ctx.out.current();
+    // The printer is measured in the print font the page is written in,
+    // so columns and lines fit the text; its own font is put back.
+    const bool printer = !ctx.out.screen();
+    std::string savedFont;
+    float savedSize = 0;
+    if (printer) {
+        savedFont = cur.FontName();
+        savedSize = cur.FontSize();
+        cur.SetFontName(st.fontName);
+        cur.SetFontSize(st.fontSize);
+    }
     double w = cur.TextWidth("99999");
     double th = cur.TextHeight("GgQq");
+    if (printer) {
+        cur.SetFontName(savedFont);
+        cur.SetFontSize(savedSize);
+    }
     double top = 0;
     double bottom = 0;
     double left = 0;
     double right = 0;
-    if (ctx.out.screen()) {
+    if (!printer) {
         top = th / 2;
         bottom = th / 2;
         left = w / 5;
@@ -206,18 +222,37 @@ void PageSetup(PageContext& ctx) {
 
 namespace {
 
+// Writes a header or legend line; on paper a line wider than the room
+// right of x_st is written in a font just small enough to fit, then the
+// printer's font size is put back.
+void WriteLine(PageContext& ctx, double y, const std::string& txt) {
+    const PageLayout& L = ctx.layout;
+    OutputSurface& cur = ctx.out.current();
+    double room = L.xg_st + 24 * L.xg_d - L.x_st;
+    double tw = cur.TextWidth(txt);
+    if (ctx.out.screen() || tw <= room || room <= 0) {
+        WriteTxt(ctx, L.x_st, y, txt);
+        return;
+    }
+    float size = cur.FontSize();
+    // Tenths of a point, rounded down, so the smaller text surely fits.
+    cur.SetFontSize(std::floor(static_cast<float>(size * room / tw) * 10) / 10);
+    WriteTxt(ctx, L.x_st, y, txt);
+    cur.SetFontSize(size);
+}
+
 // The printed page's header above the table: title, credit line, month
 // line, then the headings with "Time" over the graph (page rows 1, 2, 4, 6).
 void DrawHeader(PageContext& ctx, const month::MonthTab& tab) {
     const PageLayout& L = ctx.layout;
     const settings::Settings& st = ctx.settings;
-    WriteTxt(ctx, L.x_st, L.y_st + 1 * L.y_d, "Rise and Set for Sun and Moon   V" + st.version);
-    WriteTxt(ctx, L.x_st, L.y_st + 2 * L.y_d, kCreditLine);
+    WriteLine(ctx, L.y_st + 1 * L.y_d, "Rise and Set for Sun and Moon   V" + st.version);
+    WriteLine(ctx, L.y_st + 2 * L.y_d, kCreditLine);
     std::string line = "Month: " + ctx.monthText + "   Long.: " + text::GeneralNumber(st.longitude) +
                        "   Lat.: " + text::GeneralNumber(st.latitude) +
                        "   Time Zone: " + text::GeneralNumber(st.timeZone);
     if (ctx.summerTime) line += ", Summertime";
-    WriteTxt(ctx, L.x_st, L.y_st + 4 * L.y_d, line);
+    WriteLine(ctx, L.y_st + 4 * L.y_d, line);
     for (int c = 0; c < kColumns; ++c)
         WriteTxt(ctx, L.x_st + c * L.x_d, L.y_st + 6 * L.y_d, tab[0][static_cast<std::size_t>(c)]);
     WriteTxt(ctx, L.xg_st, L.y_st + 6 * L.y_d, "Time");
@@ -251,29 +286,52 @@ void DrawTable(PageContext& ctx, const month::MonthTab& tab, int dayRows,
     }
 }
 
-// The white hour lines over the bars of rows 1 to 31 and the hour labels
-// 0 to 24 in row 0.
+}  // namespace
+
+int HourLabelStep(OutputSurface& s, const PageLayout& L) {
+    // Labels need a blank's width between them to read as separate words.
+    const double gap = s.TextWidth(" ");
+    for (int step : {1, 2, 3, 4, 6, 12}) {
+        bool fits = true;
+        for (int h = step; h <= 24 && fits; h += step) {
+            double prevRight = (h - step) * L.xg_d + s.TextWidth(std::to_string(h - step)) / 2;
+            double left = h * L.xg_d - s.TextWidth(std::to_string(h)) / 2;
+            fits = left - prevRight >= gap;
+        }
+        if (fits) return step;
+    }
+    return 24;
+}
+
+namespace {
+
+// The white hour lines over the bars of rows 1 to 31 and, in row 0, the
+// hour labels 0 to 24 (every HourLabelStep-th of them).
 void DrawAxis(PageContext& ctx) {
     const PageLayout& L = ctx.layout;
+    const int step = HourLabelStep(ctx.out.current(), L);
     for (int h = 0; h <= 24; ++h) {
         double x = L.xg_st + h * L.xg_d;
         ctx.out.current().Line(F(x), F(L.y_st + L.y_d), 0, F(kDayRows * L.y_d), kWhite);
+        if (h % step != 0) continue;
         std::string label = std::to_string(h);
         // Measured on the surface it is written to, so it is centred over
         // its line on screen and on paper alike.
+        // "24" moves left just enough to stay whole on a surface whose
+        // right margin is less than half its width.
         double lw = ctx.out.current().TextWidth(label);
-        WriteTxt(ctx, x - lw / 2, L.y_st, label);
+        WriteTxt(ctx, std::min(x - lw / 2, ctx.out.current().ScaleWidth() - lw), L.y_st, label);
     }
 }
 
 // The two legend lines under the printed table.
 void DrawLegends(PageContext& ctx) {
     const PageLayout& L = ctx.layout;
-    WriteTxt(ctx, L.x_st, L.y_st + kLegendRow1 * L.y_d,
-             "'D.a.n.M.' = Dark and no Moon, '----' = no rise or set on this day");
-    WriteTxt(ctx, L.x_st, L.y_st + kLegendRow2 * L.y_d,
-             "'a.h.' = (always) above horizon, 'b.h.' = (always) below horizon, a.b. = always "
-             "bright, a.d. = always dark");
+    WriteLine(ctx, L.y_st + kLegendRow1 * L.y_d,
+              "'D.a.n.M.' = Dark and no Moon, '----' = no rise or set on this day");
+    WriteLine(ctx, L.y_st + kLegendRow2 * L.y_d,
+              "'a.h.' = (always) above horizon, 'b.h.' = (always) below horizon, a.b. = always "
+              "bright, a.d. = always dark");
 }
 
 }  // namespace

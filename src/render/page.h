@@ -71,7 +71,14 @@ struct PhaseCase {
 };
 PhaseCase FindPhaseCase(double f, double c);
 
-// Page set-up: measures the current surface and sets the layout.
+// How many hours apart the hour labels are written (1, 2, 3, 4, 6, 12,
+// or 24 when even 12 does not fit): the smallest step at which no label
+// comes within a blank's width of its left neighbour, each label centred
+// on its hour line at the layout's scale and measured on `s`.
+int HourLabelStep(OutputSurface& s, const PageLayout& L);
+
+// Page set-up: measures the current surface (the printer in the print
+// font of the settings) and sets the layout.
 void PageSetup(PageContext& ctx);
 // Output: clears the picture or writes the printed header, the table, the
 // bars, phase symbols, hour axis and (printing) the legends, and ends the

@@ -16,6 +16,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QtMath>
+#include <QFontMetricsF>
 #include <exception>
 #include <filesystem>
 #include <optional>
@@ -49,6 +52,9 @@ constexpr int kFrameHeight = 615;
 constexpr int kPictureTop = 720;
 constexpr int kClientWidth = 120 + 9015 + 120;
 constexpr int kClientHeight = 720 + 6135 + 120;
+
+// The window's size when it opens (smaller screens permitting), pixels.
+constexpr QSize kDefaultWindow(1000, 720);
 
 struct TwipsRect {
     int left, top, width, height;
@@ -117,10 +123,25 @@ Form1::Form1(report::Reporter& reporter, std::string settingsDir,
     connect(MenuFInfo, &QAction::triggered, this, &Form1::MenuFInfo_Click);
     connect(MenuFExit, &QAction::triggered, this, &Form1::MenuFExit_Click);
 
+    connect(Picture1, &PictureBox::resized, this, &Form1::Picture1_Resize);
+
     body->installEventFilter(this);
     body->resize(twipsX(kClientWidth), twipsY(kClientHeight));
     placeControls();
-    resize(twipsX(kClientWidth), twipsY(kClientHeight) + menuBar()->sizeHint().height());
+    // Smallest window: the whole input row, and a picture box tall enough
+    // for the heading row, 31 day rows and half a line above and below,
+    // one text height each (the page set-up's spacing).
+    const QFontMetricsF fm(render::PictureFont(), &Picture1->image());
+    const int frame = 2 * Picture1->frameWidth();
+    const int menu = menuBar()->sizeHint().height();
+    const QSize minimum(twipsX(kCommandHelp.left + kCommandHelp.width + 3 * kMargin),
+                        twipsY(kPictureTop + kMargin) + frame + menu +
+                            qCeil(33 * fm.height()));
+    setMinimumSize(minimum);
+    // Opens large enough to show a month legibly, within the screen.
+    QSize size = kDefaultWindow;
+    if (QScreen* sc = screen()) size = size.boundedTo(sc->availableGeometry().size());
+    resize(size.expandedTo(minimum));
     TextDate->setFocus();
 }
 
@@ -227,6 +248,7 @@ bool Form1::drawMonth(const std::string& monthText, bool printing, QString& fail
             failure = job->reason();
             return false;
         }
+        print_->printer.setDocName(render::DocumentTitle(monthText));
         paper = std::make_unique<render::QtPrinterSurface>(print_->printer);
     }
     render::Output out(screen, paper.get(), settings_);
@@ -238,11 +260,32 @@ bool Form1::drawMonth(const std::string& monthText, bool printing, QString& fail
     if (!result) return true;  // refused; CalculateMonth has said so
     QGuiApplication::clipboard()->setText(QString::fromStdString(result->clipboard));
     const bool ended = render::DrawPage(ctx, result->tab, result->dayRows);
-    if (!printing) return true;
+    if (!printing) {
+        last_ = std::move(result);
+        lastMonthText_ = monthText;
+        lastSummer_ = summer;
+        return true;
+    }
     paper.reset();
     if (job->finish(ended)) return true;
     failure = job->reason();
     return false;
+}
+
+void Form1::drawScreenPage() {
+    render::QtImageSurface screen(Picture1->image(), render::PictureFont());
+    settings::Settings st = settings_;
+    st.outputDevice = settings::OutputDevice::Screen;
+    render::Output out(screen, nullptr, st);
+    render::PageContext ctx{out, layout_, st, lastMonthText_, lastSummer_, reporter_};
+    render::PageSetup(ctx);
+    render::DrawPage(ctx, last_->tab, last_->dayRows);
+}
+
+void Form1::Picture1_Resize() {
+    if (ended_ || !last_) return;
+    drawScreenPage();
+    Picture1->update();
 }
 
 void Form1::CommandCalc_Click() { Calculate(settings::OutputDevice::Screen); }

@@ -5,9 +5,11 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "report/reporter.h"
+#include "month/monthcalc.h"
 #include "settings/settings.h"
 #include "render/page.h"
 #include "ui/printtarget.h"
@@ -78,6 +80,9 @@ public slots:
     void MenuFPrint_Click();
     void MenuFInfo_Click();
     void MenuFExit_Click();
+    // Lays the page out for the picture box's present size and draws the
+    // last calculated month again (nothing before the first calculation).
+    void Picture1_Resize();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -90,6 +95,8 @@ private:
     // why where that is known.
     bool drawMonth(const std::string& monthText, bool printing, QString& failure);
     void endProgram(int code);
+    // Draws `last_` on the picture box after a fresh page set-up.
+    void drawScreenPage();
     int twipsX(int twips) const;
     int twipsY(int twips) const;
 
@@ -98,6 +105,11 @@ private:
     std::unique_ptr<PrintTarget> print_;
     settings::Settings settings_;
     render::PageLayout layout_;
+    // The last month drawn on the screen, kept to draw it again when the
+    // picture box changes size.
+    std::optional<month::MonthResult> last_;
+    std::string lastMonthText_;
+    bool lastSummer_ = false;
     std::function<QDate()> today_;
     std::function<void(int)> exitProgram_;
     DialogRunner runDialog_ = ExecDialog;

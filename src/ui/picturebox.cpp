@@ -35,6 +35,7 @@ void PictureBox::fitImage() {
 void PictureBox::resizeEvent(QResizeEvent* e) {
     QFrame::resizeEvent(e);
     fitImage();
+    emit resized();
 }
 
 void PictureBox::paintEvent(QPaintEvent* e) {

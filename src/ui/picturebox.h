@@ -1,8 +1,8 @@
 #pragma once
 // The main window's picture box: a sunken frame whose inside shows a
-// backing image.  The month page is drawn into the image once per
-// calculation; painting only copies it, so the drawing survives being
-// covered and uncovered.
+// backing image.  The month page is drawn into the image; painting only
+// copies it, so the drawing survives being covered and uncovered.  A
+// change of size is announced so the page can be laid out anew.
 #include <QFrame>
 #include <QImage>
 
@@ -18,6 +18,10 @@ public:
     // white background).
     QImage& image();
     const QImage& backing() const { return image_; }
+
+signals:
+    // The inner size changed (the image already has the new size).
+    void resized();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

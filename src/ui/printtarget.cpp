@@ -40,8 +40,8 @@ int OrientationCode(const QPrinter& printer) {
 
 PrintTarget::PrintTarget(bool pdf) : printer(QPrinter::HighResolution), toPdf(pdf) {
     if (toPdf) {
-        // The whole sheet is drawable: the page set-up applies the margins
-        // of the settings itself.
+        // A printer's printable area: the page set-up applies the margins
+        // of the settings within it.
         render::SetupPdfPrinter(printer, QString(), false, false);
     }
     pdfFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

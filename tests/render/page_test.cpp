@@ -75,6 +75,60 @@ TEST_F(PageTest, PrinterSetUpForA4AndLetterBothOrientations) {
     EXPECT_TRUE(picture.ops.empty());
 }
 
+TEST_F(PageTest, PrinterMeasuredInThePrintFont) {
+    // The printer's own font is 12 pt, the print font 24 pt: columns and
+    // lines are measured at 24 pt (twice as wide) and the font put back.
+    settings.outputDevice = settings::OutputDevice::Printer;
+    settings.fontName = "Print Font";
+    settings.fontSize = 24;
+    printer.metricsFollowFont = true;
+    printer.width = 5000;
+    printer.height = 7000;
+    render::PageSetup(ctx);
+    EXPECT_DOUBLE_EQ(layout.x_d, 100);             // "99999": 5 x 10 x 24/12
+    EXPECT_DOUBLE_EQ(layout.y_d, 1.3 * 40);        // capped at 1.3 text heights
+    EXPECT_EQ(printer.fontName, "Default Font");
+    EXPECT_FLOAT_EQ(printer.fontSize, 12);
+}
+
+TEST_F(PageTest, HourLabelStepIsTheSmallestThatLeavesABlank) {
+    // Characters and the blank are 10 wide.  Worst pairs: "10"/"11" for
+    // every label (x_d >= 30), "22"/"24" for every 2nd (2 x_d - 20 >= 10),
+    // then n x_d - 20 >= 10 for every n-th.
+    struct Case {
+        double xg_d;
+        int step;
+    } cases[] = {{30, 1},   {29.9, 2}, {15, 2},  {14.9, 3}, {10, 3},  {9.9, 4},
+                 {7.5, 4},  {7.4, 6},  {5, 6},   {4.9, 12}, {2.5, 12}, {2.4, 24}};
+    for (const Case& c : cases) {
+        layout.xg_d = c.xg_d;
+        EXPECT_EQ(render::HourLabelStep(picture, layout), c.step) << c.xg_d;
+    }
+}
+
+TEST_F(PageTest, PrintedTextsStayOnTheSheetAtLargeFonts) {
+    // A narrow sheet (1000 x 1400 at 12 char units per 12 pt) and fonts up
+    // to 20 pt: every text, at the font size it is written in, ends within
+    // the sheet's width less the right margin, and the font is put back.
+    auto r = Calc("202406");
+    ASSERT_TRUE(r);
+    settings.outputDevice = settings::OutputDevice::Printer;
+    printer.metricsFollowFont = true;
+    printer.width = 1000;
+    printer.height = 1400;
+    for (float size : {9.0f, 12.0f, 20.0f}) {
+        printer.ops.clear();
+        settings.fontSize = size;
+        ASSERT_TRUE(Draw(*r));
+        for (const auto& t : printer.named("text")) {
+            double w = 10.0 * static_cast<double>(t.text.size()) * t.size / 12;
+            EXPECT_LE(t.x + w, 1000 + 1e-3) << size << " " << t.text;
+            EXPECT_GE(t.x, 0) << t.text;
+        }
+        EXPECT_FLOAT_EQ(printer.fontSize, 12);
+    }
+}
+
 TEST_F(PageTest, ScreenPageOfJune2024) {
     auto r = Calc("202406");
     ASSERT_TRUE(r);
@@ -89,8 +143,10 @@ TEST_F(PageTest, ScreenPageOfJune2024) {
     for (const auto& o : picture.ops)
         if (o.name == "text" || o.name == "box" || o.name == "circle") seq.push_back(o.name);
     auto texts = picture.named("text");
-    // Row 0 headings, 30 day rows, 25 hour labels.
-    ASSERT_EQ(texts.size(), 10u + 300u + 25u);
+    // Row 0 headings, 30 day rows, 13 hour labels: an hour is 19.6 wide, so
+    // "9" and "10" would stand 4.6 apart, less than a blank (10); every 2nd.
+    ASSERT_EQ(texts.size(), 10u + 300u + 13u);
+    for (int i = 0; i < 13; ++i) EXPECT_EQ(texts[310u + i].text, std::to_string(2 * i));
     EXPECT_EQ(texts[0].text, "Day");
     EXPECT_EQ(texts[9].text, "Phase");
 

@@ -15,6 +15,7 @@ struct RecordingSurface final : render::OutputSurface {
         float x = 0, y = 0, w = 0, h = 0;
         render::Color color = 0;
         std::optional<float> start, end, aspect;
+        float size = 0;  // font size in force when a text was printed
     };
     static Op Make(const std::string& name, const std::string& text = {}) {
         Op o;
@@ -27,6 +28,9 @@ struct RecordingSurface final : render::OutputSurface {
     double charWidth = 10;
     double textHeight = 20;
     double width = 1000, height = 700;
+    // When set, widths and heights scale with fontSize / 12, as a real
+    // font's do.
+    bool metricsFollowFont = false;
     int paper = 9, orientation = 1;
     bool endDocResult = true;
 
@@ -41,10 +45,11 @@ struct RecordingSurface final : render::OutputSurface {
     void Clear() override { ops.push_back(Make("clear")); }
     double ScaleWidth() override { return width; }
     double ScaleHeight() override { return height; }
+    double FontScale() const { return metricsFollowFont ? fontSize / 12.0 : 1.0; }
     double TextWidth(const std::string& s) override {
-        return charWidth * static_cast<double>(s.size());
+        return charWidth * static_cast<double>(s.size()) * FontScale();
     }
-    double TextHeight(const std::string&) override { return textHeight; }
+    double TextHeight(const std::string&) override { return textHeight * FontScale(); }
     void SetCurrentX(float x) override { curX = x; }
     void SetCurrentY(float y) override { curY = y; }
     void PrintText(const std::string& s) override {
@@ -52,6 +57,7 @@ struct RecordingSurface final : render::OutputSurface {
         o.x = curX;
         o.y = curY;
         o.color = fore;
+        o.size = fontSize;
         ops.push_back(o);
     }
     render::Color ForeColor() override { return fore; }

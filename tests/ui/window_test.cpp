@@ -11,7 +11,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QScreen>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -29,6 +33,7 @@
 #include "ui/formprint.h"
 #include "ui/picturebox.h"
 #include "ui/printtarget.h"
+#include "render/qt/qtsurface.h"
 
 namespace {
 
@@ -116,22 +121,51 @@ TEST(MainWindow, EnterCalculatesBadMonthLeavesEverythingAlone) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // hourglass gone
 }
 
-TEST(MainWindow, ResizedPictureIsUsedByTheNextCalculate) {
+TEST(MainWindow, OpensLargeWithAMinimumThatKeepsTheMonthReadable) {
     Window t;
     t.start();
+    // The offscreen screen is 800 x 600: the window takes what it can of
+    // 1000 x 720, and never less than its minimum.
+    const QSize avail = t.w->screen()->availableGeometry().size();
+    EXPECT_EQ(t.w->width(), std::max(std::min(1000, avail.width()), t.w->minimumWidth()));
+    EXPECT_EQ(t.w->height(), std::max(std::min(720, avail.height()), t.w->minimumHeight()));
+    // At the minimum the input row is whole and each of the 32 rows is at
+    // least one text height.
+    t.w->resize(t.w->minimumSize());
     QTest::mouseClick(t.w->CommandCalc, Qt::LeftButton);
-    const QSize before = t.w->Picture1->backing().size();
-    t.w->resize(t.w->width() + 200, t.w->height() + 150);
+    const QRect help = t.w->CommandHelp->geometry();
+    EXPECT_LE(help.right(), t.w->Frame1->contentsRect().right());
+    EXPECT_GE(t.w->layout().y_d, QFontMetricsF(render::PictureFont(), &t.w->Picture1->image()).height());
+    t.w->resize(300, 200);
+    EXPECT_EQ(t.w->size(), t.w->minimumSize());
+}
+
+TEST(MainWindow, PageFollowsThePictureBoxSize) {
+    Window t;
+    t.start();
+    t.w->resize(700, 600);
     QTest::mouseClick(t.w->CommandCalc, Qt::LeftButton);
+    const render::PageLayout before = t.w->layout();
+    const QSize small = t.w->Picture1->backing().size();
+    QApplication::clipboard()->setText("kept");
+    // Larger: laid out again and drawn into the new right-hand part, with
+    // no new calculation (the clipboard keeps its text).
+    t.w->resize(t.w->width() + 200, t.w->height() + 100);
     const QImage& img = t.w->Picture1->backing();
-    EXPECT_GT(img.width(), before.width());
-    EXPECT_GT(img.height(), before.height());
-    // The graph reaches into the new right-hand part of the picture.
+    ASSERT_GT(img.width(), small.width());
+    EXPECT_GT(t.w->layout().xg_d, before.xg_d);
+    EXPECT_GT(t.w->layout().y_d, before.y_d);
     int right = 0;
     for (int y = 0; y < img.height(); ++y)
-        for (int x = before.width(); x < img.width(); ++x)
+        for (int x = small.width(); x < img.width(); ++x)
             if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) ++right;
     EXPECT_GT(right, 100);
+    // Smaller again: the same layout as the first drawing.
+    t.w->resize(t.w->width() - 200, t.w->height() - 100);
+    EXPECT_DOUBLE_EQ(t.w->layout().xg_d, before.xg_d);
+    EXPECT_DOUBLE_EQ(t.w->layout().y_d, before.y_d);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "kept");
+    EXPECT_TRUE(t.rep.log.empty());
 }
 
 TEST(MainWindow, SummerTimeRuleNeverUnchecks) {
@@ -412,6 +446,12 @@ TEST(PrintDialog, PrintWritesPdfAndKeepsSavedLayout) {
     const QString text = QString::fromUtf8(pt.readAllStandardOutput());
     EXPECT_TRUE(text.contains("Month: 200103")) << text.toStdString();
     EXPECT_TRUE(text.contains("Rise and Set for Sun and Moon"));
+    // The job's title is the PDF's.
+    pt.start("pdfinfo", {pdf});
+    ASSERT_TRUE(pt.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromUtf8(pt.readAllStandardOutput())
+                    .contains(QRegularExpression("^Title: +Almucan 200103$",
+                                                 QRegularExpression::MultilineOption)));
 }
 
 TEST(PrintDialog, FailedPrintRunsAreReported) {
@@ -488,7 +528,8 @@ TEST(Screenshot, WindowAfterCalculate) {
 }
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A configured offscreen screen (for the README's screenshot) is kept.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -50,13 +50,16 @@ bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::st
     QBuffer buffer(&data);
     bool ok = buffer.open(QIODevice::WriteOnly);
     {
-        // The whole sheet is the drawable area: the page set-up applies the
-        // settings' margins itself.
+        // The printable area of a printer: the sheet less the PDF border;
+        // the page set-up applies the settings' margins within it.
         QPdfWriter writer(&buffer);
         writer.setResolution(1200);
+        writer.setTitle(DocumentTitle(monthText));
+        const QMarginsF border(kPdfBorderPt, kPdfBorderPt, kPdfBorderPt, kPdfBorderPt);
         writer.setPageLayout(QPageLayout(
             QPageSize(paper == "letter" ? QPageSize::Letter : QPageSize::A4),
-            landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+            landscape ? QPageLayout::Landscape : QPageLayout::Portrait, border,
+            QPageLayout::Point));
         QImage pictureImage(1, 1, QImage::Format_RGB32);
         QtImageSurface picture(pictureImage, PictureFont());
         QtPrinterSurface prn(writer, QGuiApplication::font());

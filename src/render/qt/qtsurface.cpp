@@ -99,8 +99,13 @@ void SetupPdfPrinter(QPrinter& printer, const QString& file, bool letter, bool l
     printer.setOutputFileName(file);
     printer.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    printer.setFullPage(true);
+    printer.setFullPage(false);
+    printer.setPageMargins(QMarginsF(kPdfBorderPt, kPdfBorderPt, kPdfBorderPt, kPdfBorderPt),
+                           QPageLayout::Point);
+}
+
+QString DocumentTitle(const std::string& monthText) {
+    return QStringLiteral("Almucan ") + QString::fromStdString(monthText);
 }
 
 // ---------------------------------------------------------------- screen

@@ -8,6 +8,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <memory>
+#include <string>
 
 #include "render/surface.h"
 
@@ -81,9 +82,18 @@ QFont PictureFont();
 // Paper code of a page layout: A4 9, US Letter 1, anything else 256.
 int PaperCode(const QPageLayout& layout);
 
-// Prepares a printer to write a PDF file: high resolution, the whole sheet
-// as the drawable area (the page set-up applies the margins of the
-// settings itself), paper A4 or US Letter, portrait or landscape.
+// The unprintable border of a PDF written in place of a printer, in points
+// on each side: that of CUPS's own PDF printer, so a page looks the same
+// printed to either.  The margins of the settings come on top of it.
+inline constexpr double kPdfBorderPt = 10;
+
+// The title of a month's print job and PDF document: "Almucan yyyymm".
+QString DocumentTitle(const std::string& monthText);
+
+// Prepares a printer to write a PDF file: high resolution, the sheet less
+// kPdfBorderPt on each side as the drawable area (the page set-up applies
+// the margins of the settings within it), paper A4 or US Letter, portrait
+// or landscape.
 void SetupPdfPrinter(QPrinter& printer, const QString& file, bool letter, bool landscape);
 
 }  // namespace render

@@ -7,9 +7,14 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <map>
+#include <utility>
+#include <vector>
 #include <string>
 
 #include "month/monthcalc.h"
@@ -50,7 +55,103 @@ std::string PdfText(const QString& file) {
     return squeezed;
 }
 
+// The words of a one-page PDF with their boxes (points), from pdftotext
+// -bbox, and the page's size.
+struct Word {
+    std::string text;
+    double x0, y0, x1, y1;
+};
+struct PdfWords {
+    double width = 0, height = 0;
+    std::vector<Word> words;
+};
+std::string Unescape(std::string t) {
+    for (auto [from, to] : {std::pair{"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"},
+                            {"&quot;", "\""}, {"&apos;", "'"}, {"&#39;", "'"}}) {
+        for (std::size_t i; (i = t.find(from)) != std::string::npos;)
+            t.replace(i, std::strlen(from), to);
+    }
+    return t;
+}
+PdfWords Words(const QString& file) {
+    QProcess p;
+    p.start("pdftotext", {"-bbox", file, "-"});
+    p.waitForFinished(30000);
+    const std::string out = p.readAllStandardOutput().toStdString();
+    PdfWords r;
+    std::sscanf(out.c_str() + out.find("<page"), "<page width=\"%lf\" height=\"%lf\"", &r.width,
+                &r.height);
+    for (std::size_t i = 0; (i = out.find("<word ", i)) != std::string::npos;) {
+        Word w;
+        std::sscanf(out.c_str() + i, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"",
+                    &w.x0, &w.y0, &w.x1, &w.y1);
+        std::size_t a = out.find('>', i) + 1, b = out.find("</word>", a);
+        w.text = Unescape(out.substr(a, b - a));
+        r.words.push_back(w);
+        i = b;
+    }
+    return r;
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const std::string& bytes) {
+    QString file = dir.filePath(name);
+    QFile out(file);
+    if (out.open(QIODevice::WriteOnly)) out.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return file;
+}
+
 }  // namespace
+
+TEST(QtPrinterSurface, EveryTimeIsItsOwnWordAndEveryWordOnTheSheet) {
+    // Margins 0: only the 10 pt border keeps the page off the sheet's edge.
+    // At each font size every cell of the table is a word of its own (the
+    // columns fit the print font), the hour labels 0 and 24 are whole, and
+    // every word lies inside the sheet.
+    QTemporaryDir dir;
+    month::MonthResult r = June2024();
+    for (const char* paper : {"a4", "letter"}) {
+        for (int size = 6; size <= 14; ++size) {
+            settings::Settings st;
+            st.fontName = "DejaVu Sans";
+            st.fontSize = static_cast<float>(size);
+            RecordingReporter rep;
+            std::string bytes;
+            ASSERT_TRUE(render::EncodePdf(r, st, "202406", true, paper, false, bytes, rep));
+            PdfWords pw = Words(WriteFile(dir, "page.pdf", bytes));
+            ASSERT_GT(pw.words.size(), 300u) << paper << size;
+            std::map<std::string, int> count;
+            for (const Word& w : pw.words) {
+                ++count[w.text];
+                EXPECT_TRUE(w.x0 >= 0 && w.y0 >= 0 && w.x1 <= pw.width && w.y1 <= pw.height)
+                    << paper << " " << size << " pt: " << w.text << " at " << w.x0 << ","
+                    << w.y0 << "-" << w.x1 << "," << w.y1;
+            }
+            std::map<std::string, int> cells;
+            for (int d = 1; d <= r.dayRows; ++d)
+                for (int c = 1; c <= 8; ++c) ++cells[r.tab[d][c]];
+            cells.erase("");
+            for (const auto& [text, n] : cells) EXPECT_GE(count[text], n) << size << " pt: " << text;
+            EXPECT_GE(count["0"], 1) << size;
+            EXPECT_GE(count["24"], 1) << size;
+        }
+    }
+}
+
+TEST(QtPrinterSurface, PdfTitleNamesTheMonth) {
+    QTemporaryDir dir;
+    month::MonthResult r = June2024();
+    settings::Settings st;
+    RecordingReporter rep;
+    std::string bytes;
+    ASSERT_TRUE(render::EncodePdf(r, st, "202406", false, "a4", false, bytes, rep));
+    QProcess p;
+    p.start("pdfinfo", {WriteFile(dir, "t.pdf", bytes)});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    std::string title;
+    for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+        if (line.startsWith("Title:")) title = line.mid(6).trimmed().toStdString();
+    EXPECT_EQ(title, "Almucan 202406");
+}
 
 TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
     month::MonthResult r = June2024();
