@@ -46,6 +46,14 @@ bool EncodePng(const month::MonthResult& r, month::Settings& s, const std::strin
 bool EncodePdf(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
                bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
                astro::Reporter& rep) {
+    return EncodePdf(std::vector<month::MonthResult>{r}, s, std::vector<std::string>{monthText},
+                     summerTime, paper, landscape, bytes, rep);
+}
+
+bool EncodePdf(const std::vector<month::MonthResult>& months, month::Settings& s,
+               const std::vector<std::string>& monthTexts, bool summerTime,
+               const std::string& paper, bool landscape, std::string& bytes,
+               astro::Reporter& rep) {
     QByteArray data;
     QBuffer buffer(&data);
     bool ok = buffer.open(QIODevice::WriteOnly);
@@ -60,14 +68,19 @@ bool EncodePdf(const month::MonthResult& r, month::Settings& s, const std::strin
         QImage pictureImage(1, 1, QImage::Format_RGB32);
         QtImageSurface picture(pictureImage, PictureFont());
         QtPrinterSurface prn(writer, QGuiApplication::font());
+        prn.KeepDocumentOpen();
         month::Settings st = s;
         st.outputDevice.assign(1, 'P');
         Output out(picture, &prn, st);
-        PageLayout layout;
-        PageContext ctx{out, layout, st, monthText, summerTime, rep};
-        month::MonthTab tab = r.tab;
-        PageSetup(ctx);
-        ok = DrawPage(ctx, tab, r.dayRows) && ok;
+        // Each month is a print run of its own on the next page.
+        for (std::size_t i = 0; i < months.size() && i < monthTexts.size(); ++i) {
+            PageLayout layout;
+            PageContext ctx{out, layout, st, monthTexts[i], summerTime, rep};
+            month::MonthTab tab = months[i].tab;
+            PageSetup(ctx);
+            ok = DrawPage(ctx, tab, months[i].dayRows) && ok;
+        }
+        ok = prn.FinishPages() && ok;
     }
     if (!ok || data.isEmpty()) {
         rep.error("The PDF document could not be made.");
