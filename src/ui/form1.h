@@ -44,6 +44,11 @@ public:
     }
     // Shows the modal dialogs (QDialog::exec by default).
     void setDialogRunner(DialogRunner run) { runDialog_ = std::move(run); }
+    // Asks for the iCalendar file to export into, with a suggested name;
+    // an empty name cancels (a save-file dialog by default).
+    void setIcsFileChooser(std::function<QString(const QString& suggested)> choose) {
+        chooseIcsFile_ = std::move(choose);
+    }
 
     month::Settings& settings() { return settings_; }
     const render::PageLayout& layout() const { return layout_; }
@@ -62,6 +67,7 @@ public:
     QMenu* MenuF = nullptr;
     QAction* MenuFOptions = nullptr;
     QAction* MenuFPrint = nullptr;
+    QAction* MenuFExportDark = nullptr;
     QAction* MenuFInfo = nullptr;
     QAction* MenuFExit = nullptr;
 
@@ -73,6 +79,9 @@ public slots:
     void CommandHelp_Click();
     void MenuFOptions_Click();
     void MenuFPrint_Click();
+    // The dark-and-no-Moon intervals of the month in the box into an
+    // iCalendar file.
+    void MenuFExportDark_Click();
     void MenuFInfo_Click();
     void MenuFExit_Click();
 
@@ -98,6 +107,7 @@ private:
     std::function<QDate()> today_;
     std::function<void(int)> exitProgram_;
     DialogRunner runDialog_ = ExecDialog;
+    std::function<QString(const QString&)> chooseIcsFile_;
     bool ended_ = false;
     int exitCode_ = 0;
 };
