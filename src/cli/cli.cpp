@@ -124,7 +124,8 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
         return digits && std::stoi(v) >= 1900 && std::stoi(v) <= 2100
                    ? std::string()
                    : std::string("wants a year from 1900 to 2100 (yyyy)");
-    });    app.add_flag("--summer-time", o.summerTime);
+    });
+    app.add_flag("--summer-time", o.summerTime);
     CLI::Option* oDir = value("--settings-dir", dir, "DIR")->check(notEmpty("folder name"));
     CLI::Option* oLon = value("--lon", lon, "DEG");
     CLI::Option* oLat = value("--lat", lat, "DEG");
@@ -162,7 +163,10 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     if (o.year) {
         // A year is twelve months of tables, pages and intervals: the
         // outputs of one month only are refused.
-        const char* one = o.month ? "--month" : oPng->count() ? "--png" : events ? "--events" : nullptr;
+        const char* one = o.month          ? "--month"
+                          : oPng->count() > 0 ? "--png"
+                          : events           ? "--events"
+                                             : nullptr;
         if (one) {
             r.error = std::string("--year and ") + one + " exclude each other";
             return r;
@@ -295,7 +299,8 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, astro::Repo
     month::Location loc{s.longitude, s.latitude, s.timeZone};
     std::vector<std::string> texts;
     if (o.year) {
-        for (int m = 1; m <= 12; ++m) texts.push_back(*o.year + (m < 10 ? "0" : "") + std::to_string(m));
+        for (int m = 1; m <= 12; ++m)
+            texts.push_back(*o.year + (m < 10 ? "0" : "") + std::to_string(m));
     } else {
         texts.push_back(*o.month);
     }

@@ -328,8 +328,8 @@ void Form1::MenuFExportDark_Click() {
         reporter_.error("Input error.");
         return;
     }
-    const QString file =
-        chooseIcsFile_(QDir::home().filePath(QString::fromStdString("dark-nights-" + monthText + ".ics")));
+    const QString suggested = QString::fromStdString("dark-nights-" + monthText + ".ics");
+    const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
     if (file.isEmpty()) return;
     const bool summer = CheckST->isChecked();
     const month::Location loc{settings_.longitude, settings_.latitude, settings_.timeZone};
@@ -337,9 +337,10 @@ void Form1::MenuFExportDark_Click() {
     bool written = true;
     {
         WaitCursor hourglass;
-        // The file's name goes to the system as the file dialog gave it.
-        std::optional<month::MonthResult> r = month::CalculateMonth(monthText, summer, loc, reporter_);
-        if (r) written = ical::WriteIcs({*r}, loc, summer, QFile::encodeName(file).toStdString(), error);
+        auto r = month::CalculateMonth(monthText, summer, loc, reporter_);
+        // The file's name goes to the system in the local encoding.
+        const std::string path = QFile::encodeName(file).toStdString();
+        if (r) written = ical::WriteIcs({*r}, loc, summer, path, error);
     }
     if (!written) reporter_.error("The dark nights could not be exported:\r\n" + error);
 }
