@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "cli/cli.h"
-#include "cli/filewrite.h"
+#include "fileio/filewrite.h"
 
 #ifdef ALMUCAN_HAVE_UI
 #include "ui/runwindow.h"
@@ -35,9 +35,9 @@ void HoldClosedStandardStreams() {
 // Text for standard output: written whole, or one line on standard error
 // and exit code 1.
 int WriteStdout(const std::string& text, int rc) {
-    std::string why = cli::WriteAll(STDOUT_FILENO, text);
+    std::string why = fileio::WriteAll(STDOUT_FILENO, text);
     if (why.empty()) return rc;
-    cli::WriteAll(STDERR_FILENO, "almucan: the standard output could not be written: " + why + "\n");
+    fileio::WriteAll(STDERR_FILENO, "almucan: the standard output could not be written: " + why + "\n");
     return 1;
 }
 
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     cli::ParseResult pr = cli::ParseArgs(args);
     if (!pr.error.empty()) {
-        cli::WriteAll(STDERR_FILENO, "almucan: " + pr.error + "\n\n" + cli::Usage());
+        fileio::WriteAll(STDERR_FILENO, "almucan: " + pr.error + "\n\n" + cli::Usage());
         return 2;
     }
     const cli::Options& o = pr.options;

@@ -5,7 +5,7 @@
 
 #include "astro/altitude.h"
 #include "astro/calendar.h"
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "month/monthcalc.h"
 
 namespace {
@@ -15,7 +15,7 @@ const month::Location kVienna{16.33, 48.2, 1};
 // One month: 31 daily searches, the 124 sorted keys, the clipboard text and
 // the D.a.n.M. columns.
 void BM_MonthCalculation(benchmark::State& state) {
-    astro::SilentReporter reporter;
+    report::SilentReporter reporter;
     for (auto _ : state) {
         auto r = month::CalculateMonth("202406", false, kVienna, reporter);
         benchmark::DoNotOptimize(r);
@@ -43,7 +43,7 @@ BENCHMARK(BM_SinaltSun);
 
 // Every month 1900-2100 (2,412 months) for one place.
 void BM_WholeRange(benchmark::State& state) {
-    astro::SilentReporter reporter;
+    report::SilentReporter reporter;
     for (auto _ : state) {
         for (int y = 1900; y <= 2100; ++y) {
             for (int m = 1; m <= 12; ++m) {

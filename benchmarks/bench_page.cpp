@@ -13,15 +13,15 @@
 namespace {
 
 month::MonthResult June() {
-    astro::SilentReporter rep;
+    report::SilentReporter rep;
     return *month::CalculateMonth("202406", false, {16.33, 48.25, 1}, rep);
 }
 
 void BM_ScreenPage(benchmark::State& state) {
     month::MonthResult r = June();
     QImage img(1000, 700, QImage::Format_RGB32);
-    month::Settings st;
-    astro::SilentReporter rep;
+    settings::Settings st;
+    report::SilentReporter rep;
     for (auto _ : state) {
         render::QtImageSurface screen(img, render::PictureFont());
         render::Output out(screen, nullptr, st);
@@ -39,9 +39,9 @@ BENCHMARK(BM_ScreenPage)->Unit(benchmark::kMillisecond);
 
 void BM_PrintedPagePdf(benchmark::State& state) {
     month::MonthResult r = June();
-    month::Settings st;
+    settings::Settings st;
     st.marginTop = st.marginBottom = st.marginLeft = st.marginRight = 10;
-    astro::SilentReporter rep;
+    report::SilentReporter rep;
     std::string bytes;
     for (auto _ : state) {
         render::EncodePdf(r, st, "202406", false, "a4", false, bytes, rep);
@@ -54,14 +54,14 @@ BENCHMARK(BM_PrintedPagePdf)->Unit(benchmark::kMillisecond);
 // The twelve printed pages of a year in one PDF document (the tables are
 // calculated beforehand, as the command line does before drawing).
 void BM_YearPdf(benchmark::State& state) {
-    astro::SilentReporter rep;
+    report::SilentReporter rep;
     std::vector<month::MonthResult> months;
     std::vector<std::string> texts;
     for (int m = 1; m <= 12; ++m) {
         texts.push_back("2025" + std::string(m < 10 ? "0" : "") + std::to_string(m));
         months.push_back(*month::CalculateMonth(texts.back(), false, {16.33, 48.25, 1}, rep));
     }
-    month::Settings st;
+    settings::Settings st;
     st.marginTop = st.marginBottom = st.marginLeft = st.marginRight = 10;
     std::string bytes;
     for (auto _ : state) {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "astro/fpcheck.h"
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 namespace astro {
 

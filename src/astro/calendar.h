@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 
 namespace astro {
 

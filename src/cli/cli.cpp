@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <iostream>
 
-#include "astro/valuerule.h"
-#include "cli/filewrite.h"
+#include "text/valuerule.h"
+#include "fileio/filewrite.h"
 #include "ical/darknights.h"
 #include "render/page.h"
 #include "render/printcheck.h"
-#include "ui/core/settingsfile.h"
+#include "settings/settingsfile.h"
 
 namespace cli {
 
@@ -46,7 +46,7 @@ bool hasNumber(const std::string& s) {
 
 std::string pad(const std::string& s, std::size_t w) {
     std::string r = s;
-    std::size_t n = astro::charCount(s);
+    std::size_t n = text::charCount(s);
     if (n < w) r.append(w - n, ' ');
     return r;
 }
@@ -69,7 +69,7 @@ std::string Explain(const CLI::ParseError& e) {
 }
 
 // General number format of the printed month line (no fixed decimals).
-std::string general(double v) { return render::GeneralNumber(v); }
+std::string general(double v) { return text::GeneralNumber(v); }
 
 }  // namespace
 
@@ -190,7 +190,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     return r;
 }
 
-std::string ApplyLocation(const Options& o, month::Settings& s) {
+std::string ApplyLocation(const Options& o, settings::Settings& s) {
     struct Field {
         const std::optional<std::string>* text;
         double* target;
@@ -203,7 +203,7 @@ std::string ApplyLocation(const Options& o, month::Settings& s) {
     for (const auto& f : fields) {
         if (!*f.text) continue;
         const std::string& t = **f.text;
-        double v = astro::value(t);
+        double v = text::value(t);
         bool ok = hasNumber(t) && std::isfinite(v) && v >= f.lo && v <= f.hi &&
                   (!f.whole || v == std::floor(v));
         if (!ok) {
@@ -217,14 +217,14 @@ std::string ApplyLocation(const Options& o, month::Settings& s) {
     return {};
 }
 
-std::string MonthLine(const month::Settings& s, const std::string& monthText, bool summerTime) {
+std::string MonthLine(const settings::Settings& s, const std::string& monthText, bool summerTime) {
     std::string line = "Month: " + monthText + "   Long.: " + general(s.longitude) +
                        "   Lat.: " + general(s.latitude) + "   Time Zone: " + general(s.timeZone);
     if (summerTime) line += ", Summertime";
     return line;
 }
 
-std::string TableText(const month::MonthResult& r, const month::Settings& s,
+std::string TableText(const month::MonthResult& r, const settings::Settings& s,
                       const std::string& monthText, bool summerTime) {
     std::string out = "Almucan V" + s.version + " - Rise and Set for Sun and Moon\n";
     out += MonthLine(s, monthText, summerTime) + "\n\n";
@@ -242,7 +242,7 @@ std::string TableText(const month::MonthResult& r, const month::Settings& s,
     return out;
 }
 
-void StderrReporter::message(const std::string& text, const std::string&, astro::Icon) {
+void StderrReporter::message(const std::string& text, const std::string&, report::Icon) {
     std::string t;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
@@ -251,7 +251,7 @@ void StderrReporter::message(const std::string& text, const std::string&, astro:
     std::cerr << t << "\n";
 }
 
-int Run(const Options& o, const GraphicOutputs& g, std::string& out, astro::Reporter& rep) {
+int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep) {
     // Everything the arguments alone decide is checked before the settings
     // file may be created.
     if (o.month && !month::CheckMonthText(*o.month)) {
@@ -259,7 +259,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, astro::Repo
         rep.error("Input error.");
         return 2;
     }
-    month::Settings s;
+    settings::Settings s;
     std::string err = ApplyLocation(o, s);
     if (!err.empty()) {
         rep.error(err);
@@ -271,20 +271,20 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, astro::Repo
         return 1;
     }
 
-    const std::optional<std::string> dir = o.settingsDir ? o.settingsDir : ui::DefaultSettingsDir();
+    const std::optional<std::string> dir = o.settingsDir ? o.settingsDir : settings::DefaultSettingsDir();
     if (!dir) {
-        rep.error(ui::kNoSettingsDirMessage);
+        rep.error(settings::kNoSettingsDirMessage);
         return 1;
     }
     std::error_code ec;
     std::filesystem::create_directories(*dir, ec);
-    s.settingsPath = ui::SettingsPathFor(*dir);
+    s.settingsPath = settings::SettingsPathFor(*dir);
     std::string fontName = "Sans Serif";
     float fontSize = 10;
     if (g.defaultFont && !std::filesystem::exists(s.settingsPath, ec)) g.defaultFont(fontName, fontSize);
-    ui::LoadResult lr = ui::LoadSettings(s, fontName, fontSize, rep);
-    if (lr == ui::LoadResult::Created) lr = ui::LoadSettings(s, fontName, fontSize, rep);
-    if (lr == ui::LoadResult::NotValid) return 1;
+    settings::LoadResult lr = settings::LoadSettings(s, fontName, fontSize, rep);
+    if (lr == settings::LoadResult::Created) lr = settings::LoadSettings(s, fontName, fontSize, rep);
+    if (lr == settings::LoadResult::NotValid) return 1;
     s.outputDevice = "S";
     ApplyLocation(o, s);
     // The PDF page is laid out with the settings' margins: the print

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "month/monthcalc.h"
-#include "month/settings.h"
+#include "settings/settings.h"
 
 namespace cli {
 
@@ -39,34 +39,34 @@ std::string Usage();
 
 // Applies --lon/--lat/--tz to the settings after checking them against the
 // location dialog's bounds; returns an error text or empty.
-std::string ApplyLocation(const Options& o, month::Settings& s);
+std::string ApplyLocation(const Options& o, settings::Settings& s);
 
 // The printed page's month line: "Month: 202406   Long.: 16.33   ...".
-std::string MonthLine(const month::Settings& s, const std::string& monthText, bool summerTime);
+std::string MonthLine(const settings::Settings& s, const std::string& monthText, bool summerTime);
 
 // The month table as the window shows it, for a terminal.
-std::string TableText(const month::MonthResult& r, const month::Settings& s,
+std::string TableText(const month::MonthResult& r, const settings::Settings& s,
                       const std::string& monthText, bool summerTime);
 
 // Writes messages to standard error (CR LF as line breaks); no beep.
-class StderrReporter final : public astro::Reporter {
+class StderrReporter final : public report::Reporter {
 public:
     void beep() override {}
-    void message(const std::string& text, const std::string& title, astro::Icon icon) override;
+    void message(const std::string& text, const std::string& title, report::Icon icon) override;
 };
 
 // Hooks for the outputs that need Qt (set by main when Qt is built in).
 struct GraphicOutputs {
     // Draw the page and put the file's bytes into `bytes`; return false
     // after reporting a failure.
-    bool (*png)(const month::MonthResult&, month::Settings&, const std::string& monthText,
+    bool (*png)(const month::MonthResult&, settings::Settings&, const std::string& monthText,
                 bool summerTime, int width, int height, std::string& bytes,
-                astro::Reporter&) = nullptr;
+                report::Reporter&) = nullptr;
     // One printed page per month, in the order given.
-    bool (*pdf)(const std::vector<month::MonthResult>&, month::Settings&,
+    bool (*pdf)(const std::vector<month::MonthResult>&, settings::Settings&,
                 const std::vector<std::string>& monthTexts, bool summerTime,
                 const std::string& paper, bool landscape, std::string& bytes,
-                astro::Reporter&) = nullptr;
+                report::Reporter&) = nullptr;
     // The font recorded in a newly created settings file.
     void (*defaultFont)(std::string& name, float& size) = nullptr;
 };
@@ -76,6 +76,6 @@ struct GraphicOutputs {
 // (a month, location or print layout that is refused).  Every argument is
 // checked before the settings file is created; the image and the PDF are
 // both drawn before either file is written.
-int Run(const Options& o, const GraphicOutputs& g, std::string& out, astro::Reporter& rep);
+int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep);
 
 }  // namespace cli

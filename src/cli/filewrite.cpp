@@ -1,4 +1,4 @@
-#include "cli/filewrite.h"
+#include "fileio/filewrite.h"
 
 #include <cerrno>
 #include <cstdlib>

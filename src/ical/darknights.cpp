@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "astro/calendar.h"
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "astro/sunmoon.h"
 #include "ical/atomicfile.h"
 
@@ -42,7 +42,7 @@ month::YearMonth shifted(month::YearMonth ym, int by) {
 std::optional<month::MonthResult> calculate(const month::YearMonth& ym, const Place& place) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d%02d", ym.year, ym.month);
-    astro::SilentReporter quiet;
+    report::SilentReporter quiet;
     return month::CalculateMonth(text, place.summerTime, place.location, quiet);
 }
 

@@ -6,7 +6,7 @@
 
 #include "astro/altitude.h"
 #include "astro/calendar.h"
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 namespace month {
 
@@ -39,19 +39,19 @@ bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 }  // namespace
 
 std::optional<YearMonth> MonthTextValues(std::string_view text) {
-    std::size_t n = astro::charCount(text);
-    auto y = astro::toInt16(astro::value(astro::charMid(text, 0, 4)));
-    auto m = astro::toInt16(astro::value(astro::charMid(text, n >= 2 ? n - 2 : 0)));
+    std::size_t n = text::charCount(text);
+    auto y = text::toInt16(text::value(text::charMid(text, 0, 4)));
+    auto m = text::toInt16(text::value(text::charMid(text, n >= 2 ? n - 2 : 0)));
     if (!y || !m) return std::nullopt;
     return YearMonth{*y, *m};
 }
 
 std::optional<YearMonth> CheckMonthText(std::string_view text) {
     bool error = false;
-    if (astro::charCount(text) != 6) error = true;
-    auto y = astro::toInt16(astro::value(astro::charMid(text, 0, 4)));
+    if (text::charCount(text) != 6) error = true;
+    auto y = text::toInt16(text::value(text::charMid(text, 0, 4)));
     if (!y || *y < 1900 || *y > 2100) error = true;
-    auto m = astro::toInt16(astro::value(astro::charMid(text, 4, 2)));
+    auto m = text::toInt16(text::value(text::charMid(text, 4, 2)));
     if (!m || *m < 1 || *m > 12) error = true;
     if (error) return std::nullopt;
     return YearMonth{*y, *m};
@@ -268,7 +268,7 @@ void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys,
 }
 
 std::optional<MonthResult> CalculateMonth(std::string_view monthText, bool summerTime,
-                                          const Location& loc, astro::Reporter& reporter) {
+                                          const Location& loc, report::Reporter& reporter) {
     auto ym = CheckMonthText(monthText);
     if (!ym) {
         reporter.beep();

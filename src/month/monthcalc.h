@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 
 namespace month {
 
@@ -89,7 +89,7 @@ void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys,
 // Steps 1 and 3 to 9 of a Calculate run (no drawing).  On a refused month
 // text: beep, "Input error." and no result.
 std::optional<MonthResult> CalculateMonth(std::string_view monthText, bool summerTime,
-                                          const Location& loc, astro::Reporter& reporter);
+                                          const Location& loc, report::Reporter& reporter);
 
 // Rows 0 to dayRows of the table, cells separated by tabs, rows ended by LF.
 std::string TsvText(const MonthResult& r);

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "astro/calendar.h"
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 namespace render {
 
@@ -43,7 +43,7 @@ const char* const kCreditLine =
 }  // namespace
 
 std::string GeneralNumber(double v) {
-    std::string t = astro::numberText(v);
+    std::string t = text::numberText(v);
     if (!t.empty() && t[0] == ' ') t.erase(0, 1);
     if (t.rfind(".", 0) == 0) t = "0" + t;
     if (t.rfind("-.", 0) == 0) t = "-0" + t.substr(1);
@@ -162,7 +162,7 @@ void DrawM(PageContext& ctx, int LLine) {
 
 void PageSetup(PageContext& ctx) {
     PageLayout& L = ctx.layout;
-    const month::Settings& st = ctx.settings;
+    const settings::Settings& st = ctx.settings;
     OutputSurface& cur = ctx.out.current();
     double w = cur.TextWidth("99999");
     double th = cur.TextHeight("GgQq");
@@ -210,7 +210,7 @@ namespace {
 // line, then the headings with "Time" over the graph (page rows 1, 2, 4, 6).
 void DrawHeader(PageContext& ctx, const month::MonthTab& tab) {
     const PageLayout& L = ctx.layout;
-    const month::Settings& st = ctx.settings;
+    const settings::Settings& st = ctx.settings;
     WriteTxt(ctx, L.x_st, L.y_st + 1 * L.y_d, "Rise and Set for Sun and Moon   V" + st.version);
     WriteTxt(ctx, L.x_st, L.y_st + 2 * L.y_d, kCreditLine);
     std::string line = "Month: " + ctx.monthText + "   Long.: " + GeneralNumber(st.longitude) +
@@ -280,7 +280,7 @@ void DrawLegends(PageContext& ctx) {
 
 bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows) {
     PageLayout& L = ctx.layout;
-    const month::Settings& st = ctx.settings;
+    const settings::Settings& st = ctx.settings;
     bool printing = st.outputDevice == "P";
     if (!printing) {
         ctx.out.picture().Clear();

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "month/monthcalc.h"
-#include "month/settings.h"
+#include "settings/settings.h"
 #include "render/surface.h"
 
 namespace render {
@@ -25,7 +25,7 @@ struct PageLayout {
 // settings.outputDevice is "S" at that moment, otherwise to the printer.
 class Output {
 public:
-    Output(OutputSurface& picture, OutputSurface* printer, const month::Settings& settings)
+    Output(OutputSurface& picture, OutputSurface* printer, const settings::Settings& settings)
         : picture_(picture), printer_(printer), settings_(settings) {}
     bool screen() const { return settings_.outputDevice == "S" || printer_ == nullptr; }
     OutputSurface& current() { return screen() ? picture_ : *printer_; }
@@ -34,17 +34,17 @@ public:
 private:
     OutputSurface& picture_;
     OutputSurface* printer_;
-    const month::Settings& settings_;
+    const settings::Settings& settings_;
 };
 
 // Everything the drawing procedures read besides the surface.
 struct PageContext {
     Output& out;
     PageLayout& layout;
-    const month::Settings& settings;
+    const settings::Settings& settings;
     std::string monthText;  // the month box as typed
     bool summerTime = false;
-    astro::Reporter& reporter;
+    report::Reporter& reporter;
 };
 
 // Writes txt with its top-left corner at (X, Y); tcol colours it on the

@@ -6,7 +6,7 @@
 namespace render {
 
 bool CheckPrintLayout(double top, double bottom, double left, double right, int paperCode,
-                      int orientationCode, astro::Reporter& reporter) {
+                      int orientationCode, report::Reporter& reporter) {
     for (double m : {left, right, top, bottom}) {
         if (m < 0 || std::isnan(m)) {
             reporter.error("Wrong value(s) for margin(s).");

@@ -2,7 +2,7 @@
 // The print layout rule shared by the print dialog and the command line's
 // PDF output: margins (millimetres) that are numbers, not negative, and
 // leave a printable area of at least 100 mm each way on the chosen paper.
-#include "astro/reporter.h"
+#include "report/reporter.h"
 
 namespace render {
 
@@ -17,6 +17,6 @@ inline constexpr int kOrientationCodeLandscape = 2;
 // number), "Unknown paper format." CR LF "Please choose US Letter or DIN A4
 // at printer setup.", or a beep and "Margins too large.", and returns false.
 bool CheckPrintLayout(double top, double bottom, double left, double right, int paperCode,
-                      int orientationCode, astro::Reporter& reporter);
+                      int orientationCode, report::Reporter& reporter);
 
 }  // namespace render

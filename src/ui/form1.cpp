@@ -22,11 +22,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 #include "ical/darknights.h"
 #include "month/monthcalc.h"
 #include "render/qt/qtsurface.h"
-#include "ui/core/settingsfile.h"
+#include "settings/settingsfile.h"
 #include "ui/formoptions.h"
 #include "ui/formprint.h"
 #include "ui/picturebox.h"
@@ -70,7 +70,7 @@ void DefaultPrintFont(std::string& name, float& size) {
     size = f.pointSizeF() > 0 ? static_cast<float>(f.pointSizeF()) : 10.0f;
 }
 
-Form1::Form1(astro::Reporter& reporter, std::string settingsDir,
+Form1::Form1(report::Reporter& reporter, std::string settingsDir,
              std::unique_ptr<PrintTarget> print, QWidget* parent)
     : QMainWindow(parent),
       reporter_(reporter),
@@ -202,7 +202,7 @@ void Form1::Form_Activate() {
         TextDate->setText(today_().toString(QStringLiteral("yyyyMM")));
         // April to October is summer time; this never clears the box.
         const QString t = TextDate->text();
-        const double m = astro::value(t.right(2).toStdString());
+        const double m = text::value(t.right(2).toStdString());
         if (m >= 4 && m <= 10) CheckST->setChecked(true);
 
         settings_.settingsPath = SettingsPathFor(settingsDir_);
@@ -293,7 +293,7 @@ void Form1::CommandCalc_Click() {
     } else if (print_->toPdf) {
         reporter_.message("The month page was written to\r\n   " +
                               print_->destination().toStdString(),
-                          "Almucan - Print", astro::Icon::Information);
+                          "Almucan - Print", report::Icon::Information);
     }
 }
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "astro/reporter.h"
-#include "month/settings.h"
+#include "report/reporter.h"
+#include "settings/settings.h"
 #include "render/page.h"
 #include "ui/printtarget.h"
 
@@ -29,7 +29,7 @@ class Form1 final : public QMainWindow {
 public:
     // settingsDir: the folder of the settings file.  print: where print
     // runs go (the machine's printer or a PDF file when null).
-    Form1(astro::Reporter& reporter, std::string settingsDir,
+    Form1(report::Reporter& reporter, std::string settingsDir,
           std::unique_ptr<PrintTarget> print = nullptr, QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -50,7 +50,7 @@ public:
         chooseIcsFile_ = std::move(choose);
     }
 
-    month::Settings& settings() { return settings_; }
+    settings::Settings& settings() { return settings_; }
     const render::PageLayout& layout() const { return layout_; }
     PrintTarget& printTarget() { return *print_; }
     // True once the program has been told to end; no handler runs then.
@@ -99,10 +99,10 @@ private:
     int twipsX(int twips) const;
     int twipsY(int twips) const;
 
-    astro::Reporter& reporter_;
+    report::Reporter& reporter_;
     std::string settingsDir_;
     std::unique_ptr<PrintTarget> print_;
-    month::Settings settings_;
+    settings::Settings settings_;
     render::PageLayout layout_;
     std::function<QDate()> today_;
     std::function<void(int)> exitProgram_;

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "astro/valuerule.h"
-#include "ui/core/settingsfile.h"
+#include "text/valuerule.h"
+#include "settings/settingsfile.h"
 #include "ui/texts.h"
 
 namespace ui {
@@ -25,12 +25,12 @@ std::string withoutLeadingBlank(std::string t) {
 
 }  // namespace
 
-std::string BoxNumberText(double v) { return withoutLeadingBlank(astro::numberText(v)); }
+std::string BoxNumberText(double v) { return withoutLeadingBlank(text::numberText(v)); }
 std::string BoxNumberTextSingle(float v) {
-    return withoutLeadingBlank(astro::numberTextSingle(v));
+    return withoutLeadingBlank(text::numberTextSingle(v));
 }
 
-FormOptions::FormOptions(month::Settings& settings, astro::Reporter& reporter, QWidget* parent)
+FormOptions::FormOptions(settings::Settings& settings, report::Reporter& reporter, QWidget* parent)
     : QDialog(parent), settings_(settings), reporter_(reporter) {
     setWindowTitle(QStringLiteral("Almucan - Options"));
 
@@ -114,7 +114,7 @@ void FormOptions::CommandSave_Click() {
     bool error = false;
     for (const Entry& en : entries) {
         const std::string text = en.box->text().toStdString();
-        const double v = astro::value(text);
+        const double v = text::value(text);
         bool wrong = v < en.lower || v > en.upper || std::isnan(v);
         // Text without any number also has the value 0: only "0" itself is zero.
         if (v == 0 && text != "0") wrong = true;

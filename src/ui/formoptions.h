@@ -2,8 +2,8 @@
 // "Almucan - Options": longitude, latitude and time zone of the observer.
 #include <QDialog>
 
-#include "astro/reporter.h"
-#include "month/settings.h"
+#include "report/reporter.h"
+#include "settings/settings.h"
 
 class QGroupBox;
 class QLabel;
@@ -15,7 +15,7 @@ namespace ui {
 class FormOptions final : public QDialog {
     Q_OBJECT
 public:
-    FormOptions(month::Settings& settings, astro::Reporter& reporter, QWidget* parent = nullptr);
+    FormOptions(settings::Settings& settings, report::Reporter& reporter, QWidget* parent = nullptr);
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -44,8 +44,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    month::Settings& settings_;
-    astro::Reporter& reporter_;
+    settings::Settings& settings_;
+    report::Reporter& reporter_;
 };
 
 // Number text without its leading blank: 16.33 -> "16.33", 0 -> "0".

@@ -16,9 +16,9 @@
 #include <cmath>
 #include <utility>
 
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 #include "render/printcheck.h"
-#include "ui/core/settingsfile.h"
+#include "settings/settingsfile.h"
 #include "ui/formoptions.h"
 #include "ui/printersetup.h"
 #include "ui/texts.h"
@@ -40,7 +40,7 @@ QStringList SortedFontFamilies() {
     return fams;
 }
 
-FormPrint::FormPrint(month::Settings& settings, astro::Reporter& reporter, PrintTarget& target,
+FormPrint::FormPrint(settings::Settings& settings, report::Reporter& reporter, PrintTarget& target,
                      std::function<void()> runCalc, std::string monthText,
                      DialogRunner runDialog, QWidget* parent)
     : QDialog(parent),
@@ -171,7 +171,7 @@ void FormPrint::ComboFont_Click() {
     const double fallback = QApplication::font().pointSizeF() > 0
                                 ? QApplication::font().pointSizeF()
                                 : 10.0;
-    f.setPointSizeF(DrawableFontSize(astro::value(TextFS->text().toStdString()), fallback));
+    f.setPointSizeF(DrawableFontSize(text::value(TextFS->text().toStdString()), fallback));
     LabelTextSample->setFont(f);
 }
 
@@ -189,7 +189,7 @@ bool FormPrint::CheckPrinting() {
     };
     auto margin = [](QLineEdit* box) {
         std::string t = box->text().toStdString();
-        return Margin{t, astro::value(t)};
+        return Margin{t, text::value(t)};
     };
     const Margin ml = margin(TextML), mr = margin(TextMR), mt = margin(TextMT),
                  mb = margin(TextMB);
@@ -205,12 +205,12 @@ bool FormPrint::CheckPrinting() {
 }
 
 void FormPrint::storeLayout() {
-    settings_.marginLeft = astro::value(TextML->text().toStdString());
-    settings_.marginRight = astro::value(TextMR->text().toStdString());
-    settings_.marginTop = astro::value(TextMT->text().toStdString());
-    settings_.marginBottom = astro::value(TextMB->text().toStdString());
+    settings_.marginLeft = text::value(TextML->text().toStdString());
+    settings_.marginRight = text::value(TextMR->text().toStdString());
+    settings_.marginTop = text::value(TextMT->text().toStdString());
+    settings_.marginBottom = text::value(TextMB->text().toStdString());
     settings_.fontName = ComboFont->currentText().toStdString();
-    settings_.fontSize = astro::toSingle(astro::value(TextFS->text().toStdString()));
+    settings_.fontSize = text::toSingle(text::value(TextFS->text().toStdString()));
 }
 
 void FormPrint::CommandSave_Click() {

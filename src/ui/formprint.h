@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "astro/reporter.h"
-#include "month/settings.h"
+#include "report/reporter.h"
+#include "settings/settings.h"
 #include "ui/printtarget.h"
 
 class QComboBox;
@@ -22,7 +22,7 @@ public:
     // runCalc runs the main window's Calculate (which prints while the
     // output selector is "P"); monthText is the main window's month box,
     // naming the default PDF file; runDialog shows the printer set-up.
-    FormPrint(month::Settings& settings, astro::Reporter& reporter, PrintTarget& target,
+    FormPrint(settings::Settings& settings, report::Reporter& reporter, PrintTarget& target,
               std::function<void()> runCalc, std::string monthText,
               DialogRunner runDialog = ExecDialog, QWidget* parent = nullptr);
 
@@ -71,8 +71,8 @@ private:
     void storeLayout();
     void showOutput();
 
-    month::Settings& settings_;
-    astro::Reporter& reporter_;
+    settings::Settings& settings_;
+    report::Reporter& reporter_;
     PrintTarget& target_;
     std::function<void()> runCalc_;
     std::string monthText_;

@@ -8,11 +8,11 @@ namespace ui {
 
 void QtReporter::beep() { QApplication::beep(); }
 
-void QtReporter::message(const std::string& text, const std::string& title, astro::Icon icon) {
+void QtReporter::message(const std::string& text, const std::string& title, report::Icon icon) {
     // The texts join their lines with CR LF; the label wants plain LF.
     QString body = QString::fromStdString(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(icon == astro::Icon::Critical ? QMessageBox::Critical
+    QMessageBox box(icon == report::Icon::Critical ? QMessageBox::Critical
                                                   : QMessageBox::Information,
                     QString::fromStdString(title), body, QMessageBox::Ok, parent_.data());
     box.setTextFormat(Qt::PlainText);

@@ -3,19 +3,19 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 
 namespace ui {
 
 // Shows every report as a modal QMessageBox with one OK button (critical
 // icon for errors, information icon for help texts) over `parent`, and
 // beeps with QApplication::beep().
-class QtReporter final : public astro::Reporter {
+class QtReporter final : public report::Reporter {
 public:
     explicit QtReporter(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     void beep() override;
-    void message(const std::string& text, const std::string& title, astro::Icon icon) override;
+    void message(const std::string& text, const std::string& title, report::Icon icon) override;
 
 private:
     QPointer<QWidget> parent_;

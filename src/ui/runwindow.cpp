@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/core/settingsfile.h"
+#include "settings/settingsfile.h"
 #include "ui/form1.h"
 #include "ui/qtreporter.h"
 

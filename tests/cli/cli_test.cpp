@@ -1,7 +1,7 @@
 // The command-line mode end to end: options, exit codes and the text
 // outputs, with the settings file in a temporary folder.
 #include "cli/cli.h"
-#include "cli/filewrite.h"
+#include "fileio/filewrite.h"
 
 #include <gtest/gtest.h>
 
@@ -103,17 +103,17 @@ TEST(ReplaceFile, WritesThroughATemporaryFileAndReportsFailures) {
         std::ifstream in(p, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    EXPECT_EQ(cli::ReplaceFile((dir / "new.bin").string(), "abc"), "");
+    EXPECT_EQ(fileio::ReplaceFile((dir / "new.bin").string(), "abc"), "");
     EXPECT_EQ(read(dir / "new.bin"), "abc");
     // Through a link the file it names is replaced and the link stays.
     fs::create_symlink("new.bin", dir / "link.bin");
-    EXPECT_EQ(cli::ReplaceFile((dir / "link.bin").string(), "xyz"), "");
+    EXPECT_EQ(fileio::ReplaceFile((dir / "link.bin").string(), "xyz"), "");
     EXPECT_TRUE(fs::is_symlink(dir / "link.bin"));
     EXPECT_EQ(read(dir / "new.bin"), "xyz");
-    EXPECT_EQ(cli::ReplaceFile("/dev/full", "abc"), "No space left on device");
-    EXPECT_EQ(cli::ReplaceFile((dir / "none" / "x.bin").string(), "abc"),
+    EXPECT_EQ(fileio::ReplaceFile("/dev/full", "abc"), "No space left on device");
+    EXPECT_EQ(fileio::ReplaceFile((dir / "none" / "x.bin").string(), "abc"),
               "No such file or directory");
-    EXPECT_EQ(cli::ReplaceFile("", "abc"), "No such file or directory");
+    EXPECT_EQ(fileio::ReplaceFile("", "abc"), "No such file or directory");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
     fs::remove_all(dir);
 }

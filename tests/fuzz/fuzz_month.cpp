@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "celltext.h"
 #include "month/monthcalc.h"
 
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     loc.timeZone = static_cast<double>(static_cast<int>(data[8] % 25) - 12);
     bool summer = (data[9] & 1) != 0;
     std::string_view text(reinterpret_cast<const char*>(data + 10), size - 10);
-    astro::SilentReporter reporter;
+    report::SilentReporter reporter;
     auto r = month::CalculateMonth(text, summer, loc, reporter);
     if (!r) return 0;
     if (!month::CheckMonthText(text)) std::abort();

@@ -9,22 +9,22 @@
 #include <cstring>
 #include <string>
 
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < sizeof(double)) return 0;
     double v;
     std::memcpy(&v, data, sizeof v);
     if (!std::isfinite(v)) return 0;
-    std::string t17 = astro::numberText(v, 17);
-    double back = astro::value(t17);
+    std::string t17 = text::numberText(v, 17);
+    double back = text::value(t17);
     if (back != v) std::abort();
-    std::string t15 = astro::numberText(v);
-    double back15 = astro::value(t15);
+    std::string t15 = text::numberText(v);
+    double back15 = text::value(t15);
     if (!std::isfinite(back15)) {
         if (std::fabs(v) < 1.7976931348623e308) std::abort();
         return 0;
     }
-    if (astro::numberText(back15) != t15) std::abort();
+    if (text::numberText(back15) != t15) std::abort();
     return 0;
 }

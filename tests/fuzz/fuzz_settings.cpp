@@ -5,16 +5,16 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "month/settings.h"
-#include "ui/core/settingsfile.h"
+#include "settings/settings.h"
+#include "settings/settingsfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    month::Settings s;
-    if (!ui::ParseSettingsText(text, s)) return 0;
-    std::string again = ui::SettingsFileText(s);
-    month::Settings s2;
-    if (!ui::ParseSettingsText(again, s2)) std::abort();
-    if (ui::SettingsFileText(s2) != again) std::abort();
+    settings::Settings s;
+    if (!settings::ParseSettingsText(text, s)) return 0;
+    std::string again = settings::SettingsFileText(s);
+    settings::Settings s2;
+    if (!settings::ParseSettingsText(again, s2)) std::abort();
+    if (settings::SettingsFileText(s2) != again) std::abort();
     return 0;
 }

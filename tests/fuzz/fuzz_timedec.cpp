@@ -6,11 +6,11 @@
 #include <string_view>
 
 #include "astro/calendar.h"
-#include "astro/reporter.h"
+#include "report/reporter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    astro::SilentReporter reporter;
+    report::SilentReporter reporter;
     double h = astro::TimeDec(text, reporter);
     if (std::isnan(h)) std::abort();
     return 0;

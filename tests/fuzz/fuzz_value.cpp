@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    double v = astro::value(text);
+    double v = text::value(text);
     // A text made only of letters other than e/E holds no number.
     bool letters = size > 0;
     for (char c : text) {

@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 
 #include "astro/calendar.h"
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "ical/atomicfile.h"
 #include "ical/darknights.h"
 #include "ical/icalendar.h"
@@ -158,7 +158,7 @@ TEST(AtomicFile, WritesReplacesAndFailsCleanly) {
 
 namespace {
 month::MonthResult calc(const char* text, const month::Location& loc) {
-    astro::SilentReporter quiet;
+    report::SilentReporter quiet;
     return *month::CalculateMonth(text, false, loc, quiet);
 }
 // Local clock minutes since 1970 of a date and "hhmm".

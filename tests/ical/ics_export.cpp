@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "ical/darknights.h"
 #include "month/monthcalc.h"
 
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     int year = std::atoi(when.substr(0, 4).c_str());
     int first = when.size() == 6 ? std::atoi(when.substr(4).c_str()) : 1;
     int last = when.size() == 6 ? first : 12;
-    astro::SilentReporter quiet;
+    report::SilentReporter quiet;
     auto calc = [&](int y, int m) {
         char text[16];
         std::snprintf(text, sizeof text, "%04d%02d", y, m);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "celltext.h"
 #include "month/monthcalc.h"
 
@@ -160,7 +160,7 @@ TEST(DarkNoMoon, KnownMonths) {
         {"202406", {16.33, 48.25, 1}, 12, "-0035"},
     };
     for (const auto& c : cases) {
-        astro::SilentReporter reporter;
+        report::SilentReporter reporter;
         auto r = CalculateMonth(c.month, false, c.loc, reporter);
         ASSERT_TRUE(r);
         if (c.day == 0) {

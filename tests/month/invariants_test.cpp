@@ -12,7 +12,7 @@
 
 #include "astro/altitude.h"
 #include "astro/calendar.h"
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "celltext.h"
 #include "month/monthcalc.h"
 
@@ -52,7 +52,7 @@ std::string describe(const Case& c) {
 using testsupport::IsClock;
 
 std::optional<MonthResult> run(const Case& c) {
-    astro::SilentReporter reporter;
+    report::SilentReporter reporter;
     return CalculateMonth(monthText(c), c.summer, c.loc, reporter);
 }
 

@@ -47,7 +47,7 @@ TEST(MonthRun, RefusedTextBeepsThenShowsInputErrorOnly) {
     EXPECT_EQ(rep.log[0], "beep");
     EXPECT_EQ(rep.boxes[0].text, "Input error.");
     EXPECT_EQ(rep.boxes[0].title, "Error");
-    EXPECT_EQ(rep.boxes[0].icon, astro::Icon::Critical);
+    EXPECT_EQ(rep.boxes[0].icon, report::Icon::Critical);
 }
 
 TEST(MonthRun, DayRowsAreTheGregorianMonthLength) {

@@ -3,7 +3,7 @@
 // the drawing procedures read.
 #include <gtest/gtest.h>
 
-#include "month/settings.h"
+#include "settings/settings.h"
 #include "recording_reporter.h"
 #include "recording_surface.h"
 #include "render/page.h"
@@ -11,7 +11,7 @@
 struct RenderFixture : ::testing::Test {
     RecordingSurface picture;
     RecordingSurface printer;
-    month::Settings settings;
+    settings::Settings settings;
     RecordingReporter reporter;
     render::PageLayout layout;
     render::Output out{picture, &printer, settings};

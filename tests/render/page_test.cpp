@@ -213,10 +213,10 @@ TEST_F(PageTest, FailedPrintJobIsReported) {
 }
 
 TEST(GeneralNumber, PrintedMonthLineNumbers) {
-    EXPECT_EQ(render::GeneralNumber(16.33), "16.33");
-    EXPECT_EQ(render::GeneralNumber(-0.25), "-0.25");
-    EXPECT_EQ(render::GeneralNumber(0), "0");
-    EXPECT_EQ(render::GeneralNumber(-12), "-12");
+    EXPECT_EQ(text::GeneralNumber(16.33), "16.33");
+    EXPECT_EQ(text::GeneralNumber(-0.25), "-0.25");
+    EXPECT_EQ(text::GeneralNumber(0), "0");
+    EXPECT_EQ(text::GeneralNumber(-12), "-12");
 }
 
 // The print layout rule on values no dialog box can hold (a settings file

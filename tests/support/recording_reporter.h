@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 
-struct RecordingReporter final : astro::Reporter {
+struct RecordingReporter final : report::Reporter {
     struct Box {
         std::string text, title;
-        astro::Icon icon;
+        report::Icon icon;
     };
     int beeps = 0;
     std::vector<Box> boxes;
@@ -19,7 +19,7 @@ struct RecordingReporter final : astro::Reporter {
         ++beeps;
         log.push_back("beep");
     }
-    void message(const std::string& text, const std::string& title, astro::Icon icon) override {
+    void message(const std::string& text, const std::string& title, report::Icon icon) override {
         boxes.push_back({text, title, icon});
         log.push_back("box:" + title + ":" + text);
     }

@@ -26,7 +26,7 @@
 
 #include "ical/darknights.h"
 #include "recording_reporter.h"
-#include "ui/core/settingsfile.h"
+#include "settings/settingsfile.h"
 #include "ui/form1.h"
 #include "ui/formoptions.h"
 #include "ui/formprint.h"
@@ -173,7 +173,7 @@ TEST(MainWindow, HelpInfoAndExit) {
     ASSERT_EQ(t.rep.boxes.size(), 2u);
     for (const auto& b : t.rep.boxes) {
         EXPECT_EQ(b.title, "Help");
-        EXPECT_EQ(b.icon, astro::Icon::Information);
+        EXPECT_EQ(b.icon, report::Icon::Information);
     }
     EXPECT_TRUE(t.rep.boxes[0].text.starts_with(
         "Input the month (format yyyymm) and activate 'Summertime'\r\n"));
@@ -232,10 +232,10 @@ TEST(MainWindow, ExportDarkNightsWritesTheMonthsCalendar) {
     QFile f(good);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const std::string written = f.readAll().toStdString();
-    const month::Settings& st = t.w->settings();
+    const settings::Settings& st = t.w->settings();
     const month::Location loc{st.longitude, st.latitude, st.timeZone};
     const bool summer = t.w->CheckST->isChecked();
-    astro::SilentReporter quiet;
+    report::SilentReporter quiet;
     std::string want = ical::DarkNightsCalendar({*month::CalculateMonth("202406", summer, loc, quiet)},
                                                 ical::Place{loc, summer}, 0);
     // DTSTAMP is the time of the export.

@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "astro/calendar.h"
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "month/monthcalc.h"
 
 namespace accuracy {
@@ -219,7 +219,7 @@ const std::array<std::string, kKinds>& KindNames() {
 }
 
 void CompareMonth(const Place& place, int year, int month, Stats& stats, Reference reference) {
-    astro::SilentReporter reporter;
+    report::SilentReporter reporter;
     char text[8];
     std::snprintf(text, sizeof text, "%04d%02d", year, month);
     month::Location loc{place.longitude, place.latitude, static_cast<double>(place.zone)};

@@ -12,8 +12,8 @@
 
 namespace render {
 
-bool EncodePng(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
-               bool summerTime, int width, int height, std::string& bytes, astro::Reporter& rep) {
+bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
+               bool summerTime, int width, int height, std::string& bytes, report::Reporter& rep) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) {
         rep.error("The image of " + std::to_string(width) + " x " + std::to_string(height) +
@@ -23,7 +23,7 @@ bool EncodePng(const month::MonthResult& r, month::Settings& s, const std::strin
     image.fill(Qt::white);
     {
         QtImageSurface screen(image, PictureFont());
-        month::Settings st = s;
+        settings::Settings st = s;
         st.outputDevice.assign(1, 'S');
         Output out(screen, nullptr, st);
         PageLayout layout;
@@ -43,17 +43,17 @@ bool EncodePng(const month::MonthResult& r, month::Settings& s, const std::strin
     return true;
 }
 
-bool EncodePdf(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
+bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
                bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
-               astro::Reporter& rep) {
+               report::Reporter& rep) {
     return EncodePdf(std::vector<month::MonthResult>{r}, s, std::vector<std::string>{monthText},
                      summerTime, paper, landscape, bytes, rep);
 }
 
-bool EncodePdf(const std::vector<month::MonthResult>& months, month::Settings& s,
+bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings& s,
                const std::vector<std::string>& monthTexts, bool summerTime,
                const std::string& paper, bool landscape, std::string& bytes,
-               astro::Reporter& rep) {
+               report::Reporter& rep) {
     QByteArray data;
     QBuffer buffer(&data);
     bool ok = buffer.open(QIODevice::WriteOnly);
@@ -69,7 +69,7 @@ bool EncodePdf(const std::vector<month::MonthResult>& months, month::Settings& s
         QtImageSurface picture(pictureImage, PictureFont());
         QtPrinterSurface prn(writer, QGuiApplication::font());
         prn.KeepDocumentOpen();
-        month::Settings st = s;
+        settings::Settings st = s;
         st.outputDevice.assign(1, 'P');
         Output out(picture, &prn, st);
         // Each month is a print run of its own on the next page.

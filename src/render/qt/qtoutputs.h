@@ -5,30 +5,30 @@
 #include <string>
 #include <vector>
 
-#include "astro/reporter.h"
+#include "report/reporter.h"
 #include "month/monthcalc.h"
-#include "month/settings.h"
+#include "settings/settings.h"
 
 namespace render {
 
 // Draws the page as the window shows it on a white image of width x height
 // pixels and encodes it as PNG into `bytes`.  False after reporting (an
 // image too large for the memory, an encoder failure).
-bool EncodePng(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
-               bool summerTime, int width, int height, std::string& bytes, astro::Reporter& rep);
+bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
+               bool summerTime, int width, int height, std::string& bytes, report::Reporter& rep);
 
 // Prints the page into a PDF document exactly as a print run does (margins
 // and print font of the settings, which the caller has checked); paper
 // "a4" or "letter".  False after reporting.
-bool EncodePdf(const month::MonthResult& r, month::Settings& s, const std::string& monthText,
+bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
                bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
-               astro::Reporter& rep);
+               report::Reporter& rep);
 
 // The same for several months, one page each, in one document.
-bool EncodePdf(const std::vector<month::MonthResult>& months, month::Settings& s,
+bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings& s,
                const std::vector<std::string>& monthTexts, bool summerTime,
                const std::string& paper, bool landscape, std::string& bytes,
-               astro::Reporter& rep);
+               report::Reporter& rep);
 
 // The application's default font: the print font of a new settings file.
 void DefaultFont(std::string& name, float& size);

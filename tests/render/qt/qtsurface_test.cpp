@@ -57,7 +57,7 @@ TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
     QImage img(1000, 700, QImage::Format_RGB32);
     img.fill(Qt::red);
     RecordingReporter rep;
-    month::Settings st;
+    settings::Settings st;
     render::PageLayout L;
     {
         render::QtImageSurface screen(img, render::PictureFont());
@@ -87,7 +87,7 @@ TEST(QtPrinterSurface, PdfHoldsOnePageWithTitleMonthLineAndLegends) {
     ASSERT_TRUE(dir.isValid());
     QString file = dir.filePath("june.pdf");
     month::MonthResult r = June2024();
-    month::Settings st;
+    settings::Settings st;
     st.marginTop = 10;
     st.marginLeft = 15;
     st.marginRight = 10;

@@ -1,4 +1,4 @@
-#include "ui/core/settingsfile.h"
+#include "settings/settingsfile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 namespace ui {
 
@@ -66,18 +66,18 @@ private:
     bool tooLong_ = false;
 };
 
-bool parseLines(const LineCollector& in, month::Settings& s) {
+bool parseLines(const LineCollector& in, settings::Settings& s) {
     const auto& l = in.lines;
     if (in.tooLong() || l.size() < kSettingsLines || l[0] != kHeader + s.version) return false;
-    s.longitude = astro::value(l[1]);
-    s.latitude = astro::value(l[2]);
-    s.timeZone = astro::value(l[3]);
-    s.marginTop = astro::value(l[4]);
-    s.marginBottom = astro::value(l[5]);
-    s.marginLeft = astro::value(l[6]);
-    s.marginRight = astro::value(l[7]);
+    s.longitude = text::value(l[1]);
+    s.latitude = text::value(l[2]);
+    s.timeZone = text::value(l[3]);
+    s.marginTop = text::value(l[4]);
+    s.marginBottom = text::value(l[5]);
+    s.marginLeft = text::value(l[6]);
+    s.marginRight = text::value(l[7]);
     s.fontName = l[8];
-    s.fontSize = astro::toSingle(astro::value(l[9]));
+    s.fontSize = text::toSingle(text::value(l[9]));
     return true;
 }
 
@@ -203,33 +203,33 @@ std::string SettingsPathFor(const std::string& dir) {
     return dir + "/" + kSettingsFileName;
 }
 
-std::string SettingsFileText(const month::Settings& s) {
+std::string SettingsFileText(const settings::Settings& s) {
     std::string t;
     auto line = [&](const std::string& l) {
         t += l;
         t += "\r\n";
     };
     line(kHeader + s.version);
-    line(astro::numberText(s.longitude));
-    line(astro::numberText(s.latitude));
-    line(astro::numberText(s.timeZone));
-    line(astro::numberText(s.marginTop));
-    line(astro::numberText(s.marginBottom));
-    line(astro::numberText(s.marginLeft));
-    line(astro::numberText(s.marginRight));
+    line(text::numberText(s.longitude));
+    line(text::numberText(s.latitude));
+    line(text::numberText(s.timeZone));
+    line(text::numberText(s.marginTop));
+    line(text::numberText(s.marginBottom));
+    line(text::numberText(s.marginLeft));
+    line(text::numberText(s.marginRight));
     line(s.fontName);
-    line(astro::numberTextSingle(s.fontSize));
+    line(text::numberTextSingle(s.fontSize));
     return t;
 }
 
-bool ParseSettingsText(std::string_view data, month::Settings& s) {
+bool ParseSettingsText(std::string_view data, settings::Settings& s) {
     LineCollector in;
     if (in.feed(data)) in.finish();
     return parseLines(in, s);
 }
 
-LoadResult LoadSettings(month::Settings& s, const std::string& defaultFontName,
-                        float defaultFontSize, astro::Reporter& reporter) {
+LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
+                        float defaultFontSize, report::Reporter& reporter) {
     if (!fileExists(s.settingsPath)) {
         s.longitude = 16.33;
         s.latitude = 48.25;
@@ -248,7 +248,7 @@ LoadResult LoadSettings(month::Settings& s, const std::string& defaultFontName,
     return LoadResult::Loaded;
 }
 
-bool SaveSettings(const month::Settings& s, astro::Reporter& reporter) {
+bool SaveSettings(const settings::Settings& s, report::Reporter& reporter) {
     std::string target;
     if (followLinks(s.settingsPath, target) && writeAtomically(target, SettingsFileText(s)))
         return true;

@@ -1,7 +1,7 @@
 #pragma once
 // The one shared record of location, print layout, version, settings-file
 // path and output selector.  Loaded from and saved to the settings file by
-// ui::LoadSettings / ui::SaveSettings.
+// settings::LoadSettings / settings::SaveSettings.
 #include <string>
 
 namespace month {

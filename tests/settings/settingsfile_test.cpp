@@ -1,6 +1,6 @@
 // The settings file: its text, reading it back, the "not valid" cases and
 // the file operations in a temporary folder.
-#include "ui/core/settingsfile.h"
+#include "settings/settingsfile.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@
 #include "recording_reporter.h"
 
 namespace fs = std::filesystem;
-using month::Settings;
+using settings::Settings;
 
 namespace {
 std::string readFile(const fs::path& p) {
@@ -45,7 +45,7 @@ protected:
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        s_.settingsPath = ui::SettingsPathFor(dir_.string());
+        s_.settingsPath = settings::SettingsPathFor(dir_.string());
     }
     void TearDown() override { fs::remove_all(dir_); }
     fs::path dir_;
@@ -61,7 +61,7 @@ TEST(SettingsText, DefaultsGiveTheTenLines) {
     Settings s;
     s.fontName = "DejaVu Sans";
     s.fontSize = 10;
-    EXPECT_EQ(ui::SettingsFileText(s), kDefaults);
+    EXPECT_EQ(settings::SettingsFileText(s), kDefaults);
 }
 
 TEST(SettingsText, WrittenValuesReadBackUnchanged) {
@@ -75,10 +75,10 @@ TEST(SettingsText, WrittenValuesReadBackUnchanged) {
     s.marginRight = 1e300;
     s.fontName = "  Times  New Roman ";
     s.fontSize = 8.3f;
-    std::string text = ui::SettingsFileText(s);
+    std::string text = settings::SettingsFileText(s);
     EXPECT_NE(text.find("\r\n-5.5\r\n .5\r\n-12\r\n 16.33\r\n 1E-07\r\n"), std::string::npos) << text;
     Settings back;
-    ASSERT_TRUE(ui::ParseSettingsText(text, back));
+    ASSERT_TRUE(settings::ParseSettingsText(text, back));
     EXPECT_EQ(back.longitude, s.longitude);
     EXPECT_EQ(back.latitude, s.latitude);
     EXPECT_EQ(back.timeZone, s.timeZone);
@@ -116,7 +116,7 @@ TEST(SettingsText, RandomValuesSurviveWriteAndRead) {
         std::snprintf(fs7, sizeof fs7, "%.6e", unit(rng) * std::pow(10.0, expo(rng) % 30));
         s.fontSize = std::strtof(fs7, nullptr);
         Settings back;
-        ASSERT_TRUE(ui::ParseSettingsText(ui::SettingsFileText(s), back));
+        ASSERT_TRUE(settings::ParseSettingsText(settings::SettingsFileText(s), back));
         ASSERT_EQ(back.longitude, s.longitude);
         ASSERT_EQ(back.latitude, s.latitude);
         ASSERT_EQ(back.timeZone, s.timeZone);
@@ -131,7 +131,7 @@ TEST(SettingsText, RandomValuesSurviveWriteAndRead) {
 
 TEST(SettingsText, ValueLinesFollowTheValueRule) {
     Settings s;
-    ASSERT_TRUE(ui::ParseSettingsText(
+    ASSERT_TRUE(settings::ParseSettingsText(
         "Almucan V0.9\r\nabc\r\n12abc\r\n   -5\r\n1 6 . 5\r\n\t2\r\n.5e1\r\n-\r\nF\r\n 9.5xx\r\nextra\r\n",
         s));
     EXPECT_EQ(s.longitude, 0);
@@ -149,20 +149,20 @@ TEST(SettingsText, WrongHeaderOrShortFileIsRefusedAndLeavesTheRecord) {
     Settings s;
     s.longitude = 7;
     const std::string body = "\r\n 1\r\n 2\r\n 3\r\n 0\r\n 0\r\n 0\r\n 0\r\nF\r\n 10\r\n";
-    EXPECT_FALSE(ui::ParseSettingsText("Almucan V1.0" + body, s));
-    EXPECT_FALSE(ui::ParseSettingsText("Almucan V0.9 " + body, s));
-    EXPECT_FALSE(ui::ParseSettingsText("almucan V0.9" + body, s));
-    EXPECT_FALSE(ui::ParseSettingsText("Almucan V0.9\r\n 1\r\n 2\r\n", s));
-    EXPECT_FALSE(ui::ParseSettingsText("", s));
+    EXPECT_FALSE(settings::ParseSettingsText("Almucan V1.0" + body, s));
+    EXPECT_FALSE(settings::ParseSettingsText("Almucan V0.9 " + body, s));
+    EXPECT_FALSE(settings::ParseSettingsText("almucan V0.9" + body, s));
+    EXPECT_FALSE(settings::ParseSettingsText("Almucan V0.9\r\n 1\r\n 2\r\n", s));
+    EXPECT_FALSE(settings::ParseSettingsText("", s));
     EXPECT_EQ(s.longitude, 7);
-    EXPECT_TRUE(ui::ParseSettingsText("Almucan V0.9" + body, s));
+    EXPECT_TRUE(settings::ParseSettingsText("Almucan V0.9" + body, s));
     EXPECT_EQ(s.longitude, 1);
 }
 
 TEST(SettingsPath, OneSeparator) {
-    EXPECT_EQ(ui::SettingsPathFor("/home/u/.config/Almucan"), "/home/u/.config/Almucan/Almucan.INI");
-    EXPECT_EQ(ui::SettingsPathFor("/tmp/x/"), "/tmp/x/Almucan.INI");
-    EXPECT_EQ(ui::SettingsPathFor("/"), "/Almucan.INI");
+    EXPECT_EQ(settings::SettingsPathFor("/home/u/.config/Almucan"), "/home/u/.config/Almucan/Almucan.INI");
+    EXPECT_EQ(settings::SettingsPathFor("/tmp/x/"), "/tmp/x/Almucan.INI");
+    EXPECT_EQ(settings::SettingsPathFor("/"), "/Almucan.INI");
 }
 
 TEST(SettingsPath, PerUserConfigurationFolder) {
@@ -183,7 +183,7 @@ TEST(SettingsPath, PerUserConfigurationFolder) {
         {"rel", "rel", "rel", std::nullopt},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ui::SettingsDirFor(c.xdg, c.home, c.passwd), c.dir)
+        EXPECT_EQ(settings::SettingsDirFor(c.xdg, c.home, c.passwd), c.dir)
             << (c.xdg ? c.xdg : "-") << " " << (c.home ? c.home : "-");
 }
 
@@ -195,20 +195,20 @@ TEST(SettingsPath, WithoutHomeTheUsersEntryIsUsed) {
     ::setenv("HOME", "", 1);
     const struct passwd* pw = ::getpwuid(::getuid());
     ASSERT_NE(pw, nullptr);
-    EXPECT_EQ(ui::DefaultSettingsDir(), std::string(pw->pw_dir) + "/.config/Almucan");
+    EXPECT_EQ(settings::DefaultSettingsDir(), std::string(pw->pw_dir) + "/.config/Almucan");
     ::unsetenv("HOME");
-    EXPECT_EQ(ui::DefaultSettingsDir(), std::string(pw->pw_dir) + "/.config/Almucan");
+    EXPECT_EQ(settings::DefaultSettingsDir(), std::string(pw->pw_dir) + "/.config/Almucan");
     if (oldXdg) ::setenv("XDG_CONFIG_HOME", keepXdg.c_str(), 1);
     if (oldHome) ::setenv("HOME", keepHome.c_str(), 1);
 }
 
 TEST_F(SettingsFolder, MissingFileIsCreatedWithDefaultsSilently) {
-    EXPECT_EQ(ui::LoadSettings(s_, "DejaVu Sans", 10, rep_), ui::LoadResult::Created);
+    EXPECT_EQ(settings::LoadSettings(s_, "DejaVu Sans", 10, rep_), settings::LoadResult::Created);
     EXPECT_EQ(readFile(s_.settingsPath), kDefaults);
     EXPECT_TRUE(rep_.log.empty());
     Settings again;
     again.settingsPath = s_.settingsPath;
-    EXPECT_EQ(ui::LoadSettings(again, "other", 3, rep_), ui::LoadResult::Loaded);
+    EXPECT_EQ(settings::LoadSettings(again, "other", 3, rep_), settings::LoadResult::Loaded);
     EXPECT_EQ(again.longitude, 16.33);
     EXPECT_EQ(again.fontName, "DejaVu Sans");
     EXPECT_EQ(again.fontSize, 10.0f);
@@ -225,12 +225,12 @@ TEST_F(SettingsFolder, NotValidFilesAreReportedAndLeftUntouched) {
     for (const auto& text : cases) {
         writeFile(s_.settingsPath, text);
         rep_.clear();
-        EXPECT_EQ(ui::LoadSettings(s_, "F", 10, rep_), ui::LoadResult::NotValid);
+        EXPECT_EQ(settings::LoadSettings(s_, "F", 10, rep_), settings::LoadResult::NotValid);
         ASSERT_EQ(rep_.log.size(), 2u);
         EXPECT_EQ(rep_.log[0], "beep");
         EXPECT_EQ(rep_.boxes[0].text, "INI-file " + s_.settingsPath + " not valid.\r\nPlease delete it.");
         EXPECT_EQ(rep_.boxes[0].title, "Error");
-        EXPECT_EQ(rep_.boxes[0].icon, astro::Icon::Critical);
+        EXPECT_EQ(rep_.boxes[0].icon, report::Icon::Critical);
         EXPECT_EQ(readFile(s_.settingsPath), text);
     }
 }
@@ -246,7 +246,7 @@ TEST_F(SettingsFolder, NotARegularFileIsNotValidAndLeftAlone) {
         m(s_.settingsPath);
         const auto type = fs::symlink_status(s_.settingsPath).type();
         rep_.clear();
-        EXPECT_EQ(ui::LoadSettings(s_, "F", 10, rep_), ui::LoadResult::NotValid);
+        EXPECT_EQ(settings::LoadSettings(s_, "F", 10, rep_), settings::LoadResult::NotValid);
         EXPECT_EQ(rep_.log, (std::vector<std::string>{
                                 "beep", "box:Error:INI-file " + s_.settingsPath +
                                             " not valid.\r\nPlease delete it."}));
@@ -283,17 +283,17 @@ std::pair<long, bool> PeakGrowthInChild(const std::function<bool()>& f) {
 
 TEST_F(SettingsFolder, OnlyTheLinesUsedAreRead) {
     const std::string head = "Almucan V0.9\r\n 1\r\n 2\r\n 3\r\n 0\r\n 0\r\n 0\r\n 0\r\n";
-    const std::size_t maxLine = ui::kMaxSettingsLineBytes;
+    const std::size_t maxLine = settings::kMaxSettingsLineBytes;
     const struct {
         std::string text;
         off_t sparseTail;  // bytes of zeros after the text (a hole on disk)
-        ui::LoadResult result;
+        settings::LoadResult result;
     } cases[] = {
-        {head + std::string(maxLine, 'F') + "\n 10", 0, ui::LoadResult::Loaded},
-        {head + std::string(maxLine + 1, 'F') + "\n 10", 0, ui::LoadResult::NotValid},
-        {head + "F\r 10\r\n", off_t{200} << 20, ui::LoadResult::Loaded},
-        {"Almucan V1.0\n", off_t{200} << 20, ui::LoadResult::NotValid},
-        {"Almucan V0.9\n", off_t{200} << 20, ui::LoadResult::NotValid},  // a 200 MB line
+        {head + std::string(maxLine, 'F') + "\n 10", 0, settings::LoadResult::Loaded},
+        {head + std::string(maxLine + 1, 'F') + "\n 10", 0, settings::LoadResult::NotValid},
+        {head + "F\r 10\r\n", off_t{200} << 20, settings::LoadResult::Loaded},
+        {"Almucan V1.0\n", off_t{200} << 20, settings::LoadResult::NotValid},
+        {"Almucan V0.9\n", off_t{200} << 20, settings::LoadResult::NotValid},  // a 200 MB line
     };
     for (const auto& c : cases) {
         writeFile(s_.settingsPath, c.text);
@@ -301,16 +301,16 @@ TEST_F(SettingsFolder, OnlyTheLinesUsedAreRead) {
             fs::resize_file(s_.settingsPath, c.text.size() + static_cast<std::uintmax_t>(c.sparseTail));
         const auto [grownKiB, loaded] = PeakGrowthInChild([&] {
             Settings s = s_;
-            return ui::LoadSettings(s, "F", 10, rep_) == ui::LoadResult::Loaded;
+            return settings::LoadSettings(s, "F", 10, rep_) == settings::LoadResult::Loaded;
         });
-        EXPECT_EQ(loaded, c.result == ui::LoadResult::Loaded) << c.text.size();
+        EXPECT_EQ(loaded, c.result == settings::LoadResult::Loaded) << c.text.size();
         EXPECT_GE(grownKiB, 0);
         EXPECT_LT(grownKiB, 8 * 1024) << c.text.size();
     }
     Settings s;
     s.settingsPath = s_.settingsPath;
     writeFile(s_.settingsPath, cases[0].text);
-    ASSERT_EQ(ui::LoadSettings(s, "F", 10, rep_), ui::LoadResult::Loaded);
+    ASSERT_EQ(settings::LoadSettings(s, "F", 10, rep_), settings::LoadResult::Loaded);
     EXPECT_EQ(s.fontName, std::string(maxLine, 'F'));
     EXPECT_EQ(s.fontSize, 10.0f);
 }
@@ -319,7 +319,7 @@ TEST_F(SettingsFolder, SaveReplacesTheWholeFile) {
     writeFile(s_.settingsPath, std::string(5000, 'x'));
     s_.fontName = "DejaVu Sans";
     s_.fontSize = 10;
-    EXPECT_TRUE(ui::SaveSettings(s_, rep_));
+    EXPECT_TRUE(settings::SaveSettings(s_, rep_));
     EXPECT_EQ(readFile(s_.settingsPath), kDefaults);
     EXPECT_TRUE(rep_.log.empty());
 }
@@ -348,11 +348,11 @@ TEST_F(SettingsFolder, SaveThroughALinkReplacesItsTarget) {
         fs::create_symlink(c.link, s_.settingsPath);
         rep_.clear();
         if (c.exists) {
-            EXPECT_TRUE(ui::SaveSettings(s_, rep_));
+            EXPECT_TRUE(settings::SaveSettings(s_, rep_));
             EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
                       fs::perms::owner_read | fs::perms::owner_write);
         } else {
-            EXPECT_EQ(ui::LoadSettings(s_, "DejaVu Sans", 10, rep_), ui::LoadResult::Created);
+            EXPECT_EQ(settings::LoadSettings(s_, "DejaVu Sans", 10, rep_), settings::LoadResult::Created);
         }
         EXPECT_TRUE(rep_.log.empty());
         EXPECT_TRUE(fs::is_symlink(s_.settingsPath)) << c.link;
@@ -367,9 +367,9 @@ TEST_F(SettingsFolder, SaveThroughALinkReplacesItsTarget) {
 TEST_F(SettingsFolder, FailedWriteReportsOnceAndCreationIsNotRetried) {
     // The folder of the file is a regular file: nothing can be created there.
     writeFile(dir_ / "blocker", "x");
-    s_.settingsPath = ui::SettingsPathFor((dir_ / "blocker").string());
+    s_.settingsPath = settings::SettingsPathFor((dir_ / "blocker").string());
     s_.longitude = 3;
-    EXPECT_EQ(ui::LoadSettings(s_, "Mono", 12, rep_), ui::LoadResult::CreateFailed);
+    EXPECT_EQ(settings::LoadSettings(s_, "Mono", 12, rep_), settings::LoadResult::CreateFailed);
     ASSERT_EQ(rep_.log.size(), 2u);
     EXPECT_EQ(rep_.log[0], "beep");
     EXPECT_EQ(rep_.boxes[0].text, "Can't write\r\n   " + s_.settingsPath + "\r\nto disk.");
@@ -378,7 +378,7 @@ TEST_F(SettingsFolder, FailedWriteReportsOnceAndCreationIsNotRetried) {
     EXPECT_EQ(s_.longitude, 16.33);
     EXPECT_EQ(s_.fontName, "Mono");
     rep_.clear();
-    EXPECT_FALSE(ui::SaveSettings(s_, rep_));
+    EXPECT_FALSE(settings::SaveSettings(s_, rep_));
     EXPECT_EQ(rep_.boxes.size(), 1u);
 }
 
@@ -393,7 +393,7 @@ TEST_F(SettingsFolder, FailedSaveKeepsTheOldFileWhole) {
     rlimit small = keep;
     small.rlim_cur = 20;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool ok = ui::SaveSettings(s_, rep_);
+    bool ok = settings::SaveSettings(s_, rep_);
     ::setrlimit(RLIMIT_FSIZE, &keep);
     EXPECT_FALSE(ok);
     EXPECT_EQ(rep_.boxes.size(), 1u);

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "astro/reporter.h"
-#include "month/settings.h"
+#include "report/reporter.h"
+#include "settings/settings.h"
 
 namespace ui {
 
@@ -38,13 +38,13 @@ inline constexpr const char* kNoSettingsDirMessage =
 std::string SettingsPathFor(const std::string& dir);
 
 // The ten lines of the file for `s`, each ended by CR LF.
-std::string SettingsFileText(const month::Settings& s);
+std::string SettingsFileText(const settings::Settings& s);
 
 // Reads a file's contents into `s` (fields longitude .. fontSize).  Lines
 // end at CR LF, CR or LF.  False when the first line is not "Almucan V" +
 // s.version, there are fewer than ten lines or one of the ten is longer
 // than kMaxSettingsLineBytes; `s` is then unchanged.
-bool ParseSettingsText(std::string_view data, month::Settings& s);
+bool ParseSettingsText(std::string_view data, settings::Settings& s);
 
 enum class LoadResult {
     Loaded,        // the file was read into the record
@@ -60,8 +60,8 @@ enum class LoadResult {
 // 1, margins 0, the given font) and writes them with SaveSettings.  On a
 // file that is not valid: beep and "INI-file <path> not valid." CR LF
 // "Please delete it." through `reporter`.
-LoadResult LoadSettings(month::Settings& s, const std::string& defaultFontName,
-                        float defaultFontSize, astro::Reporter& reporter);
+LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
+                        float defaultFontSize, report::Reporter& reporter);
 
 // Writes the whole file from `s` (through a temporary file in the same
 // folder renamed over the old one, so a failure keeps the old file whole).
@@ -69,6 +69,6 @@ LoadResult LoadSettings(month::Settings& s, const std::string& defaultFontName,
 // (created when the link dangles); the link itself stays.
 // On failure: beep and "Can't write" CR LF "   " + path CR LF "to disk."
 // once.  Returns true when the file was written.
-bool SaveSettings(const month::Settings& s, astro::Reporter& reporter);
+bool SaveSettings(const settings::Settings& s, report::Reporter& reporter);
 
 }  // namespace ui

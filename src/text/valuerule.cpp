@@ -1,4 +1,4 @@
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "astro/valuerule.h"
+#include "text/valuerule.h"
 
 #include <gtest/gtest.h>
 
