@@ -1,4 +1,4 @@
-// Almucan: the window, or with --month the command-line mode.
+// Almucan: the window, or with --month or --year the command-line mode.
 #include <csignal>
 #include <cstdlib>
 #include <memory>
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     }
     const cli::Options& o = pr.options;
     if (o.help) return WriteStdout(cli::Usage(), 0);
-    if (!o.month) {
+    if (!o.month && !o.year) {
 #ifdef ALMUCAN_HAVE_UI
         // Without a month the desktop window starts.
         return ui::RunWindow(argc, argv, o.settingsDir ? *o.settingsDir : std::string());

@@ -1,9 +1,9 @@
 // The month page drawn on the screen image and printed into a PDF file.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QImage>
-#include <QPrinter>
+#include <string>
+#include <vector>
 
 #include "month/monthcalc.h"
 #include "render/page.h"
@@ -44,13 +44,34 @@ void BM_PrintedPagePdf(benchmark::State& state) {
     settings::Settings st;
     st.marginTop = st.marginBottom = st.marginLeft = st.marginRight = 10;
     report::SilentReporter rep;
+    std::string bytes;
     for (auto _ : state) {
-        std::string bytes;
         render::EncodePdf(r, st, "202406", false, "a4", false, bytes, rep);
         benchmark::DoNotOptimize(bytes.data());
     }
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_PrintedPagePdf)->Unit(benchmark::kMillisecond);
+
+// The twelve printed pages of a year in one PDF document (the tables are
+// calculated beforehand, as the command line does before drawing).
+void BM_YearPdf(benchmark::State& state) {
+    report::SilentReporter rep;
+    std::vector<month::MonthResult> months;
+    std::vector<std::string> texts;
+    for (int m = 1; m <= 12; ++m) {
+        texts.push_back("2025" + std::string(m < 10 ? "0" : "") + std::to_string(m));
+        months.push_back(*month::CalculateMonth(texts.back(), false, {16.33, 48.25, 1}, rep));
+    }
+    settings::Settings st;
+    st.marginTop = st.marginBottom = st.marginLeft = st.marginRight = 10;
+    std::string bytes;
+    for (auto _ : state) {
+        render::EncodePdf(months, st, texts, false, "a4", false, bytes, rep);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetItemsProcessed(state.iterations() * 12);
+}
+BENCHMARK(BM_YearPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include <CLI/CLI.hpp>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 
 #include "text/valuerule.h"
 #include "fileio/filewrite.h"
+#include "ical/darknights.h"
 #include "render/page.h"
 #include "render/printcheck.h"
 #include "settings/settingsfile.h"
@@ -72,12 +74,13 @@ std::string general(double v) { return text::GeneralNumber(v); }
 }  // namespace
 
 std::string Usage() {
-    return "Usage: almucan [--month yyyymm [options]]\n"
+    return "Usage: almucan [--month yyyymm | --year yyyy] [options]\n"
            "\n"
-           "Without --month the window starts.  With --month the month is calculated\n"
-           "and printed on standard output.\n"
+           "Without --month or --year the window starts.  With --month the month is\n"
+           "calculated and printed on standard output; with --year the twelve months.\n"
            "\n"
            "  --month yyyymm       month to calculate (1900..2100)\n"
+           "  --year yyyy          the twelve months of a year (1900..2100)\n"
            "  --summer-time        summer time in force (one hour added to the zone)\n"
            "  --settings-dir DIR   folder of Almucan.INI (default ~/.config/Almucan)\n"
            "  --lon DEG            longitude, east positive (-180..180), not saved\n"
@@ -85,9 +88,10 @@ std::string Usage() {
            "  --tz HOURS           time zone, east positive, whole hours (-12..12)\n"
            "  --tsv                the month table as tab-separated values\n"
            "  --events             the sorted event keys (the clipboard text, CR LF)\n"
+           "  --ics FILE           the dark-and-no-Moon intervals as an iCalendar file\n"
            "  --png FILE           draw the screen page into a PNG image\n"
            "  --size WxH           size of the PNG image (default 1000x700)\n"
-           "  --pdf FILE           print the month page into a PDF file\n"
+           "  --pdf FILE           print the month page into a PDF file (a page a month)\n"
            "  --paper a4|letter    paper of the PDF page (default a4)\n"
            "  --landscape          landscape PDF page\n"
            "  --help               this text\n";
@@ -100,7 +104,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     app.set_help_flag();  // --help prints Usage(), not CLI11's own text
     // A repeated option takes its last value, as options have always done.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    std::string month, dir, lon, lat, tz, png, size, pdf, paper;
+    std::string month, year, dir, lon, lat, tz, png, size, pdf, paper, ics;
     bool tsv = false, events = false;
     // CLI11 hands an option the next argument whatever it looks like; a
     // long option there means the value was left out ("--month --tsv").
@@ -115,6 +119,12 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
         };
     };
     CLI::Option* oMonth = value("--month", month, "yyyymm");
+    CLI::Option* oYear = value("--year", year, "yyyy")->check([](const std::string& v) {
+        bool digits = v.size() == 4 && v.find_first_not_of("0123456789") == std::string::npos;
+        return digits && std::stoi(v) >= 1900 && std::stoi(v) <= 2100
+                   ? std::string()
+                   : std::string("wants a year from 1900 to 2100 (yyyy)");
+    });
     app.add_flag("--summer-time", o.summerTime);
     CLI::Option* oDir = value("--settings-dir", dir, "DIR")->check(notEmpty("folder name"));
     CLI::Option* oLon = value("--lon", lon, "DEG");
@@ -131,6 +141,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
                        : std::string("wants WxH, each from 50 to 20000, e.g. 1000x700");
         });
     CLI::Option* oPdf = value("--pdf", pdf, "FILE")->check(notEmpty("file name"));
+    CLI::Option* oIcs = value("--ics", ics, "FILE")->check(notEmpty("file name"));
     CLI::Option* oPaper = value("--paper", paper, "a4|letter")->check(
         [](const std::string& v) {
             return v == "a4" || v == "letter" ? std::string() : std::string("wants a4 or letter");
@@ -148,12 +159,26 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
         if (opt->count() > 0) to = v;
     };
     take(oMonth, month, o.month);
+    take(oYear, year, o.year);
+    if (o.year) {
+        // A year is twelve months of tables, pages and intervals: the
+        // outputs of one month only are refused.
+        const char* one = o.month          ? "--month"
+                          : oPng->count() > 0 ? "--png"
+                          : events           ? "--events"
+                                             : nullptr;
+        if (one) {
+            r.error = std::string("--year and ") + one + " exclude each other";
+            return r;
+        }
+    }
     take(oDir, dir, o.settingsDir);
     take(oLon, lon, o.lon);
     take(oLat, lat, o.lat);
     take(oTz, tz, o.tz);
     take(oPng, png, o.png);
     take(oPdf, pdf, o.pdf);
+    take(oIcs, ics, o.ics);
     if (oSize->count() > 0) parseSize(size, o.width, o.height);  // the last one given
     if (oPaper->count() > 0) o.paper = paper;
     if (tsv || events) {
@@ -161,7 +186,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
         o.textChosen = true;
     }
     // Graphic outputs alone print no table unless a text output is asked for.
-    if (!o.textChosen && (o.png || o.pdf)) o.text = TextOutput::None;
+    if (!o.textChosen && (o.png || o.pdf || o.ics)) o.text = TextOutput::None;
     return r;
 }
 
@@ -192,13 +217,17 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
     return {};
 }
 
+std::string MonthLine(const settings::Settings& s, const std::string& monthText, bool summerTime) {
+    std::string line = "Month: " + monthText + "   Long.: " + general(s.longitude) +
+                       "   Lat.: " + general(s.latitude) + "   Time Zone: " + general(s.timeZone);
+    if (summerTime) line += ", Summertime";
+    return line;
+}
+
 std::string TableText(const month::MonthResult& r, const settings::Settings& s,
                       const std::string& monthText, bool summerTime) {
     std::string out = "Almucan V" + s.version + " - Rise and Set for Sun and Moon\n";
-    out += "Month: " + monthText + "   Long.: " + general(s.longitude) +
-           "   Lat.: " + general(s.latitude) + "   Time Zone: " + general(s.timeZone);
-    if (summerTime) out += ", Summertime";
-    out += "\n\n";
+    out += MonthLine(s, monthText, summerTime) + "\n\n";
     const auto& h = month::Headings();
     const auto& sh = month::SubHeadings();
     auto line = [&](const std::array<std::string, 10>& cells, std::size_t last) {
@@ -225,7 +254,7 @@ void StderrReporter::message(const std::string& text, const std::string&, report
 int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep) {
     // Everything the arguments alone decide is checked before the settings
     // file may be created.
-    if (!month::CheckMonthText(*o.month)) {
+    if (o.month && !month::CheckMonthText(*o.month)) {
         rep.beep();
         rep.error("Input error.");
         return 2;
@@ -268,19 +297,38 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     }
 
     month::Location loc{s.longitude, s.latitude, s.timeZone};
-    auto r = month::CalculateMonth(*o.month, o.summerTime, loc, rep);
-    if (!r) return 2;
+    std::vector<std::string> texts;
+    if (o.year) {
+        for (int m = 1; m <= 12; ++m)
+            texts.push_back(*o.year + (m < 10 ? "0" : "") + std::to_string(m));
+    } else {
+        texts.push_back(*o.month);
+    }
+    std::vector<month::MonthResult> months;
+    for (const std::string& t : texts) {
+        auto r = month::CalculateMonth(t, o.summerTime, loc, rep);
+        if (!r) return 2;
+        months.push_back(std::move(*r));
+    }
 
-    // Both files are drawn first, so that a failure writes neither.
-    std::string pngBytes, pdfBytes;
-    if (o.png && !g.png(*r, s, *o.month, o.summerTime, o.width, o.height, pngBytes, rep)) return 1;
-    if (o.pdf && !g.pdf(*r, s, *o.month, o.summerTime, o.paper, o.landscape, pdfBytes, rep)) return 1;
+    // Every file is made first, so that a failure writes none.  The
+    // calendar holds the intervals that begin in these months, each
+    // followed to its end through the months after.
+    std::string pngBytes, pdfBytes, icsText;
+    if (o.png && !g.png(months[0], s, texts[0], o.summerTime, o.width, o.height, pngBytes, rep))
+        return 1;
+    if (o.pdf && !g.pdf(months, s, texts, o.summerTime, o.paper, o.landscape, pdfBytes, rep))
+        return 1;
+    if (o.ics)
+        icsText = ical::DarkNightsCalendar(months, ical::Place{loc, o.summerTime},
+                                           static_cast<ical::UnixTime>(std::time(nullptr)));
     struct File {
         const std::optional<std::string>& path;
         const std::string& bytes;
         const char* kind;
     };
-    for (const File& f : {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"}}) {
+    for (const File& f : {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"},
+                          File{o.ics, icsText, "iCalendar"}}) {
         if (!f.path) continue;
         std::string why = fileio::ReplaceFile(*f.path, f.bytes);
         if (!why.empty()) {
@@ -288,11 +336,20 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
             return 1;
         }
     }
-    switch (o.text) {
-        case TextOutput::Table: out = TableText(*r, s, *o.month, o.summerTime); break;
-        case TextOutput::Tsv: out = month::TsvText(*r); break;
-        case TextOutput::Events: out = r->clipboard; break;
-        case TextOutput::None: break;
+    // A year: the twelve tables in a row, a blank line between the text
+    // tables and each TSV table introduced by its month line.
+    for (std::size_t i = 0; i < months.size(); ++i) {
+        switch (o.text) {
+            case TextOutput::Table:
+                out += (i ? "\n" : "") + TableText(months[i], s, texts[i], o.summerTime);
+                break;
+            case TextOutput::Tsv:
+                if (o.year) out += MonthLine(s, texts[i], o.summerTime) + "\n";
+                out += month::TsvText(months[i]);
+                break;
+            case TextOutput::Events: out += months[i].clipboard; break;
+            case TextOutput::None: break;
+        }
     }
     return 0;
 }

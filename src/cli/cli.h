@@ -14,6 +14,7 @@ enum class TextOutput { Table, Tsv, Events, None };
 
 struct Options {
     std::optional<std::string> month;
+    std::optional<std::string> year;  // "yyyy", 1900..2100; excludes month
     bool summerTime = false;
     std::optional<std::string> settingsDir;
     std::optional<std::string> lon, lat, tz;
@@ -22,6 +23,7 @@ struct Options {
     std::optional<std::string> png;
     int width = 1000, height = 700;
     std::optional<std::string> pdf;
+    std::optional<std::string> ics;
     std::string paper = "a4";
     bool landscape = false;
     bool help = false;
@@ -38,6 +40,9 @@ std::string Usage();
 // Applies --lon/--lat/--tz to the settings after checking them against the
 // location dialog's bounds; returns an error text or empty.
 std::string ApplyLocation(const Options& o, settings::Settings& s);
+
+// The printed page's month line: "Month: 202406   Long.: 16.33   ...".
+std::string MonthLine(const settings::Settings& s, const std::string& monthText, bool summerTime);
 
 // The month table as the window shows it, for a terminal.
 std::string TableText(const month::MonthResult& r, const settings::Settings& s,
@@ -57,14 +62,16 @@ struct GraphicOutputs {
     bool (*png)(const month::MonthResult&, settings::Settings&, const std::string& monthText,
                 bool summerTime, int width, int height, std::string& bytes,
                 report::Reporter&) = nullptr;
-    bool (*pdf)(const month::MonthResult&, settings::Settings&, const std::string& monthText,
-                bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
+    // One printed page per month, in the order given.
+    bool (*pdf)(const std::vector<month::MonthResult>&, settings::Settings&,
+                const std::vector<std::string>& monthTexts, bool summerTime,
+                const std::string& paper, bool landscape, std::string& bytes,
                 report::Reporter&) = nullptr;
     // The font recorded in a newly created settings file.
     void (*defaultFont)(std::string& name, float& size) = nullptr;
 };
 
-// The whole command-line run; returns the process exit code.
+// The whole command-line run (--month or --year); returns the process exit code.
 // 0 success, 1 settings file not valid or an output failed, 2 bad input
 // (a month, location or print layout that is refused).  Every argument is
 // checked before the settings file is created; the image and the PDF are

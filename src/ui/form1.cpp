@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -24,6 +26,7 @@
 #include <optional>
 
 #include "text/valuerule.h"
+#include "ical/darknights.h"
 #include "month/monthcalc.h"
 #include "render/qt/qtsurface.h"
 #include "settings/settingsfile.h"
@@ -80,7 +83,11 @@ Form1::Form1(report::Reporter& reporter, std::string settingsDir,
       settingsDir_(std::move(settingsDir)),
       print_(print ? std::move(print) : PrintTarget::ForThisMachine()),
       today_([] { return QDate::currentDate(); }),
-      exitProgram_([](int code) { QCoreApplication::exit(code); }) {
+      exitProgram_([](int code) { QCoreApplication::exit(code); }),
+      chooseIcsFile_([this](const QString& suggested) {
+          return QFileDialog::getSaveFileName(this, QStringLiteral("Export dark nights"), suggested,
+                                              QStringLiteral("iCalendar files (*.ics)"));
+      }) {
     auto* body = new QWidget(this);
     setCentralWidget(body);
 
@@ -112,6 +119,7 @@ Form1::Form1(report::Reporter& reporter, std::string settingsDir,
     MenuFOptions = MenuF->addAction(QStringLiteral("&Options..."));
     MenuFPrint = MenuF->addAction(QStringLiteral("&Print..."));
     MenuFPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MenuFExportDark = MenuF->addAction(QStringLiteral("&Export dark nights..."));
     MenuFInfo = MenuF->addAction(QStringLiteral("&Info"));
     MenuFInfo->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
     MenuFExit = MenuF->addAction(QStringLiteral("E&xit"));
@@ -120,6 +128,7 @@ Form1::Form1(report::Reporter& reporter, std::string settingsDir,
     connect(CommandHelp, &QPushButton::clicked, this, &Form1::CommandHelp_Click);
     connect(MenuFOptions, &QAction::triggered, this, &Form1::MenuFOptions_Click);
     connect(MenuFPrint, &QAction::triggered, this, &Form1::MenuFPrint_Click);
+    connect(MenuFExportDark, &QAction::triggered, this, &Form1::MenuFExportDark_Click);
     connect(MenuFInfo, &QAction::triggered, this, &Form1::MenuFInfo_Click);
     connect(MenuFExit, &QAction::triggered, this, &Form1::MenuFExit_Click);
 
@@ -355,6 +364,31 @@ void Form1::MenuFPrint_Click() {
         runDialog_(dlg);
     }
     Form_Activate();
+}
+
+void Form1::MenuFExportDark_Click() {
+    if (ended_) return;
+    const std::string monthText = TextDate->text().toStdString();
+    if (!month::CheckMonthText(monthText)) {
+        reporter_.beep();
+        reporter_.error("Input error.");
+        return;
+    }
+    const QString suggested = QString::fromStdString("dark-nights-" + monthText + ".ics");
+    const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
+    if (file.isEmpty()) return;
+    const bool summer = CheckST->isChecked();
+    const month::Location loc{settings_.longitude, settings_.latitude, settings_.timeZone};
+    std::string error;
+    bool written = true;
+    {
+        WaitCursor hourglass;
+        auto r = month::CalculateMonth(monthText, summer, loc, reporter_);
+        // The file's name goes to the system in the local encoding.
+        const std::string path = QFile::encodeName(file).toStdString();
+        if (r) written = ical::WriteIcs({*r}, loc, summer, path, error);
+    }
+    if (!written) reporter_.error("The dark nights could not be exported:\r\n" + error);
 }
 
 void Form1::MenuFInfo_Click() {

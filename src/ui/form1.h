@@ -46,6 +46,11 @@ public:
     }
     // Shows the modal dialogs (QDialog::exec by default).
     void setDialogRunner(DialogRunner run) { runDialog_ = std::move(run); }
+    // Asks for the iCalendar file to export into, with a suggested name;
+    // an empty name cancels (a save-file dialog by default).
+    void setIcsFileChooser(std::function<QString(const QString& suggested)> choose) {
+        chooseIcsFile_ = std::move(choose);
+    }
 
     // Calculate on the picture box or, for the print dialog, the printer.
     void Calculate(settings::OutputDevice device);
@@ -67,6 +72,7 @@ public:
     QMenu* MenuF = nullptr;
     QAction* MenuFOptions = nullptr;
     QAction* MenuFPrint = nullptr;
+    QAction* MenuFExportDark = nullptr;
     QAction* MenuFInfo = nullptr;
     QAction* MenuFExit = nullptr;
 
@@ -78,6 +84,9 @@ public slots:
     void CommandHelp_Click();
     void MenuFOptions_Click();
     void MenuFPrint_Click();
+    // The dark-and-no-Moon intervals of the month in the box into an
+    // iCalendar file.
+    void MenuFExportDark_Click();
     void MenuFInfo_Click();
     void MenuFExit_Click();
     // Lays the page out for the picture box's present size and draws the
@@ -113,6 +122,7 @@ private:
     std::function<QDate()> today_;
     std::function<void(int)> exitProgram_;
     DialogRunner runDialog_ = ExecDialog;
+    std::function<QString(const QString&)> chooseIcsFile_;
     bool ended_ = false;
     int exitCode_ = 0;
 };

@@ -69,6 +69,15 @@ TEST(CliArgs, OptionsAndTheirErrors) {
         {{"--paper", "a3"}, "--paper: wants a4 or letter"},
         {{"--settings-dir", ""}, "--settings-dir: the folder name is empty"},
         {{"--pdf", ""}, "--pdf: the file name is empty"},
+        {{"--year", "2025", "--month", "202501"}, "--year and --month exclude each other"},
+        {{"--month", "202501", "--year", "2025"}, "--year and --month exclude each other"},
+        {{"--year", "2025", "--png", "x.png"}, "--year and --png exclude each other"},
+        {{"--year", "2025", "--events"}, "--year and --events exclude each other"},
+        {{"--year", "1899"}, "--year: wants a year from 1900 to 2100"},
+        {{"--year", "2101"}, "--year: wants a year from 1900 to 2100"},
+        {{"--year", "25"}, "--year: wants a year from 1900 to 2100"},
+        {{"--year", "2o25"}, "--year: wants a year from 1900 to 2100"},
+        {{"--ics", ""}, "--ics: the file name is empty"},
     };
     for (const auto& [args, want] : bad) {
         std::string e = cli::ParseArgs(args).error;
@@ -78,6 +87,9 @@ TEST(CliArgs, OptionsAndTheirErrors) {
     EXPECT_EQ(png.options.text, cli::TextOutput::None);
     EXPECT_EQ(png.options.width, 640);
     EXPECT_EQ(png.options.height, 480);
+    for (const char* edge : {"1900", "2100"}) EXPECT_EQ(cli::ParseArgs({"--year", edge}).error, "");
+    EXPECT_EQ(cli::ParseArgs({"--year", "2025", "--ics", "y.ics"}).options.text,
+              cli::TextOutput::None);
     // A repeated option takes its last value.
     EXPECT_EQ(*cli::ParseArgs({"--month", "202401", "--month", "202402"}).options.month, "202402");
 }
@@ -91,6 +103,33 @@ TEST_F(Cli, EventsAreTheClipboardText) {
     EXPECT_TRUE(rep_.log.empty());
     // The first run created the settings file with the defaults.
     EXPECT_TRUE(fs::exists(dir_ / "Almucan.INI"));
+}
+
+// The year's TSV is the twelve months' TSV, each after the month line of
+// its text table.
+TEST_F(Cli, YearTsvIsTheTwelveMonthsWithTheirMonthLines) {
+    ASSERT_EQ(run({"--year", "2024", "--tsv", "--summer-time"}), 0);
+    const std::string year = out_;
+    std::string want;
+    for (int m = 1; m <= 12; ++m) {
+        std::string text = "2024" + std::string(m < 10 ? "0" : "") + std::to_string(m);
+        ASSERT_EQ(run({"--month", text, "--summer-time"}), 0);
+        want += lines(out_, "\n")[1] + "\n";
+        ASSERT_EQ(run({"--month", text, "--tsv", "--summer-time"}), 0);
+        want += out_;
+    }
+    EXPECT_EQ(year, want);
+    EXPECT_NE(year.find("Month: 202412   Long.: 16.33   Lat.: 48.25   Time Zone: 1, Summertime\n"),
+              std::string::npos);
+}
+
+TEST_F(Cli, CalendarThatCannotBeWrittenExitsWith1) {
+    const std::string path = (dir_ / "none" / "dark.ics").string();
+    EXPECT_EQ(run({"--year", "2025", "--ics", path}), 1);
+    ASSERT_EQ(rep_.log.size(), 1u);
+    EXPECT_NE(rep_.log[0].find("The iCalendar file " + path + " could not be written"),
+              std::string::npos) << rep_.log[0];
+    EXPECT_EQ(out_, "");
 }
 
 TEST_F(Cli, TsvRowsAndLocationOverrides) {

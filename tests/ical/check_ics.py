@@ -14,7 +14,8 @@ tables written beside them:
 - no two events overlap;
 - a year written at once and its twelve months written one by one give the
   same events with the same UIDs.
-Usage: check_ics.py ics_export workdir
+Usage: check_ics.py ics_export workdir [case ...]
+(the named cases only; ics_export or a program with its arguments)
 """
 import datetime as dt
 import os
@@ -40,6 +41,11 @@ CASES = [
     ("south-pole-winter", "202406", 0, -89.9, 0, 0),
     ("december-2100", "210012", 16.33, 48.25, 1, 0),
 ]
+
+if len(sys.argv) > 3:
+    CASES = [c for c in CASES if c[0] in sys.argv[3:]]
+    if len(CASES) != len(sys.argv) - 3:
+        sys.exit(f"unknown case among {sys.argv[3:]}")
 
 failures = []
 

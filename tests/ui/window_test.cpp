@@ -23,9 +23,12 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <sys/resource.h>
 
+#include "ical/darknights.h"
 #include "recording_reporter.h"
 #include "settings/settingsfile.h"
 #include "ui/form1.h"
@@ -219,6 +222,64 @@ TEST(MainWindow, HelpInfoAndExit) {
     EXPECT_FALSE(QFile::exists(t.iniPath()));
     EXPECT_TRUE(t.w->ended());
     (void)before;
+}
+
+// File > Export dark nights... with the file dialog replaced by a chosen
+// name: the month in the box, the place of the settings and the summer-time
+// box give the same calendar as the writer on the month's table.
+TEST(MainWindow, ExportDarkNightsWritesTheMonthsCalendar) {
+    Window t;
+    t.start();
+    EXPECT_EQ(t.w->MenuFExportDark->text().remove('&').toStdString(), "Export dark nights...");
+    Type(t.w->TextDate, "202406");
+    QString asked;
+    QString answer;
+    t.w->setIcsFileChooser([&](const QString& suggested) {
+        asked = suggested;
+        return answer;
+    });
+    const QString good = t.dir.filePath("june.ics");
+    struct Case {
+        const char* month;
+        QString file;
+        bool asks;
+        std::vector<std::string> log;  // the reporter's calls
+    } cases[] = {
+        {"200113", good, false, {"beep", "box:Error:Input error."}},
+        {"202406", "", true, {}},  // the dialog cancelled
+        {"202406", t.dir.filePath("no/such/june.ics"), true,
+         {"box:Error:The dark nights could not be exported:\r\ncannot write " +
+          t.dir.filePath("no/such/june.ics").toStdString() + ": No such file or directory"}},
+        {"202406", good, true, {}},
+    };
+    for (const Case& c : cases) {
+        t.rep.clear();
+        asked.clear();
+        answer = c.file;
+        Type(t.w->TextDate, c.month);
+        t.w->MenuFExportDark->trigger();
+        EXPECT_EQ(t.rep.log, c.log) << c.month << " " << c.file.toStdString();
+        EXPECT_EQ(!asked.isEmpty(), c.asks) << c.month;
+    }
+    EXPECT_TRUE(asked.endsWith("dark-nights-202406.ics")) << asked.toStdString();
+
+    QFile f(good);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const std::string written = f.readAll().toStdString();
+    const settings::Settings& st = t.w->settings();
+    const month::Location loc{st.longitude, st.latitude, st.timeZone};
+    const bool summer = t.w->CheckST->isChecked();
+    report::SilentReporter quiet;
+    std::string want = ical::DarkNightsCalendar({*month::CalculateMonth("202406", summer, loc, quiet)},
+                                                ical::Place{loc, summer}, 0);
+    // DTSTAMP is the time of the export.
+    auto unstamped = [](std::string s) {
+        for (std::size_t p; (p = s.find("DTSTAMP:")) != std::string::npos;)
+            s.erase(p, s.find("\r\n", p) + 2 - p);
+        return s;
+    };
+    EXPECT_EQ(QString::fromStdString(want).count("BEGIN:VEVENT"), 17);  // Vienna, June 2024
+    EXPECT_EQ(unstamped(written), unstamped(want));
 }
 
 TEST(MainWindow, SettingsFileNotValidEndsTheProgram) {

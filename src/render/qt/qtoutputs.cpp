@@ -46,6 +46,14 @@ bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::st
 bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
                bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
                report::Reporter& rep) {
+    return EncodePdf(std::vector<month::MonthResult>{r}, s, std::vector<std::string>{monthText},
+                     summerTime, paper, landscape, bytes, rep);
+}
+
+bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings& s,
+               const std::vector<std::string>& monthTexts, bool summerTime,
+               const std::string& paper, bool landscape, std::string& bytes,
+               report::Reporter& rep) {
     QByteArray data;
     QBuffer buffer(&data);
     bool ok = buffer.open(QIODevice::WriteOnly);
@@ -54,7 +62,10 @@ bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::st
         // the page set-up applies the settings' margins within it.
         QPdfWriter writer(&buffer);
         writer.setResolution(1200);
-        writer.setTitle(DocumentTitle(monthText));
+        // "Almucan yyyymm" for a month, "Almucan yyyy" for a year's pages.
+        std::string titled = monthTexts.empty() ? std::string() : monthTexts.front();
+        if (monthTexts.size() > 1) titled = titled.substr(0, 4);
+        writer.setTitle(DocumentTitle(titled));
         const QMarginsF border(kPdfBorderPt, kPdfBorderPt, kPdfBorderPt, kPdfBorderPt);
         writer.setPageLayout(QPageLayout(
             QPageSize(paper == "letter" ? QPageSize::Letter : QPageSize::A4),
@@ -63,14 +74,19 @@ bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::st
         QImage pictureImage(1, 1, QImage::Format_RGB32);
         QtImageSurface picture(pictureImage, PictureFont());
         QtPrinterSurface prn(writer, QGuiApplication::font());
+        prn.KeepDocumentOpen();
         settings::Settings st = s;
         st.outputDevice = settings::OutputDevice::Printer;
         Output out(picture, &prn, st);
-        PageLayout layout;
-        PageContext ctx{out, layout, st, monthText, summerTime, rep};
-        month::MonthTab tab = r.tab;
-        PageSetup(ctx);
-        ok = DrawPage(ctx, tab, r.dayRows) && ok;
+        // Each month is a print run of its own on the next page.
+        for (std::size_t i = 0; i < months.size() && i < monthTexts.size(); ++i) {
+            PageLayout layout;
+            PageContext ctx{out, layout, st, monthTexts[i], summerTime, rep};
+            month::MonthTab tab = months[i].tab;
+            PageSetup(ctx);
+            ok = DrawPage(ctx, tab, months[i].dayRows) && ok;
+        }
+        ok = prn.FinishPages() && ok;
     }
     if (!ok || data.isEmpty()) {
         rep.error("The PDF document could not be made.");

@@ -3,6 +3,7 @@
 // the printed page as a PDF document, drawn in memory (the caller writes
 // the bytes to their file).  Both need a QGuiApplication.
 #include <string>
+#include <vector>
 
 #include "report/reporter.h"
 #include "month/monthcalc.h"
@@ -21,6 +22,12 @@ bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::st
 // "a4" or "letter".  False after reporting.
 bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
                bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
+               report::Reporter& rep);
+
+// The same for several months, one page each, in one document.
+bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings& s,
+               const std::vector<std::string>& monthTexts, bool summerTime,
+               const std::string& paper, bool landscape, std::string& bytes,
                report::Reporter& rep);
 
 // The application's default font: the print font of a new settings file.

@@ -199,12 +199,17 @@ struct QtPrinterSurface::State {
     float fontSize = 0;  // as set, even when not usable for drawing
     std::unique_ptr<QPainter> painter;
     bool failed = false;  // the document could not be started
+    bool pageDone = false;  // the next drawing starts a new page
     Color fore = kBlack;
     Color fill = kBlack;
     int fillStyle = 1;
     float x = 0, y = 0;
 
     QPainter* P() {
+        if (painter && pageDone) {
+            pageDone = false;
+            if (!printer->newPage()) failed = true;
+        }
         if (!painter && !failed) {
             painter = std::make_unique<QPainter>();
             if (!painter->begin(printer)) {
@@ -288,6 +293,10 @@ int QtPrinterSurface::Orientation() {
 bool QtPrinterSurface::EndDoc() {
     // A page with nothing drawn still makes a (blank) document.
     QPainter* p = d_->P();
+    if (keepOpen_) {
+        d_->pageDone = p != nullptr;
+        return p != nullptr && !d_->failed;
+    }
     bool ok = p != nullptr && !d_->failed;
     if (p) ok = p->end() && ok;
     d_->painter.reset();
@@ -295,6 +304,12 @@ bool QtPrinterSurface::EndDoc() {
     auto* printer = dynamic_cast<QPrinter*>(d_->printer);
     if (printer && printer->printerState() == QPrinter::Error) ok = false;
     return ok;
+}
+
+bool QtPrinterSurface::FinishPages() {
+    keepOpen_ = false;
+    d_->pageDone = false;
+    return EndDoc();
 }
 
 }  // namespace render

@@ -68,10 +68,16 @@ public:
     explicit QtPrinterSurface(QPagedPaintDevice& printer, const QFont& defaultFont = QFont());
     ~QtPrinterSurface() override;
     ALMUCAN_SURFACE_OVERRIDES
+    // Several pages in one document: EndDoc then ends only the page (and
+    // says whether it was drawn), the next drawing starts a new page, and
+    // FinishPages ends the document.
+    void KeepDocumentOpen() { keepOpen_ = true; }
+    bool FinishPages();
 
 private:
     struct State;
     std::unique_ptr<State> d_;
+    bool keepOpen_ = false;
 };
 
 #undef ALMUCAN_SURFACE_OVERRIDES
