@@ -29,9 +29,7 @@ void BM_ScreenPage(benchmark::State& state) {
         render::Output out(screen, nullptr, st);
         render::PageLayout layout;
         render::PageContext ctx{out, layout, st, "202406", false, rep};
-        month::MonthTab tab = r.tab;
-        render::PageSetup(ctx);
-        render::DrawPage(ctx, tab, r.dayRows);
+        render::LayOutAndDraw(ctx, r.tab, r.dayRows);
         screen.finish();
         benchmark::DoNotOptimize(img.constBits());
     }

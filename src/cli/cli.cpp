@@ -12,6 +12,7 @@
 #include "ical/darknights.h"
 #include "render/page.h"
 #include "render/printcheck.h"
+#include "settings/location.h"
 #include "settings/settingsfile.h"
 
 namespace cli {
@@ -33,15 +34,6 @@ bool parseSize(const std::string& s, int& w, int& h) {
     } catch (...) {
         return false;
     }
-}
-
-// True when the text starts (after blanks) with a number the value rule reads.
-bool hasNumber(const std::string& s) {
-    std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    if (i < s.size() && s[i] == '.') ++i;
-    return i < s.size() && s[i] >= '0' && s[i] <= '9';
 }
 
 std::string pad(const std::string& s, std::size_t w) {
@@ -194,25 +186,21 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
     struct Field {
         const std::optional<std::string>* text;
         double* target;
-        double lo, hi;
-        bool whole;
+        const settings::LocationField& field;
         const char* name;
-    } fields[] = {{&o.lon, &s.longitude, -180, 180, false, "--lon"},
-                  {&o.lat, &s.latitude, -90, 90, false, "--lat"},
-                  {&o.tz, &s.timeZone, -12, 12, true, "--tz"}};
+    } fields[] = {{&o.lon, &s.longitude, settings::kLongitudeField, "--lon"},
+                  {&o.lat, &s.latitude, settings::kLatitudeField, "--lat"},
+                  {&o.tz, &s.timeZone, settings::kTimeZoneField, "--tz"}};
     for (const auto& f : fields) {
         if (!*f.text) continue;
-        const std::string& t = **f.text;
-        double v = text::value(t);
-        bool ok = hasNumber(t) && std::isfinite(v) && v >= f.lo && v <= f.hi &&
-                  (!f.whole || v == std::floor(v));
-        if (!ok) {
+        auto v = settings::LocationValue(f.field, **f.text);
+        if (!v) {
             char buf[160];
-            std::snprintf(buf, sizeof buf, "%s wants a number from %g to %g%s", f.name, f.lo, f.hi,
-                          f.whole ? " (whole hours)" : "");
+            std::snprintf(buf, sizeof buf, "%s wants a number from %g to %g%s, a zero typed as 0",
+                          f.name, f.field.lower, f.field.upper, f.field.whole ? " (whole hours)" : "");
             return buf;
         }
-        *f.target = v;
+        *f.target = *v;
     }
     return {};
 }
@@ -226,7 +214,7 @@ std::string MonthLine(const settings::Settings& s, const std::string& monthText,
 
 std::string TableText(const month::MonthResult& r, const settings::Settings& s,
                       const std::string& monthText, bool summerTime) {
-    std::string out = "Almucan V" + s.version + " - Rise and Set for Sun and Moon\n";
+    std::string out = "Almucan V" + s.version + " - " + settings::kTitle + "\n";
     out += MonthLine(s, monthText, summerTime) + "\n\n";
     const auto& h = month::Headings();
     const auto& sh = month::SubHeadings();
@@ -282,9 +270,8 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     std::string fontName = "Sans Serif";
     float fontSize = 10;
     if (g.defaultFont && !std::filesystem::exists(s.settingsPath, ec)) g.defaultFont(fontName, fontSize);
-    settings::LoadResult lr = settings::LoadSettings(s, fontName, fontSize, rep);
-    if (lr == settings::LoadResult::Created) lr = settings::LoadSettings(s, fontName, fontSize, rep);
-    if (lr == settings::LoadResult::NotValid) return 1;
+    if (settings::LoadOrCreateSettings(s, fontName, fontSize, rep) == settings::LoadResult::NotValid)
+        return 1;
     s.outputDevice = settings::OutputDevice::Screen;
     ApplyLocation(o, s);
     // The PDF page is laid out with the settings' margins: the print
@@ -292,7 +279,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     if (o.pdf && !render::CheckPrintLayout(
                      s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
                      o.paper == "letter" ? render::kPaperCodeLetter : render::kPaperCodeA4,
-                     o.landscape ? render::kOrientationCodeLandscape : 1, rep)) {
+                     o.landscape ? render::kOrientationCodeLandscape : render::kOrientationCodePortrait, rep)) {
         return 2;
     }
 

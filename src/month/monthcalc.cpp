@@ -145,15 +145,18 @@ Crossings SearchHorizon(F f) {
 
 }  // namespace
 
+double HorizonSine(int iobj) {
+    static const double h0[4] = {0.0, astro::sn(static_cast<double>(8.0f / 60.0f)),
+                                 astro::sn(static_cast<double>(-50.0f / 60.0f)), astro::sn(-18.0)};
+    return iobj >= 1 && iobj <= 3 ? h0[iobj] : 0.0;
+}
+
 MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
                           double latitude) {
     double mjd0 = astro::mjd(year, month, d, 0) - zone;
     double sphi = astro::sn(latitude);
     double cphi = astro::cn(latitude);
-    // Horizon altitudes, formed in single precision before the sine:
-    // Moon +8', Sun -50', astronomical twilight -18 degrees.
-    const double h0[4] = {0.0, astro::sn(static_cast<double>(8.0f / 60.0f)),
-                          astro::sn(static_cast<double>(-50.0f / 60.0f)), astro::sn(-18.0)};
+    const double h0[4] = {0.0, HorizonSine(1), HorizonSine(2), HorizonSine(3)};
     static const char* const markAbove[4] = {"", "a.h.", "a.h.", "a.b."};
     static const char* const markBelow[4] = {"", "b.h.", "b.h.", "a.d."};
     auto& row = tab[static_cast<std::size_t>(d)];

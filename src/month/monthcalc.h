@@ -66,6 +66,11 @@ const std::array<std::string, 10>& SubHeadings();
 // Day column: "dd X" for every valid day, X from "SMTWTFS".
 void FillDayColumn(MonthTab& tab, int year, int month);
 
+// Sine of the horizon altitude the daily search uses for object iobj:
+// 1 the Moon (+8'), 2 the Sun (-50'), 3 astronomical twilight (-18
+// degrees).  The two small angles are formed in single precision first.
+double HorizonSine(int iobj);
+
 // Daily events of day number d (1..31; days past the month's end carry on
 // into the next month) into columns 1 to 6 of row d.  zone: time zone
 // including the summer hour, as a day fraction; glong: degrees west

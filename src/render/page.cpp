@@ -1,5 +1,7 @@
 #include "render/page.h"
 
+#include "render/paper.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -28,11 +30,6 @@ constexpr int kLegendRow1 = 33;     // legends, in table rows
 constexpr int kLegendRow2 = 34;
 constexpr int kPhaseColumn = 9;     // the phase symbol sits in column 9 ..
 constexpr int kGraphColumn = 10;    // .. and the graph starts after column 10
-
-// Paper sizes in millimetres by paper code: US Letter (1) is 8.5 x 11
-// inches, DIN A4 (9) 210 x 297.
-constexpr double kLetterWidthMm = 215.9, kLetterHeightMm = 279.4;
-constexpr double kA4WidthMm = 210, kA4HeightMm = 297;
 
 // Last character of a cell; 0 for an empty cell.
 char LastChar(const std::string& s) { return s.empty() ? '\0' : s.back(); }
@@ -196,15 +193,10 @@ void PageSetup(PageContext& ctx) {
         // The print dialog refuses every paper but A4 and Letter; another
         // code that slips through is laid out as A4 rather than dividing
         // by 0.
-        double pw = kA4WidthMm;
-        double ph = kA4HeightMm;
-        if (cur.PaperSize() == 1) {
-            pw = kLetterWidthMm;
-            ph = kLetterHeightMm;
-        }
-        if (cur.Orientation() == 2) std::swap(pw, ph);
-        double across = cur.ScaleWidth() / pw;
-        double down = cur.ScaleHeight() / ph;
+        const PaperMm paper = PaperSizeMm(cur.PaperSize(), cur.Orientation())
+                                  .value_or(*PaperSizeMm(kPaperCodeA4, cur.Orientation()));
+        double across = cur.ScaleWidth() / paper.width;
+        double down = cur.ScaleHeight() / paper.height;
         top = down * st.marginTop;
         bottom = down * st.marginBottom;
         left = across * st.marginLeft;
@@ -246,7 +238,7 @@ void WriteLine(PageContext& ctx, double y, const std::string& txt) {
 void DrawHeader(PageContext& ctx, const month::MonthTab& tab) {
     const PageLayout& L = ctx.layout;
     const settings::Settings& st = ctx.settings;
-    WriteLine(ctx, L.y_st + 1 * L.y_d, "Rise and Set for Sun and Moon   V" + st.version);
+    WriteLine(ctx, L.y_st + 1 * L.y_d, std::string(settings::kTitle) + "   V" + st.version);
     WriteLine(ctx, L.y_st + 2 * L.y_d, kCreditLine);
     std::string line = "Month: " + ctx.monthText + "   Long.: " + text::GeneralNumber(st.longitude) +
                        "   Lat.: " + text::GeneralNumber(st.latitude) +
@@ -362,6 +354,11 @@ bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows) {
     prn.SetFontName(savedFont);
     prn.SetFontSize(savedSize);
     return prn.EndDoc();
+}
+
+bool LayOutAndDraw(PageContext& ctx, const month::MonthTab& tab, int dayRows) {
+    PageSetup(ctx);
+    return DrawPage(ctx, tab, dayRows);
 }
 
 }  // namespace render

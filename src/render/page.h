@@ -85,5 +85,7 @@ void PageSetup(PageContext& ctx);
 // print document.  On paper the table's row 0 shows the sub-headings.
 // Returns false when ending the print document failed.
 bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows);
+// PageSetup, then DrawPage: the page of a month on the current surface.
+bool LayOutAndDraw(PageContext& ctx, const month::MonthTab& tab, int dayRows);
 
 }  // namespace render

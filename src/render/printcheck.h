@@ -2,15 +2,10 @@
 // The print layout rule shared by the print dialog and the command line's
 // PDF output: margins (millimetres) that are numbers, not negative, and
 // leave a printable area of at least 100 mm each way on the chosen paper.
+#include "render/paper.h"
 #include "report/reporter.h"
 
 namespace render {
-
-// Printer paper-size codes: US Letter and DIN A4; the check refuses any
-// other.  Orientation code 2 is landscape.
-inline constexpr int kPaperCodeLetter = 1;
-inline constexpr int kPaperCodeA4 = 9;
-inline constexpr int kOrientationCodeLandscape = 2;
 
 // True when the margins suit the paper.  Otherwise reports, in this order
 // of tests, "Wrong value(s) for margin(s)." (a margin below 0 or not a

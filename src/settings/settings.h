@@ -6,16 +6,26 @@
 
 namespace settings {
 
+// The program's version text and the title shown after "Almucan V" +
+// version in the window's caption and the text table.
+inline constexpr const char* kVersion = "0.9";
+inline constexpr const char* kTitle = "Rise and Set for Sun and Moon";
+
+// The place of a new settings file: Vienna.
+inline constexpr double kDefaultLongitude = 16.33;  // degrees, east positive
+inline constexpr double kDefaultLatitude = 48.25;   // degrees, north positive
+inline constexpr double kDefaultTimeZone = 1;       // hours, east positive
+
 // Where a Calculate draws: the main window's picture box or the printer.
 enum class OutputDevice { Screen, Printer };
 
 struct Settings {
-    std::string version = "0.9";
+    std::string version = kVersion;
     std::string settingsPath;
     OutputDevice outputDevice = OutputDevice::Screen;
-    double longitude = 16.33;        // degrees, east positive
-    double latitude = 48.25;         // degrees, north positive
-    double timeZone = 1;             // hours, east positive
+    double longitude = kDefaultLongitude;
+    double latitude = kDefaultLatitude;
+    double timeZone = kDefaultTimeZone;
     double marginTop = 0;            // millimetres
     double marginBottom = 0;
     double marginLeft = 0;

@@ -192,9 +192,9 @@ bool ParseSettingsText(std::string_view data, settings::Settings& s) {
 LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
                         float defaultFontSize, report::Reporter& reporter) {
     if (!fileExists(s.settingsPath)) {
-        s.longitude = 16.33;
-        s.latitude = 48.25;
-        s.timeZone = 1;
+        s.longitude = kDefaultLongitude;
+        s.latitude = kDefaultLatitude;
+        s.timeZone = kDefaultTimeZone;
         s.marginTop = s.marginBottom = s.marginLeft = s.marginRight = 0;
         s.fontName = defaultFontName;
         s.fontSize = defaultFontSize;
@@ -207,6 +207,13 @@ LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontNam
         return LoadResult::NotValid;
     }
     return LoadResult::Loaded;
+}
+
+LoadResult LoadOrCreateSettings(settings::Settings& s, const std::string& defaultFontName,
+                                float defaultFontSize, report::Reporter& reporter) {
+    LoadResult r = LoadSettings(s, defaultFontName, defaultFontSize, reporter);
+    if (r == LoadResult::Created) r = LoadSettings(s, defaultFontName, defaultFontSize, reporter);
+    return r;
 }
 
 bool SaveSettings(const settings::Settings& s, report::Reporter& reporter) {

@@ -63,6 +63,10 @@ enum class LoadResult {
 LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
                         float defaultFontSize, report::Reporter& reporter);
 
+// LoadSettings, and when that created the file, reads it back.
+LoadResult LoadOrCreateSettings(settings::Settings& s, const std::string& defaultFontName,
+                                float defaultFontSize, report::Reporter& reporter);
+
 // Writes the whole file from `s` (through a temporary file in the same
 // folder renamed over the old one, so a failure keeps the old file whole).
 // A symbolic link at s.settingsPath is followed and its target replaced

@@ -28,6 +28,7 @@
 #include "text/valuerule.h"
 #include "ical/darknights.h"
 #include "month/monthcalc.h"
+#include "render/qt/qtoutputs.h"
 #include "render/qt/qtsurface.h"
 #include "settings/settingsfile.h"
 #include "ui/formoptions.h"
@@ -69,12 +70,6 @@ constexpr TwipsRect kCommandCalc{5640, 180, 1215, 375};
 constexpr TwipsRect kCommandHelp{7560, 180, 1215, 375};
 
 }  // namespace
-
-void DefaultPrintFont(std::string& name, float& size) {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    name = f.family().toStdString();
-    size = f.pointSizeF() > 0 ? static_cast<float>(f.pointSizeF()) : 10.0f;
-}
 
 Form1::Form1(report::Reporter& reporter, std::string settingsDir,
              std::unique_ptr<PrintTarget> print, QWidget* parent)
@@ -214,31 +209,25 @@ void Form1::endProgram(int code) {
 
 void Form1::Form_Activate() {
     if (ended_) return;
-    // A newly created settings file makes the whole activation run once
-    // more, which then reads the file back.
-    for (int pass = 0; pass < 2; ++pass) {
-        settings_.version = "0.9";
-        setWindowTitle(QString::fromStdString("Almucan V" + settings_.version +
-                                              " - Rise and Set for Sun and Moon"));
-        TextDate->setText(today_().toString(QStringLiteral("yyyyMM")));
-        // April to October is summer time; this never clears the box.
-        const QString t = TextDate->text();
-        const double m = text::value(t.right(2).toStdString());
-        if (m >= 4 && m <= 10) CheckST->setChecked(true);
+    settings_.version = settings::kVersion;
+    setWindowTitle(QString::fromStdString("Almucan V" + settings_.version + " - " + settings::kTitle));
+    TextDate->setText(today_().toString(QStringLiteral("yyyyMM")));
+    // April to October is summer time; this never clears the box.
+    const QString t = TextDate->text();
+    const double m = text::value(t.right(2).toStdString());
+    if (m >= 4 && m <= 10) CheckST->setChecked(true);
 
-        settings_.settingsPath = settings::SettingsPathFor(settingsDir_);
-        std::error_code dirError;  // a folder that cannot be made shows when the file is written
-        std::filesystem::create_directories(settingsDir_, dirError);  // the name's bytes as given
-        std::string fontName;
-        float fontSize = 10;
-        DefaultPrintFont(fontName, fontSize);
-        const settings::LoadResult r = settings::LoadSettings(settings_, fontName, fontSize, reporter_);
-        if (r == settings::LoadResult::NotValid) {
-            // The message has been shown; nothing else runs.
-            endProgram(1);
-            return;
-        }
-        if (r != settings::LoadResult::Created) break;
+    settings_.settingsPath = settings::SettingsPathFor(settingsDir_);
+    std::error_code dirError;  // a folder that cannot be made shows when the file is written
+    std::filesystem::create_directories(settingsDir_, dirError);  // the name's bytes as given
+    std::string fontName;
+    float fontSize = 10;
+    render::DefaultFont(fontName, fontSize);
+    if (settings::LoadOrCreateSettings(settings_, fontName, fontSize, reporter_) ==
+        settings::LoadResult::NotValid) {
+        // The message has been shown; nothing else runs.
+        endProgram(1);
+        return;
     }
     settings_.outputDevice = settings::OutputDevice::Screen;
 }
@@ -263,12 +252,11 @@ bool Form1::drawMonth(const std::string& monthText, bool printing, QString& fail
     render::Output out(screen, paper.get(), settings_);
     render::PageContext ctx{out, layout_, settings_, monthText, summer, reporter_};
 
-    render::PageSetup(ctx);
     std::optional<month::MonthResult> result =
         month::CalculateMonth(monthText, summer, loc, reporter_);
     if (!result) return true;  // refused; CalculateMonth has said so
     QGuiApplication::clipboard()->setText(QString::fromStdString(result->clipboard));
-    const bool ended = render::DrawPage(ctx, result->tab, result->dayRows);
+    const bool ended = render::LayOutAndDraw(ctx, result->tab, result->dayRows);
     if (!printing) {
         last_ = std::move(result);
         lastMonthText_ = monthText;
@@ -287,8 +275,7 @@ void Form1::drawScreenPage() {
     st.outputDevice = settings::OutputDevice::Screen;
     render::Output out(screen, nullptr, st);
     render::PageContext ctx{out, layout_, st, lastMonthText_, lastSummer_, reporter_};
-    render::PageSetup(ctx);
-    render::DrawPage(ctx, last_->tab, last_->dayRows);
+    render::LayOutAndDraw(ctx, last_->tab, last_->dayRows);
 }
 
 void Form1::Picture1_Resize() {

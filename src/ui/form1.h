@@ -127,8 +127,4 @@ private:
     int exitCode_ = 0;
 };
 
-// The font recorded in a new settings file: the printer's current font,
-// which for the PDF writer is the application's general font.
-void DefaultPrintFont(std::string& name, float& size);
-
 }  // namespace ui

@@ -12,6 +12,7 @@
 
 #include "text/valuerule.h"
 #include "settings/settingsfile.h"
+#include "settings/location.h"
 #include "ui/texts.h"
 
 namespace ui {
@@ -88,27 +89,20 @@ void FormOptions::Form_Activate() {
 void FormOptions::CommandSave_Click() {
     struct Entry {
         QLineEdit* box;
-        double& field;
-        double lower, upper;
-        bool whole;
+        double& target;
+        const settings::LocationField& field;
     };
     const Entry entries[] = {
-        {TextLong, settings_.longitude, -180, 180, false},
-        {TextLat, settings_.latitude, -90, 90, false},
-        {TextTZ, settings_.timeZone, -12, 12, true},
+        {TextLong, settings_.longitude, settings::kLongitudeField},
+        {TextLat, settings_.latitude, settings::kLatitudeField},
+        {TextTZ, settings_.timeZone, settings::kTimeZoneField},
     };
     bool error = false;
     for (const Entry& en : entries) {
-        const std::string text = en.box->text().toStdString();
-        const double v = text::value(text);
-        bool wrong = v < en.lower || v > en.upper || std::isnan(v);
-        // Text without any number also has the value 0: only "0" itself is zero.
-        if (v == 0 && text != "0") wrong = true;
-        if (en.whole && std::trunc(v) != v) wrong = true;
-        if (wrong)
-            error = true;
+        if (auto v = settings::LocationValue(en.field, en.box->text().toStdString()))
+            en.target = *v;
         else
-            en.field = v;
+            error = true;
     }
     if (error) {
         reporter_.beep();

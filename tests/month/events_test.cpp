@@ -25,7 +25,7 @@ int minutes(const std::string& s) { return std::atoi(s.substr(0, 2).c_str()) * 6
 // given latitude on the given day of 2024, by bisection between lo and hi.
 double sunCrossingUT(int month, int day, double lat, double lo, double hi) {
     const double m0 = astro::mjd(2024, month, day, 0);
-    const double h0 = astro::sn(static_cast<double>(-50.0f / 60.0f));
+    const double h0 = HorizonSine(2);
     auto f = [&](double h) { return astro::sinalt(2, m0, h, 0, astro::cn(lat), astro::sn(lat)) - h0; };
     double flo = f(lo);
     for (int i = 0; i < 80; ++i) {
@@ -129,4 +129,14 @@ TEST(DailyEvents, TheMoonMissesOneRiseAndOneSetPerLunation) {
     EXPECT_GE(noSet, 1);
     EXPECT_LE(noRise, 2);
     EXPECT_LE(noSet, 2);
+}
+
+// The three horizons: the sine of float(8/60), float(-50/60) and -18
+// degrees with this program's degree factor (Python: math.sin(a * deg) with
+// a rounded through struct.pack('f')); a change of one unit in the last
+// place of the single-precision angle moves these.
+TEST(HorizonSine, AnglesFormedInSinglePrecision) {
+    EXPECT_EQ(HorizonSine(1), 0x1.3104a47d170eep-9);
+    EXPECT_EQ(HorizonSine(2), -0x1.dc930da3eeea6p-7);
+    EXPECT_EQ(HorizonSine(3), -0x1.3c6ef372fe950p-2);
 }

@@ -99,8 +99,7 @@ TEST(MonthInvariants, CellTextsKeysAndScanOverRandomMonths) {
 // two-hour parabola to place them to the minute.
 TEST(MonthInvariants, RiseAndSetAgreeWithAltitudeSamples) {
     std::mt19937 rng(19000101u);
-    const double h0[4] = {0.0, astro::sn(static_cast<double>(8.0f / 60.0f)),
-                          astro::sn(static_cast<double>(-50.0f / 60.0f)), astro::sn(-18.0)};
+    const double h0[4] = {0.0, HorizonSine(1), HorizonSine(2), HorizonSine(3)};
     const double tolMinutes = 3.0;  // 1 minute fails on grazing twilight (rise and set 6 min apart)
     int checked = 0;
     for (int n = 0; n < 300; ++n) {

@@ -15,8 +15,7 @@ struct PageTest : RenderFixture {
         return month::CalculateMonth(text, false, loc, reporter);
     }
     bool Draw(month::MonthResult& r) {
-        render::PageSetup(ctx);
-        return render::DrawPage(ctx, r.tab, r.dayRows);
+        return render::LayOutAndDraw(ctx, r.tab, r.dayRows);
     }
 };
 

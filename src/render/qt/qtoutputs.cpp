@@ -1,6 +1,7 @@
 #include "render/qt/qtoutputs.h"
 
 #include <QBuffer>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -28,9 +29,7 @@ bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::st
         Output out(screen, nullptr, st);
         PageLayout layout;
         PageContext ctx{out, layout, st, monthText, summerTime, rep};
-        month::MonthTab tab = r.tab;
-        PageSetup(ctx);
-        DrawPage(ctx, tab, r.dayRows);
+        LayOutAndDraw(ctx, r.tab, r.dayRows);
         screen.finish();
     }
     QByteArray data;
@@ -82,9 +81,7 @@ bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings
         for (std::size_t i = 0; i < months.size() && i < monthTexts.size(); ++i) {
             PageLayout layout;
             PageContext ctx{out, layout, st, monthTexts[i], summerTime, rep};
-            month::MonthTab tab = months[i].tab;
-            PageSetup(ctx);
-            ok = DrawPage(ctx, tab, months[i].dayRows) && ok;
+            ok = LayOutAndDraw(ctx, months[i].tab, months[i].dayRows) && ok;
         }
         ok = prn.FinishPages() && ok;
     }
@@ -97,9 +94,9 @@ bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings
 }
 
 void DefaultFont(std::string& name, float& size) {
-    QFont f = QGuiApplication::font();
+    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     name = f.family().toStdString();
-    size = static_cast<float>(f.pointSizeF());
+    size = f.pointSizeF() > 0 ? static_cast<float>(f.pointSizeF()) : 10.0f;
 }
 
 }  // namespace render

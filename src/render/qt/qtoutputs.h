@@ -30,7 +30,8 @@ bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings
                const std::string& paper, bool landscape, std::string& bytes,
                report::Reporter& rep);
 
-// The application's default font: the print font of a new settings file.
+// The system's general font: the print font of a new settings file,
+// for the window and the command line alike.
 void DefaultFont(std::string& name, float& size);
 
 }  // namespace render

@@ -1,5 +1,8 @@
 #include "render/qt/qtsurface.h"
 
+#include "render/fontsize.h"
+#include "render/paper.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -64,9 +67,7 @@ void DrawCircle(QPainter& p, float x, float y, float r, Color c, std::optional<f
 // A font size usable for drawing: a size of 0, a negative or an absurd one
 // (a font size box holding letters) falls back to the default size.
 double DrawingPointSize(float size, const QFont& fallback) {
-    if (std::isfinite(size) && size >= 1 && size <= 1638) return size;
-    double d = fallback.pointSizeF();
-    return d > 0 ? d : 10.0;
+    return DrawableFontSize(size, fallback.pointSizeF());
 }
 
 // Prints a text with its top-left corner at (x, y).
@@ -88,9 +89,9 @@ QFont PictureFont() {
 
 int PaperCode(const QPageLayout& layout) {
     switch (layout.pageSize().id()) {
-        case QPageSize::A4: return 9;
-        case QPageSize::Letter: return 1;
-        default: return 256;
+        case QPageSize::A4: return kPaperCodeA4;
+        case QPageSize::Letter: return kPaperCodeLetter;
+        default: return kPaperCodeOther;
     }
 }
 
@@ -183,7 +184,7 @@ void QtImageSurface::SetFontName(const std::string& name) { d_->fontName = name;
 float QtImageSurface::FontSize() { return d_->fontSize; }
 void QtImageSurface::SetFontSize(float size) { d_->fontSize = size; }
 int QtImageSurface::PaperSize() { return 0; }
-int QtImageSurface::Orientation() { return 1; }
+int QtImageSurface::Orientation() { return kOrientationCodePortrait; }
 bool QtImageSurface::EndDoc() {
     finish();
     return true;
@@ -288,7 +289,9 @@ void QtPrinterSurface::SetFontSize(float size) {
 }
 int QtPrinterSurface::PaperSize() { return PaperCode(d_->printer->pageLayout()); }
 int QtPrinterSurface::Orientation() {
-    return d_->printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+    return d_->printer->pageLayout().orientation() == QPageLayout::Landscape
+               ? kOrientationCodeLandscape
+               : kOrientationCodePortrait;
 }
 bool QtPrinterSurface::EndDoc() {
     // A page with nothing drawn still makes a (blank) document.

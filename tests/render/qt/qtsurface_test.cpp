@@ -164,8 +164,7 @@ TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
         render::QtImageSurface screen(img, render::PictureFont());
         render::Output out(screen, nullptr, st);
         render::PageContext ctx{out, L, st, "202406", false, rep};
-        render::PageSetup(ctx);
-        render::DrawPage(ctx, r.tab, r.dayRows);
+        render::LayOutAndDraw(ctx, r.tab, r.dayRows);
     }
     EXPECT_TRUE(rep.log.empty());
     auto rowY = [&](int row, double frac) { return L.y_st + row * L.y_d + frac * L.y_d; };
