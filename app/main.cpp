@@ -17,6 +17,7 @@
 
 #ifdef ALMUCAN_HAVE_RENDER_QT
 #include <QGuiApplication>
+#include <cstdio>
 
 #include "render/qt/qtoutputs.h"
 #endif
@@ -41,6 +42,16 @@ int WriteStdout(const std::string& text, int rc) {
     return 1;
 }
 
+#ifdef ALMUCAN_HAVE_RENDER_QT
+// Qt's notes about its own set-up (such as a missing XDG_RUNTIME_DIR,
+// which the offscreen platform does not need) are no concern of someone
+// writing an image; warnings about the drawing itself still show.
+void QuietSetupNotes(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) {
+    if (type == QtWarningMsg && msg.startsWith(QLatin1String("QStandardPaths:"))) return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, ctx, msg)));
+}
+#endif
+
 int RunCommandLine(int argc, char** argv, const cli::Options& o) {
     cli::GraphicOutputs g;
 #ifdef ALMUCAN_HAVE_RENDER_QT
@@ -49,6 +60,7 @@ int RunCommandLine(int argc, char** argv, const cli::Options& o) {
         // Image and PDF are drawn in memory and never need a display,
         // whatever DISPLAY or WAYLAND_DISPLAY name.
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qInstallMessageHandler(QuietSetupNotes);
         app = std::make_unique<QGuiApplication>(argc, argv);
         g.png = &render::EncodePng;
         g.pdf = &render::EncodePdf;

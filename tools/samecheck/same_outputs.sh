@@ -37,6 +37,8 @@ done < <(awk -v n="$cases" -v seed="$seed" 'BEGIN {
     for (i = 0; i < n; i++) {
         lon = sprintf("%.2f", rand() * 360 - 180); lat = sprintf("%.2f", rand() * 180 - 90)
         e = int(rand() * 20)
+        # A zero is typed as 0 (the location rule refuses "0.00").
+        if (lon + 0 == 0) lon = "0"; if (lat + 0 == 0) lat = "0"
         if (e == 0) lat = "90"; if (e == 1) lat = "-90"; if (e == 2) lon = "180"; if (e == 3) lon = "-180"
         printf "%04d%02d %s %s %d %d\n", 1900 + int(rand() * 201), 1 + int(rand() * 12), lon, lat,
                int(rand() * 25) - 12, rand() < 0.3

@@ -109,80 +109,62 @@ QString DocumentTitle(const std::string& monthText) {
     return QStringLiteral("Almucan ") + QString::fromStdString(monthText);
 }
 
+// ---------------------------------------------------------------- shared
+
+QtSurfaceBase::QtSurfaceBase(QPaintDevice* device, const QFont& font)
+    : device_(device),
+      font_(font),
+      fontName_(font.family().toStdString()),
+      fontSize_(static_cast<float>(font.pointSizeF())) {}
+
+double QtSurfaceBase::TextWidth(const std::string& s) {
+    return QFontMetricsF(font_, device_).horizontalAdvance(QString::fromStdString(s));
+}
+double QtSurfaceBase::TextHeight(const std::string&) {
+    return QFontMetricsF(font_, device_).height();
+}
+void QtSurfaceBase::PrintText(const std::string& s) {
+    if (QPainter* p = painter()) DrawTopLeft(*p, font_, device_, x_, y_, fore_, s);
+}
+void QtSurfaceBase::FilledBox(float x, float y, float w, float h, Color c) {
+    if (QPainter* p = painter()) p->fillRect(QRectF(x, y, w, h).normalized(), ToQColor(c));
+}
+void QtSurfaceBase::Line(float x, float y, float dx, float dy, Color c) {
+    QPainter* p = painter();
+    if (!p) return;
+    p->setPen(QPen(ToQColor(c), 0));
+    p->drawLine(QPointF(x, y), QPointF(x + dx, y + dy));
+}
+void QtSurfaceBase::Circle(float x, float y, float r, Color c, std::optional<float> start,
+                           std::optional<float> end, std::optional<float> aspect) {
+    if (QPainter* p = painter()) DrawCircle(*p, x, y, r, c, start, end, aspect, fillStyle_, fill_);
+}
+
 // ---------------------------------------------------------------- screen
 
-struct QtImageSurface::State {
-    QImage* image = nullptr;
-    QFont font;
-    std::unique_ptr<QPainter> painter;
-    Color fore = kBlack;
-    Color fill = kBlack;
-    int fillStyle = 1;  // transparent, as a new picture box has it
-    float x = 0, y = 0;
-    std::string fontName;
-    float fontSize = 0;
-
-    QPainter& P() {
-        if (!painter) {
-            painter = std::make_unique<QPainter>(image);
-            painter->setFont(font);
-        }
-        return *painter;
-    }
-};
-
-QtImageSurface::QtImageSurface(QImage& image, const QFont& font) : d_(std::make_unique<State>()) {
-    d_->image = &image;
-    d_->font = font;
-    d_->fontName = font.family().toStdString();
-    d_->fontSize = static_cast<float>(font.pointSizeF());
-}
+QtImageSurface::QtImageSurface(QImage& image, const QFont& font)
+    : QtSurfaceBase(&image, font), image_(image) {}
 
 QtImageSurface::~QtImageSurface() { finish(); }
 
+QPainter* QtImageSurface::painter() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setFont(font_);
+    }
+    return painter_.get();
+}
+
 void QtImageSurface::finish() {
-    if (d_->painter) {
-        d_->painter->end();
-        d_->painter.reset();
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
     }
 }
 
-void QtImageSurface::Clear() { d_->P().fillRect(d_->image->rect(), Qt::white); }
-double QtImageSurface::ScaleWidth() { return d_->image->width(); }
-double QtImageSurface::ScaleHeight() { return d_->image->height(); }
-double QtImageSurface::TextWidth(const std::string& s) {
-    return QFontMetricsF(d_->font, d_->image).horizontalAdvance(QString::fromStdString(s));
-}
-double QtImageSurface::TextHeight(const std::string&) {
-    return QFontMetricsF(d_->font, d_->image).height();
-}
-void QtImageSurface::SetCurrentX(float x) { d_->x = x; }
-void QtImageSurface::SetCurrentY(float y) { d_->y = y; }
-void QtImageSurface::PrintText(const std::string& s) {
-    DrawTopLeft(d_->P(), d_->font, d_->image, d_->x, d_->y, d_->fore, s);
-}
-Color QtImageSurface::ForeColor() { return d_->fore; }
-void QtImageSurface::SetForeColor(Color c) { d_->fore = c; }
-void QtImageSurface::FilledBox(float x, float y, float w, float h, Color c) {
-    d_->P().fillRect(QRectF(x, y, w, h).normalized(), ToQColor(c));
-}
-void QtImageSurface::Line(float x, float y, float dx, float dy, Color c) {
-    QPainter& p = d_->P();
-    p.setPen(QPen(ToQColor(c), 0));
-    p.drawLine(QPointF(x, y), QPointF(x + dx, y + dy));
-}
-void QtImageSurface::Circle(float x, float y, float r, Color c, std::optional<float> start,
-                            std::optional<float> end, std::optional<float> aspect) {
-    DrawCircle(d_->P(), x, y, r, c, start, end, aspect, d_->fillStyle, d_->fill);
-}
-int QtImageSurface::FillStyle() { return d_->fillStyle; }
-void QtImageSurface::SetFillStyle(int style) { d_->fillStyle = style; }
-Color QtImageSurface::FillColor() { return d_->fill; }
-void QtImageSurface::SetFillColor(Color c) { d_->fill = c; }
-std::string QtImageSurface::FontName() { return d_->fontName; }
-void QtImageSurface::SetFontName(const std::string& name) { d_->fontName = name; }
-float QtImageSurface::FontSize() { return d_->fontSize; }
-void QtImageSurface::SetFontSize(float size) { d_->fontSize = size; }
+void QtImageSurface::Clear() { painter()->fillRect(image_.rect(), Qt::white); }
+double QtImageSurface::ScaleWidth() { return image_.width(); }
+double QtImageSurface::ScaleHeight() { return image_.height(); }
 int QtImageSurface::PaperSize() { return 0; }
 int QtImageSurface::Orientation() { return kOrientationCodePortrait; }
 bool QtImageSurface::EndDoc() {
@@ -192,126 +174,71 @@ bool QtImageSurface::EndDoc() {
 
 // --------------------------------------------------------------- printer
 
-struct QtPrinterSurface::State {
-    QPagedPaintDevice* printer = nullptr;
-    QFont defaultFont;
-    QFont font;  // the font text is drawn and measured in
-    std::string fontName;
-    float fontSize = 0;  // as set, even when not usable for drawing
-    std::unique_ptr<QPainter> painter;
-    bool failed = false;  // the document could not be started
-    bool pageDone = false;  // the next drawing starts a new page
-    Color fore = kBlack;
-    Color fill = kBlack;
-    int fillStyle = 1;
-    float x = 0, y = 0;
-
-    QPainter* P() {
-        if (painter && pageDone) {
-            pageDone = false;
-            if (!printer->newPage()) failed = true;
-        }
-        if (!painter && !failed) {
-            painter = std::make_unique<QPainter>();
-            if (!painter->begin(printer)) {
-                painter.reset();
-                failed = true;
-                return nullptr;
-            }
-            painter->setFont(font);
-        }
-        return painter.get();
-    }
-    void applyFont() {
-        font.setFamily(QString::fromStdString(fontName));
-        font.setPointSizeF(DrawingPointSize(fontSize, defaultFont));
-        if (painter) painter->setFont(font);
-    }
-};
-
 QtPrinterSurface::QtPrinterSurface(QPagedPaintDevice& printer, const QFont& defaultFont)
-    : d_(std::make_unique<State>()) {
-    d_->printer = &printer;
-    d_->defaultFont = defaultFont;
-    d_->font = defaultFont;
-    d_->fontName = defaultFont.family().toStdString();
-    d_->fontSize = static_cast<float>(defaultFont.pointSizeF());
-}
+    : QtSurfaceBase(&printer, defaultFont), printer_(printer), defaultFont_(defaultFont) {}
 
 QtPrinterSurface::~QtPrinterSurface() {
-    if (d_->painter) d_->painter->end();
+    if (painter_) painter_->end();
 }
 
-void QtPrinterSurface::Clear() {}
-double QtPrinterSurface::ScaleWidth() { return d_->printer->width(); }
-double QtPrinterSurface::ScaleHeight() { return d_->printer->height(); }
-double QtPrinterSurface::TextWidth(const std::string& s) {
-    return QFontMetricsF(d_->font, d_->printer).horizontalAdvance(QString::fromStdString(s));
+QPainter* QtPrinterSurface::painter() {
+    if (painter_ && pageDone_) {
+        pageDone_ = false;
+        if (!printer_.newPage()) failed_ = true;
+    }
+    if (!painter_ && !failed_) {
+        painter_ = std::make_unique<QPainter>();
+        if (!painter_->begin(&printer_)) {
+            painter_.reset();
+            failed_ = true;
+            return nullptr;
+        }
+        painter_->setFont(font_);
+    }
+    return painter_.get();
 }
-double QtPrinterSurface::TextHeight(const std::string&) {
-    return QFontMetricsF(d_->font, d_->printer).height();
+
+void QtPrinterSurface::applyFont() {
+    font_.setFamily(QString::fromStdString(fontName_));
+    font_.setPointSizeF(DrawingPointSize(fontSize_, defaultFont_));
+    if (painter_) painter_->setFont(font_);
 }
-void QtPrinterSurface::SetCurrentX(float x) { d_->x = x; }
-void QtPrinterSurface::SetCurrentY(float y) { d_->y = y; }
-void QtPrinterSurface::PrintText(const std::string& s) {
-    QPainter* p = d_->P();
-    if (!p) return;
-    DrawTopLeft(*p, d_->font, d_->printer, d_->x, d_->y, d_->fore, s);
-}
-Color QtPrinterSurface::ForeColor() { return d_->fore; }
-void QtPrinterSurface::SetForeColor(Color c) { d_->fore = c; }
-void QtPrinterSurface::FilledBox(float x, float y, float w, float h, Color c) {
-    if (QPainter* p = d_->P()) p->fillRect(QRectF(x, y, w, h).normalized(), ToQColor(c));
-}
-void QtPrinterSurface::Line(float x, float y, float dx, float dy, Color c) {
-    QPainter* p = d_->P();
-    if (!p) return;
-    p->setPen(QPen(ToQColor(c), 0));
-    p->drawLine(QPointF(x, y), QPointF(x + dx, y + dy));
-}
-void QtPrinterSurface::Circle(float x, float y, float r, Color c, std::optional<float> start,
-                              std::optional<float> end, std::optional<float> aspect) {
-    if (QPainter* p = d_->P()) DrawCircle(*p, x, y, r, c, start, end, aspect, d_->fillStyle, d_->fill);
-}
-int QtPrinterSurface::FillStyle() { return d_->fillStyle; }
-void QtPrinterSurface::SetFillStyle(int style) { d_->fillStyle = style; }
-Color QtPrinterSurface::FillColor() { return d_->fill; }
-void QtPrinterSurface::SetFillColor(Color c) { d_->fill = c; }
-std::string QtPrinterSurface::FontName() { return d_->fontName; }
+
+double QtPrinterSurface::ScaleWidth() { return printer_.width(); }
+double QtPrinterSurface::ScaleHeight() { return printer_.height(); }
 void QtPrinterSurface::SetFontName(const std::string& name) {
-    d_->fontName = name;
-    d_->applyFont();
+    fontName_ = name;
+    applyFont();
 }
-float QtPrinterSurface::FontSize() { return d_->fontSize; }
 void QtPrinterSurface::SetFontSize(float size) {
-    d_->fontSize = size;
-    d_->applyFont();
+    fontSize_ = size;
+    applyFont();
 }
-int QtPrinterSurface::PaperSize() { return PaperCode(d_->printer->pageLayout()); }
+int QtPrinterSurface::PaperSize() { return PaperCode(printer_.pageLayout()); }
 int QtPrinterSurface::Orientation() {
-    return d_->printer->pageLayout().orientation() == QPageLayout::Landscape
+    return printer_.pageLayout().orientation() == QPageLayout::Landscape
                ? kOrientationCodeLandscape
                : kOrientationCodePortrait;
 }
 bool QtPrinterSurface::EndDoc() {
     // A page with nothing drawn still makes a (blank) document.
-    QPainter* p = d_->P();
+    QPainter* p = painter();
     if (keepOpen_) {
-        d_->pageDone = p != nullptr;
-        return p != nullptr && !d_->failed;
+        pageDone_ = p != nullptr;
+        return p != nullptr && !failed_;
     }
-    bool ok = p != nullptr && !d_->failed;
+    bool ok = p != nullptr && !failed_;
     if (p) ok = p->end() && ok;
-    d_->painter.reset();
-    d_->failed = false;
-    auto* printer = dynamic_cast<QPrinter*>(d_->printer);
+    painter_.reset();
+    failed_ = false;
+    auto* printer = dynamic_cast<QPrinter*>(&printer_);
     if (printer && printer->printerState() == QPrinter::Error) ok = false;
     return ok;
 }
 
 bool QtPrinterSurface::FinishPages() {
     keepOpen_ = false;
-    d_->pageDone = false;
+    pageDone_ = false;
     return EndDoc();
 }
 

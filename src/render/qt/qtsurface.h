@@ -14,60 +14,89 @@
 
 namespace render {
 
-// The picture box: draws with a QPainter on a QImage (white background)
-// in the picture box's design font; units are the image's pixels.
-class QtImageSurface final : public OutputSurface {
+// What both Qt surfaces share: the current position, colours, fill and
+// font state, and text, boxes, lines and circles drawn with a QPainter on
+// the surface's paint device.
+class QtSurfaceBase : public OutputSurface {
+public:
+    double TextWidth(const std::string& s) override;
+    double TextHeight(const std::string& s) override;
+    void SetCurrentX(float x) override { x_ = x; }
+    void SetCurrentY(float y) override { y_ = y; }
+    void PrintText(const std::string& s) override;
+    Color ForeColor() override { return fore_; }
+    void SetForeColor(Color c) override { fore_ = c; }
+    void FilledBox(float x, float y, float w, float h, Color c) override;
+    void Line(float x, float y, float dx, float dy, Color c) override;
+    void Circle(float x, float y, float r, Color c, std::optional<float> start,
+                std::optional<float> end, std::optional<float> aspect) override;
+    int FillStyle() override { return fillStyle_; }
+    void SetFillStyle(int style) override { fillStyle_ = style; }
+    Color FillColor() override { return fill_; }
+    void SetFillColor(Color c) override { fill_ = c; }
+    std::string FontName() override { return fontName_; }
+    float FontSize() override { return fontSize_; }
+
+protected:
+    QtSurfaceBase(QPaintDevice* device, const QFont& font);
+    // The painter of the current page, begun on first use; null when the
+    // device cannot be painted on.
+    virtual QPainter* painter() = 0;
+
+    QPaintDevice* device_;
+    QFont font_;  // the font text is drawn and measured in
+    std::string fontName_;
+    float fontSize_ = 0;  // as set, even when not usable for drawing
+    Color fore_ = kBlack;
+    Color fill_ = kBlack;
+    int fillStyle_ = 1;  // transparent, as a new picture box has it
+    float x_ = 0, y_ = 0;
+};
+
+// The picture box: draws on a QImage (white background) in the picture
+// box's design font; units are the image's pixels.
+class QtImageSurface final : public QtSurfaceBase {
 public:
     QtImageSurface(QImage& image, const QFont& font);
     ~QtImageSurface() override;
     // Ends the painter so the image can be shown or saved; the next drawing
     // operation starts a new one.
     void finish();
-    // ... every OutputSurface operation (see surface.h) ...
-#define ALMUCAN_SURFACE_OVERRIDES                                                          \
-    void Clear() override;                                                                 \
-    double ScaleWidth() override;                                                          \
-    double ScaleHeight() override;                                                         \
-    double TextWidth(const std::string& s) override;                                       \
-    double TextHeight(const std::string& s) override;                                      \
-    void SetCurrentX(float x) override;                                                    \
-    void SetCurrentY(float y) override;                                                    \
-    void PrintText(const std::string& s) override;                                         \
-    Color ForeColor() override;                                                            \
-    void SetForeColor(Color c) override;                                                   \
-    void FilledBox(float x, float y, float w, float h, Color c) override;                  \
-    void Line(float x, float y, float dx, float dy, Color c) override;                     \
-    void Circle(float x, float y, float r, Color c, std::optional<float> start,            \
-                std::optional<float> end, std::optional<float> aspect) override;           \
-    int FillStyle() override;                                                              \
-    void SetFillStyle(int style) override;                                                 \
-    Color FillColor() override;                                                            \
-    void SetFillColor(Color c) override;                                                   \
-    std::string FontName() override;                                                       \
-    void SetFontName(const std::string& name) override;                                    \
-    float FontSize() override;                                                             \
-    void SetFontSize(float size) override;                                                 \
-    int PaperSize() override;                                                              \
-    int Orientation() override;                                                            \
+
+    void Clear() override;
+    double ScaleWidth() override;
+    double ScaleHeight() override;
+    void SetFontName(const std::string& name) override { fontName_ = name; }
+    void SetFontSize(float size) override { fontSize_ = size; }
+    int PaperSize() override;
+    int Orientation() override;
     bool EndDoc() override;
-    ALMUCAN_SURFACE_OVERRIDES
 
 private:
-    struct State;
-    std::unique_ptr<State> d_;
+    QPainter* painter() override;
+    QImage& image_;
+    std::unique_ptr<QPainter> painter_;
 };
 
 // The printer: a QPainter on a QPrinter, or on a QPdfWriter (units: device
-// pixels).  The
-// document begins with the first drawing operation and EndDoc ends it.
-// Paper code from the page layout: A4 9, US Letter 1, others 256;
-// orientation 2 for landscape, else 1.
-class QtPrinterSurface final : public OutputSurface {
+// pixels).  The document begins with the first drawing operation and
+// EndDoc ends it.  Paper code from the page layout: A4 9, US Letter 1,
+// others 256; orientation 2 for landscape, else 1.
+class QtPrinterSurface final : public QtSurfaceBase {
 public:
     // defaultFont: the printer's font before anything sets one.
     explicit QtPrinterSurface(QPagedPaintDevice& printer, const QFont& defaultFont = QFont());
     ~QtPrinterSurface() override;
-    ALMUCAN_SURFACE_OVERRIDES
+
+    void Clear() override {}
+    double ScaleWidth() override;
+    double ScaleHeight() override;
+    void SetFontName(const std::string& name) override;
+    void SetFontSize(float size) override;
+    int PaperSize() override;
+    int Orientation() override;
+    bool EndDoc() override;
+
     // Several pages in one document: EndDoc then ends only the page (and
     // says whether it was drawn), the next drawing starts a new page, and
     // FinishPages ends the document.
@@ -75,12 +104,16 @@ public:
     bool FinishPages();
 
 private:
-    struct State;
-    std::unique_ptr<State> d_;
+    QPainter* painter() override;
+    void applyFont();
+    QPagedPaintDevice& printer_;
+    QFont defaultFont_;
+    std::unique_ptr<QPainter> painter_;
+    bool failed_ = false;    // the document could not be started
+    bool pageDone_ = false;  // the next drawing starts a new page
     bool keepOpen_ = false;
 };
 
-#undef ALMUCAN_SURFACE_OVERRIDES
 
 // The design font of the picture box, the same on every machine.
 QFont PictureFont();
