@@ -83,9 +83,17 @@ Form1::Form1(report::Reporter& reporter, std::string settingsDir,
           return QFileDialog::getSaveFileName(this, QStringLiteral("Export dark nights"), suggested,
                                               QStringLiteral("iCalendar files (*.ics)"));
       }) {
+    createWidgets();
+    createActions();
+    createLayout();
+    TextDate->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createWidgets() {
     auto* body = new QWidget(this);
     setCentralWidget(body);
-
     Frame1 = new QGroupBox(body);
     // The input row keeps the small font of the design, so the controls
     // fit the design's twips.
@@ -105,11 +113,12 @@ Form1::Form1(report::Reporter& reporter, std::string settingsDir,
     CommandHelp = new QPushButton(QStringLiteral("&Help"), Frame1);
     CommandHelp->setAutoDefault(true);
     Picture1 = new PictureBox(body);
+    connect(CommandCalc, &QPushButton::clicked, this, &Form1::CommandCalc_Click);
+    connect(CommandHelp, &QPushButton::clicked, this, &Form1::CommandHelp_Click);
+    connect(Picture1, &PictureBox::resized, this, &Form1::Picture1_Resize);
+}
 
-    setTabOrder(TextDate, CheckST);
-    setTabOrder(CheckST, CommandCalc);
-    setTabOrder(CommandCalc, CommandHelp);
-
+void Form1::createActions() {
     MenuF = menuBar()->addMenu(QStringLiteral("&File"));
     MenuFOptions = MenuF->addAction(QStringLiteral("&Options..."));
     MenuFPrint = MenuF->addAction(QStringLiteral("&Print..."));
@@ -118,17 +127,18 @@ Form1::Form1(report::Reporter& reporter, std::string settingsDir,
     MenuFInfo = MenuF->addAction(QStringLiteral("&Info"));
     MenuFInfo->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
     MenuFExit = MenuF->addAction(QStringLiteral("E&xit"));
-
-    connect(CommandCalc, &QPushButton::clicked, this, &Form1::CommandCalc_Click);
-    connect(CommandHelp, &QPushButton::clicked, this, &Form1::CommandHelp_Click);
     connect(MenuFOptions, &QAction::triggered, this, &Form1::MenuFOptions_Click);
     connect(MenuFPrint, &QAction::triggered, this, &Form1::MenuFPrint_Click);
     connect(MenuFExportDark, &QAction::triggered, this, &Form1::MenuFExportDark_Click);
     connect(MenuFInfo, &QAction::triggered, this, &Form1::MenuFInfo_Click);
     connect(MenuFExit, &QAction::triggered, this, &Form1::MenuFExit_Click);
+}
 
-    connect(Picture1, &PictureBox::resized, this, &Form1::Picture1_Resize);
-
+void Form1::createLayout() {
+    setTabOrder(TextDate, CheckST);
+    setTabOrder(CheckST, CommandCalc);
+    setTabOrder(CommandCalc, CommandHelp);
+    QWidget* body = centralWidget();
     body->installEventFilter(this);
     body->resize(twipsX(kClientWidth), twipsY(kClientHeight));
     placeControls();
@@ -146,10 +156,7 @@ Form1::Form1(report::Reporter& reporter, std::string settingsDir,
     QSize size = kDefaultWindow;
     if (QScreen* sc = screen()) size = size.boundedTo(sc->availableGeometry().size());
     resize(size.expandedTo(minimum));
-    TextDate->setFocus();
 }
-
-Form1::~Form1() = default;
 
 // Twips to pixels at the screen's logical DPI, at least 96 so that a screen
 // that reports 72 (the offscreen platform) still gets a readable picture.

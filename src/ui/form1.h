@@ -62,19 +62,18 @@ public:
     bool ended() const { return ended_; }
     int exitCode() const { return exitCode_; }
 
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* TextDate = nullptr;
-    QCheckBox* CheckST = nullptr;
-    QPushButton* CommandCalc = nullptr;
-    QPushButton* CommandHelp = nullptr;
-    PictureBox* Picture1 = nullptr;
-    QMenu* MenuF = nullptr;
-    QAction* MenuFOptions = nullptr;
-    QAction* MenuFPrint = nullptr;
-    QAction* MenuFExportDark = nullptr;
-    QAction* MenuFInfo = nullptr;
-    QAction* MenuFExit = nullptr;
+    // The controls, for tests and the screenshot tool.
+    QGroupBox* frame1() const { return Frame1; }
+    QLineEdit* textDate() const { return TextDate; }
+    QCheckBox* checkST() const { return CheckST; }
+    QPushButton* commandCalc() const { return CommandCalc; }
+    QPushButton* commandHelp() const { return CommandHelp; }
+    PictureBox* picture1() const { return Picture1; }
+    QAction* menuFOptions() const { return MenuFOptions; }
+    QAction* menuFPrint() const { return MenuFPrint; }
+    QAction* menuFExportDark() const { return MenuFExportDark; }
+    QAction* menuFInfo() const { return MenuFInfo; }
+    QAction* menuFExit() const { return MenuFExit; }
 
 public slots:
     // Version, title, month box, summer-time box, settings file, selector.
@@ -98,6 +97,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Widgets of the input row and the picture box, with their buttons'
+    // handlers; the File menu and its handlers; tab order, geometry and
+    // the window's sizes.
+    void createWidgets();
+    void createActions();
+    void createLayout();
     void placeControls();
     // Steps after the month check: lay out, calculate, clipboard, draw or
     // print.  False when the page could not be printed; `failure` then says
@@ -125,6 +130,20 @@ private:
     std::function<QString(const QString&)> chooseIcsFile_;
     bool ended_ = false;
     int exitCode_ = 0;
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* TextDate = nullptr;
+    QCheckBox* CheckST = nullptr;
+    QPushButton* CommandCalc = nullptr;
+    QPushButton* CommandHelp = nullptr;
+    PictureBox* Picture1 = nullptr;
+    QMenu* MenuF = nullptr;
+    QAction* MenuFOptions = nullptr;
+    QAction* MenuFPrint = nullptr;
+    QAction* MenuFExportDark = nullptr;
+    QAction* MenuFInfo = nullptr;
+    QAction* MenuFExit = nullptr;
 };
 
 }  // namespace ui
