@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QPageSize>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 namespace render {
@@ -111,6 +112,17 @@ QString DocumentTitle(const std::string& monthText) {
 
 // ---------------------------------------------------------------- shared
 
+namespace {
+// A coordinate or length a painter can take: finite and within a million
+// device units of the page (a printed page is some 14,000 units across at
+// 1,200 dpi).  Anything else comes from a broken layout and is not drawn.
+bool Drawable(std::initializer_list<float> values) {
+    for (float v : values)
+        if (!std::isfinite(v) || std::fabs(v) > 1e6f) return false;
+    return true;
+}
+}  // namespace
+
 QtSurfaceBase::QtSurfaceBase(QPaintDevice* device, const QFont& font)
     : device_(device),
       font_(font),
@@ -124,12 +136,15 @@ double QtSurfaceBase::TextHeight(const std::string&) {
     return QFontMetricsF(font_, device_).height();
 }
 void QtSurfaceBase::PrintText(const std::string& s) {
+    if (!Drawable({x_, y_})) return;
     if (QPainter* p = painter()) DrawTopLeft(*p, font_, device_, x_, y_, fore_, s);
 }
 void QtSurfaceBase::FilledBox(float x, float y, float w, float h, Color c) {
+    if (!Drawable({x, y, w, h})) return;
     if (QPainter* p = painter()) p->fillRect(QRectF(x, y, w, h).normalized(), ToQColor(c));
 }
 void QtSurfaceBase::Line(float x, float y, float dx, float dy, Color c) {
+    if (!Drawable({x, y, dx, dy})) return;
     QPainter* p = painter();
     if (!p) return;
     p->setPen(QPen(ToQColor(c), 0));
@@ -137,6 +152,10 @@ void QtSurfaceBase::Line(float x, float y, float dx, float dy, Color c) {
 }
 void QtSurfaceBase::Circle(float x, float y, float r, Color c, std::optional<float> start,
                            std::optional<float> end, std::optional<float> aspect) {
+    // The aspect of a thin crescent's terminator may be very large: it
+    // only needs to be a number.
+    if (!Drawable({x, y, r, start.value_or(0), end.value_or(0)}) || !std::isfinite(aspect.value_or(1)))
+        return;
     if (QPainter* p = painter()) DrawCircle(*p, x, y, r, c, start, end, aspect, fillStyle_, fill_);
 }
 
