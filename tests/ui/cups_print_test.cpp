@@ -57,9 +57,9 @@ QString Output(const QString& program, const QStringList& args, int ms = 20000) 
 }
 
 // Waits until the queue holds no unfinished job and a new PDF has appeared
-// in the output folder; returns that PDF or an empty name after 40 s.
+// in the output folder; returns that PDF or an empty name after 25 s.
 QString WaitForPdf(const QString& queue, const QString& outDir, const QStringList& before) {
-    QDeadlineTimer deadline(40000);
+    QDeadlineTimer deadline(25000);
     while (!deadline.hasExpired()) {
         const QStringList now = QDir(outDir).entryList({"*.pdf"}, QDir::Files, QDir::Time);
         const bool idle = Output("lpstat", {"-o", queue}, 5000).trimmed().isEmpty();
