@@ -12,6 +12,9 @@ almucan_packages() {
   pkgs+=(librsvg2-bin desktop-file-utils man-db file dpkg-dev python3-icalendar)
   if [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ]; then
     pkgs+=(qt6-base-dev fonts-dejavu-core)
+    # The print test's private print system: cupsd, lpadmin and lpstat, and
+    # the CUPS-PDF queue that writes each job into a PDF file.
+    pkgs+=(cups cups-client printer-driver-cups-pdf)
   fi
   printf '%s\n' "${pkgs[@]}"
 }

@@ -9,7 +9,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
+#include <QPageLayout>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -159,10 +160,12 @@ void FormPrint::Form_Load() {
 }
 
 void FormPrint::showOutput() {
-    if (target_.toPdf)
-        LabelOutput->setText(QStringLiteral("PDF file: ") + target_.destination());
-    else
-        LabelOutput->setText(QStringLiteral("Printer: ") + target_.destination());
+    const QPageLayout page = target_.printer.pageLayout();
+    LabelOutput->setText(
+        (target_.toPdf ? QStringLiteral("PDF file: ") : QStringLiteral("Printer: ")) +
+        target_.destination() + QStringLiteral(" - ") + PaperName(page.pageSize()) +
+        (page.orientation() == QPageLayout::Landscape ? QStringLiteral(", landscape")
+                                                      : QStringLiteral(", portrait")));
 }
 
 void FormPrint::ComboFont_Click() {
@@ -220,18 +223,15 @@ void FormPrint::CommandSave_Click() {
 }
 
 void FormPrint::CommandSetup_Click() {
-    if (target_.toPdf) {
-        PrinterSetupDialog setup(target_.printer, this);
-        if (runDialog_(setup) == QDialog::Accepted) {
-            const QString before = target_.printer.outputFileName();
-            setup.apply(target_.printer);
-            if (target_.printer.outputFileName() != before) target_.fileChosen = true;
-        }
-    } else {
-        // The platform's dialog changes the printer only when accepted.
-        QPrintDialog setup(&target_.printer, this);
-        setup.setWindowTitle(QStringLiteral("Almucan - Print Setup"));
-        runDialog_(setup);
+    // What is chosen stays in the target's printer for the rest of the run;
+    // Cancel leaves it as it was.
+    PrinterSetupDialog setup(target_.printer, target_.toPdf,
+                             target_.toPdf ? QStringList() : QPrinterInfo::availablePrinterNames(),
+                             this);
+    if (runDialog_(setup) == QDialog::Accepted) {
+        const QString before = target_.printer.outputFileName();
+        setup.apply(target_.printer);
+        if (target_.toPdf && target_.printer.outputFileName() != before) target_.fileChosen = true;
     }
     showOutput();
 }

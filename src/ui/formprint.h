@@ -44,7 +44,8 @@ public:
     QComboBox* ComboFont = nullptr;
     QLineEdit* TextFS = nullptr;
     QLabel* LabelTextSample = nullptr;
-    // Where the page goes: the PDF file or the printer's name.
+    // Where the page goes (the PDF file or the printer), its paper and
+    // orientation: "Printer: PDF - A4, portrait".
     QLabel* LabelOutput = nullptr;
     QPushButton* CommandHelp = nullptr;
     QPushButton* CommandSave = nullptr;

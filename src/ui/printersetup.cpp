@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -15,30 +16,54 @@
 
 namespace ui {
 
-PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, QWidget* parent)
+QString PaperName(const QPageSize& paper) {
+    switch (paper.id()) {
+    case QPageSize::A4:
+        return QStringLiteral("A4");
+    case QPageSize::Letter:
+        return QStringLiteral("US Letter");
+    default:
+        return paper.name();
+    }
+}
+
+PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, bool toPdf,
+                                       const QStringList& printers, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Almucan - Print Setup"));
+    auto* form = new QFormLayout;
 
-    TextFile = new QLineEdit(printer.outputFileName(), this);
-    TextFile->setMinimumWidth(320);
-    CommandBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
-    CommandBrowse->setAutoDefault(false);
-    auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(TextFile, 1);
-    fileRow->addWidget(CommandBrowse);
-
-    ComboPaper = new QComboBox(this);
-    const QPageSize::PageSizeId papers[] = {QPageSize::A4, QPageSize::Letter,
-                                            QPageSize::Legal, QPageSize::A3, QPageSize::A5};
-    for (QPageSize::PageSizeId id : papers)
-        ComboPaper->addItem(QPageSize::name(id), static_cast<int>(id));
-    QPageSize::PageSizeId current = printer.pageLayout().pageSize().id();
-    int idx = ComboPaper->findData(static_cast<int>(current));
-    if (idx < 0) {
-        ComboPaper->addItem(printer.pageLayout().pageSize().name(), static_cast<int>(current));
-        idx = ComboPaper->count() - 1;
+    if (toPdf) {
+        TextFile = new QLineEdit(printer.outputFileName(), this);
+        TextFile->setMinimumWidth(320);
+        CommandBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
+        CommandBrowse->setAutoDefault(false);
+        connect(CommandBrowse, &QPushButton::clicked, this,
+                &PrinterSetupDialog::CommandBrowse_Click);
+        auto* fileRow = new QHBoxLayout;
+        fileRow->addWidget(TextFile, 1);
+        fileRow->addWidget(CommandBrowse);
+        // The label of a row that is a layout gets no buddy by itself.
+        LabelFile = new QLabel(QStringLiteral("PDF &file:"), this);
+        LabelFile->setBuddy(TextFile);
+        form->addRow(LabelFile, fileRow);
+    } else {
+        ComboPrinter = new QComboBox(this);
+        ComboPrinter->addItems(printers);
+        const int at = ComboPrinter->findText(printer.printerName());
+        if (at >= 0) ComboPrinter->setCurrentIndex(at);
+        LabelPrinter = new QLabel(QStringLiteral("P&rinter:"), this);
+        LabelPrinter->setBuddy(ComboPrinter);
+        form->addRow(LabelPrinter, ComboPrinter);
     }
-    ComboPaper->setCurrentIndex(idx);
+
+    // Only the papers the margin check knows.
+    ComboPaper = new QComboBox(this);
+    for (QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::Letter})
+        ComboPaper->addItem(PaperName(QPageSize(id)), static_cast<int>(id));
+    const int idx = ComboPaper->findData(static_cast<int>(printer.pageLayout().pageSize().id()));
+    ComboPaper->setCurrentIndex(idx >= 0 ? idx : 0);
+    form->addRow(QStringLiteral("P&aper:"), ComboPaper);
 
     auto* orientationBox = new QGroupBox(QStringLiteral("Orientation"), this);
     OptionPortrait = new QRadioButton(QStringLiteral("P&ortrait"), orientationBox);
@@ -53,11 +78,7 @@ PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, QWidget* parent)
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(CommandBrowse, &QPushButton::clicked, this, &PrinterSetupDialog::CommandBrowse_Click);
 
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("PDF &file:"), fileRow);
-    form->addRow(QStringLiteral("P&aper:"), ComboPaper);
     auto* top = new QVBoxLayout(this);
     top->addLayout(form);
     top->addWidget(orientationBox);
@@ -71,10 +92,15 @@ void PrinterSetupDialog::CommandBrowse_Click() {
 }
 
 QString PrinterSetupDialog::fileName() const {
+    if (!TextFile) return QString();
     QString f = TextFile->text().trimmed();
     // A name without a suffix gets ".pdf", so that the file opens as one.
     if (!f.isEmpty() && QFileInfo(f).suffix().isEmpty()) f += QStringLiteral(".pdf");
     return f;
+}
+
+QString PrinterSetupDialog::printerName() const {
+    return ComboPrinter ? ComboPrinter->currentText() : QString();
 }
 
 QPageSize::PageSizeId PrinterSetupDialog::paper() const {
@@ -87,6 +113,10 @@ QPageLayout::Orientation PrinterSetupDialog::orientation() const {
 
 void PrinterSetupDialog::apply(QPrinter& printer) const {
     if (!fileName().isEmpty()) printer.setOutputFileName(fileName());
+    // A new printer first: the print system sets that printer's own paper,
+    // which the choice below then replaces.
+    if (!printerName().isEmpty() && printerName() != printer.printerName())
+        printer.setPrinterName(printerName());
     printer.setPageSize(QPageSize(paper()));
     printer.setPageOrientation(orientation());
 }

@@ -7,6 +7,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -35,6 +38,7 @@
 #include "ui/formoptions.h"
 #include "ui/formprint.h"
 #include "ui/picturebox.h"
+#include "ui/printersetup.h"
 #include "ui/printtarget.h"
 #include "render/qt/qtsurface.h"
 
@@ -571,6 +575,65 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         // No temporary file is left beside it.
         EXPECT_EQ(QDir(dir).entryList({"x.pdf*"}, QDir::Files).size(), 1) << c.what;
     }
+}
+
+// Setup shows only the papers the margin check knows, confirms with "OK",
+// and what it sets holds for later dialogs of the run.
+TEST(PrintDialog, SetupChoosesPaperAndOrientationForTheRun) {
+    PrintDialog d;
+    const QString file = d.t.dir.filePath("Almucan-200106.pdf");
+    EXPECT_EQ(d.p->LabelOutput->text(), "PDF file: " + file + " - A4, portrait");
+    struct Step {
+        int paper;  // index in the paper list
+        bool landscape, ok;
+        const char* shownBefore;  // paper and orientation the set-up opens with
+        const char* after;        // the print dialog's line afterwards
+    };
+    const Step steps[] = {
+        {1, true, true, "A4 portrait", "US Letter, landscape"},
+        {0, false, false, "US Letter landscape", "US Letter, landscape"},  // Cancel
+        {0, true, true, "US Letter landscape", "A4, landscape"},
+    };
+    for (const Step& s : steps) {
+        QString opened;
+        d.t.script = [&](QDialog& dlg) {
+            auto& u = static_cast<ui::PrinterSetupDialog&>(dlg);
+            QStringList papers;
+            for (int i = 0; i < u.ComboPaper->count(); ++i) papers << u.ComboPaper->itemText(i);
+            EXPECT_EQ(papers, QStringList({"A4", "US Letter"}));
+            EXPECT_EQ(u.Buttons->button(QDialogButtonBox::Ok)->text().remove('&'), "OK");
+            EXPECT_EQ(u.LabelFile->buddy(), u.TextFile);
+            EXPECT_EQ(u.ComboPrinter, nullptr);
+            opened = u.ComboPaper->currentText() +
+                     (u.OptionLandscape->isChecked() ? " landscape" : " portrait");
+            u.ComboPaper->setCurrentIndex(s.paper);
+            (s.landscape ? u.OptionLandscape : u.OptionPortrait)->setChecked(true);
+            QTest::mouseClick(u.Buttons->button(s.ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        };
+        d.p = std::make_unique<ui::FormPrint>(d.t.w->settings(), d.t.rep, d.t.w->printTarget(),
+                                              [] {}, "200106", [&](QDialog& dlg) {
+                                                  dlg.show();
+                                                  d.t.script(dlg);
+                                                  return dlg.result();
+                                              });
+        QTest::mouseClick(d.p->CommandSetup, Qt::LeftButton);
+        EXPECT_EQ(opened.toStdString(), s.shownBefore);
+        EXPECT_EQ(d.p->LabelOutput->text(), "PDF file: " + file + " - " + s.after);
+    }
+    EXPECT_TRUE(d.t.rep.log.empty());
+}
+
+// With a printer the set-up lists the print system's printers instead of a file.
+TEST(PrintDialog, SetupWithPrintersOffersThePrinters) {
+    QPrinter printer;
+    ui::PrinterSetupDialog u(printer, false, {"Laser", "PDF"});
+    EXPECT_EQ(u.TextFile, nullptr);
+    ASSERT_NE(u.ComboPrinter, nullptr);
+    EXPECT_EQ(u.LabelPrinter->buddy(), u.ComboPrinter);
+    u.ComboPrinter->setCurrentIndex(1);
+    EXPECT_EQ(u.printerName(), "PDF");
+    EXPECT_EQ(u.fileName(), "");
 }
 
 int main(int argc, char** argv) {
