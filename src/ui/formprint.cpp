@@ -19,17 +19,13 @@
 
 #include "text/valuerule.h"
 #include "render/printcheck.h"
+#include "render/fontsize.h"
 #include "settings/settingsfile.h"
 #include "ui/formoptions.h"
 #include "ui/printersetup.h"
 #include "ui/texts.h"
 
 namespace ui {
-
-double DrawableFontSize(double size, double fallback) {
-    if (std::isfinite(size) && size > 0 && size <= kMaxFontPoints) return size;
-    return fallback;
-}
 
 QStringList SortedFontFamilies() {
     QStringList fams = QFontDatabase::families();
@@ -52,7 +48,13 @@ FormPrint::FormPrint(settings::Settings& settings, report::Reporter& reporter, P
       monthText_(std::move(monthText)),
       runDialog_(std::move(runDialog)) {
     setWindowTitle(QStringLiteral("Almucan - Print"));
+    createWidgets();
+    createLayout();
+    Form_Load();
+    TextMT->setFocus();
+}
 
+void FormPrint::createWidgets() {
     Frame1 = new QGroupBox(QStringLiteral("Margins (mm)"), this);
     Label2 = new QLabel(QStringLiteral("Top:"), Frame1);
     TextMT = new QLineEdit(Frame1);
@@ -63,16 +65,6 @@ FormPrint::FormPrint(settings::Settings& settings, report::Reporter& reporter, P
     Label5 = new QLabel(QStringLiteral("Right:"), Frame1);
     TextMR = new QLineEdit(Frame1);
     for (QLineEdit* e : {TextMT, TextMB, TextML, TextMR}) e->setFixedWidth(70);
-    auto* mg = new QGridLayout(Frame1);
-    mg->addWidget(Label2, 0, 0);
-    mg->addWidget(TextMT, 0, 1);
-    mg->addWidget(Label3, 0, 2);
-    mg->addWidget(TextMB, 0, 3);
-    mg->addWidget(Label4, 1, 0);
-    mg->addWidget(TextML, 1, 1);
-    mg->addWidget(Label5, 1, 2);
-    mg->addWidget(TextMR, 1, 3);
-    mg->setColumnStretch(4, 1);
 
     Frame2 = new QGroupBox(QStringLiteral("Font"), this);
     Label6 = new QLabel(QStringLiteral("Name:"), Frame2);
@@ -88,12 +80,6 @@ FormPrint::FormPrint(settings::Settings& settings, report::Reporter& reporter, P
     // stretching the dialog.
     LabelTextSample->setFixedSize(320, 60);
     LabelTextSample->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    auto* fg = new QGridLayout(Frame2);
-    fg->addWidget(Label6, 0, 0);
-    fg->addWidget(ComboFont, 0, 1);
-    fg->addWidget(Label7, 1, 0);
-    fg->addWidget(TextFS, 1, 1, Qt::AlignLeft);
-    fg->addWidget(LabelTextSample, 2, 0, 1, 2);
 
     LabelOutput = new QLabel(this);
     LabelOutput->setWordWrap(true);
@@ -105,6 +91,34 @@ FormPrint::FormPrint(settings::Settings& settings, report::Reporter& reporter, P
     CommandPrint = new QPushButton(QStringLiteral("&Print"), this);
     CommandCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     CommandPrint->setDefault(true);
+
+    connect(ComboFont, &QComboBox::activated, this, &FormPrint::ComboFont_Click);
+    TextFS->installEventFilter(this);
+    connect(CommandHelp, &QPushButton::clicked, this, &FormPrint::CommandHelp_Click);
+    connect(CommandSave, &QPushButton::clicked, this, &FormPrint::CommandSave_Click);
+    connect(CommandSetup, &QPushButton::clicked, this, &FormPrint::CommandSetup_Click);
+    connect(CommandPrint, &QPushButton::clicked, this, &FormPrint::CommandPrint_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &FormPrint::CommandCancel_Click);
+}
+
+void FormPrint::createLayout() {
+    auto* mg = new QGridLayout(Frame1);
+    mg->addWidget(Label2, 0, 0);
+    mg->addWidget(TextMT, 0, 1);
+    mg->addWidget(Label3, 0, 2);
+    mg->addWidget(TextMB, 0, 3);
+    mg->addWidget(Label4, 1, 0);
+    mg->addWidget(TextML, 1, 1);
+    mg->addWidget(Label5, 1, 2);
+    mg->addWidget(TextMR, 1, 3);
+    mg->setColumnStretch(4, 1);
+
+    auto* fg = new QGridLayout(Frame2);
+    fg->addWidget(Label6, 0, 0);
+    fg->addWidget(ComboFont, 0, 1);
+    fg->addWidget(Label7, 1, 0);
+    fg->addWidget(TextFS, 1, 1, Qt::AlignLeft);
+    fg->addWidget(LabelTextSample, 2, 0, 1, 2);
 
     auto* left = new QVBoxLayout;
     left->addWidget(Frame1);
@@ -123,17 +137,6 @@ FormPrint::FormPrint(settings::Settings& settings, report::Reporter& reporter, P
                         ComboFont,   TextFS,      CommandHelp,  CommandSave,
                         CommandSetup, CommandPrint, CommandCancel};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
-
-    connect(ComboFont, &QComboBox::activated, this, &FormPrint::ComboFont_Click);
-    TextFS->installEventFilter(this);
-    connect(CommandHelp, &QPushButton::clicked, this, &FormPrint::CommandHelp_Click);
-    connect(CommandSave, &QPushButton::clicked, this, &FormPrint::CommandSave_Click);
-    connect(CommandSetup, &QPushButton::clicked, this, &FormPrint::CommandSetup_Click);
-    connect(CommandPrint, &QPushButton::clicked, this, &FormPrint::CommandPrint_Click);
-    connect(CommandCancel, &QPushButton::clicked, this, &FormPrint::CommandCancel_Click);
-
-    Form_Load();
-    TextMT->setFocus();
 }
 
 void FormPrint::Form_Load() {
@@ -174,7 +177,7 @@ void FormPrint::ComboFont_Click() {
     const double fallback = QApplication::font().pointSizeF() > 0
                                 ? QApplication::font().pointSizeF()
                                 : 10.0;
-    f.setPointSizeF(DrawableFontSize(text::value(TextFS->text().toStdString()), fallback));
+    f.setPointSizeF(render::DrawableFontSize(text::value(TextFS->text().toStdString()), fallback));
     LabelTextSample->setFont(f);
 }
 

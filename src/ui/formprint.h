@@ -29,6 +29,48 @@ public:
     // otherwise reports why and gives false.
     bool CheckPrinting();
 
+    // The controls, for tests.
+    QLineEdit* textMT() const { return TextMT; }
+    QLineEdit* textMB() const { return TextMB; }
+    QLineEdit* textML() const { return TextML; }
+    QLineEdit* textMR() const { return TextMR; }
+    QComboBox* comboFont() const { return ComboFont; }
+    QLineEdit* textFS() const { return TextFS; }
+    QLabel* labelOutput() const { return LabelOutput; }
+    QPushButton* commandSave() const { return CommandSave; }
+    QPushButton* commandSetup() const { return CommandSetup; }
+    QPushButton* commandPrint() const { return CommandPrint; }
+    QPushButton* commandCancel() const { return CommandCancel; }
+
+public slots:
+    void Form_Load();
+    void ComboFont_Click();
+    void TextFS_LostFocus();
+    void CommandSetup_Click();
+    void CommandSave_Click();
+    void CommandPrint_Click();
+    void CommandCancel_Click();
+    void CommandHelp_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The controls with their handlers; the frames' grids, the button
+    // column and the tab order.
+    void createWidgets();
+    void createLayout();
+    // The boxes' margins and font into the settings.
+    void storeLayout();
+    void showOutput();
+
+    settings::Settings& settings_;
+    report::Reporter& reporter_;
+    PrintTarget& target_;
+    std::function<void()> runPrint_;
+    std::string monthText_;
+    DialogRunner runDialog_;
+
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QLabel* Label2 = nullptr;
@@ -52,38 +94,7 @@ public:
     QPushButton* CommandSetup = nullptr;
     QPushButton* CommandPrint = nullptr;
     QPushButton* CommandCancel = nullptr;
-
-public slots:
-    void Form_Load();
-    void ComboFont_Click();
-    void TextFS_LostFocus();
-    void CommandSetup_Click();
-    void CommandSave_Click();
-    void CommandPrint_Click();
-    void CommandCancel_Click();
-    void CommandHelp_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    // The boxes' margins and font into the settings.
-    void storeLayout();
-    void showOutput();
-
-    settings::Settings& settings_;
-    report::Reporter& reporter_;
-    PrintTarget& target_;
-    std::function<void()> runPrint_;
-    std::string monthText_;
-    DialogRunner runDialog_;
 };
-
-// Largest point size the sample label and the printer are given; sizes
-// outside (0, kMaxFontPoints] fall back to the application's default.
-inline constexpr double kMaxFontPoints = 1638;
-// The size to draw with for a stored font size.
-double DrawableFontSize(double size, double fallback);
 
 // The font families of the machine, sorted alphabetically (ignoring case),
 // without duplicates.

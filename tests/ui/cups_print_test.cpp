@@ -181,8 +181,8 @@ TEST_F(CupsPrint, MonthReachesTheQueueAsAPdf) {
     const QStringList before = QDir(out).entryList({"*.pdf"}, QDir::Files);
     QString shown;
     t.print("200103", [&](ui::FormPrint& p) {
-        shown = p.LabelOutput->text();
-        QTest::mouseClick(p.CommandPrint, Qt::LeftButton);
+        shown = p.labelOutput()->text();
+        QTest::mouseClick(p.commandPrint(), Qt::LeftButton);
     });
     EXPECT_EQ(shown, "Printer: " + queue + " - A4, portrait");
     EXPECT_TRUE(t.rep.log.empty()) << t.rep.log.front();
@@ -218,8 +218,8 @@ TEST_F(CupsPrint, SetupPaperHoldsAndReachesTheQueue) {
             u.OptionLandscape->setChecked(true);
             QTest::mouseClick(u.Buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
         };
-        QTest::mouseClick(p.CommandSetup, Qt::LeftButton);
-        QTest::mouseClick(p.CommandCancel, Qt::LeftButton);
+        QTest::mouseClick(p.commandSetup(), Qt::LeftButton);
+        QTest::mouseClick(p.commandCancel(), Qt::LeftButton);
     });
     EXPECT_EQ(offered, queue);
     EXPECT_EQ(button, "OK");
@@ -227,8 +227,8 @@ TEST_F(CupsPrint, SetupPaperHoldsAndReachesTheQueue) {
     const QStringList before = QDir(out).entryList({"*.pdf"}, QDir::Files);
     QString shown;
     t.print("200102", [&](ui::FormPrint& p) {
-        shown = p.LabelOutput->text();
-        QTest::mouseClick(p.CommandPrint, Qt::LeftButton);
+        shown = p.labelOutput()->text();
+        QTest::mouseClick(p.commandPrint(), Qt::LeftButton);
     });
     EXPECT_EQ(shown, "Printer: " + queue + " - US Letter, landscape");
     EXPECT_TRUE(t.rep.log.empty());
@@ -260,7 +260,7 @@ TEST_F(CupsPrint, StoppedPrintServiceIsReported) {
         while (!(stopped = Output("lpstat", {"-r"}, 5000).contains("not running")) &&
                !deadline.hasExpired())
             QThread::msleep(50);
-        QTest::mouseClick(p.CommandPrint, Qt::LeftButton);
+        QTest::mouseClick(p.commandPrint(), Qt::LeftButton);
     });
     ASSERT_TRUE(stopped);
     ASSERT_EQ(t.rep.boxes.size(), 1u);

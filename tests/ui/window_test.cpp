@@ -424,10 +424,10 @@ struct PrintDialog {
         t.w->printTarget().printer.setPageOrientation(o);
     }
     bool check(const char* top, const char* bottom, const char* left, const char* right) {
-        p->TextMT->setText(top);
-        p->TextMB->setText(bottom);
-        p->TextML->setText(left);
-        p->TextMR->setText(right);
+        p->textMT()->setText(top);
+        p->textMB()->setText(bottom);
+        p->textML()->setText(left);
+        p->textMR()->setText(right);
         t.rep.clear();
         return p->CheckPrinting();
     }
@@ -437,7 +437,7 @@ struct PrintDialog {
 
 TEST(PrintDialog, MarginChecksForA4AndLetter) {
     PrintDialog d;
-    EXPECT_EQ(d.p->TextMT->text().toStdString(), "0");
+    EXPECT_EQ(d.p->textMT()->text().toStdString(), "0");
     d.paper(QPageSize::A4, QPageLayout::Portrait);
     EXPECT_TRUE(d.check("0", "0", "0", "0"));
     EXPECT_TRUE(d.check("0", "0", "55", "55"));
@@ -467,7 +467,7 @@ TEST(PrintDialog, MarginChecksForA4AndLetter) {
     // Save is refused the same way and writes nothing.
     const QByteArray before = d.t.ini();
     d.t.rep.clear();
-    QTest::mouseClick(d.p->CommandSave, Qt::LeftButton);
+    QTest::mouseClick(d.p->commandSave(), Qt::LeftButton);
     EXPECT_EQ(d.t.rep.boxes.size(), 1u);
     EXPECT_EQ(d.t.ini(), before);
 }
@@ -475,9 +475,9 @@ TEST(PrintDialog, MarginChecksForA4AndLetter) {
 TEST(PrintDialog, SaveWritesLayoutLettersGiveSizeZero) {
     PrintDialog d;
     d.check("10", "12.5", "5", "0");
-    d.p->ComboFont->setEditText("No Such Font Family");
-    d.p->TextFS->setText("abc");
-    QTest::mouseClick(d.p->CommandSave, Qt::LeftButton);
+    d.p->comboFont()->setEditText("No Such Font Family");
+    d.p->textFS()->setText("abc");
+    QTest::mouseClick(d.p->commandSave(), Qt::LeftButton);
     EXPECT_TRUE(d.t.rep.log.empty());
     EXPECT_TRUE(d.t.ini().endsWith(" 10\r\n 12.5\r\n 5\r\n 0\r\nNo Such Font Family\r\n 0\r\n"))
         << d.t.ini().toStdString();
@@ -492,8 +492,8 @@ TEST(PrintDialog, PrintWritesPdfAndKeepsSavedLayout) {
     const QByteArray before = d.t.ini();
     d.check("20", "20", "15", "15");
     // A font size of 0 must not upset the print run.
-    d.p->TextFS->setText("0");
-    QTest::mouseClick(d.p->CommandPrint, Qt::LeftButton);
+    d.p->textFS()->setText("0");
+    QTest::mouseClick(d.p->commandPrint(), Qt::LeftButton);
     const QString pdf = d.t.dir.filePath("Almucan-200103.pdf");
     ASSERT_TRUE(QFile::exists(pdf));
     EXPECT_EQ(QDir(d.t.dir.path()).entryList({"Almucan-200103.pdf*"}).size(), 1);  // no temporary file left
@@ -582,7 +582,7 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
 TEST(PrintDialog, SetupChoosesPaperAndOrientationForTheRun) {
     PrintDialog d;
     const QString file = d.t.dir.filePath("Almucan-200106.pdf");
-    EXPECT_EQ(d.p->LabelOutput->text(), "PDF file: " + file + " - A4, portrait");
+    EXPECT_EQ(d.p->labelOutput()->text(), "PDF file: " + file + " - A4, portrait");
     struct Step {
         int paper;  // index in the paper list
         bool landscape, ok;
@@ -617,9 +617,9 @@ TEST(PrintDialog, SetupChoosesPaperAndOrientationForTheRun) {
                                                   d.t.script(dlg);
                                                   return dlg.result();
                                               });
-        QTest::mouseClick(d.p->CommandSetup, Qt::LeftButton);
+        QTest::mouseClick(d.p->commandSetup(), Qt::LeftButton);
         EXPECT_EQ(opened.toStdString(), s.shownBefore);
-        EXPECT_EQ(d.p->LabelOutput->text(), "PDF file: " + file + " - " + s.after);
+        EXPECT_EQ(d.p->labelOutput()->text(), "PDF file: " + file + " - " + s.after);
     }
     EXPECT_TRUE(d.t.rep.log.empty());
 }
