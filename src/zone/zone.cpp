@@ -93,7 +93,9 @@ bool Known(std::string_view name) { return find(name) != nullptr; }
 std::vector<std::string> Names() {
     std::vector<std::string> names;
     try {
-        for (const date::time_zone& z : date::get_tzdb().zones) names.push_back(z.name());
+        // "localtime" is the system's link to its own zone, not a zone name.
+        for (const date::time_zone& z : date::get_tzdb().zones)
+            if (z.name() != "localtime") names.push_back(std::string(z.name()));
     } catch (const std::exception&) {
         return {};
     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -145,6 +146,9 @@ TEST(NamedZone, DayClocks) {
         EXPECT_DOUBLE_EQ(k.ClockAt(k.lengthHours), c.clockAtEnd);
     }
     EXPECT_FALSE(zone::ClocksOfMonth("Mars/Olympus", 2026, 1).has_value());
+    const auto names = zone::Names();
+    EXPECT_TRUE(std::binary_search(names.begin(), names.end(), "Europe/Vienna"));
+    EXPECT_FALSE(std::binary_search(names.begin(), names.end(), "localtime"));
 }
 
 // Local clock times to UTC (the calendar export): the earlier of a doubled
