@@ -24,6 +24,27 @@ void BM_MonthCalculation(benchmark::State& state) {
 }
 BENCHMARK(BM_MonthCalculation);
 
+// The same month and a month with a clock switch, the fixed zone against
+// the named zone (its offsets looked up once per month).
+void MonthBody(benchmark::State& state, const char* monthText, bool summer,
+               const month::Location& loc) {
+    report::SilentReporter reporter;
+    for (auto _ : state) {
+        auto r = month::CalculateMonth(monthText, summer, loc, reporter);
+        benchmark::DoNotOptimize(r);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+const month::Location kViennaNamed{16.33, 48.2, 1, "Europe/Vienna"};
+void BM_MonthFixedZone(benchmark::State& state) { MonthBody(state, "202406", true, kVienna); }
+void BM_MonthNamedZone(benchmark::State& state) { MonthBody(state, "202406", false, kViennaNamed); }
+void BM_SwitchMonthFixedZone(benchmark::State& state) { MonthBody(state, "202603", false, kVienna); }
+void BM_SwitchMonthNamedZone(benchmark::State& state) { MonthBody(state, "202603", false, kViennaNamed); }
+BENCHMARK(BM_MonthFixedZone);
+BENCHMARK(BM_MonthNamedZone);
+BENCHMARK(BM_SwitchMonthFixedZone);
+BENCHMARK(BM_SwitchMonthNamedZone);
+
 void SinaltBody(benchmark::State& state, int iobj) {
     const double cphi = astro::cn(48.2), sphi = astro::sn(48.2);
     const double mjd0 = astro::mjd(2024, 6, 1, 0) - 1.0 / 24.0;

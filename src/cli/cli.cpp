@@ -14,6 +14,7 @@
 #include "render/printcheck.h"
 #include "settings/location.h"
 #include "settings/settingsfile.h"
+#include "zone/zone.h"
 
 namespace cli {
 
@@ -60,9 +61,6 @@ std::string Explain(const CLI::ParseError& e) {
     return what;
 }
 
-// General number format of the printed month line (no fixed decimals).
-std::string general(double v) { return text::GeneralNumber(v); }
-
 }  // namespace
 
 std::string Usage() {
@@ -78,6 +76,8 @@ std::string Usage() {
            "  --lon DEG            longitude, east positive (-180..180), not saved\n"
            "  --lat DEG            latitude, north positive (-90..90), not saved\n"
            "  --tz HOURS           time zone, east positive, whole hours (-12..12)\n"
+           "  --zone NAME          time zone of the tz database (Europe/Vienna), its summer\n"
+           "                       time day by day; excludes --tz and --summer-time\n"
            "  --tsv                the month table as tab-separated values\n"
            "  --events             the sorted event keys (the clipboard text, CR LF)\n"
            "  --ics FILE           the dark-and-no-Moon intervals as an iCalendar file\n"
@@ -96,7 +96,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     app.set_help_flag();  // --help prints Usage(), not CLI11's own text
     // A repeated option takes its last value, as options have always done.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    std::string month, year, dir, lon, lat, tz, png, size, pdf, paper, ics;
+    std::string month, year, dir, lon, lat, tz, zoneName, png, size, pdf, paper, ics;
     bool tsv = false, events = false;
     // CLI11 hands an option the next argument whatever it looks like; a
     // long option there means the value was left out ("--month --tsv").
@@ -117,11 +117,13 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
                    ? std::string()
                    : std::string("wants a year from 1900 to 2100 (yyyy)");
     });
-    app.add_flag("--summer-time", o.summerTime);
+    CLI::Option* oSummer = app.add_flag("--summer-time", o.summerTime);
     CLI::Option* oDir = value("--settings-dir", dir, "DIR")->check(notEmpty("folder name"));
     CLI::Option* oLon = value("--lon", lon, "DEG");
     CLI::Option* oLat = value("--lat", lat, "DEG");
     CLI::Option* oTz = value("--tz", tz, "HOURS");
+    CLI::Option* oZone = value("--zone", zoneName, "NAME")->check(notEmpty("zone name"));
+    oZone->excludes(oTz)->excludes(oSummer);
     CLI::Option* oTsv = app.add_flag("--tsv", tsv);
     CLI::Option* oEvents = app.add_flag("--events", events);
     oTsv->excludes(oEvents);
@@ -168,6 +170,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     take(oLon, lon, o.lon);
     take(oLat, lat, o.lat);
     take(oTz, tz, o.tz);
+    take(oZone, zoneName, o.zone);
     take(oPng, png, o.png);
     take(oPdf, pdf, o.pdf);
     take(oIcs, ics, o.ics);
@@ -202,14 +205,17 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
         }
         *f.target = *v;
     }
+    if (o.zone) {
+        if (!zone::Known(*o.zone)) return "unknown time zone '" + *o.zone + "'";
+        s.zoneName = *o.zone;
+    } else if (o.tz || o.summerTime) {
+        s.zoneName.clear();
+    }
     return {};
 }
 
 std::string MonthLine(const settings::Settings& s, const std::string& monthText, bool summerTime) {
-    std::string line = "Month: " + monthText + "   Long.: " + general(s.longitude) +
-                       "   Lat.: " + general(s.latitude) + "   Time Zone: " + general(s.timeZone);
-    if (summerTime) line += ", Summertime";
-    return line;
+    return render::MonthLineText(s, monthText, summerTime);
 }
 
 std::string TableText(const month::MonthResult& r, const settings::Settings& s,
@@ -283,7 +289,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         return 2;
     }
 
-    month::Location loc{s.longitude, s.latitude, s.timeZone};
+    month::Location loc{s.longitude, s.latitude, s.timeZone, settings::ZoneInForce(s)};
     std::vector<std::string> texts;
     if (o.year) {
         for (int m = 1; m <= 12; ++m)

@@ -18,6 +18,7 @@ struct Options {
     bool summerTime = false;
     std::optional<std::string> settingsDir;
     std::optional<std::string> lon, lat, tz;
+    std::optional<std::string> zone;  // a tz database name; excludes tz and summerTime
     TextOutput text = TextOutput::Table;
     bool textChosen = false;
     std::optional<std::string> png;
@@ -37,8 +38,10 @@ struct ParseResult {
 ParseResult ParseArgs(const std::vector<std::string>& args);
 std::string Usage();
 
-// Applies --lon/--lat/--tz to the settings after checking them against the
-// location dialog's bounds; returns an error text or empty.
+// Applies --lon/--lat/--tz/--zone to the settings after checking them
+// against the location dialog's bounds and the zone database; returns an
+// error text or empty.  --zone names the zone; --tz or --summer-time set
+// the settings' zone name aside (the fixed zone for this run).
 std::string ApplyLocation(const Options& o, settings::Settings& s);
 
 // The printed page's month line: "Month: 202406   Long.: 16.33   ...".

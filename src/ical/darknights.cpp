@@ -9,6 +9,7 @@
 #include "report/reporter.h"
 #include "astro/sunmoon.h"
 #include "fileio/filewrite.h"
+#include "zone/zone.h"
 
 namespace ical {
 
@@ -234,6 +235,9 @@ std::vector<Event> DarkNightEvents(const std::vector<month::MonthResult>& months
     std::vector<Event> events;
     const long long zone = place.zoneMinutes();
     const month::Location& loc = place.location;
+    const std::string& zoneName = loc.zoneName;
+    const bool named = zone::Known(zoneName);
+    const std::string zoneText = named ? zoneName : signedZone(zone);
     char geoId[64];
     std::snprintf(geoId, sizeof geoId, "%.4f%c%.4f%c", std::fabs(loc.latitude),
                   loc.latitude < 0 ? 'S' : 'N', std::fabs(loc.longitude),
@@ -241,15 +245,22 @@ std::vector<Event> DarkNightEvents(const std::vector<month::MonthResult>& months
     for (const auto& r : months) {
         for (const DarkInterval& iv : DarkIntervals(r, place)) {
             Event e;
-            e.start = (iv.begin - zone) * 60;
-            e.end = (iv.end - zone) * 60;
+            // A named zone: each clock time with the offset of its own day
+            // (the earlier instant of a clock time that occurs twice).
+            if (named) {
+                e.start = zone::LocalToUtcMinutes(zoneName, iv.begin).value_or(iv.begin - zone) * 60;
+                e.end = zone::LocalToUtcMinutes(zoneName, iv.end).value_or(iv.end - zone) * 60;
+            } else {
+                e.start = (iv.begin - zone) * 60;
+                e.end = (iv.end - zone) * 60;
+            }
             e.uid = UtcDateTime(e.start) + "-" + geoId + "-dark@almucan";
             e.summary = "Dark, no Moon";
             double k = IlluminatedFraction(static_cast<double>(e.start) / 86400 + kMjdOf1970);
             char pct[64];
             std::snprintf(pct, sizeof pct, "%.0f%%", 100 * k);
             e.description = "Dark and no Moon from " + clockText(iv.begin) + " to " +
-                            clockText(iv.end) + " (local time, " + signedZone(zone) + ").\n" +
+                            clockText(iv.end) + " (local time, " + zoneText + ").\n" +
                             "Moon illuminated at the start: " + pct + ".";
             for (const NightRow& n : iv.rows) e.description += "\n" + nightLine(n);
             e.location = placeText(loc);

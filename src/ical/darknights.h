@@ -42,7 +42,8 @@ struct DarkInterval {
 struct Place {
     month::Location location;
     bool summerTime = false;
-    // Time zone in minutes east of UTC, summer hour included.
+    // Fixed time zone in minutes east of UTC, summer hour included (a zone
+    // named in location.zoneName converts each time with its day's offset).
     long long zoneMinutes() const;
 };
 

@@ -98,18 +98,36 @@ struct Crossings {
     bool aboveAtMidnight = false;
 };
 
-// Searches f(h), the sine of the altitude less the horizon's sine at local
-// hour h (whole hours 0..24), for its zero crossings: parabolas through
-// three samples two hours wide, centred on the odd hours 1, 3, .., 23,
+// The hours of one day's search: `windows` parabolas two hours wide cover
+// 0 .. 2 windows hours after the day's first instant; crossings later than
+// `length` hours belong to the next day.  `clock` turns hours after the
+// first instant into local clock hours.
+template <class Clock>
+struct DaySpan {
+    int windows = 12;
+    double length = 24;
+    Clock clock;
+};
+
+// Searches f(h), the sine of the altitude less the horizon's sine at whole
+// hour h after the day's first instant, for its zero crossings: parabolas
+// through three samples two hours wide, centred on the odd hours 1, 3, ..,
 // stopping once a rise and a set are known.  A later crossing of the same
-// kind found before that replaces an earlier one.
-template <class F>
-Crossings SearchHorizon(F f) {
+// kind found before that replaces an earlier one.  On a day of 24 hours no
+// crossing is past the end and the clock is the identity.
+template <class F, class Clock>
+Crossings SearchHorizon(F f, const DaySpan<Clock>& span) {
     Crossings c;
     double rise = 0, set = 0;
     int hour = 1;
+    const int end = 2 * span.windows + 1;
     double ym = f(hour - 1);
     c.aboveAtMidnight = ym > 0;
+    auto take = [&](double t, double& to, bool& flag) {
+        if (t > span.length) return;
+        to = t;
+        flag = true;
+    };
     do {
         double y0 = f(hour);
         double yp = f(hour + 1);
@@ -117,43 +135,36 @@ Crossings SearchHorizon(F f) {
         int nz = 0;
         astro::quad(ym, y0, yp, xe, ye, z1, z2, nz);
         if (nz == 1) {
-            if (ym < 0) {
-                rise = hour + z1;
-                c.riseFlag = true;
-            } else {
-                set = hour + z1;
-                c.setFlag = true;
-            }
+            if (ym < 0)
+                take(hour + z1, rise, c.riseFlag);
+            else
+                take(hour + z1, set, c.setFlag);
         } else if (nz == 2) {
             if (ye < 0) {
-                rise = hour + z2;
-                set = hour + z1;
+                take(hour + z2, rise, c.riseFlag);
+                take(hour + z1, set, c.setFlag);
             } else {
-                rise = hour + z1;
-                set = hour + z2;
+                take(hour + z1, rise, c.riseFlag);
+                take(hour + z2, set, c.setFlag);
             }
-            c.riseFlag = true;
-            c.setFlag = true;
         }
         ym = yp;
         hour = hour + 2;
-    } while (!(hour == 25 || (c.riseFlag && c.setFlag)));
-    c.rise = astro::hm(rise);
-    c.set = astro::hm(set);
+    } while (!(hour == end || (c.riseFlag && c.setFlag)));
+    c.rise = astro::hm(span.clock(rise));
+    c.set = astro::hm(span.clock(set));
     return c;
 }
 
-}  // namespace
+// The longest day searched: 25 hours (a clock put back by one hour) and
+// more for a zone that moves its clock further; 13 windows reach 26 hours.
+constexpr int kMaxWindows = 14;
 
-double HorizonSine(int iobj) {
-    static const double h0[4] = {0.0, astro::sn(static_cast<double>(8.0f / 60.0f)),
-                                 astro::sn(static_cast<double>(-50.0f / 60.0f)), astro::sn(-18.0)};
-    return iobj >= 1 && iobj <= 3 ? h0[iobj] : 0.0;
-}
-
-MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
-                          double latitude) {
-    double mjd0 = astro::mjd(year, month, d, 0) - zone;
+// The day search of row d from mjd0, the MJD (UT) of the day's first
+// instant; see DailyEvents.
+template <class Clock>
+MidnightState searchDay(MonthTab& tab, int d, double mjd0, double glong, double latitude,
+                        const DaySpan<Clock>& span) {
     double sphi = astro::sn(latitude);
     double cphi = astro::cn(latitude);
     const double h0[4] = {0.0, HorizonSine(1), HorizonSine(2), HorizonSine(3)};
@@ -162,21 +173,23 @@ MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone
     auto& row = tab[static_cast<std::size_t>(d)];
 
     // The Sun is searched twice, at -50' and at -18 degrees, at the same
-    // whole hours 0..24 of the day: each of its altitude samples is computed
+    // whole hours of the day: each of its altitude samples is computed
     // once and kept for the second search (the same value, bit for bit).
-    std::array<double, 25> sunSample{};
-    std::array<bool, 25> sunKnown{};
+    std::array<double, 2 * kMaxWindows + 1> sunSample{};
+    std::array<bool, 2 * kMaxWindows + 1> sunKnown{};
     MidnightState midnight;
     for (int iobj = 1; iobj <= 3; ++iobj) {
-        Crossings c = SearchHorizon([&](int h) {
-            if (iobj == 1) return astro::sinalt(iobj, mjd0, h, glong, cphi, sphi) - h0[iobj];
-            auto k = static_cast<std::size_t>(h);
-            if (!sunKnown[k]) {
-                sunSample[k] = astro::sinalt(iobj, mjd0, h, glong, cphi, sphi);
-                sunKnown[k] = true;
-            }
-            return sunSample[k] - h0[iobj];
-        });
+        Crossings c = SearchHorizon(
+            [&](int h) {
+                if (iobj == 1) return astro::sinalt(iobj, mjd0, h, glong, cphi, sphi) - h0[iobj];
+                auto k = static_cast<std::size_t>(h);
+                if (!sunKnown[k]) {
+                    sunSample[k] = astro::sinalt(iobj, mjd0, h, glong, cphi, sphi);
+                    sunKnown[k] = true;
+                }
+                return sunSample[k] - h0[iobj];
+            },
+            span);
         if (iobj == 1) midnight.moonUp = c.aboveAtMidnight;
         if (iobj == 3) midnight.dark = !c.aboveAtMidnight;
 
@@ -190,6 +203,35 @@ MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone
         }
     }
     return midnight;
+}
+
+}  // namespace
+
+double HorizonSine(int iobj) {
+    static const double h0[4] = {0.0, astro::sn(static_cast<double>(8.0f / 60.0f)),
+                                 astro::sn(static_cast<double>(-50.0f / 60.0f)), astro::sn(-18.0)};
+    return iobj >= 1 && iobj <= 3 ? h0[iobj] : 0.0;
+}
+
+MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
+                          double latitude) {
+    double mjd0 = astro::mjd(year, month, d, 0) - zone;
+    auto identity = [](double t) { return t; };
+    return searchDay(tab, d, mjd0, glong, latitude, DaySpan<decltype(identity)>{12, 24, identity});
+}
+
+MidnightState DailyEventsOnClock(MonthTab& tab, int year, int month, int d,
+                                 const zone::DayClock& clock, double glong, double latitude) {
+    if (clock.plain)
+        return DailyEvents(tab, year, month, d, clock.offsetHours / 24, glong, latitude);
+    // A day with a switch: from its first instant to the next day's, 23 or
+    // 25 hours (or what the zone's switch makes of it), each crossing's
+    // instant read on the clock in force at that instant.
+    auto onClock = [&clock](double t) { return clock.ClockAt(t); };
+    int windows = static_cast<int>(std::ceil(clock.lengthHours / 2));
+    windows = std::clamp(windows, 1, kMaxWindows);
+    return searchDay(tab, d, clock.startMjd, glong, latitude,
+                     DaySpan<decltype(onClock)>{windows, clock.lengthHours, onClock});
 }
 
 std::vector<std::string> EventKeys(const MonthTab& tab) {
@@ -287,9 +329,14 @@ std::optional<MonthResult> CalculateMonth(std::string_view monthText, bool summe
     FillDayColumn(r.tab, ym->year, ym->month);
     if (summerTime) zone = zone + 1;
     zone = zone / 24;
-    for (int d = 1; d <= 31; ++d)
-        r.midnight[static_cast<std::size_t>(d)] =
-            DailyEvents(r.tab, ym->year, ym->month, d, zone, glong, latitude);
+    // A named zone's offsets are looked up once for the whole month.
+    const std::optional<zone::MonthClocks> clocks =
+        loc.zoneName.empty() ? std::nullopt : zone::ClocksOfMonth(loc.zoneName, ym->year, ym->month);
+    for (int d = 1; d <= 31; ++d) {
+        const auto i = static_cast<std::size_t>(d);
+        r.midnight[i] = clocks ? DailyEventsOnClock(r.tab, ym->year, ym->month, d, (*clocks)[i], glong, latitude)
+                               : DailyEvents(r.tab, ym->year, ym->month, d, zone, glong, latitude);
+    }
     r.keys = EventKeys(r.tab);
     SortKeys(r.keys);
     r.clipboard = ClipboardText(r.keys);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "report/reporter.h"
+#include "zone/zone.h"
 
 namespace month {
 
@@ -27,6 +28,10 @@ struct Location {
     double longitude = 0;  // degrees, east positive
     double latitude = 0;   // degrees, north positive
     double timeZone = 0;   // hours, east positive
+    // A zone of the tz database ("Europe/Vienna"); empty for the fixed zone
+    // of timeZone (and the summer-time box).  A name the database does not
+    // know leaves the fixed zone in force.
+    std::string zoneName{};
 };
 
 // The two states of a day's local midnight that the daily search decides
@@ -78,6 +83,14 @@ double HorizonSine(int iobj);
 MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
                           double latitude);
 
+// DailyEvents on a named zone's clock of that day.  A day with one offset
+// from local midnight to the next is exactly DailyEvents with that offset.
+// A day with a switch is searched from its first instant to the next day's
+// (23 or 25 hours), every crossing in that span read as the local clock
+// time of its instant.
+MidnightState DailyEventsOnClock(MonthTab& tab, int year, int month, int d,
+                                 const zone::DayClock& clock, double glong, double latitude);
+
 // The 124 event keys of rows 1..31 (unsorted, in entry order).
 std::vector<std::string> EventKeys(const MonthTab& tab);
 // Ordinal sort of the keys (code unit by code unit).
@@ -92,7 +105,8 @@ void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys,
                 const MidnightStates& midnight);
 
 // Steps 1 and 3 to 9 of a Calculate run (no drawing).  On a refused month
-// text: beep, "Input error." and no result.
+// text: beep, "Input error." and no result.  With a known loc.zoneName the
+// days follow the zone's clocks and summerTime is not used.
 std::optional<MonthResult> CalculateMonth(std::string_view monthText, bool summerTime,
                                           const Location& loc, report::Reporter& reporter);
 

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "astro/calendar.h"
+#include "settings/settingsfile.h"
 #include "text/valuerule.h"
 
 namespace render {
@@ -233,6 +234,21 @@ void WriteLine(PageContext& ctx, double y, const std::string& txt) {
     cur.SetFontSize(size);
 }
 
+}  // namespace
+
+std::string MonthLineText(const settings::Settings& st, const std::string& monthText,
+                          bool summerTime) {
+    std::string line = "Month: " + monthText + "   Long.: " + text::GeneralNumber(st.longitude) +
+                       "   Lat.: " + text::GeneralNumber(st.latitude) + "   Time Zone: ";
+    const std::string zoneName = settings::ZoneInForce(st);
+    if (!zoneName.empty()) return line + zoneName;
+    line += text::GeneralNumber(st.timeZone);
+    if (summerTime) line += ", Summertime";
+    return line;
+}
+
+namespace {
+
 // The printed page's header above the table: title, credit line, month
 // line, then the headings with "Time" over the graph (page rows 1, 2, 4, 6).
 void DrawHeader(PageContext& ctx, const month::MonthTab& tab) {
@@ -240,11 +256,7 @@ void DrawHeader(PageContext& ctx, const month::MonthTab& tab) {
     const settings::Settings& st = ctx.settings;
     WriteLine(ctx, L.y_st + 1 * L.y_d, std::string(settings::kTitle) + "   V" + st.version);
     WriteLine(ctx, L.y_st + 2 * L.y_d, kCreditLine);
-    std::string line = "Month: " + ctx.monthText + "   Long.: " + text::GeneralNumber(st.longitude) +
-                       "   Lat.: " + text::GeneralNumber(st.latitude) +
-                       "   Time Zone: " + text::GeneralNumber(st.timeZone);
-    if (ctx.summerTime) line += ", Summertime";
-    WriteLine(ctx, L.y_st + 4 * L.y_d, line);
+    WriteLine(ctx, L.y_st + 4 * L.y_d, MonthLineText(st, ctx.monthText, ctx.summerTime));
     for (int c = 0; c < kColumns; ++c)
         WriteTxt(ctx, L.x_st + c * L.x_d, L.y_st + 6 * L.y_d, tab[0][static_cast<std::size_t>(c)]);
     WriteTxt(ctx, L.xg_st, L.y_st + 6 * L.y_d, "Time");

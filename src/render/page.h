@@ -50,6 +50,12 @@ struct PageContext {
     report::Reporter& reporter;
 };
 
+// The month line of the printed page and the text table: "Month: 202406
+// Long.: 16.33   Lat.: 48.25   Time Zone: 1, Summertime", or with a named
+// zone in force "... Time Zone: Europe/Vienna".
+std::string MonthLineText(const settings::Settings& st, const std::string& monthText,
+                          bool summerTime);
+
 // Writes txt with its top-left corner at (X, Y); tcol colours it on the
 // screen (black when absent); the picture box's fore colour is kept.
 void WriteTxt(PageContext& ctx, double X, double Y, const std::string& txt,

@@ -32,6 +32,10 @@ struct Settings {
     double marginRight = 0;
     std::string fontName;            // printer font
     float fontSize = 10;             // points
+    // Line 11 of the file: a zone of the tz database, or empty for the
+    // fixed zone of timeZone and the summer-time box.  Kept as read; a name
+    // the database does not know leaves the fixed zone in force.
+    std::string zoneName{};
 };
 
 }  // namespace settings

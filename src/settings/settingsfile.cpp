@@ -14,6 +14,7 @@
 
 #include "fileio/filewrite.h"
 #include "text/valuerule.h"
+#include "zone/zone.h"
 
 namespace settings {
 
@@ -69,7 +70,8 @@ private:
 
 bool parseLines(const LineCollector& in, settings::Settings& s) {
     const auto& l = in.lines;
-    if (in.tooLong() || l.size() < kSettingsLines || l[0] != kHeader + s.version) return false;
+    // A zone line too long to read is no zone: the ten lines before it stand.
+    if (l.size() < kRequiredSettingsLines || l[0] != kHeader + s.version) return false;
     s.longitude = text::value(l[1]);
     s.latitude = text::value(l[2]);
     s.timeZone = text::value(l[3]);
@@ -79,6 +81,7 @@ bool parseLines(const LineCollector& in, settings::Settings& s) {
     s.marginRight = text::value(l[7]);
     s.fontName = l[8];
     s.fontSize = text::toSingle(text::value(l[9]));
+    s.zoneName = l.size() > 10 ? l[10] : std::string();
     return true;
 }
 
@@ -164,6 +167,10 @@ std::string SettingsPathFor(const std::string& dir) {
     return dir + "/" + kSettingsFileName;
 }
 
+std::string ZoneInForce(const settings::Settings& s) {
+    return zone::Known(s.zoneName) ? s.zoneName : std::string();
+}
+
 std::string SettingsFileText(const settings::Settings& s) {
     std::string t;
     auto line = [&](const std::string& l) {
@@ -173,13 +180,18 @@ std::string SettingsFileText(const settings::Settings& s) {
     line(kHeader + s.version);
     line(text::numberText(s.longitude));
     line(text::numberText(s.latitude));
-    line(text::numberText(s.timeZone));
+    // A reader of ten lines takes line 4 as the zone: the named zone's
+    // standard hours when the database knows the name.
+    const std::optional<double> zoneHours =
+        s.zoneName.empty() ? std::nullopt : zone::SettingsHours(s.zoneName);
+    line(text::numberText(zoneHours ? *zoneHours : s.timeZone));
     line(text::numberText(s.marginTop));
     line(text::numberText(s.marginBottom));
     line(text::numberText(s.marginLeft));
     line(text::numberText(s.marginRight));
     line(s.fontName);
     line(text::numberTextSingle(s.fontSize));
+    if (!s.zoneName.empty()) line(s.zoneName);
     return t;
 }
 
@@ -198,6 +210,7 @@ LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontNam
         s.marginTop = s.marginBottom = s.marginLeft = s.marginRight = 0;
         s.fontName = defaultFontName;
         s.fontSize = defaultFontSize;
+        s.zoneName.clear();
         return SaveSettings(s, reporter) ? LoadResult::Created : LoadResult::CreateFailed;
     }
     LineCollector in;

@@ -15,8 +15,11 @@ namespace settings {
 
 inline constexpr const char* kSettingsFileName = "Almucan.INI";
 
-// Lines of the file that are read; anything after them is ignored.
-inline constexpr std::size_t kSettingsLines = 10;
+// Lines of the file that are read; anything after them is ignored.  The
+// eleventh, the zone name, is optional: a file of ten lines is the fixed
+// zone.
+inline constexpr std::size_t kSettingsLines = 11;
+inline constexpr std::size_t kRequiredSettingsLines = 10;
 // Longest line read, in bytes without its line end; a longer line makes the
 // file not valid.  Together with kSettingsLines this bounds what a load
 // reads and keeps to well under 1 MiB whatever the file holds.
@@ -37,10 +40,18 @@ inline constexpr const char* kNoSettingsDirMessage =
 // dir + "/" + "Almucan.INI", with exactly one separator.
 std::string SettingsPathFor(const std::string& dir);
 
-// The ten lines of the file for `s`, each ended by CR LF.
+// The zone name of `s` when the database knows it, else empty (the fixed
+// zone is in force).
+std::string ZoneInForce(const settings::Settings& s);
+
+// The lines of the file for `s`, each ended by CR LF: ten, and an eleventh
+// with the zone name while one is named.  Line 4 then holds the named
+// zone's standard offset rounded to whole hours within -12..12, so that a
+// reader of ten lines still gets a sensible zone.
 std::string SettingsFileText(const settings::Settings& s);
 
-// Reads a file's contents into `s` (fields longitude .. fontSize).  Lines
+// Reads a file's contents into `s` (fields longitude .. fontSize, and
+// zoneName from an eleventh line, empty without one).  Lines
 // end at CR LF, CR or LF.  False when the first line is not "Almucan V" +
 // s.version, there are fewer than ten lines or one of the ten is longer
 // than kMaxSettingsLineBytes; `s` is then unchanged.

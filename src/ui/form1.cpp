@@ -237,11 +237,18 @@ void Form1::Form_Activate() {
         return;
     }
     settings_.outputDevice = settings::OutputDevice::Screen;
+    // A named zone brings its own summer time, day by day.
+    const std::string zoneName = settings::ZoneInForce(settings_);
+    CheckST->setEnabled(zoneName.empty());
+    CheckST->setToolTip(zoneName.empty() ? QStringLiteral("summertime")
+                                         : QString::fromStdString("summer time follows the time zone " +
+                                                                  zoneName));
 }
 
 bool Form1::drawMonth(const std::string& monthText, bool printing, QString& failure) {
     const bool summer = CheckST->isChecked();
-    const month::Location loc{settings_.longitude, settings_.latitude, settings_.timeZone};
+    const month::Location loc{settings_.longitude, settings_.latitude, settings_.timeZone,
+                              settings::ZoneInForce(settings_)};
 
     render::QtImageSurface screen(Picture1->image(), render::PictureFont());
     // The job outlives the printer surface, which ends its painter first.
@@ -372,7 +379,8 @@ void Form1::MenuFExportDark_Click() {
     const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
     if (file.isEmpty()) return;
     const bool summer = CheckST->isChecked();
-    const month::Location loc{settings_.longitude, settings_.latitude, settings_.timeZone};
+    const month::Location loc{settings_.longitude, settings_.latitude, settings_.timeZone,
+                              settings::ZoneInForce(settings_)};
     std::string error;
     bool written = true;
     {

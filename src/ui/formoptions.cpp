@@ -1,5 +1,7 @@
 #include "ui/formoptions.h"
 
+#include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +16,7 @@
 #include "settings/settingsfile.h"
 #include "settings/location.h"
 #include "ui/texts.h"
+#include "zone/zone.h"
 
 namespace ui {
 
@@ -32,6 +35,18 @@ FormOptions::FormOptions(settings::Settings& settings, report::Reporter& reporte
     TextTZ = new QLineEdit(Frame1);
     Label6 = new QLabel(QStringLiteral("East = +"), Frame1);
     for (QLineEdit* e : {TextLong, TextLat, TextTZ}) e->setFixedWidth(90);
+    Label7 = new QLabel(QStringLiteral("Zone:"), Frame1);
+    ComboZone = new QComboBox(Frame1);
+    ComboZone->setEditable(true);
+    ComboZone->setInsertPolicy(QComboBox::NoInsert);
+    ComboZone->addItem(FixedZoneEntry());
+    for (const std::string& n : zone::Names()) ComboZone->addItem(QString::fromStdString(n));
+    // Typing any part of a name ("vienna") offers the names that hold it.
+    ComboZone->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    ComboZone->completer()->setFilterMode(Qt::MatchContains);
+    ComboZone->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    Label8 = new QLabel(Frame1);
+    connect(ComboZone, &QComboBox::currentTextChanged, this, &FormOptions::showZoneValidity);
 
     auto* grid = new QGridLayout(Frame1);
     grid->addWidget(Label2, 0, 0);
@@ -43,6 +58,9 @@ FormOptions::FormOptions(settings::Settings& settings, report::Reporter& reporte
     grid->addWidget(Label4, 2, 0);
     grid->addWidget(TextTZ, 2, 1);
     grid->addWidget(Label6, 2, 2);
+    grid->addWidget(Label7, 3, 0);
+    grid->addWidget(ComboZone, 3, 1, 1, 2);
+    grid->addWidget(Label8, 4, 1, 1, 2);
 
     CommandHelp = new QPushButton(QStringLiteral("&Help"), this);
     CommandSave = new QPushButton(QStringLiteral("&Save"), this);
@@ -65,7 +83,8 @@ FormOptions::FormOptions(settings::Settings& settings, report::Reporter& reporte
 
     setTabOrder(TextLong, TextLat);
     setTabOrder(TextLat, TextTZ);
-    setTabOrder(TextTZ, CommandHelp);
+    setTabOrder(TextTZ, ComboZone);
+    setTabOrder(ComboZone, CommandHelp);
     setTabOrder(CommandHelp, CommandSave);
     setTabOrder(CommandSave, CommandCancel);
     TextLong->setFocus();
@@ -84,6 +103,20 @@ void FormOptions::Form_Activate() {
     TextLong->setText(QString::fromStdString(text::BoxNumberText(settings_.longitude)));
     TextLat->setText(QString::fromStdString(text::BoxNumberText(settings_.latitude)));
     TextTZ->setText(QString::fromStdString(text::BoxNumberText(settings_.timeZone)));
+    if (settings_.zoneName.empty())
+        ComboZone->setCurrentIndex(0);
+    else
+        ComboZone->setEditText(QString::fromStdString(settings_.zoneName));
+    showZoneValidity(ComboZone->currentText());
+}
+
+QString FormOptions::FixedZoneEntry() { return QStringLiteral("(fixed: Time Zone above)"); }
+
+void FormOptions::showZoneValidity(const QString& name) {
+    const bool known = name == FixedZoneEntry() || name.trimmed().isEmpty() ||
+                       zone::Known(name.toStdString());
+    Label8->setText(known ? QString() : QStringLiteral("not a zone of the time zone database"));
+    Label8->setStyleSheet(known ? QString() : QStringLiteral("color: red;"));
 }
 
 void FormOptions::CommandSave_Click() {
@@ -98,6 +131,14 @@ void FormOptions::CommandSave_Click() {
         {TextTZ, settings_.timeZone, settings::kTimeZoneField},
     };
     bool error = false;
+    // The zone: the first entry or nothing typed is the fixed zone.
+    const QString zoneText = ComboZone->currentText();
+    if (zoneText == FixedZoneEntry() || zoneText.trimmed().isEmpty())
+        settings_.zoneName.clear();
+    else if (zone::Known(zoneText.toStdString()))
+        settings_.zoneName = zoneText.toStdString();
+    else
+        error = true;
     for (const Entry& en : entries) {
         if (auto v = settings::LocationValue(en.field, en.box->text().toStdString()))
             en.target = *v;

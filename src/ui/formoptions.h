@@ -5,6 +5,7 @@
 #include "report/reporter.h"
 #include "settings/settings.h"
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -27,12 +28,17 @@ public:
     QLineEdit* TextLong = nullptr;
     QLineEdit* TextLat = nullptr;
     QLineEdit* TextTZ = nullptr;
+    // Row 4: a zone of the tz database, or the first entry for the fixed
+    // zone of TextTZ; Label8 says when the name held is not in the database.
+    QLabel* Label7 = nullptr;
+    QComboBox* ComboZone = nullptr;
+    QLabel* Label8 = nullptr;
     QPushButton* CommandHelp = nullptr;
     QPushButton* CommandSave = nullptr;
     QPushButton* CommandCancel = nullptr;
 
 public slots:
-    // Fills the three boxes from the settings.
+    // Fills the three boxes and the zone from the settings.
     void Form_Activate();
     // Checks the boxes, stores the right ones, and when all are right
     // writes the settings file and closes.
@@ -43,7 +49,12 @@ public slots:
 protected:
     void showEvent(QShowEvent* e) override;
 
+    // The first entry of ComboZone: no named zone.
+    static QString FixedZoneEntry();
+
 private:
+    // Marks the zone text as unknown (or not) beside the combo box.
+    void showZoneValidity(const QString& name);
     settings::Settings& settings_;
     report::Reporter& reporter_;
 };

@@ -1,0 +1,67 @@
+#pragma once
+// Named time zones of the tz database (the system's /usr/share/zoneinfo,
+// read through Howard Hinnant's date/tz): the local clock of each day of a
+// month, checks of names and the conversion of local clock times to UTC.
+// Qt-free.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zone {
+
+// The local clock of one calendar day in a named zone.  The day runs from
+// its first instant (local midnight, or the switch instant when midnight
+// is skipped) to the first instant of the next day.
+struct DayClock {
+    double offsetHours = 0;  // UTC offset at the first instant, hours east
+    // One offset for the whole day and the day starts at 00:00: the day is
+    // searched exactly as with a fixed zone of offsetHours.
+    bool plain = true;
+    double startMjd = 0;     // first instant, MJD in UT
+    double startClock = 0;   // local clock at the first instant, hours (0 unless midnight is skipped)
+    double lengthHours = 24; // hours to the next day's first instant (23, 24, 25, ...)
+    // Switches within the day: hours after the first instant, and how far
+    // the clock moves there (hours, + forward).
+    int switches = 0;
+    std::array<double, 2> switchAt{};
+    std::array<double, 2> shiftHours{};
+
+    // Local clock hours of the instant `elapsed` hours after the first instant.
+    double ClockAt(double elapsed) const {
+        double c = startClock + elapsed;
+        for (int i = 0; i < switches; ++i)
+            if (elapsed >= switchAt[static_cast<std::size_t>(i)]) c += shiftHours[static_cast<std::size_t>(i)];
+        return c;
+    }
+};
+// Index 1..31 by day number (days past the month's end run on into the
+// next month); entry 0 unused.
+using MonthClocks = std::array<DayClock, 32>;
+
+// True when `name` is a zone of the database ("Europe/Vienna").
+bool Known(std::string_view name);
+
+// The names of the database's zones, sorted.
+std::vector<std::string> Names();
+
+// The clocks of day numbers 1..31 of the month; empty for an unknown name.
+// Computed once per month calculation.
+std::optional<MonthClocks> ClocksOfMonth(std::string_view name, int year, int month);
+
+// The zone's standard offset in `year` (the smaller of the offsets on 1
+// January and 1 July), hours east; empty for an unknown name.
+std::optional<double> StandardOffsetHours(std::string_view name, int year);
+
+// The standard offset of the current year rounded to whole hours (half
+// away from zero) and held within -12..12: the time zone line of the
+// settings file while a zone is named.
+std::optional<double> SettingsHours(std::string_view name);
+
+// UTC minutes since 1970 of a local clock time (minutes since 1970-01-01
+// 00:00 of the local clock): the earlier instant of a clock time that
+// occurs twice, the switch instant for one that is skipped.
+std::optional<long long> LocalToUtcMinutes(std::string_view name, long long localMinutes);
+
+}  // namespace zone
