@@ -18,6 +18,7 @@ set(rows
   # Files that cannot be written: reported, exit 1, an old file kept whole.
   "qt|pdf-dev-full|1|^The PDF file /dev/full could not be written: No space left|$A $M $S --pdf /dev/full|"
   "qt|png-no-folder|1|^The image file $D/none/x.png could not be written: No such file|$A $M $S --png $D/none/x.png|"
+  "any|ics-no-folder|1|^The iCalendar file $D/none/d.ics could not be written: No such file|$A --year 2025 $S --ics $D/none/d.ics|"
   "qt|png-file-too-large|1|could not be written: File too large|echo old > $D/old.png && ulimit -f 8 && $A $M $S --png $D/old.png|test \"$(cat $D/old.png)\" = old && test -z \"$(find $D -name '*.tmp')\""
   # Standard output that cannot be written.
   "any|stdout-full|1|^almucan: the standard output could not be written: No space left|$A $M $S --events >/dev/full|"
@@ -27,7 +28,12 @@ set(rows
   "qt|name-bytes|0||$A $M $S --png \"$D/caf$(printf '\\351').png\"|test -s \"$D/caf$(printf '\\351').png\""
   # Refused arguments write nothing, not even the settings file.
   "any|bad-month-writes-nothing|2|^Input error\\.|$A --month 189912 $S|test ! -e $D/cfg"
-  "any|bad-lon-writes-nothing|2|^--lon wants a number|$A $M $S --lon 500|test ! -e $D/cfg"
+  "any|lon-181-writes-nothing|2|^--lon wants a number from -180 to 180|$A $M $S --lon 181|test ! -e $D/cfg"
+  "any|lon-not-a-number|2|^--lon wants a number from -180 to 180|$A $M $S --lon east|test ! -e $D/cfg"
+  "any|lat-below-south-pole|2|^--lat wants a number from -90 to 90|$A $M $S --lat -90.5|test ! -e $D/cfg"
+  "any|lat-infinite|2|^--lat wants a number from -90 to 90|$A $M $S --lat 1e999|test ! -e $D/cfg"
+  "any|tz-not-whole-hours|2|^--tz wants a number from -12 to 12|$A $M $S --tz 1.5|test ! -e $D/cfg"
+  "any|tz-13|2|^--tz wants a number from -12 to 12|$A $M $S --tz 13|test ! -e $D/cfg"
   # The print layout of the settings file is checked before a PDF.
   "qt|margins-huge|2|^Margins too large\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n 1E+308\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
   "qt|margins-negative|2|^Wrong value\\(s\\) for margin\\(s\\)\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n-1\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
@@ -36,16 +42,12 @@ set(rows
   "any|lon-without-value|2|--lon: needs a value, got the option --lat|$A $M --lon --lat 5 $S|usage"
   "any|last-without-value|2|option --tz needs a value|$A $M $S --tz|usage"
   "any|negative-values|0||$A $M $S --lon -70.5 --lat -.5 --tz -5 --events|"
+  "any|location-bounds|0||$A $M $S --lon -180 --lat 90 --tz -12 --events|"
 )
 set(failed "")
 foreach(row IN LISTS rows)
   string(REPLACE "|" ";" f "${row}")
-  list(GET f 0 need)
-  list(GET f 1 name)
-  list(GET f 2 want)
-  list(GET f 3 errre)
-  list(GET f 4 cmd)
-  list(GET f 5 after)
+  list(POP_FRONT f need name want errre cmd after)
   if((need STREQUAL "qt" AND NOT QT) OR (need STREQUAL "vm" AND NOT (QT AND VM)))
     continue()
   endif()

@@ -1,5 +1,6 @@
-// TimeDec on arbitrary text: never a NaN or infinity, and for four digits
-// exactly hh + mm / 60 when the number is at most 2400, otherwise refused.
+// TimeDec on arbitrary text: never a NaN or infinity.  A text of four
+// digits hhmm is accepted exactly when hhmm is at most 2400, and then gives
+// hh + mm / 60.  (Other texts are only checked for the first property.)
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-// The value rule on arbitrary text: never crashes, and a text without a
-// leading number gives 0.
+// The value rule on arbitrary text: never crashes, and a text of letters
+// only (other than e and E) gives 0.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# ics_export's interface on the program itself: writes the calendar with
-# almucan --ics (--month yyyymm or --year yyyy) and the tables around it
-# with almucan --month ... --tsv, each table after a line "# yyyymm", for
-# check_ics.py.  The program is named by $ALMUCAN.
+# Writes the calendar with almucan --ics (--month yyyymm or --year yyyy)
+# and the tables around it with almucan --month ... --tsv, each table after
+# a line "# yyyymm", for check_ics.py.  The program is named by $ALMUCAN.
 #   almucan_export.sh yyyymm|yyyy lon lat zone summer(0|1) out.ics tables.tsv
 set -euo pipefail
 when=$1 ics=$6 tsv=$7

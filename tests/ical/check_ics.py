@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""Reads the dark-night iCalendar files of ics_export with Python's icalendar
-(an independent RFC 5545 parser) and checks every event against the month
-tables written beside them:
+"""Reads the program's dark-night iCalendar files (written through
+almucan_export.sh) with Python's icalendar (an independent RFC 5545 parser)
+and checks every event against the month tables written beside them:
 
 - the raw file: CR LF line ends, no physical line over 75 octets, UTF-8;
 - each event: DTSTART in local time is the D.a.n.M. begin cell of its day
@@ -14,8 +14,8 @@ tables written beside them:
 - no two events overlap;
 - a year written at once and its twelve months written one by one give the
   same events with the same UIDs.
-Usage: check_ics.py ics_export workdir [case ...]
-(the named cases only; ics_export or a program with its arguments)
+Usage: check_ics.py almucan_export.sh workdir [case ...]
+(the named cases only)
 """
 import datetime as dt
 import os

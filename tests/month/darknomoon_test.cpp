@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -61,23 +60,6 @@ TEST(EventKeys, OrdinalOrderWithinADay) {
         "02ms",     "03----mr", "030001de", "031200db", "031200de", "031200mr", "031200ms", "03a.b.de",
         "03a.d.de", "03a.h.mr", "03b.h.mr", "03db",     "03de",     "03ms",     "04----ms"};
     EXPECT_EQ(keys, expect);
-}
-
-TEST(EventKeys, SortMatchesAnExchangeSort) {
-    std::mt19937 rng(3);
-    const char* cells[] = {"", "----", "a.h.", "b.h.", "a.b.", "a.d.", "0000", "2400", "1234", "0959"};
-    for (int round = 0; round < 200; ++round) {
-        MonthTab t{};
-        for (std::size_t d = 1; d <= 31; ++d)
-            for (std::size_t c : {1, 2, 5, 6}) t[d][c] = cells[rng() % 10];
-        auto keys = EventKeys(t);
-        auto exch = keys;
-        for (std::size_t i = 0; i + 1 < exch.size(); ++i)
-            for (std::size_t j = i + 1; j < exch.size(); ++j)
-                if (exch[i] > exch[j]) std::swap(exch[i], exch[j]);
-        SortKeys(keys);
-        ASSERT_EQ(keys, exch);
-    }
 }
 
 // Hand-made days: Moon and twilight cells, the 0 h states of the day and
