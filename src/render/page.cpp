@@ -125,7 +125,7 @@ void DrawM(PageContext& ctx, int LLine) {
 
     int savedStyle = ctx.out.current().FillStyle();
     Color savedFill = ctx.out.current().FillColor();
-    ctx.out.current().SetFillStyle(0);
+    ctx.out.current().SetFillStyle(kFillSolid);
 
     auto ym = month::MonthTextValues(ctx.monthText);
     int year = ym ? ym->year : 1900;

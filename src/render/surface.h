@@ -21,6 +21,10 @@ inline constexpr Color kLightGrey = RGB(200, 200, 200);
 inline constexpr Color kYellow = RGB(255, 255, 0);
 inline constexpr Color kWhite = RGB(255, 255, 255);
 
+// Fill styles of circles and pie segments.
+inline constexpr int kFillSolid = 0;
+inline constexpr int kFillTransparent = 1;
+
 class OutputSurface {
 public:
     virtual ~OutputSurface() = default;
@@ -52,7 +56,7 @@ public:
     // semi-axis).
     virtual void Circle(float x, float y, float r, Color c, std::optional<float> start,
                         std::optional<float> end, std::optional<float> aspect) = 0;
-    // Fill style: 0 solid, 1 transparent (the default).
+    // Fill style: kFillSolid or kFillTransparent (the default).
     virtual int FillStyle() = 0;
     virtual void SetFillStyle(int style) = 0;
     virtual Color FillColor() = 0;

@@ -16,26 +16,19 @@
 #include <sys/stat.h>
 
 #include "month/monthcalc.h"
+#include "render/paper.h"
 #include "render/qt/qtsurface.h"
 
 namespace ui {
 
 int ExecDialog(QDialog& d) { return d.exec(); }
 
-int PaperCode(const QPrinter& printer) {
-    switch (printer.pageLayout().pageSize().id()) {
-    case QPageSize::A4:
-        return kPaperA4;
-    case QPageSize::Letter:
-        return kPaperLetter;
-    default:
-        return kPaperUnknown;
-    }
-}
+int PaperCode(const QPrinter& printer) { return render::PaperCode(printer.pageLayout()); }
 
 int OrientationCode(const QPrinter& printer) {
-    return printer.pageLayout().orientation() == QPageLayout::Landscape ? kOrientationLandscape
-                                                                        : kOrientationPortrait;
+    return printer.pageLayout().orientation() == QPageLayout::Landscape
+               ? render::kOrientationCodeLandscape
+               : render::kOrientationCodePortrait;
 }
 
 PrintTarget::PrintTarget(bool pdf) : printer(QPrinter::HighResolution), toPdf(pdf) {

@@ -18,16 +18,8 @@ namespace ui {
 using DialogRunner = std::function<int(QDialog&)>;
 int ExecDialog(QDialog& d);
 
-// Paper size codes of the printer service.
-inline constexpr int kPaperLetter = 1;
-inline constexpr int kPaperA4 = 9;
-inline constexpr int kPaperUnknown = 256;
-inline constexpr int kOrientationPortrait = 1;
-inline constexpr int kOrientationLandscape = 2;
-
-// A4 gives 9, US Letter 1, any other paper 256.
+// The printer's paper and orientation codes (render/paper.h).
 int PaperCode(const QPrinter& printer);
-// 2 for landscape, 1 for portrait.
 int OrientationCode(const QPrinter& printer);
 
 struct PrintTarget {

@@ -43,7 +43,7 @@ void DrawCircle(QPainter& p, float x, float y, float r, Color c, std::optional<f
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(ToQColor(c), 0));
-    if (fillStyle == 0) {
+    if (fillStyle == kFillSolid) {
         p.setBrush(ToQColor(fillColor));
     } else {
         p.setBrush(Qt::NoBrush);

@@ -49,7 +49,7 @@ protected:
     float fontSize_ = 0;  // as set, even when not usable for drawing
     Color fore_ = kBlack;
     Color fill_ = kBlack;
-    int fillStyle_ = 1;  // transparent, as a new picture box has it
+    int fillStyle_ = kFillTransparent;  // as a new picture box has it
     float x_ = 0, y_ = 0;
 };
 
