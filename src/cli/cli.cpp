@@ -248,9 +248,7 @@ void StderrReporter::message(const std::string& text, const std::string&, report
 int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep) {
     // Everything the arguments alone decide is checked before the settings
     // file may be created.
-    if (o.month && !month::CheckMonthText(*o.month)) {
-        rep.beep();
-        rep.error("Input error.");
+    if (o.month && !month::AcceptMonthText(*o.month, rep)) {
         return 2;
     }
     settings::Settings s;

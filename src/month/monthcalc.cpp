@@ -57,6 +57,15 @@ std::optional<YearMonth> CheckMonthText(std::string_view text) {
     return YearMonth{*y, *m};
 }
 
+std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter& reporter) {
+    auto ym = CheckMonthText(text);
+    if (!ym) {
+        reporter.beep();
+        reporter.error("Input error.");
+    }
+    return ym;
+}
+
 int DaysInMonth(int year, int month) {
     static const int len[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) return 0;
@@ -314,12 +323,8 @@ void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys,
 
 std::optional<MonthResult> CalculateMonth(std::string_view monthText, bool summerTime,
                                           const Location& loc, report::Reporter& reporter) {
-    auto ym = CheckMonthText(monthText);
-    if (!ym) {
-        reporter.beep();
-        reporter.error("Input error.");
-        return std::nullopt;
-    }
+    auto ym = AcceptMonthText(monthText, reporter);
+    if (!ym) return std::nullopt;
     MonthResult r;
     r.ym = *ym;
     double glong = -loc.longitude;

@@ -58,6 +58,9 @@ struct MonthResult {
 // and 5-6, rounded half to even; values beyond 16 bits are errors.
 std::optional<YearMonth> CheckMonthText(std::string_view text);
 
+// CheckMonthText, and for a refused text the beep and "Input error.".
+std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter& reporter);
+
 // Year and month as the phase symbol reads them from the month text
 // (first four and last two characters); empty when they do not fit 16 bits.
 std::optional<YearMonth> MonthTextValues(std::string_view text);

@@ -303,12 +303,8 @@ void Form1::CommandCalc_Click() { Calculate(settings::OutputDevice::Screen); }
 void Form1::Calculate(settings::OutputDevice device) {
     if (ended_) return;
     const std::string monthText = TextDate->text().toStdString();
-    if (!month::CheckMonthText(monthText)) {
-        // Nothing else changes: picture, clipboard, pointer, selector.
-        reporter_.beep();
-        reporter_.error("Input error.");
-        return;
-    }
+    // A refused month changes nothing else: picture, clipboard, pointer, selector.
+    if (!month::AcceptMonthText(monthText, reporter_)) return;
     const bool printing = device == settings::OutputDevice::Printer;
     settings_.outputDevice = device;
     bool pageOk = true;
@@ -370,11 +366,7 @@ void Form1::MenuFPrint_Click() {
 void Form1::MenuFExportDark_Click() {
     if (ended_) return;
     const std::string monthText = TextDate->text().toStdString();
-    if (!month::CheckMonthText(monthText)) {
-        reporter_.beep();
-        reporter_.error("Input error.");
-        return;
-    }
+    if (!month::AcceptMonthText(monthText, reporter_)) return;
     const QString suggested = QString::fromStdString("dark-nights-" + monthText + ".ics");
     const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
     if (file.isEmpty()) return;
