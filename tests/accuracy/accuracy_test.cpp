@@ -9,18 +9,14 @@
 
 namespace {
 
-accuracy::Stats SmallGrid() {
-    accuracy::Stats stats;
-    for (const auto& p : accuracy::StudyPlaces()) {
-        for (int y : {1950, 2024}) {
-            for (int m : {3, 6, 12}) accuracy::CompareMonth(p, y, m, stats);
-        }
-    }
-    return stats;
-}
-
 const accuracy::Stats& Grid() {
-    static const accuracy::Stats stats = SmallGrid();
+    static const accuracy::Stats stats = [] {
+        accuracy::Stats s;
+        for (const auto& p : accuracy::StudyPlaces())
+            for (int y : {1950, 2024})
+                for (int m : {3, 6, 12}) accuracy::CompareMonth(p, y, m, s);
+        return s;
+    }();
     return stats;
 }
 
