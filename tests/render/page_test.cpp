@@ -67,22 +67,6 @@ TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
     EXPECT_TRUE(picture.ops.empty());
 }
 
-TEST_F(PageTest, PrinterMeasuredInThePrintFont) {
-    // The printer's own font is 12 pt, the print font 24 pt: columns and
-    // lines are measured at 24 pt (twice as wide) and the font put back.
-    settings.outputDevice = settings::OutputDevice::Printer;
-    settings.fontName = "Print Font";
-    settings.fontSize = 24;
-    printer.metricsFollowFont = true;
-    printer.width = 5000;
-    printer.height = 7000;
-    render::PageSetup(ctx);
-    EXPECT_DOUBLE_EQ(layout.x_d, 100);       // "99999": 5 x 10 x 24/12
-    EXPECT_DOUBLE_EQ(layout.y_d, 1.3 * 40);  // capped at 1.3 text heights
-    EXPECT_EQ(printer.fontName, "Default Font");
-    EXPECT_FLOAT_EQ(printer.fontSize, 12);
-}
-
 TEST_F(PageTest, HourLabelStepIsTheSmallestThatLeavesABlank) {
     // Characters and the blank are 10 wide.  Worst pairs: "10"/"11" for
     // every label (x_d >= 30), "22"/"24" for every 2nd (2 x_d - 20 >= 10),
@@ -171,15 +155,24 @@ TEST_F(PageTest, ScreenPageOfJune2024) {
 TEST_F(PageTest, PrintedPageHeaderLegendsAndFont) {
     settings.outputDevice = settings::OutputDevice::Printer;
     settings.fontName = "Print Font";
-    settings.fontSize = 11;
+    settings.fontSize = 24;
     settings.longitude = -3.5;
     settings.latitude = 0.5;
     settings.timeZone = -4;
     ctx.summerTime = true;
-    printer.charWidth = 7;  // printer metrics differ from the screen's
+    // Printer metrics differ from the screen's and follow the font: 7 units
+    // a character at the printer's own 12 pt, 14 at the print font's 24 pt.
+    printer.charWidth = 7;
+    printer.metricsFollowFont = true;
+    printer.width = 5000;
+    printer.height = 7000;
     auto r = Calc("202406");
     ASSERT_TRUE(r);
     ASSERT_TRUE(Draw(*r));
+    // Columns and lines measured in the print font: "99999" is 70 wide;
+    // lines capped at 1.3 text heights of 40.
+    EXPECT_DOUBLE_EQ(layout.x_d, 70);
+    EXPECT_DOUBLE_EQ(layout.y_d, 1.3 * 40);
     EXPECT_TRUE(picture.named("text").empty());
     EXPECT_TRUE(picture.named("clear").empty());
     auto all = printer.named("text");
@@ -195,10 +188,11 @@ TEST_F(PageTest, PrintedPageHeaderLegendsAndFont) {
               "bright, a.d. = always dark");
     // Legends on rows 33 and 34 of the table, which starts on page row 7.
     EXPECT_FLOAT_EQ(all.back().y, static_cast<float>(layout.y_st + (7 + 34) * layout.y_d));
-    // Hour labels are measured on the printer itself: "12" is 14 wide there.
+    // Hour labels are measured on the printer in the print font: "12" is 28
+    // wide there.
     auto it = std::find_if(all.begin(), all.end(), [](const auto& o) { return o.text == "12"; });
     ASSERT_NE(it, all.end());
-    EXPECT_FLOAT_EQ(it->x, static_cast<float>(layout.xg_st + 12 * layout.xg_d - 7));
+    EXPECT_FLOAT_EQ(it->x, static_cast<float>(layout.xg_st + 12 * layout.xg_d - 14));
     // The table itself is left as it was.
     EXPECT_EQ(r->tab[0], month::Headings());
     // Print font set first, the printer's own put back before the one end
@@ -206,7 +200,7 @@ TEST_F(PageTest, PrintedPageHeaderLegendsAndFont) {
     auto& ops = printer.ops;
     ASSERT_GE(ops.size(), 5u);
     EXPECT_EQ(ops[0].text, "Print Font");
-    EXPECT_FLOAT_EQ(ops[1].w, 11);
+    EXPECT_FLOAT_EQ(ops[1].w, 24);
     EXPECT_EQ(ops[ops.size() - 3].text, "Default Font");
     EXPECT_FLOAT_EQ(ops[ops.size() - 2].w, 12);
     EXPECT_EQ(ops.back().name, "enddoc");
