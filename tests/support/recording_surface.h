@@ -12,40 +12,40 @@ struct RecordingSurface final : render::OutputSurface {
     struct Op {
         std::string name;  // "clear", "text", "box", "line", "circle", "forecolor", ...
         std::string text;
-        float x = 0, y = 0, w = 0, h = 0;
-        render::Color color = 0;
-        std::optional<float> start, end, aspect;
+        float x = 0, y = 0, w = 0, h = 0;  // a circle's radius is w; a font size op's size is w
+        render::Color color = 0;           // for a circle, fill is the fill colour in force
+        render::Color fill = 0;
+        std::optional<float> start, aspect;
         float size = 0;  // font size in force when a text was printed
     };
-    static Op Make(const std::string& name, const std::string& text = {}) {
-        Op o;
-        o.name = name;
-        o.text = text;
-        return o;
-    }
 
-    // Fixed metrics: every character charWidth wide, every text textHeight high.
-    double charWidth = 10;
-    double textHeight = 20;
-    double width = 1000, height = 700;
-    // When set, widths and heights scale with fontSize / 12, as a real
+    // Fixed metrics: every character charWidth wide, every text textHeight
+    // high; with metricsFollowFont both scale with fontSize / 12, as a real
     // font's do.
+    double charWidth = 10, textHeight = 20;
+    double width = 1000, height = 700;
     bool metricsFollowFont = false;
     int paper = 9, orientation = 1;
     bool endDocResult = true;
 
     std::vector<Op> ops;
-    render::Color fore = render::kBlack;
-    render::Color fill = render::kBlack;
+    render::Color fore = render::kBlack, fill = render::kBlack;
     int fillStyle = 1;
     float curX = 0, curY = 0;
     std::string fontName = "Default Font";
     float fontSize = 12;
 
-    void Clear() override { ops.push_back(Make("clear")); }
+    Op& Add(const std::string& name, const std::string& text = {}) {
+        ops.emplace_back();
+        ops.back().name = name;
+        ops.back().text = text;
+        return ops.back();
+    }
+    double FontScale() const { return metricsFollowFont ? fontSize / 12.0 : 1.0; }
+
+    void Clear() override { Add("clear"); }
     double ScaleWidth() override { return width; }
     double ScaleHeight() override { return height; }
-    double FontScale() const { return metricsFollowFont ? fontSize / 12.0 : 1.0; }
     double TextWidth(const std::string& s) override {
         return charWidth * static_cast<double>(s.size()) * FontScale();
     }
@@ -53,57 +53,36 @@ struct RecordingSurface final : render::OutputSurface {
     void SetCurrentX(float x) override { curX = x; }
     void SetCurrentY(float y) override { curY = y; }
     void PrintText(const std::string& s) override {
-        Op o = Make("text", s);
-        o.x = curX;
-        o.y = curY;
-        o.color = fore;
-        o.size = fontSize;
-        ops.push_back(o);
+        Op& o = Add("text", s);
+        o.x = curX, o.y = curY, o.color = fore, o.size = fontSize;
     }
     render::Color ForeColor() override { return fore; }
-    void SetForeColor(render::Color c) override {
-        fore = c;
-        Op o = Make("forecolor");
-        o.color = c;
-        ops.push_back(o);
-    }
+    void SetForeColor(render::Color c) override { Add("forecolor").color = fore = c; }
     void FilledBox(float x, float y, float w, float h, render::Color c) override {
-        Op o = Make("box");
+        Op& o = Add("box");
         o.x = x, o.y = y, o.w = w, o.h = h, o.color = c;
-        ops.push_back(o);
     }
     void Line(float x, float y, float dx, float dy, render::Color c) override {
-        Op o = Make("line");
+        Op& o = Add("line");
         o.x = x, o.y = y, o.w = dx, o.h = dy, o.color = c;
-        ops.push_back(o);
     }
     void Circle(float x, float y, float r, render::Color c, std::optional<float> s,
-                std::optional<float> e, std::optional<float> a) override {
-        Op o = Make("circle");
-        o.x = x, o.y = y, o.w = r, o.color = c, o.start = s, o.end = e, o.aspect = a;
-        o.h = static_cast<float>(fill);  // fill colour in force, for checks
-        ops.push_back(o);
+                std::optional<float>, std::optional<float> a) override {
+        Op& o = Add("circle");
+        o.x = x, o.y = y, o.w = r, o.color = c, o.fill = fill, o.start = s, o.aspect = a;
     }
     int FillStyle() override { return fillStyle; }
     void SetFillStyle(int s) override { fillStyle = s; }
     render::Color FillColor() override { return fill; }
     void SetFillColor(render::Color c) override { fill = c; }
     std::string FontName() override { return fontName; }
-    void SetFontName(const std::string& n) override {
-        fontName = n;
-        ops.push_back(Make("fontname", n));
-    }
+    void SetFontName(const std::string& n) override { Add("fontname", fontName = n); }
     float FontSize() override { return fontSize; }
-    void SetFontSize(float s) override {
-        fontSize = s;
-        Op o = Make("fontsize");
-        o.w = s;
-        ops.push_back(o);
-    }
+    void SetFontSize(float s) override { Add("fontsize").w = fontSize = s; }
     int PaperSize() override { return paper; }
     int Orientation() override { return orientation; }
     bool EndDoc() override {
-        ops.push_back(Make("enddoc"));
+        Add("enddoc");
         return endDocResult;
     }
 
@@ -111,12 +90,6 @@ struct RecordingSurface final : render::OutputSurface {
         std::vector<Op> r;
         for (const Op& o : ops)
             if (o.name == n) r.push_back(o);
-        return r;
-    }
-    std::vector<std::string> texts() const {
-        std::vector<std::string> r;
-        for (const Op& o : ops)
-            if (o.name == "text") r.push_back(o.text);
         return r;
     }
 };
