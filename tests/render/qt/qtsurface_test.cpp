@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <regex>
@@ -169,6 +170,31 @@ TEST(QtPrinterSurface, AbsurdFontSizeDrawsWithTheDefaultAndUnwritableFileFails) 
     s.SetCurrentY(10);
     s.PrintText("x");
     EXPECT_FALSE(s.EndDoc());
+}
+
+// A broken layout (margins of 1e308, a NaN) must not reach the painter:
+// such boxes, lines, circles and texts draw nothing, the rest still draws.
+TEST(QtImageSurface, CoordinatesOffThePageDrawNothing) {
+    const float nan = std::nanf(""), inf = INFINITY;
+    const struct {
+        float x, y, w;
+        bool drawn;
+    } cases[] = {{10, 10, 20, true}, {nan, 10, 20, false}, {10, inf, 20, false},
+                 {10, 10, 2e6f, false}, {-2e6f, 10, 20, false}};
+    for (const auto& c : cases) {
+        QImage img(50, 50, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        render::QtImageSurface s(img, render::PictureFont());
+        s.FilledBox(c.x, c.y, c.w, 5, render::kBlack);
+        s.Line(c.x, c.y, c.w, 0, render::kBlack);
+        s.SetFillStyle(render::kFillSolid);
+        s.Circle(c.x, c.y, c.w, render::kBlack, std::nullopt, std::nullopt, std::nullopt);
+        s.SetCurrentX(c.x);
+        s.SetCurrentY(c.y);
+        s.PrintText("x");
+        s.finish();
+        EXPECT_EQ(img.pixel(12, 12) != QColor(Qt::white).rgb(), c.drawn) << c.x << " " << c.y << " " << c.w;
+    }
 }
 
 int main(int argc, char** argv) {
