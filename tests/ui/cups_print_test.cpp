@@ -19,7 +19,6 @@
 #include <QThread>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -67,19 +66,16 @@ struct PdfWords {
 };
 // The words of a one-page PDF with their boxes in points.
 PdfWords Words(const QString& file) {
-    const std::string out = Output("pdftotext", {"-bbox", file, "-"}).toStdString();
-    PdfWords r;
-    const std::size_t page = out.find("<page");
-    if (page == std::string::npos) return r;
-    std::sscanf(out.c_str() + page, "<page width=\"%lf\" height=\"%lf\"", &r.width, &r.height);
-    for (std::size_t i = 0; (i = out.find("<word ", i)) != std::string::npos;) {
-        Word w{};
-        std::sscanf(out.c_str() + i, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"",
-                    &w.x0, &w.y0, &w.x1, &w.y1);
-        const std::size_t a = out.find('>', i) + 1, b = out.find("</word>", a);
-        w.text = QString::fromStdString(out.substr(a, b - a)).replace("&apos;", "'");
-        r.words.push_back(w);
-        i = b;
+    const QString out = Output("pdftotext", {"-bbox", file, "-"});
+    static const QRegularExpression page(R"re(<page width="([-\d.]+)" height="([-\d.]+)")re");
+    static const QRegularExpression word(
+        R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re");
+    const QRegularExpressionMatch size = page.match(out);
+    PdfWords r{size.captured(1).toDouble(), size.captured(2).toDouble(), {}};
+    for (auto it = word.globalMatch(out); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        r.words.push_back({m.captured(5).replace("&apos;", "'"), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                           m.captured(3).toDouble(), m.captured(4).toDouble()});
     }
     return r;
 }

@@ -216,20 +216,26 @@ TEST(MainWindow, ExportDarkNightsWritesTheMonthsCalendar) {
 
 namespace {
 
-// Opens File, Options, types the three values and presses Save; returns
-// the recorded log and whether the dialog closed.
+// Opens File, Options, notes what the boxes show, types into the boxes
+// given (nullptr leaves a box as shown) and presses Save.
 struct OptionsRun {
-    Log log;
+    std::string shown;    // "longitude|latitude|time zone|zone" as the dialog opened
+    bool marked = false;  // the zone marked as unknown as the dialog opened
     bool closed = false;
+    Log log;
 };
-OptionsRun SaveOptions(Window& t, const QString& lon, const QString& lat, const QString& tz) {
+OptionsRun SaveOptions(Window& t, const char* lon, const char* lat, const char* tz, const char* zone = nullptr) {
     OptionsRun r;
     t.rep.clear();
     t.script = [&](QDialog& d) {
         auto& o = static_cast<ui::FormOptions&>(d);
-        Type(o.TextLong, lon);
-        Type(o.TextLat, lat);
-        Type(o.TextTZ, tz);
+        r.shown = QStringList{o.TextLong->text(), o.TextLat->text(), o.TextTZ->text(), o.ComboZone->currentText()}
+                      .join('|')
+                      .toStdString();
+        r.marked = !o.Label8->text().isEmpty();
+        for (auto [box, text] : {std::pair{o.TextLong, lon}, {o.TextLat, lat}, {o.TextTZ, tz}})
+            if (text) Type(box, text);
+        if (zone) o.ComboZone->setEditText(zone);
         QTest::mouseClick(o.CommandSave, Qt::LeftButton);
         r.closed = !o.isVisible();
         r.log = t.rep.log;
@@ -267,16 +273,10 @@ TEST(OptionsDialog, BoundsZeroAndWholeHours) {
 
     // Longitude 0 is shown as "0" and saves again as it is.
     SaveOptions(t, "0", "-33.5", "-5");
-    QString shown;
-    t.script = [&](QDialog& d) {
-        auto& o = static_cast<ui::FormOptions&>(d);
-        shown = o.TextLong->text() + "|" + o.TextLat->text() + "|" + o.TextTZ->text();
-        QTest::mouseClick(o.CommandSave, Qt::LeftButton);
-    };
-    t.rep.clear();
-    t.w->menuFOptions()->trigger();
-    EXPECT_EQ(shown.toStdString(), "0|-33.5|-5");
-    EXPECT_TRUE(t.rep.log.empty());
+    const OptionsRun again = SaveOptions(t, nullptr, nullptr, nullptr);
+    EXPECT_EQ(again.shown, "0|-33.5|-5|(fixed: Time Zone above)");
+    EXPECT_TRUE(again.closed);
+    EXPECT_TRUE(again.log.empty());
 
     // A right longitude, a wrong latitude, then Cancel: the file and, after
     // the reload, the location in use are unchanged.
@@ -312,33 +312,21 @@ TEST(OptionsDialog, ZoneBoxShowsChecksAndSaves) {
     const QByteArray six = QByteArray(kTenLines).replace("\r\n 1\r\n", "\r\n 6\r\n");
     const struct {
         const char* typed;
-        const char* shown;  // the zone box when the dialog opens
+        const char* shown;  // the boxes as the dialog opens
         bool marked, closes;
         QByteArray ini;
     } steps[] = {
-        {"Mars/Olympus", "Mars/Olympus", true, false, kTenLines + "Mars/Olympus\r\n"},
-        {"Asia/Kolkata", "Mars/Olympus", true, true, six + "Asia/Kolkata\r\n"},
-        {"(fixed: Time Zone above)", "Asia/Kolkata", false, true, six},
+        {"Mars/Olympus", "16.33|48.25|1|Mars/Olympus", true, false, kTenLines + "Mars/Olympus\r\n"},
+        {"Asia/Kolkata", "16.33|48.25|1|Mars/Olympus", true, true, six + "Asia/Kolkata\r\n"},
+        {"(fixed: Time Zone above)", "16.33|48.25|6|Asia/Kolkata", false, true, six},
     };
     for (const auto& s : steps) {
-        QString shown;
-        bool marked = false, closed = false;
-        t.rep.clear();
-        t.script = [&](QDialog& d) {
-            auto& o = static_cast<ui::FormOptions&>(d);
-            shown = o.ComboZone->currentText();
-            marked = !o.Label8->text().isEmpty();
-            o.ComboZone->setEditText(s.typed);
-            QTest::mouseClick(o.CommandSave, Qt::LeftButton);
-            closed = !o.isVisible();
-            if (!closed) o.reject();
-        };
-        t.w->menuFOptions()->trigger();
+        const OptionsRun r = SaveOptions(t, nullptr, nullptr, nullptr, s.typed);
         SCOPED_TRACE(s.typed);
-        EXPECT_EQ(shown.toStdString(), s.shown);
-        EXPECT_EQ(marked, s.marked);
-        EXPECT_EQ(closed, s.closes);
-        EXPECT_EQ(t.rep.log, s.closes ? Log{} : kWrongValue);
+        EXPECT_EQ(r.shown, s.shown);
+        EXPECT_EQ(r.marked, s.marked);
+        EXPECT_EQ(r.closed, s.closes);
+        EXPECT_EQ(r.log, s.closes ? Log{} : kWrongValue);
         EXPECT_EQ(t.ini(), s.ini);
     }
 }
