@@ -6,42 +6,28 @@
 // ALMUCAN_CUPSD_PID; the client library finds that cupsd through CUPS_SERVER.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <functional>
-#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <signal.h>
 
-#include "recording_reporter.h"
-#include "ui/form1.h"
-#include "ui/formprint.h"
 #include "ui/printersetup.h"
-#include "ui/printtarget.h"
+#include "window.h"
 
 namespace {
-
-QString Env(const char* name) { return qEnvironmentVariable(name); }
 
 // Standard output of a short command; empty when it fails or takes longer
 // than `ms`.
@@ -80,60 +66,32 @@ struct PdfWords {
 };
 // The words of a one-page PDF with their boxes in points.
 PdfWords Words(const QString& file) {
-    const std::string out = Output("pdftotext", {"-bbox", file, "-"}).toStdString();
-    PdfWords r;
-    const std::size_t page = out.find("<page");
-    if (page == std::string::npos) return r;
-    std::sscanf(out.c_str() + page, "<page width=\"%lf\" height=\"%lf\"", &r.width, &r.height);
-    for (std::size_t i = 0; (i = out.find("<word ", i)) != std::string::npos;) {
-        Word w{};
-        std::sscanf(out.c_str() + i, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"",
-                    &w.x0, &w.y0, &w.x1, &w.y1);
-        const std::size_t a = out.find('>', i) + 1, b = out.find("</word>", a);
-        w.text = QString::fromStdString(out.substr(a, b - a)).replace("&apos;", "'");
-        r.words.push_back(w);
-        i = b;
+    const QString out = Output("pdftotext", {"-bbox", file, "-"});
+    static const QRegularExpression page(R"re(<page width="([-\d.]+)" height="([-\d.]+)")re");
+    static const QRegularExpression word(
+        R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re");
+    const QRegularExpressionMatch size = page.match(out);
+    PdfWords r{size.captured(1).toDouble(), size.captured(2).toDouble(), {}};
+    for (auto it = word.globalMatch(out); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        r.words.push_back({m.captured(5).replace("&apos;", "'"), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                           m.captured(3).toDouble(), m.captured(4).toDouble()});
     }
     return r;
 }
 
-// The main window printing to the queue; settings in a temporary folder.
-struct Window {
-    QTemporaryDir dir;
-    RecordingReporter rep;
-    std::unique_ptr<ui::Form1> w;
-    // What the "user" does in the next modal dialog.
-    std::function<void(QDialog&)> script = [](QDialog& d) { d.reject(); };
-
-    explicit Window(const QString& queue) {
-        auto target = std::make_unique<ui::PrintTarget>(false);
-        target->printer.setPrinterName(queue);
-        w = std::make_unique<ui::Form1>(rep, dir.path().toStdString(), std::move(target));
-        w->setToday([] { return QDate(2001, 3, 15); });
-        w->setExitHandler([](int) {});
-        w->setDialogRunner([this](QDialog& d) {
-            d.show();
-            // A set-up opened from the print dialog gets its own script.
-            auto run = std::exchange(script, [](QDialog& x) { x.reject(); });
-            run(d);
-            return d.result();
-        });
-        w->start();
-    }
-    // File, Print with the month box at `month`; `inDialog` acts in the
-    // print dialog (it ends with Print or Cancel).
-    void print(const char* month, const std::function<void(ui::FormPrint&)>& inDialog) {
-        w->textDate()->setText(month);
-        script = [&](QDialog& d) { inDialog(static_cast<ui::FormPrint&>(d)); };
-        w->menuFPrint()->trigger();
-    }
-};
+// The main window printing to the queue.
+std::unique_ptr<ui::PrintTarget> Queue(const QString& queue) {
+    auto target = std::make_unique<ui::PrintTarget>(false);
+    target->printer.setPrinterName(queue);
+    return target;
+}
 
 class CupsPrint : public ::testing::Test {
 protected:
     void SetUp() override {
-        queue = Env("ALMUCAN_CUPS_QUEUE");
-        out = Env("ALMUCAN_CUPS_OUT");
+        queue = qEnvironmentVariable("ALMUCAN_CUPS_QUEUE");
+        out = qEnvironmentVariable("ALMUCAN_CUPS_OUT");
         if (queue.isEmpty() || out.isEmpty()) GTEST_SKIP() << "no print queue (run cups_print.sh)";
     }
     QString queue, out;
@@ -176,82 +134,73 @@ QString Joined(const PdfWords& pw) {
 
 }  // namespace
 
-TEST_F(CupsPrint, MonthReachesTheQueueAsAPdf) {
-    Window t(queue);
-    const QStringList before = QDir(out).entryList({"*.pdf"}, QDir::Files);
-    QString shown;
-    t.print("200103", [&](ui::FormPrint& p) {
-        shown = p.labelOutput()->text();
-        QTest::mouseClick(p.commandPrint(), Qt::LeftButton);
-    });
-    EXPECT_EQ(shown, "Printer: " + queue + " - A4, portrait");
-    EXPECT_TRUE(t.rep.log.empty()) << t.rep.log.front();
+// March on A4 portrait, then February on US Letter landscape chosen in
+// Setup (confirmed with OK in one print dialog, cancelled, and holding for
+// the next): each reaches the queue whole, upright on its sheet.
+TEST_F(CupsPrint, MonthsReachTheQueueAsPdfs) {
+    Window t(Queue(queue));
+    t.start();
+    const struct {
+        const char* month;
+        int days;
+        bool letterLandscape;
+        double width, height;  // the sheet in points: A4, US Letter (8.5 x 11 in)
+    } runs[] = {{"200103", 31, false, 595, 842}, {"200102", 28, true, 612, 792}};
+    for (const auto& r : runs) {
+        SCOPED_TRACE(r.month);
+        QString offered;
+        if (r.letterLandscape) {
+            t.print(r.month, [&](ui::FormPrint& p) {
+                t.script = [&](QDialog& d) {
+                    auto& u = static_cast<ui::PrinterSetupDialog&>(d);
+                    offered = u.ComboPrinter->currentText();
+                    u.ComboPaper->setCurrentIndex(u.ComboPaper->findText("US Letter"));
+                    u.OptionLandscape->setChecked(true);
+                    QTest::mouseClick(u.Buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+                };
+                QTest::mouseClick(p.commandSetup(), Qt::LeftButton);
+                QTest::mouseClick(p.commandCancel(), Qt::LeftButton);
+            });
+            EXPECT_EQ(offered, queue);
+        }
+        const QStringList before = QDir(out).entryList({"*.pdf"}, QDir::Files);
+        QString shown;
+        t.print(r.month, [&](ui::FormPrint& p) {
+            shown = p.labelOutput()->text();
+            QTest::mouseClick(p.commandPrint(), Qt::LeftButton);
+        });
+        EXPECT_EQ(shown, "Printer: " + queue + (r.letterLandscape ? " - US Letter, landscape" : " - A4, portrait"));
+        EXPECT_TRUE(t.rep.log.empty()) << t.rep.log.front();
 
-    const QString pdf = WaitForPdf(queue, out, before);
-    ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the queue in " << out.toStdString();
-    // CUPS-PDF names the file by the job's title.
-    EXPECT_TRUE(QFileInfo(pdf).fileName().startsWith("Almucan_200103")) << pdf.toStdString();
-    // The job's title is the document's (CUPS-PDF puts it in brackets).
-    EXPECT_TRUE(Output("pdfinfo", {pdf}).contains(
-        QRegularExpression("Title: +\\(?Almucan 200103\\)?\n")));
-    const PdfWords pw = Words(pdf);
-    EXPECT_NEAR(pw.width, 595, 1);  // A4 in points
-    EXPECT_NEAR(pw.height, 842, 1);
-    const QString text = Joined(pw);
-    for (const char* line : {"Rise and Set for Sun and Moon V0.9", "Month: 200103 Long.: 16.33",
-                             "'D.a.n.M.' = Dark and no Moon", "'a.h.' = (always) above horizon"})
-        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
-    ExpectWholeMonthOnTheSheet(pw, 31);
-}
-
-// US Letter landscape chosen in Setup (confirmed with OK) holds for the
-// next print dialog and reaches the queue.
-TEST_F(CupsPrint, SetupPaperHoldsAndReachesTheQueue) {
-    Window t(queue);
-    QString offered, button;
-    t.print("200102", [&](ui::FormPrint& p) {
-        t.script = [&](QDialog& d) {
-            auto& u = static_cast<ui::PrinterSetupDialog&>(d);
-            offered = u.ComboPrinter->currentText();
-            button = u.Buttons->button(QDialogButtonBox::Ok)->text().remove('&');
-            u.ComboPaper->setCurrentIndex(u.ComboPaper->findText("US Letter"));
-            u.OptionLandscape->setChecked(true);
-            QTest::mouseClick(u.Buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-        };
-        QTest::mouseClick(p.commandSetup(), Qt::LeftButton);
-        QTest::mouseClick(p.commandCancel(), Qt::LeftButton);
-    });
-    EXPECT_EQ(offered, queue);
-    EXPECT_EQ(button, "OK");
-
-    const QStringList before = QDir(out).entryList({"*.pdf"}, QDir::Files);
-    QString shown;
-    t.print("200102", [&](ui::FormPrint& p) {
-        shown = p.labelOutput()->text();
-        QTest::mouseClick(p.commandPrint(), Qt::LeftButton);
-    });
-    EXPECT_EQ(shown, "Printer: " + queue + " - US Letter, landscape");
-    EXPECT_TRUE(t.rep.log.empty());
-    const QString pdf = WaitForPdf(queue, out, before);
-    ASSERT_FALSE(pdf.isEmpty());
-    const PdfWords sheet = Words(pdf);
-    EXPECT_NEAR(sheet.width, 612, 1);  // a US Letter sheet, 8.5 x 11 inches
-    EXPECT_NEAR(sheet.height, 792, 1);
-    const auto month = std::find_if(sheet.words.begin(), sheet.words.end(),
-                                    [](const Word& w) { return w.text == "Month:"; });
-    ASSERT_NE(month, sheet.words.end());
-    EXPECT_GT(month->y1 - month->y0, 2 * (month->x1 - month->x0));  // written upwards
-    const PdfWords pw = Upright(sheet);
-    EXPECT_TRUE(Joined(pw).contains("Month: 200102 Long.: 16.33"));
-    ExpectWholeMonthOnTheSheet(pw, 28);
+        const QString pdf = WaitForPdf(queue, out, before);
+        ASSERT_FALSE(pdf.isEmpty()) << "no PDF from the queue in " << out.toStdString();
+        // CUPS-PDF names the file by the job's title, which is the
+        // document's (CUPS-PDF puts it in brackets).
+        EXPECT_TRUE(QFileInfo(pdf).fileName().startsWith(QString("Almucan_") + r.month)) << pdf.toStdString();
+        EXPECT_TRUE(Output("pdfinfo", {pdf}).contains(
+            QRegularExpression(QString("Title: +\\(?Almucan %1\\)?\n").arg(r.month))));
+        PdfWords pw = Words(pdf);
+        EXPECT_NEAR(pw.width, r.width, 1);
+        EXPECT_NEAR(pw.height, r.height, 1);
+        if (r.letterLandscape) {
+            const auto month = std::find_if(pw.words.begin(), pw.words.end(),
+                                            [](const Word& w) { return w.text == "Month:"; });
+            ASSERT_NE(month, pw.words.end());
+            EXPECT_GT(month->y1 - month->y0, 2 * (month->x1 - month->x0));  // written upwards
+            pw = Upright(pw);
+        }
+        EXPECT_TRUE(Joined(pw).contains(QString("Month: %1 Long.: 16.33").arg(r.month))) << Joined(pw).toStdString();
+        ExpectWholeMonthOnTheSheet(pw, r.days);
+    }
 }
 
 // The print service stops while the print dialog is open: Print reports it.
 TEST_F(CupsPrint, StoppedPrintServiceIsReported) {
     bool ok = false;
-    const int pid = Env("ALMUCAN_CUPSD_PID").toInt(&ok);
+    const int pid = qEnvironmentVariable("ALMUCAN_CUPSD_PID").toInt(&ok);
     if (!ok) GTEST_SKIP() << "no cupsd to stop";
-    Window t(queue);
+    Window t(Queue(queue));
+    t.start();
     bool stopped = false;
     t.print("200103", [&](ui::FormPrint& p) {
         ::kill(pid, SIGTERM);
@@ -267,11 +216,4 @@ TEST_F(CupsPrint, StoppedPrintServiceIsReported) {
     EXPECT_EQ(t.rep.boxes[0].title, "Error");
     EXPECT_EQ(t.rep.boxes[0].text, "The page could not be printed.\r\nThe printer " +
                                        queue.toStdString() + " cannot be reached.");
-}
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
