@@ -165,22 +165,30 @@ std::string cellClock(const std::string& cell) {
     return "none";
 }
 
+// One object's cells in words: its day mark, or its two events.
+struct CellWords {
+    const char* upMark;
+    const char* upText;
+    const char* downMark;
+    const char* downText;
+    const char* first;   // "twilight begins", "Moon rises"
+    const char* second;  // "ends", "sets"
+};
+
+std::string cellWords(const std::string& a, const std::string& b, const CellWords& w) {
+    if (a == w.upMark) return w.upText;
+    if (a == w.downMark) return w.downText;
+    return std::string(w.first) + " " + cellClock(a) + ", " + w.second + " " + cellClock(b);
+}
+
 std::string nightLine(const NightRow& n) {
-    std::string s = dayText(localDay(n.ym, n.day)) + ": ";
-    if (n.twilightBegin == "a.b.")
-        s += "never astronomically dark";
-    else if (n.twilightBegin == "a.d.")
-        s += "astronomically dark all day";
-    else
-        s += "twilight begins " + cellClock(n.twilightBegin) + ", ends " + cellClock(n.twilightEnd);
-    s += "; ";
-    if (n.moonRise == "a.h.")
-        s += "Moon above the horizon all day";
-    else if (n.moonRise == "b.h.")
-        s += "Moon below the horizon all day";
-    else
-        s += "Moon rises " + cellClock(n.moonRise) + ", sets " + cellClock(n.moonSet);
-    return s;
+    static const CellWords twilight{"a.b.", "never astronomically dark", "a.d.",
+                                    "astronomically dark all day", "twilight begins", "ends"};
+    static const CellWords moon{"a.h.", "Moon above the horizon all day", "b.h.",
+                                "Moon below the horizon all day", "Moon rises", "sets"};
+    return dayText(localDay(n.ym, n.day)) + ": " +
+           cellWords(n.twilightBegin, n.twilightEnd, twilight) + "; " +
+           cellWords(n.moonRise, n.moonSet, moon);
 }
 
 std::string placeText(const month::Location& loc) {

@@ -5,16 +5,27 @@ file(REMOVE_RECURSE ${DIR})
 file(MAKE_DIRECTORY ${DIR})
 set(ENV{DISPLAY} "")
 set(ENV{WAYLAND_DISPLAY} "")
-execute_process(COMMAND ${ALMUCAN} --month 202406 --settings-dir ${DIR}
-                        --png ${DIR}/june.png --size 640x480 --pdf ${DIR}/june.pdf --paper letter
-                        --landscape
-                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "exit ${rc}: ${err}")
-endif()
-if(NOT out STREQUAL "")
-  message(FATAL_ERROR "graphic outputs alone print no text, got: ${out}")
-endif()
+
+# Runs the program with the given arguments: exit 0 and nothing on
+# standard output (graphic outputs alone print no text).
+function(run_graphic)
+  execute_process(COMMAND ${ALMUCAN} --settings-dir ${DIR} ${ARGN}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+    message(FATAL_ERROR "${ARGN}: exit ${rc}, output '${out}': ${err}")
+  endif()
+endfunction()
+
+# pdfinfo of a file must match a page count and a paper size.
+function(expect_pages file pages size)
+  execute_process(COMMAND pdfinfo ${file} OUTPUT_VARIABLE info)
+  if(NOT info MATCHES "Pages: +${pages}\n" OR NOT info MATCHES "${size}")
+    message(FATAL_ERROR "expected ${pages} page(s) of ${size} in ${file}: ${info}")
+  endif()
+endfunction()
+
+run_graphic(--month 202406 --png ${DIR}/june.png --size 640x480 --pdf ${DIR}/june.pdf
+            --paper letter --landscape)
 file(READ ${DIR}/june.png head LIMIT 24 HEX)
 # PNG signature, IHDR, width 640 (0x280) and height 480 (0x1e0).
 if(NOT head STREQUAL "89504e470d0a1a0a0000000d4948445200000280000001e0")
@@ -28,22 +39,12 @@ string(REGEX REPLACE "[ \n]+" " " text "${text}")
 if(NOT text MATCHES "Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1")
   message(FATAL_ERROR "month line missing: ${text}")
 endif()
-execute_process(COMMAND pdfinfo ${DIR}/june.pdf OUTPUT_VARIABLE info)
-if(NOT info MATCHES "Pages: +1\n" OR NOT info MATCHES "792 x 612")
-  message(FATAL_ERROR "expected one landscape Letter page: ${info}")
-endif()
+expect_pages(${DIR}/june.pdf 1 "792 x 612")
 
 # A year: twelve A4 pages in one PDF, the months in order, nothing on
 # standard output.
-execute_process(COMMAND ${ALMUCAN} --year 2025 --settings-dir ${DIR} --pdf ${DIR}/year.pdf
-                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
-  message(FATAL_ERROR "year PDF: exit ${rc}, output '${out}': ${err}")
-endif()
-execute_process(COMMAND pdfinfo ${DIR}/year.pdf OUTPUT_VARIABLE info)
-if(NOT info MATCHES "Pages: +12\n" OR NOT info MATCHES "595 x 842 pts \\(A4\\)")
-  message(FATAL_ERROR "expected twelve portrait A4 pages: ${info}")
-endif()
+run_graphic(--year 2025 --pdf ${DIR}/year.pdf)
+expect_pages(${DIR}/year.pdf 12 "595 x 842 pts \\(A4\\)")
 execute_process(COMMAND pdftotext ${DIR}/year.pdf - OUTPUT_VARIABLE text)
 string(REGEX MATCHALL "Month: 2025[0-9][0-9]" found "${text}")
 set(want "")
