@@ -25,7 +25,11 @@ float F(double v) { return static_cast<float>(v); }
 constexpr int kColumns = 10;        // Day .. Phase
 constexpr int kDayRows = 31;        // hour lines run over 31 day rows
 constexpr int kScreenRows = 32;     // headings and 31 days fill the picture box
-constexpr int kPrintRows = 41;      // title to legends fill the printable height
+// On paper the rows 0 to 41 fill the printable height: the second legend
+// is page row 41 (table row 34 of a table that starts on row 7), so a
+// height of 41 rows left it below the printable area once the print font
+// was large enough (13 pt and more on A4) for the rows not to be capped.
+constexpr int kPrintRows = 42;
 constexpr int kPrintTableRow = 7;   // table row 0 on the printed page
 constexpr int kLegendRow1 = 33;     // legends, in table rows
 constexpr int kLegendRow2 = 34;

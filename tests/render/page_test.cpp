@@ -31,7 +31,8 @@ TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
     EXPECT_NEAR(layout.xg_st + 24 * layout.xg_d, 1000 - 10, 1e-9);
 
     // Printer: margins in millimetres of the sheet as held (A4 210 x 297,
-    // US Letter 8.5 x 11 in), 41 rows; only the printer is measured.
+    // US Letter 8.5 x 11 in), 42 rows (0 to 41, the last legend's);
+    // only the printer is measured.
     settings.outputDevice = settings::OutputDevice::Printer;
     settings.marginTop = 10;
     settings.marginBottom = 15;
@@ -58,7 +59,7 @@ TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
         render::PageSetup(ctx);
         const double across = c.w / c.mmAcross, down = c.h / c.mmDown;
         EXPECT_NEAR(layout.y_st, 10 * down, 1e-6);
-        EXPECT_NEAR(layout.y_st + 41 * layout.y_d, c.h - 15 * down, 1e-6);
+        EXPECT_NEAR(layout.y_st + 42 * layout.y_d, c.h - 15 * down, 1e-6);
         EXPECT_NEAR(layout.x_st, 20 * across, 1e-6);
         EXPECT_DOUBLE_EQ(layout.x_d, 200);
         EXPECT_NEAR(layout.xg_st, 20 * across + 10 * 200 + 40, 1e-6);
