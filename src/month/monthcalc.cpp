@@ -8,6 +8,11 @@
 #include "astro/calendar.h"
 #include "text/valuerule.h"
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define ALMUCAN_CLEAR_AVX_UPPER 1
+#endif
+
 namespace month {
 
 namespace {
@@ -321,8 +326,29 @@ void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys,
     }
 }
 
+namespace {
+
+#ifdef ALMUCAN_CLEAR_AVX_UPPER
+__attribute__((target("avx"))) void zeroUpper() { _mm256_zeroupper(); }
+#endif
+
+// Code that ran before (Qt's start-up in the window and the image outputs)
+// can leave the upper halves of the AVX registers in use; every SSE
+// instruction of the calculation then waits on them, which made a month
+// twelve times slower (4.2 ms instead of 0.35 ms).  Clearing them costs a
+// few cycles and changes no result.
+void clearVectorUpperState() {
+#ifdef ALMUCAN_CLEAR_AVX_UPPER
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx) zeroUpper();
+#endif
+}
+
+}  // namespace
+
 std::optional<MonthResult> CalculateMonth(std::string_view monthText, bool summerTime,
                                           const Location& loc, report::Reporter& reporter) {
+    clearVectorUpperState();
     auto ym = AcceptMonthText(monthText, reporter);
     if (!ym) return std::nullopt;
     MonthResult r;
