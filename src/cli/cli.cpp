@@ -214,14 +214,10 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
     return {};
 }
 
-std::string MonthLine(const settings::Settings& s, const std::string& monthText, bool summerTime) {
-    return render::MonthLineText(s, monthText, summerTime);
-}
-
 std::string TableText(const month::MonthResult& r, const settings::Settings& s,
                       const std::string& monthText, bool summerTime) {
-    std::string out = "Almucan V" + s.version + " - " + settings::kTitle + "\n";
-    out += MonthLine(s, monthText, summerTime) + "\n\n";
+    std::string out = settings::WindowTitle(s.version) + "\n";
+    out += render::MonthLineText(s, monthText, summerTime) + "\n\n";
     const auto& h = month::Headings();
     const auto& sh = month::SubHeadings();
     auto line = [&](const std::array<std::string, 10>& cells, std::size_t last) {
@@ -335,7 +331,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
                 out += (i ? "\n" : "") + TableText(months[i], s, texts[i], o.summerTime);
                 break;
             case TextOutput::Tsv:
-                if (o.year) out += MonthLine(s, texts[i], o.summerTime) + "\n";
+                if (o.year) out += render::MonthLineText(s, texts[i], o.summerTime) + "\n";
                 out += month::TsvText(months[i]);
                 break;
             case TextOutput::Events: out += months[i].clipboard; break;

@@ -44,8 +44,6 @@ std::string Usage();
 // the settings' zone name aside (the fixed zone for this run).
 std::string ApplyLocation(const Options& o, settings::Settings& s);
 
-// The printed page's month line: "Month: 202406   Long.: 16.33   ...".
-std::string MonthLine(const settings::Settings& s, const std::string& monthText, bool summerTime);
 
 // The month table as the window shows it, for a terminal.
 std::string TableText(const month::MonthResult& r, const settings::Settings& s,

@@ -10,6 +10,11 @@ namespace settings {
 // version in the window's caption and the text table.
 inline constexpr const char* kVersion = "0.9";
 inline constexpr const char* kTitle = "Rise and Set for Sun and Moon";
+// "Almucan V0.9 - Rise and Set for Sun and Moon": the window's caption and
+// the first line of the text table.
+inline std::string WindowTitle(const std::string& version) {
+    return "Almucan V" + version + " - " + kTitle;
+}
 
 // The place of a new settings file: Vienna.
 inline constexpr double kDefaultLongitude = 16.33;  // degrees, east positive

@@ -217,7 +217,7 @@ void Form1::endProgram(int code) {
 void Form1::Form_Activate() {
     if (ended_) return;
     settings_.version = settings::kVersion;
-    setWindowTitle(QString::fromStdString("Almucan V" + settings_.version + " - " + settings::kTitle));
+    setWindowTitle(QString::fromStdString(settings::WindowTitle(settings_.version)));
     TextDate->setText(today_().toString(QStringLiteral("yyyyMM")));
     // April to October is summer time; this never clears the box.
     const QString t = TextDate->text();
