@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Runs cups_print_tests against a private CUPS: a cupsd of its own (config,
-# spool and socket in a temporary folder, no network port) with one
+# Runs the CupsPrint tests of ui_tests against a private CUPS: a cupsd of its
+# own (config, spool and socket in a temporary folder, no network port) with one
 # CUPS-PDF queue writing into that folder.  The cupsd is stopped and the
 # folder removed at the end.  Exit 77 (a skip) when cupsd cannot be started.
-# Usage: cups_print.sh path/to/cups_print_tests
+# Usage: cups_print.sh path/to/ui_tests
 set -uo pipefail
 bin=$1
 queue=AlmucanPDF
@@ -93,7 +93,7 @@ timeout 5 lpstat -p "$queue" >/dev/null || { echo "FAILED: lpadmin did not add $
 export ALMUCAN_CUPS_QUEUE=$queue ALMUCAN_CUPS_OUT=$dir/out ALMUCAN_CUPSD_PID=$cupsd_pid
 # The last test stops cupsd; the others need it running.  The time limits
 # keep the whole run inside ctest's.
-timeout 60 "$bin" --gtest_filter=-*Stopped* && timeout 20 "$bin" --gtest_filter=*Stopped*
+timeout 60 "$bin" --gtest_filter=CupsPrint.*-*Stopped* && timeout 20 "$bin" --gtest_filter=CupsPrint.*Stopped*
 rc=$?
 if [ $rc -ne 0 ]; then
   echo "--- cupsd error log"
