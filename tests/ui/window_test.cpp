@@ -172,6 +172,7 @@ TEST(MainWindow, BadMonthLeavesEverythingAlonePageFollowsTheWindow) {
     EXPECT_EQ(enter("200103"), Log{});
     EXPECT_EQ(QApplication::clipboard()->text().count("\r\n"), 124);  // 4 event keys a day, 31 days
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);           // hourglass gone
+    EXPECT_GT(NonWhitePixels(t.w->picture1()->backing()), 1000);
     const double rowHeight = t.w->layout().y_d;
     const int width = t.w->picture1()->backing().width();
     QApplication::clipboard()->setText("kept");
@@ -182,6 +183,7 @@ TEST(MainWindow, BadMonthLeavesEverythingAlonePageFollowsTheWindow) {
 
     t.w->resize(300, 200);
     EXPECT_EQ(t.w->size(), t.w->minimumSize());
+    EXPECT_LT(t.w->layout().y_d, rowHeight);
     EXPECT_LE(t.w->commandHelp()->geometry().right(), t.w->frame1()->contentsRect().right());
     EXPECT_GE(t.w->layout().y_d, QFontMetricsF(render::PictureFont(), &t.w->picture1()->image()).height());
 }
