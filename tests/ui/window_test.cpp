@@ -60,10 +60,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 QString Output(const QString& program, const QStringList& args, int ms = 20000) {
     QProcess p;
     p.start(program, args);
-    if (p.waitForFinished(ms)) return QString::fromUtf8(p.readAllStandardOutput());
-    p.kill();
-    p.waitForFinished(1000);
-    return QString();
+    return p.waitForFinished(ms) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();  // else killed on return
 }
 
 void Type(QLineEdit* e, const QString& text) {
@@ -415,13 +412,13 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
     };
     signal(SIGXFSZ, SIG_IGN);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.reason);
+        SCOPED_TRACE(c.file ? c.file : c.reason);
         Window t;
         const QString old = t.dir.filePath("x.pdf"), file = QDir(t.dir.path()).filePath(c.file ? c.file : "");
         WriteFile(old, "old page");
         ui::PrintTarget& target = t.w->printTarget();
         target.fileChosen = true;
-        target.toPdf = c.file;
+        target.toPdf = c.file != nullptr;
         if (c.file) {
             target.printer.setOutputFileName(file);
         } else {
