@@ -55,7 +55,6 @@ TEST(CliArgs, OptionsAndTheirErrors) {
         {{"--size", "10x10"}, "--size: wants WxH"},
         {{"--paper", "a3"}, "--paper: wants a4 or letter"},
         {{"--pdf", ""}, "--pdf: the file name is empty"},
-        {{"--ics", ""}, "--ics: the file name is empty"},
         {{"--month", "202501", "--year", "2025"}, "--year and --month exclude each other"},
         {{"--year", "2025", "--png", "x.png"}, "--year and --png exclude each other"},
         {{"--year", "2025", "--events"}, "--year and --events exclude each other"},

@@ -19,10 +19,10 @@ TEST(ReplaceFile, WritesThroughATemporaryFileAndReportsFailures) {
     EXPECT_EQ(fileio::ReplaceFile((dir / "new.bin").string(), "abc"), "");
     std::ifstream in(dir / "new.bin", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "abc");
-    // Failures give the system's reason (strerror) and leave no temporary file.
+    // Failures give the system's reason (strerror) and leave no temporary
+    // file.  (A full disk and a missing folder, through the program's
+    // outputs: tests/cli/reliability_binary.cmake.)
     const std::pair<std::string, std::string> failures[] = {
-        {"/dev/full", "No space left on device"},
-        {(dir / "none" / "x.bin").string(), "No such file or directory"},
         {"", "No such file or directory"},
         {dir.string(), "Is a directory"},
     };
