@@ -1,7 +1,7 @@
 # Runs the program for one month and checks its bytes: --events gives 124
-# lines (the program's count of the Moon, Sun and twilight events of
-# February 2001 at the default place), each ended by CR LF and by nothing
-# else.  (The --tsv tables are read by check_ics.py.)
+# lines (31 each of mr, ms, db and de in the program's output for February
+# 2001 at the default place), each ended by CR LF and by nothing else.
+# (The --tsv tables are read by check_ics.py.)
 # Called with -DALMUCAN=<program> -DDIR=<settings folder>.
 # The output goes through a file read as hex: text would lose the CRs.
 execute_process(COMMAND ${ALMUCAN} --month 200102 --events --settings-dir ${DIR}
