@@ -1,56 +1,29 @@
-# Runs almucan --png and --pdf without a display and checks the files:
-# a PNG of the requested size and a one-page PDF whose text holds the
-# month line.
+# Runs almucan --png and --pdf and checks the files: a PNG of the requested
+# size, a one-page letter PDF whose text holds the month line, and a year of
+# twelve A4 pages in month order.  Graphic outputs alone print no text.
 file(REMOVE_RECURSE ${DIR})
-file(MAKE_DIRECTORY ${DIR})
-set(ENV{DISPLAY} "")
-set(ENV{WAYLAND_DISPLAY} "")
-
-# Runs the program with the given arguments: exit 0 and nothing on
-# standard output (graphic outputs alone print no text).
-function(run_graphic)
-  execute_process(COMMAND ${ALMUCAN} --settings-dir ${DIR} ${ARGN}
+foreach(run "--month;202406;--png;${DIR}/june.png;--size;640x480;--pdf;${DIR}/june.pdf;--paper;letter;--landscape"
+            "--year;2025;--pdf;${DIR}/year.pdf")
+  execute_process(COMMAND ${ALMUCAN} --settings-dir ${DIR} ${run}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
-    message(FATAL_ERROR "${ARGN}: exit ${rc}, output '${out}': ${err}")
+    message(FATAL_ERROR "${run}: exit ${rc}, output '${out}': ${err}")
   endif()
-endfunction()
-
-# pdfinfo of a file must match a page count and a paper size.
-function(expect_pages file pages size)
-  execute_process(COMMAND pdfinfo ${file} OUTPUT_VARIABLE info)
-  if(NOT info MATCHES "Pages: +${pages}\n" OR NOT info MATCHES "${size}")
-    message(FATAL_ERROR "expected ${pages} page(s) of ${size} in ${file}: ${info}")
-  endif()
-endfunction()
-
-run_graphic(--month 202406 --png ${DIR}/june.png --size 640x480 --pdf ${DIR}/june.pdf
-            --paper letter --landscape)
-file(READ ${DIR}/june.png head LIMIT 24 HEX)
+endforeach()
 # PNG signature, IHDR, width 640 (0x280) and height 480 (0x1e0).
+file(READ ${DIR}/june.png head LIMIT 24 HEX)
 if(NOT head STREQUAL "89504e470d0a1a0a0000000d4948445200000280000001e0")
   message(FATAL_ERROR "not a 640x480 PNG: ${head}")
 endif()
-execute_process(COMMAND pdftotext ${DIR}/june.pdf - OUTPUT_VARIABLE text RESULT_VARIABLE prc)
-if(NOT prc EQUAL 0)
-  message(FATAL_ERROR "pdftotext failed")
-endif()
-string(REGEX REPLACE "[ \n]+" " " text "${text}")
-if(NOT text MATCHES "Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1")
-  message(FATAL_ERROR "month line missing: ${text}")
-endif()
-expect_pages(${DIR}/june.pdf 1 "792 x 612")
-
-# A year: twelve A4 pages in one PDF, the months in order, nothing on
-# standard output.
-run_graphic(--year 2025 --pdf ${DIR}/year.pdf)
-expect_pages(${DIR}/year.pdf 12 "595 x 842 pts \\(A4\\)")
-execute_process(COMMAND pdftotext ${DIR}/year.pdf - OUTPUT_VARIABLE text)
-string(REGEX MATCHALL "Month: 2025[0-9][0-9]" found "${text}")
-set(want "")
-foreach(m 01 02 03 04 05 06 07 08 09 10 11 12)
-  list(APPEND want "Month: 2025${m}")
+# Page counts and sizes from pdfinfo, the text from pdftotext (poppler).
+foreach(pdf "june|1|792 x 612|Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1 "
+            "year|12|595 x 842 pts \\(A4\\)|Month: 202501 .*Month: 202502 .*Month: 202503 .*Month: 202504 .*Month: 202505 .*Month: 202506 .*Month: 202507 .*Month: 202508 .*Month: 202509 .*Month: 202510 .*Month: 202511 .*Month: 202512 ")
+  string(REPLACE "|" ";" f "${pdf}")
+  list(POP_FRONT f name pages size words)
+  execute_process(COMMAND pdfinfo ${DIR}/${name}.pdf OUTPUT_VARIABLE info)
+  execute_process(COMMAND pdftotext ${DIR}/${name}.pdf - OUTPUT_VARIABLE text)
+  string(REGEX REPLACE "[ \n]+" " " text "${text}")
+  if(NOT info MATCHES "Pages: +${pages}\n" OR NOT info MATCHES "${size}" OR NOT text MATCHES "${words}")
+    message(FATAL_ERROR "${name}.pdf: want ${pages} page(s) of ${size} with ${words}: ${info}${text}")
+  endif()
 endforeach()
-if(NOT found STREQUAL want)
-  message(FATAL_ERROR "month lines of the year PDF: ${found}")
-endif()

@@ -11,40 +11,32 @@ set(rows
   # Graphic outputs use the offscreen platform whatever the display says;
   # the window without a display says so instead of aborting.
   "qt|display-x|0||env -u QT_QPA_PLATFORM DISPLAY=:99 $A $M $S --png $D/x.png|test -s $D/x.png"
-  "qt|display-wayland|0||env -u QT_QPA_PLATFORM -u DISPLAY WAYLAND_DISPLAY=wl-99 $A $M $S --pdf $D/w.pdf|test -s $D/w.pdf"
   "qt|window-no-display|1|window cannot be shown: no display could be reached \\(DISPLAY=\":99\"|env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:99 $A $S|"
   # An image too large for the memory.
-  "vm|huge-image|1|^The image of 20000 x 20000 pixels could not be allocated\\.\n$|ulimit -v 1200000 && $A $M $S --png $D/big.png --size 20000x20000|test ! -e $D/big.png"
+  "vm|huge-image|1|^The image of 20000 x 20000 pixels could not be allocated\\.|ulimit -v 1200000 && $A $M $S --png $D/big.png --size 20000x20000|test ! -e $D/big.png"
   # Files that cannot be written: reported, exit 1, an old file kept whole.
   "qt|pdf-dev-full|1|^The PDF file /dev/full could not be written: No space left|$A $M $S --pdf /dev/full|"
-  "qt|png-no-folder|1|^The image file $D/none/x.png could not be written: No such file|$A $M $S --png $D/none/x.png|"
   "any|ics-no-folder|1|^The iCalendar file $D/none/d.ics could not be written: No such file|$A --year 2025 $S --ics $D/none/d.ics|"
   "qt|png-file-too-large|1|could not be written: File too large|echo old > $D/old.png && ulimit -f 8 && $A $M $S --png $D/old.png|test \"$(cat $D/old.png)\" = old && test -z \"$(find $D -name '*.tmp')\""
   # Standard output that cannot be written.
   "any|stdout-full|1|^almucan: the standard output could not be written: No space left|$A $M $S --events >/dev/full|"
-  "any|stdout-closed|1|^almucan: the standard output could not be written: Bad file|$A $M $S --tsv >&-|"
   # Names: an empty settings folder is refused, a file name keeps its bytes.
   "any|settings-dir-empty|2|--settings-dir: the folder name is empty|$A $M --settings-dir ''|usage"
   "qt|name-bytes|0||$A $M $S --png \"$D/caf$(printf '\\351').png\"|test -s \"$D/caf$(printf '\\351').png\""
   # Refused arguments write nothing, not even the settings file.
   "any|bad-month-writes-nothing|2|^Input error\\.|$A --month 189912 $S|test ! -e $D/cfg"
   "any|lon-181-writes-nothing|2|^--lon wants a number from -180 to 180|$A $M $S --lon 181|test ! -e $D/cfg"
-  "any|lon-not-a-number|2|^--lon wants a number from -180 to 180|$A $M $S --lon east|test ! -e $D/cfg"
   "any|lat-below-south-pole|2|^--lat wants a number from -90 to 90|$A $M $S --lat -90.5|test ! -e $D/cfg"
-  "any|lat-infinite|2|^--lat wants a number from -90 to 90|$A $M $S --lat 1e999|test ! -e $D/cfg"
   "any|tz-not-whole-hours|2|^--tz wants a number from -12 to 12|$A $M $S --tz 1.5|test ! -e $D/cfg"
-  "any|tz-13|2|^--tz wants a number from -12 to 12|$A $M $S --tz 13|test ! -e $D/cfg"
-  # The print layout of the settings file is checked before a PDF.
-  "qt|margins-huge|2|^Margins too large\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n 1E+308\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
+  # The print layout of the settings file is checked before a PDF (its
+  # messages: PrintLayout tests in tests/render/page_test.cpp).
   "qt|margins-negative|2|^Wrong value\\(s\\) for margin\\(s\\)\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n-1\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
   # Messages name the option at fault; negative numbers are values.
   "any|month-without-value|2|--month: needs a value, got the option --tsv|$A --month --tsv $S|usage"
-  "any|lon-without-value|2|--lon: needs a value, got the option --lat|$A $M --lon --lat 5 $S|usage"
   "any|last-without-value|2|option --tz needs a value|$A $M $S --tz|usage"
   "any|negative-values|0||$A $M $S --lon -70.5 --lat -.5 --tz -5 --events|"
   "any|location-bounds|0||$A $M $S --lon -180 --lat 90 --tz -12 --events|"
 )
-set(failed "")
 foreach(row IN LISTS rows)
   string(REPLACE "|" ";" f "${row}")
   list(POP_FRONT f need name want errre cmd after)
@@ -55,37 +47,24 @@ foreach(row IN LISTS rows)
   file(REMOVE_RECURSE ${D})
   file(MAKE_DIRECTORY ${D}/run)
   file(CHMOD ${D}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-  set(pre "A=${ALMUCAN} D=${D} S='--settings-dir ${D}/cfg' M='${M}' XDG_RUNTIME_DIR=${D}/run")
   string(REPLACE "$A" "\"$A\"" cmd "${cmd}")
-  execute_process(COMMAND sh -c "${pre}; export XDG_RUNTIME_DIR; ${cmd}"
+  execute_process(COMMAND sh -c "A=${ALMUCAN} D=${D} S='--settings-dir ${D}/cfg' M='${M}'; export XDG_RUNTIME_DIR=${D}/run; ${cmd}"
                   RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
-  set(ok TRUE)
   string(REPLACE "$D" "${D}" errre "${errre}")
-  if(NOT rc STREQUAL want)
-    set(ok FALSE)
-  elseif(errre STREQUAL "" AND NOT err STREQUAL "")
-    set(ok FALSE)
-  elseif(NOT errre STREQUAL "" AND NOT err MATCHES "${errre}")
-    set(ok FALSE)
+  # No message at all, or the one line wanted (the usage may follow it).
+  if(errre STREQUAL "")
+    set(errre "^$")
   elseif(NOT after STREQUAL "usage")
-    string(REGEX MATCHALL "\n" nl "${err}")
-    list(LENGTH nl lines)
-    if(NOT errre STREQUAL "" AND NOT lines EQUAL 1)
-      set(ok FALSE)
-    endif()
-    if(NOT after STREQUAL "")
-      execute_process(COMMAND sh -c "D=${D}; ${after}" RESULT_VARIABLE arc)
-      if(NOT arc EQUAL 0)
-        set(ok FALSE)
-        set(err "${err}(check after failed: ${after})")
-      endif()
-    endif()
+    set(errre "^[^\n]*(${errre})[^\n]*\n$")
   endif()
-  if(NOT ok)
-    list(APPEND failed "${name}: exit ${rc} (want ${want}), stderr: ${err}")
+  set(arc 0)
+  if(NOT after MATCHES "^(usage)?$")
+    execute_process(COMMAND sh -c "D=${D}; ${after}" RESULT_VARIABLE arc)
+  endif()
+  if(NOT rc STREQUAL want OR NOT err MATCHES "${errre}" OR NOT arc EQUAL 0)
+    string(APPEND failed "${name}: exit ${rc} (want ${want}), stderr: ${err}, check after: ${arc}\n")
   endif()
 endforeach()
 if(failed)
-  list(JOIN failed "\n" text)
-  message(FATAL_ERROR "${text}")
+  message(FATAL_ERROR "${failed}")
 endif()
