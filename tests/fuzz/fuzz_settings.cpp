@@ -1,5 +1,6 @@
-// The settings file parser on arbitrary bytes: never crashes; an accepted
-// text written back and parsed again gives the same text.
+// The settings file parser on arbitrary bytes (its number lines go through
+// the value rule): never crashes; an accepted text written back and parsed
+// again gives the same text.
 #include <cstdint>
 #include <cstdlib>
 

@@ -21,9 +21,8 @@ inline int Minutes(const std::string& c) {
 // Moon, 3/4 for the Sun, twilight end/begin at 5/6): two events, each "hhmm"
 // or "----" but not both "----", or the object's day mark and an empty cell.
 inline bool ValidEventPair(const std::string& first, const std::string& second, int firstCol) {
-    const bool mark = firstCol == 5 ? (first == "a.b." || first == "a.d.")
-                                    : (first == "a.h." || first == "b.h.");
-    if (mark) return second.empty();
+    if (firstCol == 5 ? (first == "a.b." || first == "a.d.") : (first == "a.h." || first == "b.h."))
+        return second.empty();
     const bool a = IsClock(first), b = IsClock(second);
     return (a || first == "----") && (b || second == "----") && (a || b);
 }

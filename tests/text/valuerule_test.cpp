@@ -8,14 +8,13 @@
 
 using namespace text;
 
-namespace {
 const double inf = std::numeric_limits<double>::infinity();
-}  // namespace
 
 TEST(ValueRule, LeadingNumberWithBlanksAnywhere) {
     const struct { const char* text; double v; } cases[] = {
         {"16.33", 16.33}, {"  -5.5", -5.5}, {"+.5", 0.5}, {"1e3", 1000}, {"2.5E-2xyz", 0.025},
-        {"12abc", 12}, {"3.4.5", 3.4}, {"-", 0}, {".", 0}, {"", 0}, {"Almucan", 0},
+        {"12abc", 12}, {"3.4.5", 3.4}, {"-", 0}, {".", 0}, {"", 0},
+        {"Almucan", 0}, {"inf", 0}, {"NaN", 0}, {"0x10", 0},  // no other number forms than these
         {"7e", 7}, {"7e+", 7},  // an exponent without digits is not part of the number
         // Blanks, tabs and line feeds anywhere; a carriage return ends the number.
         {"1 6 . 3 3", 16.33}, {"\t-\t5\n.5", -5.5}, {"\n\n 48", 48}, {"1\r2", 1},
