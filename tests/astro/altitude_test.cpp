@@ -12,18 +12,15 @@ using namespace astro;
 TEST(Quad, ExtremumAndZerosOfKnownParabolas) {
     // Zeros and extrema worked by hand from y = a x^2 + b x + c through the
     // three samples; 77 and 88 are the zeros' values before the call, left
-    // alone when there are not two distinct zeros.
+    // alone when there are not two distinct zeros.  Rows: zeros +-1/sqrt(3);
+    // zeros on the bounds count; one inside, in z1; -2 outside, 0.5 in both;
+    // touches the axis; misses it; y = x (no division by zero); a line with
+    // its zero at -2; a constant.
     const struct { double ym, y0, yp, xe, ye, z1, z2; int nz; } cases[] = {
-        {-1, 0.5, -1, 0, 0.5, -0.5773503, 0.5773503, 2},     // zeros +-1/sqrt(3)
-        {0, -1, 0, 0, -1, -1, 1, 2},                         // zeros on the bounds count
-        {-0.5, 0.1, 0.3, 1, 0.3, -0.2247449, 2.2247449, 1},  // one inside, in z1
-        {-1.5, -1, 1.5, -0.75, -1.5625, 0.5, 0.5, 1},        // -2 outside, 0.5 in both
-        {1, 0, 1, 0, 0, 77, 88, 0},                          // touches the axis
-        {2, 1, 2, 0, 1, 77, 88, 0},                          // misses it
-        {-1, 0, 1, 0, 0, 0, 0, 1},                           // y = x: no division by zero
-        {0.25, 0.5, 0.75, 0, 0.5, 77, 88, 0},                // line with its zero at -2
-        {0.3, 0.3, 0.3, 0, 0.3, 77, 88, 0},                  // constant
-    };
+        {-1, 0.5, -1, 0, 0.5, -0.5773503, 0.5773503, 2},    {0, -1, 0, 0, -1, -1, 1, 2},
+        {-0.5, 0.1, 0.3, 1, 0.3, -0.2247449, 2.2247449, 1}, {-1.5, -1, 1.5, -0.75, -1.5625, 0.5, 0.5, 1},
+        {1, 0, 1, 0, 0, 77, 88, 0}, {2, 1, 2, 0, 1, 77, 88, 0}, {-1, 0, 1, 0, 0, 0, 0, 1},
+        {0.25, 0.5, 0.75, 0, 0.5, 77, 88, 0}, {0.3, 0.3, 0.3, 0, 0.3, 77, 88, 0}};
     for (const auto& c : cases) {
         double xe = 99, ye = 99, z1 = 77, z2 = 88;
         int nz = -5;

@@ -11,13 +11,12 @@ using namespace astro;
 TEST(Mjd, KnownDatesAndEveryGregorianDayOf1900To2100) {
     // Julian days from Meeus, Astronomical Algorithms, ch. 7 (1957 Oct 4.81,
     // 333 Jan 27.5, the calendar switch after Julian 1582 Oct 4 to Gregorian
-    // Oct 15) and libnova 0.16 (Julian 1500 Feb 29, 2100 Dec 31), less
-    // 2400000.5; days past a month's end run on into the next month.
+    // Oct 15) and libnova 0.16 (Julian 1500 Feb 29), less 2400000.5, whose
+    // day 0 is 1858 Nov 17; days past a month's end run on into the next month.
     const struct { int y, m, d; double h, mjd; } cases[] = {
-        {1858, 11, 17, 0, 0},        {2000, 1, 1, 0, 51544},    {1957, 10, 4, 19.44, 36115.81},
-        {333, 1, 27, 12, -557287.5}, {1582, 10, 4, 0, -100841}, {1582, 10, 15, 0, -100840},
-        {1500, 2, 29, 0, -131009},   {2100, 12, 31, 0, 88433},  {2001, 4, 31, 0, 52030},
-        {2001, 2, 30, 0, 51970}};
+        {1858, 11, 17, 0, 0},     {1957, 10, 4, 19.44, 36115.81}, {333, 1, 27, 12, -557287.5},
+        {1582, 10, 4, 0, -100841}, {1582, 10, 15, 0, -100840},    {1500, 2, 29, 0, -131009},
+        {2001, 4, 31, 0, 52030},  {2001, 2, 30, 0, 51970}};
     for (const auto& c : cases)
         EXPECT_NEAR(mjd(c.y, c.m, c.d, c.h), c.mjd, 1e-9) << c.y << "-" << c.m << "-" << c.d;
     // Every Gregorian day against the C++ library's day count.

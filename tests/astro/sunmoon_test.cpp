@@ -14,8 +14,7 @@ TEST(SunMoon, KnownPositions) {
     const struct { bool moon; double mjd, ra, dec; } cases[] = {  // hours, degrees
         {false, 51544.5, 18.752987, -23.033250},                   // J2000.0
         {false, 52081, 5.979084, 23.439155},                       // 21 June 2001, the solstice
-        {true, 51544.5, 14.829961, -10.903633},
-        {true, 52185, 1.021641, 1.281920}};  // 3 October 2001
+        {true, 51544.5, 14.829961, -10.903633}, {true, 52185, 1.021641, 1.281920}};  // J2000.0, 3 Oct 2001
     for (const auto& c : cases) {
         double ra, dec;
         (c.moon ? moon : sun)((c.mjd - 51544.5) / 36525, ra, dec);

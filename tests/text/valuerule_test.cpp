@@ -65,7 +65,7 @@ TEST(Chars, CodePointsAndMonthLineNumbers) {
     const struct { const char* text; std::size_t start, count; const char* mid; } mids[] = {
         {"2024\xC3\xA9" "6", 4, 2, "\xC3\xA9" "6"}, {"abc", 2, 5, "c"}, {"abc", 5, 1, ""}};
     for (const auto& c : mids) EXPECT_EQ(charMid(c.text, c.start, c.count), c.mid) << c.text;
-    const std::pair<double, const char*> general[] = {
-        {16.33, "16.33"}, {-0.25, "-0.25"}, {0, "0"}, {-12, "-12"}};
-    for (const auto& [v, text] : general) EXPECT_EQ(GeneralNumber(v), text);
+    // The header line's numbers (page tests check 16.33, 0.5, -3.5 and -4 there).
+    EXPECT_EQ(GeneralNumber(-0.25), "-0.25");
+    EXPECT_EQ(GeneralNumber(0), "0");
 }
