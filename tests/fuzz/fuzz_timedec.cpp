@@ -2,25 +2,18 @@
 // digits hhmm is accepted exactly when hhmm is at most 2400, and then gives
 // hh + mm / 60.  (Other texts are only checked for the first property.)
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string_view>
 
 #include "astro/calendar.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string_view text(reinterpret_cast<const char*>(data), size);
-    auto h = astro::TimeDec(text);
+    const auto h = astro::TimeDec({reinterpret_cast<const char*>(data), size});
     if (h && !std::isfinite(*h)) std::abort();
     bool digits = size == 4;
     for (std::size_t i = 0; i < size && digits; ++i) digits = data[i] >= '0' && data[i] <= '9';
-    if (digits) {
-        int hh = (data[0] - '0') * 10 + (data[1] - '0');
-        int mm = (data[2] - '0') * 10 + (data[3] - '0');
-        bool accepted = hh * 100 + mm <= 2400;
-        if (accepted != h.has_value()) std::abort();
-        if (h && *h != hh + mm / 60.0) std::abort();
-    }
+    if (!digits) return 0;
+    const int hh = (data[0] - '0') * 10 + data[1] - '0', mm = (data[2] - '0') * 10 + data[3] - '0';
+    if (h.has_value() != (hh * 100 + mm <= 2400) || (h && *h != hh + mm / 60.0)) std::abort();
     return 0;
 }

@@ -7,12 +7,9 @@ namespace testsupport {
 
 // A local clock time "hhmm" from "0000" to "2359", or "2400".
 inline bool IsClock(const std::string& c) {
-    if (c.size() != 4) return false;
     for (char ch : c)
         if (ch < '0' || ch > '9') return false;
-    int hh = (c[0] - '0') * 10 + (c[1] - '0');
-    int mm = (c[2] - '0') * 10 + (c[3] - '0');
-    return (hh < 24 && mm < 60) || c == "2400";
+    return c.size() == 4 && c[2] < '6' && c <= "2400";  // four digits: compared as numbers
 }
 
 // Minutes after local midnight of a clock text.
@@ -24,9 +21,8 @@ inline int Minutes(const std::string& c) {
 // Moon, 3/4 for the Sun, twilight end/begin at 5/6): two events, each "hhmm"
 // or "----" but not both "----", or the object's day mark and an empty cell.
 inline bool ValidEventPair(const std::string& first, const std::string& second, int firstCol) {
-    const bool mark = firstCol == 5 ? (first == "a.b." || first == "a.d.")
-                                    : (first == "a.h." || first == "b.h.");
-    if (mark) return second.empty();
+    if (firstCol == 5 ? (first == "a.b." || first == "a.d.") : (first == "a.h." || first == "b.h."))
+        return second.empty();
     const bool a = IsClock(first), b = IsClock(second);
     return (a || first == "----") && (b || second == "----") && (a || b);
 }

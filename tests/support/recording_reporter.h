@@ -6,10 +6,7 @@
 #include "report/reporter.h"
 
 struct RecordingReporter final : report::Reporter {
-    struct Box {
-        std::string text, title;
-        report::Icon icon;
-    };
+    struct Box { std::string text, title; report::Icon icon; };
     int beeps = 0;
     std::vector<Box> boxes;
     // Event log in call order: "beep" or "box:<title>:<text>".
@@ -23,9 +20,5 @@ struct RecordingReporter final : report::Reporter {
         boxes.push_back({text, title, icon});
         log.push_back("box:" + title + ":" + text);
     }
-    void clear() {
-        beeps = 0;
-        boxes.clear();
-        log.clear();
-    }
+    void clear() { *this = RecordingReporter{}; }
 };
