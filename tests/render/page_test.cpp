@@ -77,9 +77,10 @@ TEST_F(PageTest, PageOfJune2024) {
         for (const auto& c : s->circles) EXPECT_EQ(c.fill, c.color);
         EXPECT_GE(s->boxes.size(), 120u);
     }
-    // The screen page:    // row 0 headings, 30 day rows of 10 cells, 13 hour labels: an hour is
-    // 19.6 wide, so "9" and "10" would stand 4.6 apart, less than a blank
-    // (10); every 2nd, centred over its line on row 0, "24" kept whole.
+    // The screen page: row 0 headings, 30 day rows of 10 cells, 13 hour
+    // labels: an hour is 19.6 wide, so "9" and "10" would stand 4.6 apart,
+    // less than a blank (10); every 2nd, centred over its line on row 0
+    // (10 down), "24" kept whole.
     const auto& texts = picture.texts;
     ASSERT_EQ(texts.size(), 10u + 300u + 13u);
     for (int i = 0; i < 13; ++i) EXPECT_EQ(texts[310u + i].text, std::to_string(2 * i));

@@ -78,13 +78,15 @@ TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
     // Cleared to white outside the graph.
     EXPECT_EQ(img.pixelColor(999, 699), QColor(Qt::white));
     // 1 June, from the table's times: night until 01:01, twilight until
-    // 03:58, daylight to 19:48, the Moon 01:20-13:40 in the upper part of
-    // the row; below the bars the background shows.
+    // 03:58, daylight to 19:48, twilight again to 22:47, then night; the
+    // Moon 01:20-13:40 in the upper part of the row; below the bars the
+    // background shows.
     EXPECT_EQ(june.tab[1][3], "0358");
     const std::tuple<double, double, QColor> points[] = {  // hour, part of the row down, colour
         {0.5, 0.6, QColor(0, 0, 0)},        {2.7, 0.6, QColor(100, 100, 100)},
         {16.5, 0.6, QColor(200, 200, 200)}, {6.5, 0.6, QColor(200, 200, 200)},
         {6.5, 0.2, QColor(255, 255, 0)},    {16.5, 0.9, QColor(Qt::white)},
+        {21.5, 0.6, QColor(100, 100, 100)}, {23.5, 0.6, QColor(0, 0, 0)},
     };
     for (const auto& [hour, part, colour] : points) {
         const double x = L.xg_st + hour * L.xg_d, y = L.y_st + (1 + part) * L.y_d;
