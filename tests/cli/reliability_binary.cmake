@@ -28,9 +28,10 @@ set(rows
   "any|lon-181-writes-nothing|2|^--lon wants a number from -180 to 180|$A $M $S --lon 181|test ! -e $D/cfg"
   "any|lat-below-south-pole|2|^--lat wants a number from -90 to 90|$A $M $S --lat -90.5|test ! -e $D/cfg"
   "any|tz-not-whole-hours|2|^--tz wants a number from -12 to 12|$A $M $S --tz 1.5|test ! -e $D/cfg"
-  # The print layout of the settings file is checked before a PDF (its
-  # messages: PrintLayout tests in tests/render/page_test.cpp).
+  # The print layout of the settings file is checked before a PDF: a
+  # negative margin, and one of 1E+308 that once gave an unreadable PDF.
   "qt|margins-negative|2|^Wrong value\\(s\\) for margin\\(s\\)\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n-1\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
+  "qt|margins-huge|2|^Margins too large\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n 1E+308\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
   # Messages name the option at fault; negative numbers are values.
   "any|month-without-value|2|--month: needs a value, got the option --tsv|$A --month --tsv $S|usage"
   "any|last-without-value|2|option --tz needs a value|$A $M $S --tz|usage"

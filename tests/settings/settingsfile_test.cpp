@@ -129,7 +129,7 @@ TEST_F(SettingsFolder, ZoneLineIsReadAndWrittenBack) {
 // A wrong version, a short or empty file, a line over 64 KiB and a folder:
 // reported, the record and the file left as they were.  A line of 64 KiB
 // is read.  (A FIFO and /dev/zero: tests/cli/settings_binary.sh; other
-// headers: MainWindow.SettingsFileNotValidOrExitEndsTheProgram.)
+// headers: MainWindow.SummerTimeRuleAndTheEndOfTheProgram.)
 TEST_F(SettingsFolder, NotValidFilesAreReportedAndLeftUntouched) {
     const std::string body = "\r\n 1\r\n 2\r\n 3\r\n 0\r\n 0\r\n 0\r\n 0\r\n";
     const std::optional<std::string> cases[] = {  // nullopt: a folder

@@ -212,7 +212,7 @@ TEST(MainWindow, SummerTimeRuleAndTheEndOfTheProgram) {
     EXPECT_EQ(t.exitCode, 0);
     EXPECT_FALSE(QFile::exists(t.iniPath()));
 
-    Window bad(Ini(" 1", " 2", " 3").replace("V0.9", "V1.0"));
+    Window bad(Ini(" 1", " 2", " 3").replace("V0.9", "V0.9 "));
     QTest::mouseClick(bad.w->commandHelp(), Qt::LeftButton);
     EXPECT_EQ(bad.rep.boxes.size(), 1u);
     EXPECT_EQ(bad.exitCode, 1);
