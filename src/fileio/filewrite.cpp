@@ -1,8 +1,8 @@
 #include "fileio/filewrite.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,22 +35,35 @@ std::string WriteAll(int fd, std::string_view data) {
     return {};
 }
 
+std::optional<std::string> WriteTarget(std::string path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::vector<char> buf(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        const ssize_t n = ::readlink(path.c_str(), buf.data(), buf.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= buf.size()) return std::nullopt;
+        std::string next(buf.data(), static_cast<std::size_t>(n));
+        if (next.front() != '/') {
+            const std::size_t slash = path.rfind('/');
+            if (slash != std::string::npos) next = path.substr(0, slash + 1) + next;
+        }
+        path = std::move(next);
+    }
+    return std::nullopt;
+}
+
 std::string ReplaceFile(const std::string& path, std::string_view data) {
     if (path.empty()) return Reason(ENOENT);
-    std::string target = path;
+    // Through a link: replace the file it names, not the link.
+    const std::optional<std::string> resolved = WriteTarget(path);
+    if (!resolved) return Reason(ELOOP);
+    const std::string& target = *resolved;
     struct stat st {};
-    bool exists = ::stat(path.c_str(), &st) == 0;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
-        int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) return Reason(errno);
         return CloseChecked(fd, WriteAll(fd, data));
-    }
-    if (exists) {
-        // Through a link: replace the file it names, not the link.
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
-            target = real;
-            std::free(real);
-        }
     }
     std::string::size_type slash = target.rfind('/');
     std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);

@@ -115,29 +115,6 @@ bool readLines(const std::string& path, const std::string& header, LineCollector
 
 bool fileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
-// The file that a write to `path` replaces: `path` with its symbolic links
-// followed, also to a target that does not exist yet.  A relative link is
-// taken from the link's folder.  False for a loop of links.
-bool followLinks(std::string path, std::string& target) {
-    for (int hop = 0; hop < 40; ++hop) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
-            target = path;
-            return true;
-        }
-        std::vector<char> buf(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
-        const ssize_t n = ::readlink(path.c_str(), buf.data(), buf.size());
-        if (n <= 0 || static_cast<std::size_t>(n) >= buf.size()) return false;
-        std::string next(buf.data(), static_cast<std::size_t>(n));
-        if (next.front() != '/') {
-            const std::size_t slash = path.rfind('/');
-            if (slash != std::string::npos) next = path.substr(0, slash + 1) + next;
-        }
-        path = std::move(next);
-    }
-    return false;
-}
-
 }  // namespace
 
 std::optional<std::string> SettingsDirFor(const char* xdg, const char* home,
@@ -230,9 +207,7 @@ LoadResult LoadOrCreateSettings(settings::Settings& s, const std::string& defaul
 }
 
 bool SaveSettings(const settings::Settings& s, report::Reporter& reporter) {
-    std::string target;
-    if (followLinks(s.settingsPath, target) && fileio::ReplaceFile(target, SettingsFileText(s)).empty())
-        return true;
+    if (fileio::ReplaceFile(s.settingsPath, SettingsFileText(s)).empty()) return true;
     reporter.beep();
     reporter.error("Can't write\r\n   " + s.settingsPath + "\r\nto disk.");
     return false;

@@ -12,9 +12,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include <sys/stat.h>
 
+#include "fileio/filewrite.h"
 #include "month/monthcalc.h"
 #include "render/paper.h"
 #include "render/qt/qtsurface.h"
@@ -65,7 +68,14 @@ PrintJob::PrintJob(PrintTarget& target) : target_(target) {
     if (!target_.toPdf) return;
     file_ = target_.printer.outputFileName();
     QDir().mkpath(QFileInfo(file_).absolutePath());
-    QTemporaryFile part(file_ + QStringLiteral(".XXXXXX"));
+    const std::optional<std::string> dest = fileio::WriteTarget(QFile::encodeName(file_).toStdString());
+    if (!dest) {
+        started_ = false;
+        reason_ = QStringLiteral("Can't write %1: %2").arg(file_, QString::fromLocal8Bit(std::strerror(ELOOP)));
+        return;
+    }
+    dest_ = QByteArray::fromStdString(*dest);
+    QTemporaryFile part(QFile::decodeName(dest_) + QStringLiteral(".XXXXXX"));
     part.setAutoRemove(false);
     if (!part.open()) {
         started_ = false;
@@ -115,9 +125,9 @@ bool PrintJob::finish(bool ended) {
     // private to the user).
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    const QByteArray part = QFile::encodeName(part_), file = QFile::encodeName(file_);
+    const QByteArray part = QFile::encodeName(part_);
     if (::chmod(part.constData(), static_cast<mode_t>(0666 & ~mask)) != 0 ||
-        std::rename(part.constData(), file.constData()) != 0) {
+        std::rename(part.constData(), dest_.constData()) != 0) {
         reason_ = QStringLiteral("Can't write %1: %2")
                       .arg(file_, QString::fromLocal8Bit(std::strerror(errno)));
         return false;

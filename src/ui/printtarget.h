@@ -44,8 +44,9 @@ struct PrintTarget {
 };
 
 // One print run on a target.  A PDF goes to a temporary file beside the
-// chosen one, which replaces it only when the document is complete, so a
-// failed run leaves an existing file as it was.  For a printer, Qt does not
+// chosen one (beside the file it names, when it is a link), which replaces
+// it only when the document is complete, so a failed run leaves an
+// existing file as it was and a link stays a link.  For a printer, Qt does not
 // say whether the print system took the job (a stopped print service is
 // not reported), so the printer is looked up again after the job.
 class PrintJob {
@@ -68,7 +69,8 @@ public:
 
 private:
     PrintTarget& target_;
-    QString file_;  // the chosen PDF file
+    QString file_;    // the chosen PDF file
+    QByteArray dest_;  // the file replaced: file_ with its links followed
     QString part_;  // the temporary file written instead
     bool started_ = true;
     QString reason_;

@@ -20,13 +20,16 @@ TEST(ReplaceFile, WritesThroughATemporaryFileAndReportsFailures) {
     std::ifstream in(dir / "new.bin", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "abc");
     // Failures give the system's reason (strerror) and leave no temporary
-    // file.  (A full disk and a missing folder, through the program's
-    // outputs: tests/cli/reliability_binary.cmake.)
+    // file; a loop of links stays as it was.  (A full disk and a missing
+    // folder, through the program's outputs: tests/cli/reliability_binary.cmake.)
+    fs::create_symlink("loop", dir / "loop");
     const std::pair<std::string, std::string> failures[] = {
         {"", "No such file or directory"},
         {dir.string(), "Is a directory"},
+        {(dir / "loop").string(), "Too many levels of symbolic links"},
     };
     for (const auto& [path, reason] : failures) EXPECT_EQ(fileio::ReplaceFile(path, "abc"), reason) << path;
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
+    EXPECT_TRUE(fs::is_symlink(dir / "loop"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2);
     fs::remove_all(dir);
 }

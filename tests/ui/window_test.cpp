@@ -381,7 +381,9 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
     const QByteArray saved = t.ini();
     EXPECT_TRUE(saved.endsWith(" 10\r\n 12.5\r\n 5\r\n 0\r\nNo Such Font Family\r\n 0\r\n")) << saved.toStdString();
 
+    // The month's file name is a link to a file yet to be made: it stays a link.
     const QString pdf = t.dir.filePath("Almucan-200103.pdf");
+    ASSERT_TRUE(QDir(t.dir.path()).mkdir("pages") && QFile::link("pages/march.pdf", pdf));
     t.print("200103", [&](ui::FormPrint& p) {
         EXPECT_EQ(p.labelOutput()->text(), "PDF file: " + pdf + " - A4, landscape");
         p.textML()->setText("15");
@@ -389,6 +391,8 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
         QTest::mouseClick(p.commandPrint(), Qt::LeftButton);
     });
     EXPECT_EQ(QDir(t.dir.path()).entryList({"Almucan*.pdf*"}), QStringList{"Almucan-200103.pdf"});  // no temporary file
+    EXPECT_EQ(QDir(t.dir.filePath("pages")).entryList(QDir::Files), QStringList{"march.pdf"});
+    EXPECT_TRUE(QFileInfo(pdf).isSymLink());
     EXPECT_EQ(t.rep.log, Log{"box:Almucan - Print:The month page was written to\r\n   " + pdf.toStdString()});
     EXPECT_EQ(t.ini(), saved);
     EXPECT_EQ(t.w->settings().marginLeft, 5);

@@ -24,8 +24,8 @@ MUTANTS = {
                               "std::stable_sort(keys.begin(), keys.end(), [](const std::string& a, "
                               "const std::string& b) { return a.compare(0, 6, b, 0, 6) < 0; });"),
     "settings-save-in-place": ("src/settings/settingsfile.cpp",
-                               "fileio::ReplaceFile(target, SettingsFileText(s)).empty()",
-                               "[&] { std::FILE* f = std::fopen(target.c_str(), \"wb\"); if (!f) return false;"
+                               "fileio::ReplaceFile(s.settingsPath, SettingsFileText(s)).empty()",
+                               "[&] { std::FILE* f = std::fopen(s.settingsPath.c_str(), \"wb\"); if (!f) return false;"
                                " std::string t = SettingsFileText(s); bool ok = std::fwrite(t.data(), 1, t.size(), f)"
                                " == t.size(); return std::fclose(f) == 0 && ok; }()"),
     "quad-roots-swapped": ("src/astro/altitude.cpp",
