@@ -128,12 +128,10 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     CLI::Option* oEvents = app.add_flag("--events", events);
     oTsv->excludes(oEvents);
     CLI::Option* oPng = value("--png", png, "FILE")->check(notEmpty("file name"));
-    CLI::Option* oSize = value("--size", size, "WxH")->check(
-        [&o](const std::string& v) {
-            return parseSize(v, o.width, o.height)
-                       ? std::string()
-                       : std::string("wants WxH, each from 50 to 20000, e.g. 1000x700");
-        });
+    CLI::Option* oSize = value("--size", size, "WxH")->check([](const std::string& v) {
+        int w = 0, h = 0;
+        return parseSize(v, w, h) ? std::string() : std::string("wants WxH, each from 50 to 20000, e.g. 1000x700");
+    });
     CLI::Option* oPdf = value("--pdf", pdf, "FILE")->check(notEmpty("file name"));
     CLI::Option* oIcs = value("--ics", ics, "FILE")->check(notEmpty("file name"));
     CLI::Option* oPaper = value("--paper", paper, "a4|letter")->check(
