@@ -281,7 +281,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         return 2;
     }
 
-    month::Location loc{s.longitude, s.latitude, s.timeZone, settings::ZoneInForce(s)};
+    const month::Location loc = month::LocationOf(s);
     std::vector<std::string> texts;
     if (o.year) {
         for (int m = 1; m <= 12; ++m)

@@ -6,6 +6,7 @@
 
 #include "astro/altitude.h"
 #include "astro/calendar.h"
+#include "settings/settingsfile.h"
 #include "text/valuerule.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -60,6 +61,10 @@ std::optional<YearMonth> CheckMonthText(std::string_view text) {
     if (!m || *m < 1 || *m > 12) error = true;
     if (error) return std::nullopt;
     return YearMonth{*y, *m};
+}
+
+Location LocationOf(const settings::Settings& s) {
+    return {s.longitude, s.latitude, s.timeZone, settings::ZoneInForce(s)};
 }
 
 std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter& reporter) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "report/reporter.h"
+#include "settings/settings.h"
 #include "zone/zone.h"
 
 namespace month {
@@ -33,6 +34,10 @@ struct Location {
     // know leaves the fixed zone in force.
     std::string zoneName{};
 };
+
+// The place and zone of a settings record: its named zone when the
+// database knows the name, else its fixed zone.
+Location LocationOf(const settings::Settings& s);
 
 // The two states of a day's local midnight that the daily search decides
 // from its 0 h samples: the Moon above its +8' horizon, and the Sun at or

@@ -247,8 +247,7 @@ void Form1::Form_Activate() {
 
 bool Form1::drawMonth(const std::string& monthText, bool printing, QString& failure) {
     const bool summer = CheckST->isChecked();
-    const month::Location loc{settings_.longitude, settings_.latitude, settings_.timeZone,
-                              settings::ZoneInForce(settings_)};
+    const month::Location loc = month::LocationOf(settings_);
 
     render::QtImageSurface screen(Picture1->image(), render::PictureFont());
     // The job outlives the printer surface, which ends its painter first.
@@ -371,8 +370,7 @@ void Form1::MenuFExportDark_Click() {
     const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
     if (file.isEmpty()) return;
     const bool summer = CheckST->isChecked();
-    const month::Location loc{settings_.longitude, settings_.latitude, settings_.timeZone,
-                              settings::ZoneInForce(settings_)};
+    const month::Location loc = month::LocationOf(settings_);
     std::string error;
     bool written = true;
     {
