@@ -44,6 +44,9 @@ almucan_setup() {
   almucan_install "${pk[@]}"
   local dir="${ALMUCAN_BUILD_DIR:-build}"
   local args=(-DALMUCAN_WITH_QT="${ALMUCAN_WITH_QT:-ON}" -DALMUCAN_WERROR="${ALMUCAN_WERROR:-OFF}" -DALMUCAN_BUILD_TESTS=ON)
+  # A compiler cache, where one is installed, shares objects between build
+  # folders and rebuilds.
+  command -v ccache >/dev/null && args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   # shellcheck disable=SC2206
   args+=(${ALMUCAN_CMAKE_ARGS:-})
   local stamp="$dir/.almucan-config-args"
