@@ -59,6 +59,10 @@ std::optional<double> StandardOffsetHours(std::string_view name, int year);
 // settings file while a zone is named.
 std::optional<double> SettingsHours(std::string_view name);
 
+// The zone's UTC offset at an instant (MJD UT), hours east; empty for an
+// unknown name.
+std::optional<double> OffsetHoursAt(std::string_view name, double mjdUt);
+
 // UTC minutes since 1970 of a local clock time (minutes since 1970-01-01
 // 00:00 of the local clock): the earlier instant of a clock time that
 // occurs twice, the switch instant for one that is skipped.

@@ -322,7 +322,7 @@ TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
     t.w->checkST()->setChecked(true);
     QTest::mouseClick(t.w->commandCalc(), Qt::LeftButton);
     report::SilentReporter quiet;
-    const auto r = month::CalculateMonth("202603", false, month::Location{16.33, 48.25, 1, "Europe/Vienna"}, quiet);
+    const auto r = month::CalculateMonth("202603", month::Place{16.33, 48.25, {1, false, "Europe/Vienna"}, ""}, quiet);
     ASSERT_TRUE(r.has_value());
     EXPECT_EQ(Clipboard(), r->clipboard);
 
