@@ -15,6 +15,7 @@ if [ ${#when} = 6 ]; then
   first=$((10#${when:4})) last=$((10#${when:4}))
 else
   "$ALMUCAN" --year "$when" --ics "$ics" "${args[@]}"
+  "$ALMUCAN" --year "$when" --json "${args[@]}" >"$out/year"
   first=1 last=12
 fi
 year=$((10#${when:0:4}))

@@ -63,8 +63,34 @@ def run(name, when, lon, lat, zone, summer):
     models = {}
     for fn in os.listdir(jdir):
         with open(os.path.join(jdir, fn), encoding="utf-8") as f:
-            models[(int(fn[:4]), int(fn[4:6]))] = json.load(f)
+            models[(int(fn[:4]), int(fn[4:6])) if fn != "year" else "year"] = json.load(f)
     return raw, models
+
+
+def check_json(case, models):
+    """The months' JSON: a day for every date, crossings on their day or
+    the next, nights adding up their pieces; a year is its twelve months."""
+    year = models.pop("year", None)
+    if year is not None and year != [models[(int(year[0]["month"][:4]), m)] for m in range(1, 13)]:
+        fail(case, "--year --json is not its twelve months")
+    for (y, mo), m in models.items():
+        first = dt.date(y, mo, 1)
+        dates = [dt.date.fromisoformat(d["date"]) for d in m["days"]]
+        if dates != [first + dt.timedelta(days=i) for i in range(len(dates))] or dates[-1].month != mo \
+                or (dates[-1] + dt.timedelta(days=1)).month == mo:
+            fail(case, f"{y}-{mo}: days {dates[0]}..{dates[-1]}")
+        for d in m["days"]:
+            for body in ("moon", "sun", "twilight"):
+                b = d[body]
+                if (b["mark"] is None) != bool(b["crossings"]) and d["exists"]:
+                    fail(case, f"{d['date']} {body}: mark {b['mark']} with {len(b['crossings'])} crossings")
+        for n in m["nights"]:
+            mins = lambda t: int(t[:2]) * 60 + int(t[3:])
+            # A piece from noon to noon is the whole night.
+            total = sum((mins(p["end"]) - mins(p["begin"])) % 1440 or 1440 * (p["begin"] == p["end"] == "12:00")
+                        for p in n["dark"])
+            if abs(total - n["darkMinutes"]) > len(n["dark"]):
+                fail(case, f"night {n['date']}: pieces {total} min, darkMinutes {n['darkMinutes']}")
 
 
 def utc(text):
@@ -115,6 +141,7 @@ def check_raw(case, raw):
 def check_case(name, when, lon, lat, zone, summer):
     raw, models = run(name, when, lon, lat, zone, summer)
     check_raw(name, raw)
+    check_json(name, models)
     cal = icalendar.Calendar.from_ical(raw)
     if str(cal.get("VERSION")) != "2.0" or not str(cal.get("PRODID")):
         fail(name, "VERSION or PRODID missing")

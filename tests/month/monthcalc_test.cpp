@@ -19,6 +19,7 @@
 #include "astro/altitude.h"
 #include "astro/calendar.h"
 #include "month/format.h"
+#include "month/nights.h"
 #include "recording_reporter.h"
 #include "zone/zone.h"
 
@@ -348,6 +349,45 @@ TEST(MonthInvariants, RandomMonths) {
     }
     EXPECT_GT(timed, runs / 2 * 28 * 4);
     EXPECT_GT(middles, runs / 2 * 10);
+}
+
+// The nights of months whose dusk falls before midnight: dusk is the
+// evening's twilight end cell, dawn the next row's twilight begin, the
+// dark minutes add up the night's pieces as their clock times read, and
+// every interval of the month begins a piece of a night.
+TEST(Nights, FromTheModel) {
+    for (const Place& p : {kVienna, inZone(16.33, 48.25, "Europe/Vienna"), at(-70.67, -33.45, -4)}) {
+        for (const char* text : {"202412", "202603"}) {
+            const MonthResult m = calc(text, p);
+            const MonthResult next = CalculateMonth(YearMonth{m.ym.year + m.ym.month / 12, m.ym.month % 12 + 1}, p);
+            const auto nights = Nights(m, next);
+            ASSERT_EQ(nights.size(), static_cast<std::size_t>(m.dayRows));
+            std::vector<double> pieceBegins;
+            for (std::size_t i = 0; i < nights.size(); ++i) {
+                const Night& n = nights[i];
+                const std::string dawnCell = i + 1 < nights.size() ? m.tab[i + 2][5] : next.tab[1][5];
+                const std::string dusk = n.dusk ? ClockCell(n.dusk->hhmm) : "none";
+                EXPECT_EQ(dusk + " " + (n.dawn ? ClockCell(n.dawn->hhmm) : "none"), m.tab[i + 1][6] + " " + dawnCell)
+                    << text << " night " << i + 1;
+                long long sum = 0;
+                for (const NightPiece& piece : n.dark) {
+                    sum += (minutes(ClockCell(piece.endHhmm)) - minutes(ClockCell(piece.beginHhmm)) + 1440) % 1440;
+                    pieceBegins.push_back(piece.begin);
+                }
+                EXPECT_LE(std::abs(sum - n.darkMinutes), 1) << text << " night " << i + 1;
+            }
+            for (const Interval& iv : m.intervals) {
+                if (iv.begin >= nights.front().noon) {
+                    EXPECT_EQ(std::count(pieceBegins.begin(), pieceBegins.end(), iv.begin), 1) << text;
+                }
+            }
+        }
+    }
+    // Vienna's first night of December 2024 (the README's example).
+    const MonthResult dec = calc("202412", inZone(16.33, 48.25, "Europe/Vienna"));
+    const Night first = Nights(dec, calc("202501", inZone(16.33, 48.25, "Europe/Vienna"))).front();
+    EXPECT_EQ(ClockCell(first.dark.at(0).beginHhmm) + "-" + ClockCell(first.dark.at(0).endHhmm) + " " +
+                  std::to_string(first.darkMinutes), "1755-0534 699");
 }
 
 // Days before the switch equal the fixed zone of their summer state, days
