@@ -80,7 +80,7 @@ namespace {
 // The hours of one day's search: `windows` parabolas two hours wide cover
 // 0 .. 2 windows hours after the day's first instant; crossings later than
 // `length` hours belong to the next day.  `clock` turns hours after the
-// first instant into local clock hours.
+// first instant into the local clock time rounded to the minute (hhmm).
 template <class Clock>
 struct DaySpan {
     int windows = 12;
@@ -107,7 +107,7 @@ BodyDay SearchHorizon(F f, double mjd0, const DaySpan<Clock>& span) {
         c.direction = dir;
         c.elapsed = t;
         c.mjd = mjd0 + t / 24;
-        c.hhmm = static_cast<int>(astro::hm(span.clock(t)));
+        c.hhmm = span.clock(t);
         c.minute = static_cast<long long>(std::floor(t * 60 + 0.5));
         if (!cellsDone) (dir == Direction::Rise ? cellRise : cellSet) = static_cast<int>(b.crossings.size());
         b.crossings.push_back(c);
@@ -134,6 +134,14 @@ BodyDay SearchHorizon(F f, double mjd0, const DaySpan<Clock>& span) {
     return b;
 }
 
+// The altitude samples of the last hour of the day searched before, and
+// the instant (MJD UT) they were taken at.
+struct SampleCarry {
+    bool valid = false;
+    double mjd = 0;
+    double moon = 0, sun = 0;
+};
+
 // The longest day searched: 25 hours for a clock put back by one hour, 47
 // for a zone that moved across the date line backwards (+11 to -12).
 constexpr int kMaxWindows = 25;
@@ -141,18 +149,31 @@ constexpr int kMaxWindows = 25;
 // The search of the three horizons of one day from mjd0, the MJD (UT) of
 // the day's first instant.
 template <class Clock>
-void searchBodies(Day& day, double mjd0, double glong, double latitude, const DaySpan<Clock>& span) {
+void searchBodies(Day& day, double mjd0, double glong, double latitude, const DaySpan<Clock>& span,
+                  SampleCarry& carry) {
     double sphi = astro::sn(latitude);
     double cphi = astro::cn(latitude);
     const double h0[4] = {0.0, HorizonSine(1), HorizonSine(2), HorizonSine(3)};
-    // The Sun is searched twice, at -50' and at -18 degrees, at the same
-    // whole hours of the day: each of its altitude samples is computed
-    // once and kept for the second search (the same value, bit for bit).
-    std::array<double, 2 * kMaxWindows + 1> sunSample{};
-    for (int h = 0; h <= 2 * span.windows; ++h)
+    // Every whole hour of the day is sampled once per body; the Sun's
+    // samples serve both its horizons (-50' and -18 degrees).  The instant
+    // of hour 0 is, bit for bit, that of the last hour of the day before
+    // on most days: its samples are taken over.
+    std::array<double, 2 * kMaxWindows + 1> moonSample{}, sunSample{};
+    const int last = 2 * span.windows;
+    int first = 0;
+    if (carry.valid && carry.mjd == mjd0) {
+        moonSample[0] = carry.moon;
+        sunSample[0] = carry.sun;
+        first = 1;
+    }
+    for (int h = first; h <= last; ++h) {
+        moonSample[static_cast<std::size_t>(h)] = astro::sinalt(1, mjd0, h, glong, cphi, sphi);
         sunSample[static_cast<std::size_t>(h)] = astro::sinalt(2, mjd0, h, glong, cphi, sphi);
-    day.bodies[0] = SearchHorizon(
-        [&](int h) { return astro::sinalt(1, mjd0, h, glong, cphi, sphi) - h0[1]; }, mjd0, span);
+    }
+    // The instant sinalt forms for the last hour: mjd0 + hour / 24.
+    carry = {true, mjd0 + static_cast<double>(last) / 24, moonSample[static_cast<std::size_t>(last)],
+             sunSample[static_cast<std::size_t>(last)]};
+    day.bodies[0] = SearchHorizon([&](int h) { return moonSample[static_cast<std::size_t>(h)] - h0[1]; }, mjd0, span);
     for (int iobj = 2; iobj <= 3; ++iobj)
         day.bodies[static_cast<std::size_t>(iobj - 1)] = SearchHorizon(
             [&](int h) { return sunSample[static_cast<std::size_t>(h)] - h0[iobj]; }, mjd0, span);
@@ -180,19 +201,21 @@ double HorizonSine(int iobj) {
     return iobj >= 1 && iobj <= 3 ? h0[iobj] : 0.0;
 }
 
-Day SearchDay(int year, int month, int d, double zone, double glong, double latitude) {
+namespace {
+
+Day searchDay(int year, int month, int d, double zone, double glong, double latitude, SampleCarry& carry) {
     Day day = dayFrame(year, month, d);
     double mjd0 = astro::mjd(year, month, d, 0) - zone;
     day.startMjd = mjd0;
     day.endMjd = astro::mjd(year, month, d + 1, 0) - zone;
-    auto identity = [](double t) { return t; };
-    searchBodies(day, mjd0, glong, latitude, DaySpan<decltype(identity)>{12, 24, identity});
+    auto identity = [](double t) { return static_cast<int>(astro::hm(t)); };
+    searchBodies(day, mjd0, glong, latitude, DaySpan<decltype(identity)>{12, 24, identity}, carry);
     return day;
 }
 
-Day SearchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double glong,
-                     double latitude) {
-    if (clock.plain) return SearchDay(year, month, d, clock.offsetHours / 24, glong, latitude);
+Day searchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double glong,
+                     double latitude, SampleCarry& carry) {
+    if (clock.plain) return searchDay(year, month, d, clock.offsetHours / 24, glong, latitude, carry);
     Day day = dayFrame(year, month, d);
     day.startMjd = clock.startMjd;
     day.endMjd = clock.startMjd + clock.lengthHours / 24;
@@ -204,12 +227,43 @@ Day SearchDayOnClock(int year, int month, int d, const zone::DayClock& clock, do
     // A day with a switch: from its first instant to the next day's, 23 or
     // 25 hours (or what the zone's switch makes of it), each crossing's
     // instant read on the clock in force at that instant.
-    auto onClock = [&clock](double t) { return clock.ClockAt(t); };
+    auto onClock = [&clock](double t) { return ClockMinute(clock, t); };
     int windows = static_cast<int>(std::ceil(clock.lengthHours / 2));
     windows = std::clamp(windows, 1, kMaxWindows);
     searchBodies(day, clock.startMjd, glong, latitude,
-                 DaySpan<decltype(onClock)>{windows, clock.lengthHours, onClock});
+                 DaySpan<decltype(onClock)>{windows, clock.lengthHours, onClock}, carry);
     return day;
+}
+
+}  // namespace
+
+Day SearchDay(int year, int month, int d, double zone, double glong, double latitude) {
+    SampleCarry none;
+    return searchDay(year, month, d, zone, glong, latitude, none);
+}
+
+int ClockMinute(const zone::DayClock& clock, double elapsed) {
+    // A time that rounds onto or past a switch would show a minute of the
+    // other clock (01:59:54 before a clock put back at 02:00 would read
+    // 0200, which that day shows only an hour later): it is shown as the
+    // last minute before the switch.
+    const double rounded = std::floor(elapsed * 60 + 0.5) / 60;
+    for (int i = 0; i < clock.switches; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double s = clock.switchAt[k];
+        if (elapsed < s && rounded >= s) {
+            const double before = clock.ClockAt(s) - clock.shiftHours[k];  // the old clock at the switch
+            const double last = std::ceil(before * 60 - 1e-9) - 1;         // its last whole minute
+            return static_cast<int>(std::floor(last / 60) * 100 + std::fmod(last, 60));
+        }
+    }
+    return static_cast<int>(astro::hm(clock.ClockAt(elapsed)));
+}
+
+Day SearchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double glong,
+                     double latitude) {
+    SampleCarry none;
+    return searchDayOnClock(year, month, d, clock, glong, latitude, none);
 }
 
 std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay) {
@@ -305,10 +359,11 @@ MonthResult CalculateMonth(YearMonth ym, const Place& place) {
     // A named zone's offsets are looked up once for the whole month.
     const std::optional<zone::MonthClocks> clocks =
         place.clock.named() ? zone::ClocksOfMonth(place.clock.zoneName, ym.year, ym.month) : std::nullopt;
+    SampleCarry carry;
     for (int d = 1; d <= 31; ++d) {
         const auto i = static_cast<std::size_t>(d);
-        r.days[i] = clocks ? SearchDayOnClock(ym.year, ym.month, d, (*clocks)[i], glong, latitude)
-                           : SearchDay(ym.year, ym.month, d, zone, glong, latitude);
+        r.days[i] = clocks ? searchDayOnClock(ym.year, ym.month, d, (*clocks)[i], glong, latitude, carry)
+                           : searchDay(ym.year, ym.month, d, zone, glong, latitude, carry);
     }
     r.intervals = DarkNoMoon(r.days, r.dayRows);
     FormatMonth(r);

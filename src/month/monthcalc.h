@@ -65,6 +65,11 @@ Day SearchDay(int year, int month, int d, double zone, double glong, double lati
 Day SearchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double glong,
                      double latitude);
 
+// The local clock time (hhmm, rounded to the minute) of the instant
+// `elapsed` hours after the first instant of a named zone's day; a time
+// that would round onto or past a switch is the last minute before it.
+int ClockMinute(const zone::DayClock& clock, double elapsed);
+
 // The D.a.n.M. intervals of days 1..lastDay: at each day's first instant
 // the 0 h states, then the day's Moon and -18 degree crossings in the
 // order of their rounded minute (at equal minutes twilight end, twilight

@@ -442,6 +442,26 @@ TEST(NamedZone, MonthsWithoutSwitchAgainstFixedZones) {
             EXPECT_NEAR(minutes(half[d][c]), minutes(five[d][c]) + 30, 1) << d;
 }
 
+// Clock times on a switch day: a day starting at 00:00 whose clock is put
+// back half an hour (Lord Howe Island) or an hour, or forward an hour, at
+// 02:00; elapsed hours after midnight and the time shown.  01:59:54 rounds
+// onto the switch: the last minute before it.
+TEST(NamedZone, ClockTimesAroundASwitch) {
+    const std::tuple<double, double, int> cases[] = {
+        {-0.5, 2 - 6 / 3600.0, 159}, {-0.5, 2 - 40 / 3600.0, 159}, {-0.5, 2, 130}, {-0.5, 3, 230},
+        {-1, 2 - 6 / 3600.0, 159},   {-1, 2.5, 130},               {1, 2 - 6 / 3600.0, 159}, {1, 2, 300},
+        {1, 0.5, 30}};
+    for (const auto& [shift, elapsed, hhmm] : cases) {
+        zone::DayClock k;
+        k.plain = false;
+        k.lengthHours = 24 - shift;
+        k.switches = 1;
+        k.switchAt[0] = 2;
+        k.shiftHours[0] = shift;
+        EXPECT_EQ(ClockMinute(k, elapsed), hhmm) << shift << " " << elapsed;
+    }
+}
+
 // Day clocks (zone, year, month, day) against the zone rules: offset at
 // the day's first instant, hours to the next day's, the clock move of the
 // switch, the clock reading 24 at the day's end; where the switch rows
