@@ -9,6 +9,7 @@
 #include "report/reporter.h"
 #include "astro/sunmoon.h"
 #include "fileio/filewrite.h"
+#include "text/valuerule.h"
 #include "zone/zone.h"
 
 namespace ical {
@@ -139,12 +140,7 @@ std::string dayText(long long days) {
     std::time_t t = static_cast<std::time_t>(days * 86400);
     std::tm tm{};
     gmtime_r(&t, &tm);
-    char buf[64];
-    std::strftime(buf, sizeof buf, "%a %e %b %Y", &tm);
-    std::string s = buf;
-    auto twoSpaces = s.find("  ");
-    if (twoSpaces != std::string::npos) s.erase(twoSpaces, 1);
-    return s;
+    return text::dayText(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_wday);
 }
 
 std::string clockText(long long localMinutes) {
@@ -192,11 +188,9 @@ std::string nightLine(const NightRow& n) {
 }
 
 std::string placeText(const month::Location& loc) {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "%.4g\xC2\xB0 %c, %.5g\xC2\xB0 %c", std::fabs(loc.latitude),
-                  loc.latitude < 0 ? 'S' : 'N', std::fabs(loc.longitude),
-                  loc.longitude < 0 ? 'W' : 'E');
-    return buf;
+    return text::significant(std::fabs(loc.latitude), 4) + "\xC2\xB0 " + (loc.latitude < 0 ? 'S' : 'N') +
+           ", " + text::significant(std::fabs(loc.longitude), 5) + "\xC2\xB0 " +
+           (loc.longitude < 0 ? 'W' : 'E');
 }
 
 }  // namespace
@@ -246,10 +240,8 @@ std::vector<Event> DarkNightEvents(const std::vector<month::MonthResult>& months
     const std::string& zoneName = loc.zoneName;
     const bool named = zone::Known(zoneName);
     const std::string zoneText = named ? zoneName : signedZone(zone);
-    char geoId[64];
-    std::snprintf(geoId, sizeof geoId, "%.4f%c%.4f%c", std::fabs(loc.latitude),
-                  loc.latitude < 0 ? 'S' : 'N', std::fabs(loc.longitude),
-                  loc.longitude < 0 ? 'W' : 'E');
+    const std::string geoId = text::fixed(std::fabs(loc.latitude), 4) + (loc.latitude < 0 ? 'S' : 'N') +
+                              text::fixed(std::fabs(loc.longitude), 4) + (loc.longitude < 0 ? 'W' : 'E');
     for (const auto& r : months) {
         for (const DarkInterval& iv : DarkIntervals(r, place)) {
             Event e;
@@ -265,8 +257,7 @@ std::vector<Event> DarkNightEvents(const std::vector<month::MonthResult>& months
             e.uid = UtcDateTime(e.start) + "-" + geoId + "-dark@almucan";
             e.summary = "Dark, no Moon";
             double k = IlluminatedFraction(static_cast<double>(e.start) / 86400 + kMjdOf1970);
-            char pct[64];
-            std::snprintf(pct, sizeof pct, "%.0f%%", 100 * k);
+            const std::string pct = text::fixed(100 * k, 0) + "%";
             e.description = "Dark and no Moon from " + clockText(iv.begin) + " to " +
                             clockText(iv.end) + " (local time, " + zoneText + ").\n" +
                             "Moon illuminated at the start: " + pct + ".";
