@@ -87,6 +87,7 @@ std::string Usage() {
            "  --pdf FILE           print the month page into a PDF file (a page a month)\n"
            "  --paper a4|letter    paper of the PDF page (default a4)\n"
            "  --landscape          landscape PDF page\n"
+           "  A FILE of - is standard output; two outputs never share a file.\n"
            "  --help               this text\n";
 }
 

@@ -31,9 +31,6 @@ set(rows
   "qt|name-bytes|0||$A $M $S --png \"$D/caf$(printf '\\351').png\"|test -s \"$D/caf$(printf '\\351').png\""
   # Refused arguments write nothing, not even the settings file.
   "any|bad-month-writes-nothing|2|^Input error\\.|$A --month 189912 $S|test ! -e $D/cfg"
-  "any|lon-181-writes-nothing|2|^--lon wants a number from -180 to 180|$A $M $S --lon 181|test ! -e $D/cfg"
-  "any|lat-below-south-pole|2|^--lat wants a number from -90 to 90|$A $M $S --lat -90.5|test ! -e $D/cfg"
-  "any|tz-not-whole-hours|2|^--tz wants a number from -12 to 12|$A $M $S --tz 1.5|test ! -e $D/cfg"
   # The print layout of the settings file is checked before a PDF.
   "qt|margins-too-large|2|^Margins too large\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n 250\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
   # Numbers taken whole (the table of number texts: tests/support/numbertexts.h).
@@ -61,11 +58,9 @@ set(rows
   "vm|pdf-out-of-memory|1|^The PDF document of 1 page could not be allocated\\.|ulimit -v 100000 && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
   # The same calendar in every locale, with Qt started for the PDF.
   "qt|ics-any-locale|0||LC_ALL=de_DE.UTF-8 $A $M $S --ics $D/de.ics --pdf $D/m.pdf && LC_ALL=C $A $M $S --ics $D/c.ics|diff <(grep -v DTSTAMP $D/de.ics) <(grep -v DTSTAMP $D/c.ics) && grep -q '^GEO:48.250000.16.330000' $D/c.ics"
-  # Messages name the option at fault; negative numbers are values.
+  # Messages name the option at fault.
   "any|month-without-value|2|--month: needs a value, got the option --tsv|$A --month --tsv $S|usage"
   "any|last-without-value|2|option --tz needs a value|$A $M $S --tz|usage"
-  "any|negative-values|0||$A $M $S --lon -70.5 --lat -.5 --tz -5 --events|"
-  "any|location-bounds|0||$A $M $S --lon -180 --lat 90 --tz -12 --events|"
 )
 foreach(row IN LISTS rows)
   string(REPLACE "\\|" "<pipe>" row "${row}")
