@@ -10,6 +10,7 @@
 
 #include "cli/cli.h"
 #include "fileio/filewrite.h"
+#include "text/valuerule.h"
 
 #ifdef ALMUCAN_HAVE_UI
 #include "ui/runwindow.h"
@@ -48,6 +49,9 @@ int WriteStdout(const std::string& text, int rc) {
 // writing an image; warnings about the drawing itself still show.
 void QuietSetupNotes(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) {
     if (type == QtWarningMsg && msg.startsWith(QLatin1String("QStandardPaths:"))) return;
+    // A PDF whose memory ran out is given up with its painter still open;
+    // the failure itself is reported ("could not be allocated").
+    if (type == QtWarningMsg && msg.startsWith(QLatin1String("QPaintDevice: Cannot destroy"))) return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, ctx, msg)));
 }
 #endif
@@ -83,10 +87,12 @@ int main(int argc, char** argv) {
     // A file size limit makes a write fail with an error that is reported,
     // rather than ending the program with a signal.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Ended by a signal, no half-written temporary file is left behind.
+    fileio::RemoveTemporariesOnSignals();
     std::vector<std::string> args(argv + 1, argv + argc);
     cli::ParseResult pr = cli::ParseArgs(args);
     if (!pr.error.empty()) {
-        fileio::WriteAll(STDERR_FILENO, "almucan: " + pr.error + "\n\n" + cli::Usage());
+        fileio::WriteAll(STDERR_FILENO, "almucan: " + text::printable(pr.error) + "\n\n" + cli::Usage());
         return 2;
     }
     const cli::Options& o = pr.options;

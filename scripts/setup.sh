@@ -12,6 +12,9 @@ almucan_packages() {
   # Installation and package checks: icon rendering, desktop entry and manual
   # page validation, dpkg-shlibdeps; the iCalendar test's independent parser.
   pkgs+=(librsvg2-bin desktop-file-utils man-db file dpkg-dev python3-icalendar)
+  # The locale test run (German number and date forms); setpriv runs the
+  # permission tests as an ordinary user when they run as root.
+  pkgs+=(locales util-linux)
   if [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ]; then
     pkgs+=(qt6-base-dev fonts-dejavu-core)
     # The print test's private print system: cupsd, lpadmin and lpstat, and
@@ -38,10 +41,21 @@ almucan_install() {
   fi
 }
 
+# The German locale of the locale test run, generated once.
+almucan_locale() {
+  locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null ||
+    echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
+}
+
 almucan_setup() {
   local pk
   mapfile -t pk < <(almucan_packages)
   almucan_install "${pk[@]}"
+  almucan_locale
   local dir="${ALMUCAN_BUILD_DIR:-build}"
   local args=(-DALMUCAN_WITH_QT="${ALMUCAN_WITH_QT:-ON}" -DALMUCAN_WERROR="${ALMUCAN_WERROR:-OFF}" -DALMUCAN_BUILD_TESTS=ON)
   # A compiler cache, where one is installed, shares objects between build

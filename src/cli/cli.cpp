@@ -22,21 +22,22 @@ namespace cli {
 
 namespace {
 
+// "WxH", blanks around it aside; each side a whole number of pixels.
 bool parseSize(const std::string& s, int& w, int& h) {
-    auto x = s.find_first_of("xX");
-    if (x == std::string::npos) return false;
-    try {
-        std::size_t p1 = 0, p2 = 0;
-        long lw = std::stol(s.substr(0, x), &p1);
-        long lh = std::stol(s.substr(x + 1), &p2);
-        if (p1 != x || p2 != s.size() - x - 1) return false;
-        if (lw < 50 || lh < 50 || lw > 20000 || lh > 20000) return false;
-        w = static_cast<int>(lw);
-        h = static_cast<int>(lh);
-        return true;
-    } catch (...) {
+    static constexpr text::NumberField kSide{"--size", 50, 20000, true};
+    const std::string_view t = text::trimmed(s);
+    const auto x = t.find_first_of("xX");
+    if (x == std::string_view::npos) return false;
+    std::string why;
+    const auto lw = text::typedNumber(kSide, t.substr(0, x), why);
+    const auto lh = text::typedNumber(kSide, t.substr(x + 1), why);
+    // No blanks inside: " 800 x 600" is not taken for "800x600".
+    if (!lw || !lh || text::trimmed(t.substr(0, x)).size() != x ||
+        text::trimmed(t.substr(x + 1)).size() != t.size() - x - 1)
         return false;
-    }
+    w = static_cast<int>(*lw);
+    h = static_cast<int>(*lh);
+    return true;
 }
 
 std::string pad(const std::string& s, std::size_t w) {
@@ -91,6 +92,7 @@ std::string Usage() {
            "  --pdf FILE           print the month page into a PDF file (a page a month)\n"
            "  --paper a4|letter    paper of the PDF page (default a4)\n"
            "  --landscape          landscape PDF page\n"
+           "  A FILE of - is standard output; two outputs never share a file.\n"
            "  --help               this text\n";
 }
 
@@ -160,6 +162,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
         if (opt->count() > 0) to = v;
     };
     take(oMonth, month, o.month);
+    if (o.month) o.month = std::string(text::trimmed(*o.month));  // the page shows the six digits
     take(oYear, year, o.year);
     if (o.year) {
         // A year is twelve months of tables, pages and intervals: the
@@ -197,24 +200,19 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
     struct Field {
         const std::optional<std::string>* text;
         double* target;
-        const settings::LocationField& field;
-        const char* name;
-    } fields[] = {{&o.lon, &s.longitude, settings::kLongitudeField, "--lon"},
-                  {&o.lat, &s.latitude, settings::kLatitudeField, "--lat"},
-                  {&o.tz, &s.timeZone, settings::kTimeZoneField, "--tz"}};
+        text::NumberField field;
+    } fields[] = {{&o.lon, &s.longitude, settings::Named(settings::kLongitudeField, "--lon")},
+                  {&o.lat, &s.latitude, settings::Named(settings::kLatitudeField, "--lat")},
+                  {&o.tz, &s.timeZone, settings::Named(settings::kTimeZoneField, "--tz")}};
     for (const auto& f : fields) {
         if (!*f.text) continue;
-        auto v = settings::LocationValue(f.field, **f.text);
-        if (!v) {
-            char buf[160];
-            std::snprintf(buf, sizeof buf, "%s wants a number from %g to %g%s, a zero typed as 0",
-                          f.name, f.field.lower, f.field.upper, f.field.whole ? " (whole hours)" : "");
-            return buf;
-        }
+        std::string why;
+        const auto v = text::typedNumber(f.field, **f.text, why);
+        if (!v) return text::fieldMessage(f.field, why);
         *f.target = *v;
     }
     if (o.zone) {
-        if (!zone::Known(*o.zone)) return "unknown time zone '" + *o.zone + "'";
+        if (!zone::Known(*o.zone)) return "unknown time zone '" + text::printable(*o.zone) + "'";
         s.zoneName = *o.zone;
     } else if (o.tz || o.summerTime) {
         s.zoneName.clear();
@@ -239,6 +237,26 @@ std::string TableText(const month::MonthResult& r, const settings::Settings& s,
     out += line(sh, 8);
     for (int d = 1; d <= r.dayRows; ++d) out += line(r.tab[static_cast<std::size_t>(d)], 8);
     return out;
+}
+
+std::string TargetClash(const Options& o, const std::string& settingsPath) {
+    const std::pair<const std::optional<std::string>*, const char*> targets[] = {
+        {&o.png, "--png"}, {&o.pdf, "--pdf"}, {&o.ics, "--ics"}};
+    for (std::size_t i = 0; i < std::size(targets); ++i) {
+        const auto& [path, name] = targets[i];
+        if (!*path) continue;
+        const std::string shown = text::printable(**path);
+        if (o.text != TextOutput::None && fileio::SameTarget(**path, "-"))
+            return std::string(name) + " " + shown + " and the text output both go to standard output";
+        if (fileio::SameTarget(**path, settingsPath))
+            return std::string(name) + " " + shown + " is the settings file";
+        for (std::size_t j = i + 1; j < std::size(targets); ++j) {
+            const auto& [other, otherName] = targets[j];
+            if (*other && fileio::SameTarget(**path, **other))
+                return std::string(name) + " and " + otherName + " name the same file " + shown;
+        }
+    }
+    return {};
 }
 
 void StderrReporter::message(const std::string& text, const std::string&, report::Icon) {
@@ -273,9 +291,14 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         rep.error(settings::kNoSettingsDirMessage);
         return 1;
     }
+    s.settingsPath = settings::SettingsPathFor(*dir);
+    err = TargetClash(o, s.settingsPath);
+    if (!err.empty()) {
+        rep.error(err);
+        return 2;
+    }
     std::error_code ec;
     std::filesystem::create_directories(*dir, ec);
-    s.settingsPath = settings::SettingsPathFor(*dir);
     std::string fontName = "Sans Serif";
     float fontSize = 10;
     if (g.defaultFont && !std::filesystem::exists(s.settingsPath, ec)) g.defaultFont(fontName, fontSize);
@@ -327,7 +350,8 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         if (!f.path) continue;
         std::string why = fileio::ReplaceFile(*f.path, f.bytes);
         if (!why.empty()) {
-            rep.error(std::string("The ") + f.kind + " file " + *f.path + " could not be written: " + why);
+            rep.error(std::string("The ") + f.kind + " file " + text::printable(*f.path) +
+                      " could not be written: " + why);
             return 1;
         }
     }

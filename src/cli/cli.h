@@ -45,6 +45,10 @@ std::string Usage();
 // the settings' zone name aside (the fixed zone for this run).
 std::string ApplyLocation(const Options& o, settings::Settings& s);
 
+// Why the outputs of `o` cannot all be written: two name the same file or
+// stream, one is the settings file, or one shares standard output with the
+// text output.  Empty when they are apart.
+std::string TargetClash(const Options& o, const std::string& settingsPath);
 
 // The month table as the window shows it, for a terminal.
 std::string TableText(const month::MonthResult& r, const settings::Settings& s,

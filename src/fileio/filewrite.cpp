@@ -1,10 +1,14 @@
 #include "fileio/filewrite.h"
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include <fcntl.h>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,7 +16,18 @@ namespace fileio {
 
 namespace {
 
-std::string Reason(int err) { return std::strerror(err); }
+// Temporary files being written, for the signal handler: a few slots of
+// fixed size, so that the handler only reads memory and calls unlink.
+constexpr int kSlots = 4;
+char tempNames[kSlots][PATH_MAX];
+volatile std::sig_atomic_t tempUsed[kSlots];
+
+extern "C" void RemoveAndEnd(int sig) {
+    for (int i = 0; i < kSlots; ++i)
+        if (tempUsed[i]) ::unlink(tempNames[i]);
+    std::signal(sig, SIG_DFL);
+    std::raise(sig);
+}
 
 // Closes fd and keeps the first error.
 std::string CloseChecked(int fd, std::string why) {
@@ -21,6 +36,87 @@ std::string CloseChecked(int fd, std::string why) {
 }
 
 }  // namespace
+
+std::string Reason(int err) {
+    static locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return cLocale ? strerror_l(err, cLocale) : std::strerror(err);
+}
+
+std::optional<int> StreamDescriptor(const std::string& path) {
+    if (path == "-" || path == "/dev/stdout") return STDOUT_FILENO;
+    if (path == "/dev/stderr") return STDERR_FILENO;
+    for (const std::string& prefix : {std::string("/dev/fd/"), std::string("/proc/self/fd/"),
+                                      "/proc/" + std::to_string(::getpid()) + "/fd/"}) {
+        if (path.size() <= prefix.size() || path.size() > prefix.size() + 6 ||
+            path.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        int fd = 0;
+        for (std::size_t i = prefix.size(); i < path.size(); ++i) {
+            if (path[i] < '0' || path[i] > '9') return std::nullopt;
+            fd = fd * 10 + (path[i] - '0');
+        }
+        return fd;
+    }
+    return std::nullopt;
+}
+
+bool SameTarget(const std::string& a, const std::string& b) {
+    const std::optional<int> fa = StreamDescriptor(a), fb = StreamDescriptor(b);
+    struct stat sa {}, sb {};
+    if (fa || fb) {
+        // Two descriptors, or a descriptor and a name, that lead to one file.
+        const bool okA = fa ? ::fstat(*fa, &sa) == 0 : ::stat(a.c_str(), &sa) == 0;
+        const bool okB = fb ? ::fstat(*fb, &sb) == 0 : ::stat(b.c_str(), &sb) == 0;
+        if (fa && fb && *fa == *fb) return true;
+        // One device (a terminal, /dev/null) takes any number of writers.
+        return okA && okB && !S_ISCHR(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    }
+    const std::optional<std::string> ta = WriteTarget(a), tb = WriteTarget(b);
+    if (!ta || !tb) return false;
+    if (::stat(ta->c_str(), &sa) == 0 && ::stat(tb->c_str(), &sb) == 0)
+        return !S_ISCHR(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    // A name not yet made: the same name in the same folder.
+    auto split = [](const std::string& p) {
+        const std::size_t slash = p.rfind('/');
+        return std::pair{slash == std::string::npos ? std::string(".") : p.substr(0, slash + 1),
+                         slash == std::string::npos ? p : p.substr(slash + 1)};
+    };
+    const auto [da, na] = split(*ta);
+    const auto [db, nb] = split(*tb);
+    if (na != nb) return false;
+    if (::stat(da.c_str(), &sa) == 0 && ::stat(db.c_str(), &sb) == 0)
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    // Folders yet to be made: the same name once made absolute.
+    std::error_code ec;
+    const auto fa2 = std::filesystem::absolute(*ta, ec).lexically_normal();
+    const auto fb2 = std::filesystem::absolute(*tb, ec).lexically_normal();
+    return !ec && fa2 == fb2;
+}
+
+void RemoveTemporariesOnSignals() {
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction sa {};
+        sa.sa_handler = RemoveAndEnd;
+        sigemptyset(&sa.sa_mask);
+        for (int other : {SIGTERM, SIGINT, SIGHUP}) sigaddset(&sa.sa_mask, other);
+        ::sigaction(sig, &sa, nullptr);
+    }
+}
+
+TemporaryName::TemporaryName(const std::string& path) {
+    if (path.size() >= PATH_MAX) return;
+    for (int i = 0; i < kSlots; ++i) {
+        if (tempUsed[i]) continue;
+        std::memcpy(tempNames[i], path.c_str(), path.size() + 1);
+        tempUsed[i] = 1;
+        slot_ = i;
+        return;
+    }
+}
+
+TemporaryName::~TemporaryName() {
+    if (slot_ >= 0) tempUsed[slot_] = 0;
+}
 
 std::string WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
@@ -54,6 +150,12 @@ std::optional<std::string> WriteTarget(std::string path) {
 
 std::string ReplaceFile(const std::string& path, std::string_view data) {
     if (path.empty()) return Reason(ENOENT);
+    // Standard output and other open descriptors: written in place as a
+    // stream, whatever file or pipe stands behind them.
+    if (const std::optional<int> stream = StreamDescriptor(path)) {
+        if (::fcntl(*stream, F_GETFD) == -1) return Reason(EBADF);
+        return WriteAll(*stream, data);
+    }
     // Through a link: replace the file it names, not the link.
     const std::optional<std::string> resolved = WriteTarget(path);
     if (!resolved) return Reason(ELOOP);
@@ -65,6 +167,8 @@ std::string ReplaceFile(const std::string& path, std::string_view data) {
         if (fd < 0) return Reason(errno);
         return CloseChecked(fd, WriteAll(fd, data));
     }
+    // A file the user may not write is not replaced behind its back.
+    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Reason(errno);
     std::string::size_type slash = target.rfind('/');
     std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
     std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -77,13 +181,21 @@ std::string ReplaceFile(const std::string& path, std::string_view data) {
         if (fd < 0 && errno != EEXIST) return Reason(errno);
     }
     if (fd < 0) return Reason(EEXIST);
+    const TemporaryName guard(temp);
     std::string why = WriteAll(fd, data);
     if (why.empty() && exists && ::fchmod(fd, st.st_mode & 07777) != 0) why = Reason(errno);
     if (why.empty() && ::fsync(fd) != 0) why = Reason(errno);
     why = CloseChecked(fd, why);
     if (why.empty() && ::rename(temp.c_str(), target.c_str()) != 0) why = Reason(errno);
-    if (!why.empty()) ::unlink(temp.c_str());
-    return why;
+    if (!why.empty()) {
+        ::unlink(temp.c_str());
+        return why;
+    }
+    // The rename itself reaches the disk with the folder.
+    const int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) return {};
+    if (::fsync(dfd) != 0 && errno != EINVAL && errno != EROFS) why = Reason(errno);
+    return CloseChecked(dfd, why);
 }
 
 }  // namespace fileio

@@ -7,6 +7,7 @@
 #include "astro/calendar.h"
 #include "astro/sunmoon.h"
 #include "fileio/filewrite.h"
+#include "text/valuerule.h"
 
 namespace ical {
 
@@ -53,12 +54,7 @@ std::string dayText(long long days) {
     std::time_t t = static_cast<std::time_t>(days * 86400);
     std::tm tm{};
     gmtime_r(&t, &tm);
-    char buf[64];
-    std::strftime(buf, sizeof buf, "%a %e %b %Y", &tm);
-    std::string s = buf;
-    auto twoSpaces = s.find("  ");
-    if (twoSpaces != std::string::npos) s.erase(twoSpaces, 1);
-    return s;
+    return text::dayText(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_wday);
 }
 
 std::string clockText(long long localMinutes) {
@@ -108,10 +104,8 @@ void addNights(DarkInterval& out, const month::MonthResult& m, int from, int to)
 }
 
 std::string placeText(const month::Place& p) {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "%.4g\xC2\xB0 %c, %.5g\xC2\xB0 %c", std::fabs(p.latitude),
-                  p.latitude < 0 ? 'S' : 'N', std::fabs(p.longitude), p.longitude < 0 ? 'W' : 'E');
-    return buf;
+    return text::significant(std::fabs(p.latitude), 4) + "\xC2\xB0 " + (p.latitude < 0 ? 'S' : 'N') + ", " +
+           text::significant(std::fabs(p.longitude), 5) + "\xC2\xB0 " + (p.longitude < 0 ? 'W' : 'E');
 }
 
 }  // namespace
@@ -161,9 +155,8 @@ std::vector<Event> DarkNightEvents(const std::vector<month::MonthResult>& months
         const std::string zoneText =
             p.clock.named() ? p.clock.zoneName
                             : signedZone(std::llround(p.clock.fixedOffsetHours() * 60));
-        char geoId[64];
-        std::snprintf(geoId, sizeof geoId, "%.4f%c%.4f%c", std::fabs(p.latitude),
-                      p.latitude < 0 ? 'S' : 'N', std::fabs(p.longitude), p.longitude < 0 ? 'W' : 'E');
+        const std::string geoId = text::fixed(std::fabs(p.latitude), 4) + (p.latitude < 0 ? 'S' : 'N') +
+                                  text::fixed(std::fabs(p.longitude), 4) + (p.longitude < 0 ? 'W' : 'E');
         for (const DarkInterval& iv : DarkIntervals(r)) {
             Event e;
             e.start = utcSeconds(iv.begin);
@@ -172,8 +165,7 @@ std::vector<Event> DarkNightEvents(const std::vector<month::MonthResult>& months
             e.uid = UtcDateTime(e.start) + "-" + geoId + "-dark@almucan";
             e.summary = "Dark, no Moon";
             double k = astro::IlluminatedFraction(iv.begin);
-            char pct[64];
-            std::snprintf(pct, sizeof pct, "%.0f%%", 100 * k);
+            const std::string pct = text::fixed(100 * k, 0) + "%";
             e.description = "Dark and no Moon from " + clockText(iv.localBegin) + " to " +
                             clockText(iv.localEnd) + " (local time, " + zoneText + ").\n" +
                             "Moon illuminated at the start: " + pct + ".";

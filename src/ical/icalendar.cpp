@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "text/valuerule.h"
+
 namespace ical {
 
 namespace {
@@ -105,9 +107,7 @@ std::string CalendarText(const std::vector<Event>& events, UnixTime stamp,
         if (!e.description.empty()) addLine(out, "DESCRIPTION", EscapeText(e.description));
         if (!e.location.empty()) addLine(out, "LOCATION", EscapeText(e.location));
         if (e.hasGeo) {
-            char geo[64];
-            std::snprintf(geo, sizeof geo, "%.6f;%.6f", e.latitude, e.longitude);
-            addLine(out, "GEO", geo);
+            addLine(out, "GEO", text::fixed(e.latitude, 6) + ";" + text::fixed(e.longitude, 6));
         }
         // Dark time is a chance to observe, not a busy slot in the calendar.
         addLine(out, "TRANSP", "TRANSPARENT");

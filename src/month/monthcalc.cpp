@@ -23,22 +23,21 @@ bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 }  // namespace
 
 std::optional<YearMonth> MonthTextValues(std::string_view text) {
-    std::size_t n = text::charCount(text);
-    auto y = text::toInt16(text::value(text::charMid(text, 0, 4)));
-    auto m = text::toInt16(text::value(text::charMid(text, n >= 2 ? n - 2 : 0)));
-    if (!y || !m) return std::nullopt;
-    return YearMonth{*y, *m};
+    // Six ASCII digits yyyymm, blanks around them aside.
+    const std::string_view t = text::trimmed(text);
+    if (t.size() != 6 || t.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    auto number = [&](std::size_t at, std::size_t n) {
+        int v = 0;
+        for (char c : t.substr(at, n)) v = v * 10 + (c - '0');
+        return static_cast<std::int16_t>(v);
+    };
+    return YearMonth{number(0, 4), number(4, 2)};
 }
 
 std::optional<YearMonth> CheckMonthText(std::string_view text) {
-    bool error = false;
-    if (text::charCount(text) != 6) error = true;
-    auto y = text::toInt16(text::value(text::charMid(text, 0, 4)));
-    if (!y || *y < 1900 || *y > 2100) error = true;
-    auto m = text::toInt16(text::value(text::charMid(text, 4, 2)));
-    if (!m || *m < 1 || *m > 12) error = true;
-    if (error) return std::nullopt;
-    return YearMonth{*y, *m};
+    const auto ym = MonthTextValues(text);
+    if (!ym || ym->year < 1900 || ym->year > 2100 || ym->month < 1 || ym->month > 12) return std::nullopt;
+    return ym;
 }
 
 Place PlaceOf(const settings::Settings& s, bool summerTime) {

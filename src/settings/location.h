@@ -1,22 +1,24 @@
 #pragma once
-// The place of the settings and its bounds, one rule for the location
-// dialog and the command line.
-#include <optional>
-#include <string_view>
+// The numbers a person types into the settings, with their bounds: one rule
+// for the location dialog, the print dialog, the command line and the
+// settings file (whose values outside these bounds make it not valid).
+#include "text/valuerule.h"
 
 namespace settings {
 
-struct LocationField {
-    double lower, upper;  // inclusive bounds
-    bool whole;           // whole numbers only (the time zone)
-};
-inline constexpr LocationField kLongitudeField{-180, 180, false};  // degrees, east positive
-inline constexpr LocationField kLatitudeField{-90, 90, false};     // degrees, north positive
-inline constexpr LocationField kTimeZoneField{-12, 12, true};      // hours, east positive
+inline constexpr text::NumberField kLongitudeField{"Long.", -180, 180, false};  // degrees, east positive
+inline constexpr text::NumberField kLatitudeField{"Lat.", -90, 90, false};      // degrees, north positive
+inline constexpr text::NumberField kTimeZoneField{"Time Zone", -12, 12, true};  // hours, east positive
+// Print margins in millimetres: up to the longer side of DIN A4, the
+// longest side of the papers printed on (the paper check then wants 100 mm
+// left free).
+inline constexpr text::NumberField kMarginField{"Margins (mm)", 0, 297, false};
+// Print font size in points, as the font system draws it.
+inline constexpr text::NumberField kFontSizeField{"Size", 1, 1638, false};
 
-// The value of a typed location text by the value rule, when it lies in
-// the field's bounds.  A text with no number in front reads as 0, so a
-// zero passes only when the text is exactly "0".  Empty when refused.
-std::optional<double> LocationValue(const LocationField& field, std::string_view text);
+// `field` under another name (the command line's "--lat").
+constexpr text::NumberField Named(const text::NumberField& field, const char* name) {
+    return {name, field.lower, field.upper, field.whole};
+}
 
 }  // namespace settings

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "fileio/filewrite.h"
+#include "settings/location.h"
 #include "text/valuerule.h"
 #include "zone/zone.h"
 
@@ -72,16 +73,26 @@ bool parseLines(const LineCollector& in, settings::Settings& s) {
     const auto& l = in.lines;
     // A zone line too long to read is no zone: the ten lines before it stand.
     if (l.size() < kRequiredSettingsLines || l[0] != kHeader + s.version) return false;
-    s.longitude = text::value(l[1]);
-    s.latitude = text::value(l[2]);
-    s.timeZone = text::value(l[3]);
-    s.marginTop = text::value(l[4]);
-    s.marginBottom = text::value(l[5]);
-    s.marginLeft = text::value(l[6]);
-    s.marginRight = text::value(l[7]);
-    s.fontName = l[8];
-    s.fontSize = text::toSingle(text::value(l[9]));
-    s.zoneName = l.size() > 10 ? l[10] : std::string();
+    settings::Settings r = s;
+    // Stored values are read by the value rule, but each must lie within
+    // what the dialogs take.
+    struct Line {
+        double& to;
+        const text::NumberField& field;
+    } numbers[] = {{r.longitude, kLongitudeField}, {r.latitude, kLatitudeField},
+                   {r.timeZone, kTimeZoneField},   {r.marginTop, kMarginField},
+                   {r.marginBottom, kMarginField}, {r.marginLeft, kMarginField},
+                   {r.marginRight, kMarginField}};
+    for (std::size_t i = 0; i < std::size(numbers); ++i) {
+        const double v = text::value(l[i + 1]);
+        if (!(v >= numbers[i].field.lower && v <= numbers[i].field.upper)) return false;
+        numbers[i].to = v;
+    }
+    r.fontName = l[8];
+    r.fontSize = text::toSingle(text::value(l[9]));
+    if (!(r.fontSize >= kFontSizeField.lower && r.fontSize <= kFontSizeField.upper)) return false;
+    r.zoneName = l.size() > 10 ? l[10] : std::string();
+    s = std::move(r);
     return true;
 }
 
@@ -89,10 +100,15 @@ bool parseLines(const LineCollector& in, settings::Settings& s) {
 // cannot be opened or read or is not a regular file after following links
 // (a FIFO or a device): it is opened without blocking, so a FIFO with no
 // writer cannot hang the program.  Reading stops once the lines are there
-// or the first line shows a wrong header.
-bool readLines(const std::string& path, const std::string& header, LineCollector& in) {
+// or the first line shows a wrong header.  `why` gets the system's reason
+// when the file cannot be opened or read.
+bool readLines(const std::string& path, const std::string& header, LineCollector& in,
+               std::string& why) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        why = fileio::Reason(errno);
+        return false;
+    }
     struct stat st {};
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     char buf[16 * 1024];
@@ -100,6 +116,7 @@ bool readLines(const std::string& path, const std::string& header, LineCollector
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR) continue;
+            why = fileio::Reason(errno);
             ok = false;
         } else if (n == 0) {
             in.finish();
@@ -191,9 +208,14 @@ LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontNam
         return SaveSettings(s, reporter) ? LoadResult::Created : LoadResult::CreateFailed;
     }
     LineCollector in;
-    if (!readLines(s.settingsPath, kHeader + s.version, in) || !parseLines(in, s)) {
+    std::string why;
+    if (!readLines(s.settingsPath, kHeader + s.version, in, why) || !parseLines(in, s)) {
         reporter.beep();
-        reporter.error("INI-file " + s.settingsPath + " not valid.\r\nPlease delete it.");
+        // A file that cannot be read may be good: no advice to delete it.
+        if (!why.empty())
+            reporter.error("INI-file " + text::printable(s.settingsPath) + " cannot be read: " + why);
+        else
+            reporter.error("INI-file " + text::printable(s.settingsPath) + " not valid.\r\nPlease delete it.");
         return LoadResult::NotValid;
     }
     return LoadResult::Loaded;
@@ -209,7 +231,7 @@ LoadResult LoadOrCreateSettings(settings::Settings& s, const std::string& defaul
 bool SaveSettings(const settings::Settings& s, report::Reporter& reporter) {
     if (fileio::ReplaceFile(s.settingsPath, SettingsFileText(s)).empty()) return true;
     reporter.beep();
-    reporter.error("Can't write\r\n   " + s.settingsPath + "\r\nto disk.");
+    reporter.error("Can't write\r\n   " + text::printable(s.settingsPath) + "\r\nto disk.");
     return false;
 }
 

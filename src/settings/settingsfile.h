@@ -53,8 +53,9 @@ std::string SettingsFileText(const settings::Settings& s);
 // Reads a file's contents into `s` (fields longitude .. fontSize, and
 // zoneName from an eleventh line, empty without one).  Lines
 // end at CR LF, CR or LF.  False when the first line is not "Almucan V" +
-// s.version, there are fewer than ten lines or one of the ten is longer
-// than kMaxSettingsLineBytes; `s` is then unchanged.
+// s.version, there are fewer than ten lines, one of the ten is longer
+// than kMaxSettingsLineBytes or a number lies outside what the dialogs
+// take (settings/location.h); `s` is then unchanged.
 bool ParseSettingsText(std::string_view data, settings::Settings& s);
 
 enum class LoadResult {
@@ -70,7 +71,8 @@ enum class LoadResult {
 // when the file is missing, fills the defaults (location 16.33 / 48.25 /
 // 1, margins 0, the given font) and writes them with SaveSettings.  On a
 // file that is not valid: beep and "INI-file <path> not valid." CR LF
-// "Please delete it." through `reporter`.
+// "Please delete it." through `reporter`; on one that cannot be opened or
+// read: beep and "INI-file <path> cannot be read: <reason>".
 LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
                         float defaultFontSize, report::Reporter& reporter);
 

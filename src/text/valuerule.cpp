@@ -196,3 +196,103 @@ std::string GeneralNumber(double v) {
 }
 
 }  // namespace text
+
+namespace text {
+
+namespace {
+
+bool blank(char c) { return c == ' ' || c == '\t'; }
+
+// Whether `t` is one decimal number: sign, digits with at most one point
+// (at least one digit), optional exponent with digits.
+bool decimalNumber(std::string_view t) {
+    std::size_t i = 0, digits = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    for (; i < t.size() && isDigit(t[i]); ++i) ++digits;
+    if (i < t.size() && t[i] == '.')
+        for (++i; i < t.size() && isDigit(t[i]); ++i) ++digits;
+    if (digits == 0) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        for (; i < t.size() && isDigit(t[i]); ++i) ++expDigits;
+        if (expDigits == 0) return false;
+    }
+    return i == t.size();
+}
+
+}  // namespace
+
+std::string_view trimmed(std::string_view t) {
+    while (!t.empty() && blank(t.front())) t.remove_prefix(1);
+    while (!t.empty() && blank(t.back())) t.remove_suffix(1);
+    return t;
+}
+
+std::optional<double> typedNumber(const NumberField& field, std::string_view typed,
+                                  std::string& reason) {
+    const std::string_view t = trimmed(typed);
+    reason.clear();
+    if (t.empty()) {
+        reason = "nothing typed";
+    } else if (!decimalNumber(t)) {
+        std::string pointed(t);
+        const std::size_t comma = pointed.find(',');
+        if (comma != std::string::npos) pointed[comma] = '.';
+        reason = comma != std::string::npos && decimalNumber(pointed) ? "use a point: " + pointed
+                                                                        : "not a decimal number";
+    } else {
+        const double v = value(t);
+        if (!std::isfinite(v) || v < field.lower || v > field.upper)
+            reason = "out of range";
+        else if (field.whole && std::trunc(v) != v)
+            reason = "not a whole number";
+        else
+            return v == 0 ? 0.0 : v;  // "-0" is plain zero
+    }
+    return std::nullopt;
+}
+
+std::string fieldMessage(const NumberField& field, const std::string& reason) {
+    return std::string(field.name) + " wants a number from " + significant(field.lower, 15) + " to " + significant(field.upper, 15) + "; " +
+           reason;
+}
+
+std::string fixed(double v, int decimals) {
+    char buf[400];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    return res.ec == std::errc() ? std::string(buf, res.ptr) : std::string("0");
+}
+
+std::string significant(double v, int digits) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
+    return res.ec == std::errc() ? std::string(buf, res.ptr) : std::string("0");
+}
+
+std::string dayText(int year, int month, int day, int weekday) {
+    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return std::string(kDays[((weekday % 7) + 7) % 7]) + " " + std::to_string(day) + " " +
+           kMonths[(month - 1 + 1200) % 12] + " " + std::to_string(year);
+}
+
+std::string printable(std::string_view t) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : t) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            out += "\\x";
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace text

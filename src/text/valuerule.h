@@ -45,6 +45,39 @@ std::string BoxNumberTextSingle(float v);
 // ("0.5", "-0.25").
 std::string GeneralNumber(double v);
 
+// A number as a person types it.  The whole text, blanks and tabs around it
+// aside, must be one decimal number: an optional sign, digits with at most
+// one "." and an optional exponent ("0", "0.0", "-0", "+5", ".5", "1e1").  A
+// zero in any spelling is 0.
+struct NumberField {
+    const char* name;     // as the message names it: "Lat.", "--lat"
+    double lower, upper;  // inclusive bounds
+    bool whole;           // whole numbers only
+};
+// The value of `typed` for `field`, or nothing with `reason` set to why it
+// is refused: "nothing typed", "use a point: 52.52", "not a decimal number",
+// "out of range", "not a whole number".
+std::optional<double> typedNumber(const NumberField& field, std::string_view typed,
+                                  std::string& reason);
+// "Lat. wants a number from -90 to 90; use a point: 52.52".
+std::string fieldMessage(const NumberField& field, const std::string& reason);
+
+// Locale-free number forms for files and messages (the C locale's, whatever
+// the process locale is): `decimals` digits after the point ("%.6f"), and
+// at most `digits` significant digits in the shortest form ("%.4g").
+std::string fixed(double v, int decimals);
+std::string significant(double v, int digits);
+
+// English names, whatever the locale: "Sat 1 Jun 2024" of a Gregorian date
+// (weekday 0 = Sunday).
+std::string dayText(int year, int month, int day, int weekday);
+
+// `t` without the blanks and tabs around it.
+std::string_view trimmed(std::string_view t);
+// A name, month or path for a message: control characters (below 0x20 and
+// 0x7F) written as "\x1B", so that an echoed text cannot steer a terminal.
+std::string printable(std::string_view t);
+
 // Character-wise helpers on UTF-8 texts: a character is one code point.
 std::size_t charCount(std::string_view text);
 // Characters [start, start + count) (0-based), clipped to the text.

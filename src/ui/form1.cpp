@@ -301,7 +301,7 @@ void Form1::CommandCalc_Click() { Calculate(settings::OutputDevice::Screen); }
 
 void Form1::Calculate(settings::OutputDevice device) {
     if (ended_) return;
-    const std::string monthText = TextDate->text().toStdString();
+    const std::string monthText(text::trimmed(TextDate->text().toStdString()));
     // A refused month changes nothing else: picture, clipboard, pointer, selector.
     if (!month::AcceptMonthText(monthText, reporter_)) return;
     const bool printing = device == settings::OutputDevice::Printer;
@@ -356,7 +356,7 @@ void Form1::MenuFPrint_Click() {
     if (ended_) return;
     {
         FormPrint dlg(settings_, reporter_, *print_, [this] { Calculate(settings::OutputDevice::Printer); },
-                      TextDate->text().toStdString(), runDialog_, this);
+                      std::string(text::trimmed(TextDate->text().toStdString())), runDialog_, this);
         runDialog_(dlg);
     }
     Form_Activate();
@@ -364,7 +364,7 @@ void Form1::MenuFPrint_Click() {
 
 void Form1::MenuFExportDark_Click() {
     if (ended_) return;
-    const std::string monthText = TextDate->text().toStdString();
+    const std::string monthText(text::trimmed(TextDate->text().toStdString()));
     if (!month::AcceptMonthText(monthText, reporter_)) return;
     const QString suggested = QString::fromStdString("dark-nights-" + monthText + ".ics");
     const QString file = chooseIcsFile_(QDir::home().filePath(suggested));

@@ -123,14 +123,14 @@ void FormOptions::CommandSave_Click() {
     struct Entry {
         QLineEdit* box;
         double& target;
-        const settings::LocationField& field;
+        const text::NumberField& field;
     };
     const Entry entries[] = {
         {TextLong, settings_.longitude, settings::kLongitudeField},
         {TextLat, settings_.latitude, settings::kLatitudeField},
         {TextTZ, settings_.timeZone, settings::kTimeZoneField},
     };
-    bool error = false;
+    std::string error;
     // The zone: the first entry or nothing typed is the fixed zone.
     const QString zoneText = ComboZone->currentText();
     if (zoneText == FixedZoneEntry() || zoneText.trimmed().isEmpty())
@@ -138,16 +138,18 @@ void FormOptions::CommandSave_Click() {
     else if (zone::Known(zoneText.toStdString()))
         settings_.zoneName = zoneText.toStdString();
     else
-        error = true;
+        error = "Zone: not a zone of the time zone database";
     for (const Entry& en : entries) {
-        if (auto v = settings::LocationValue(en.field, en.box->text().toStdString()))
+        std::string why;
+        if (auto v = text::typedNumber(en.field, en.box->text().toStdString(), why))
             en.target = *v;
-        else
-            error = true;
+        else if (error.empty())
+            error = text::fieldMessage(en.field, why);
     }
-    if (error) {
+    if (!error.empty()) {
         reporter_.beep();
-        reporter_.error("Input error - wrong value.");
+        // The second line names the first box at fault, its range and why.
+        reporter_.error("Input error - wrong value.\r\n" + text::printable(error));
         return;
     }
     // A failed write reports itself; the dialog closes all the same.

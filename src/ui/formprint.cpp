@@ -17,6 +17,7 @@
 #include <cmath>
 #include <utility>
 
+#include "settings/location.h"
 #include "text/valuerule.h"
 #include "render/printcheck.h"
 #include "render/fontsize.h"
@@ -189,34 +190,41 @@ bool FormPrint::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FormPrint::CheckPrinting() {
-    struct Margin {
-        std::string text;
-        double v;
-    };
-    auto margin = [](QLineEdit* box) {
-        std::string t = box->text().toStdString();
-        return Margin{t, text::value(t)};
-    };
-    const Margin ml = margin(TextML), mr = margin(TextMR), mt = margin(TextMT),
-                 mb = margin(TextMB);
-    // A box holding 0 must read exactly "0"; the values follow the shared rule.
-    for (const Margin& m : {ml, mr, mt, mb}) {
-        if (m.v == 0 && m.text != "0") {
-            reporter_.error("Wrong value(s) for margin(s).");
+    const std::pair<QLineEdit*, const char*> boxes[] = {
+        {TextML, "Left"}, {TextMR, "Right"}, {TextMT, "Top"}, {TextMB, "Bottom"}};
+    double v[4] = {};
+    for (std::size_t i = 0; i < std::size(boxes); ++i) {
+        const text::NumberField field = settings::Named(settings::kMarginField, boxes[i].second);
+        std::string why;
+        const auto m = text::typedNumber(field, boxes[i].first->text().toStdString(), why);
+        if (!m) {
+            reporter_.error("Wrong value(s) for margin(s).\r\n" + text::fieldMessage(field, why));
             return false;
         }
+        v[i] = *m;
     }
-    return render::CheckPrintLayout(mt.v, mb.v, ml.v, mr.v, PaperCode(target_.printer),
+    std::string why;
+    if (!text::typedNumber(settings::kFontSizeField, TextFS->text().toStdString(), why)) {
+        reporter_.error("Wrong value for the font size.\r\n" +
+                        text::fieldMessage(settings::kFontSizeField, why));
+        return false;
+    }
+    return render::CheckPrintLayout(v[2], v[3], v[0], v[1], PaperCode(target_.printer),
                                     OrientationCode(target_.printer), reporter_);
 }
 
+// Called after CheckPrinting passed: every box holds one number.
 void FormPrint::storeLayout() {
-    settings_.marginLeft = text::value(TextML->text().toStdString());
-    settings_.marginRight = text::value(TextMR->text().toStdString());
-    settings_.marginTop = text::value(TextMT->text().toStdString());
-    settings_.marginBottom = text::value(TextMB->text().toStdString());
+    auto typed = [](QLineEdit* box, const text::NumberField& field) {
+        std::string why;
+        return text::typedNumber(field, box->text().toStdString(), why).value_or(0);
+    };
+    settings_.marginLeft = typed(TextML, settings::kMarginField);
+    settings_.marginRight = typed(TextMR, settings::kMarginField);
+    settings_.marginTop = typed(TextMT, settings::kMarginField);
+    settings_.marginBottom = typed(TextMB, settings::kMarginField);
     settings_.fontName = ComboFont->currentText().toStdString();
-    settings_.fontSize = text::toSingle(text::value(TextFS->text().toStdString()));
+    settings_.fontSize = text::toSingle(typed(TextFS, settings::kFontSizeField));
 }
 
 void FormPrint::CommandSave_Click() {

@@ -71,7 +71,7 @@ PrintJob::PrintJob(PrintTarget& target) : target_(target) {
     const std::optional<std::string> dest = fileio::WriteTarget(QFile::encodeName(file_).toStdString());
     if (!dest) {
         started_ = false;
-        reason_ = QStringLiteral("Can't write %1: %2").arg(file_, QString::fromLocal8Bit(std::strerror(ELOOP)));
+        reason_ = QStringLiteral("Can't write %1: %2").arg(file_, QString::fromStdString(fileio::Reason(ELOOP)));
         return;
     }
     dest_ = QByteArray::fromStdString(*dest);
@@ -83,6 +83,7 @@ PrintJob::PrintJob(PrintTarget& target) : target_(target) {
         return;
     }
     part_ = part.fileName();
+    partGuard_ = std::make_unique<fileio::TemporaryName>(QFile::encodeName(part_).toStdString());
     part.close();
     target_.printer.setOutputFileName(part_);
 }
@@ -121,17 +122,21 @@ bool PrintJob::finish(bool ended) {
         reason_ = QStringLiteral("Can't write %1: the document is incomplete.").arg(file_);
         return false;
     }
-    // The permissions of any file the user creates (the temporary file is
-    // private to the user).
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const QByteArray part = QFile::encodeName(part_);
-    if (::chmod(part.constData(), static_cast<mode_t>(0666 & ~mask)) != 0 ||
-        std::rename(part.constData(), dest_.constData()) != 0) {
-        reason_ = QStringLiteral("Can't write %1: %2")
-                      .arg(file_, QString::fromLocal8Bit(std::strerror(errno)));
+    // The finished document goes through the one file writer: its own
+    // temporary file, flushed with its folder, renamed over the target.
+    QFile done(part_);
+    if (!done.open(QIODevice::ReadOnly)) {
+        reason_ = QStringLiteral("Can't write %1: %2").arg(file_, done.errorString());
         return false;
     }
+    const QByteArray bytes = done.readAll();
+    done.close();
+    const std::string why = fileio::ReplaceFile(dest_.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!why.empty()) {
+        reason_ = QStringLiteral("Can't write %1: %2").arg(file_, QString::fromStdString(why));
+        return false;
+    }
+    QFile::remove(part_);
     part_.clear();
     return true;
 }

@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "fileio/filewrite.h"
+
 namespace ui {
 
 // Shows a dialog modally and returns its result code.  The windows take
@@ -72,6 +74,7 @@ private:
     QString file_;    // the chosen PDF file
     QByteArray dest_;  // the file replaced: file_ with its links followed
     QString part_;  // the temporary file written instead
+    std::unique_ptr<fileio::TemporaryName> partGuard_;  // removed on SIGTERM, SIGINT, SIGHUP
     bool started_ = true;
     QString reason_;
 };

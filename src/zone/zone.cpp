@@ -16,7 +16,8 @@ using date::sys_seconds;
 constexpr double kMjdOf1970 = 40587;  // MJD of 1970-01-01
 
 const date::time_zone* find(std::string_view name) {
-    if (name.empty()) return nullptr;
+    // "localtime" is the machine's own zone: results would depend on it.
+    if (name.empty() || name == "localtime") return nullptr;
     try {
         return date::locate_zone(name);
     } catch (const std::exception&) {

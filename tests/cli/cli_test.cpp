@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "numbertexts.h"
 #include "recording_reporter.h"
 
 namespace fs = std::filesystem;
@@ -52,6 +53,9 @@ TEST(CliArgs, OptionsAndTheirErrors) {
         {{"--bogus"}, "--bogus"},
         {{"--tsv", "--events"}, "--tsv excludes --events"},
         {{"--size", "10x10"}, "--size: wants WxH"},
+        {{"--size", "8 00x600"}, "--size: wants WxH"},
+        {{"--size", " 800x600"}, ""},
+        {{"--size", "800x600 "}, ""},
         {{"--paper", "a3"}, "--paper: wants a4 or letter"},
         {{"--pdf", ""}, "--pdf: the file name is empty"},
         {{"--month", "202501", "--year", "2025"}, "--year and --month exclude each other"},
@@ -102,6 +106,21 @@ TEST_F(Cli, ExitCodesOutputsAndMessages) {
     EXPECT_NE(out_.find("Time Zone: America/New_York\n"), std::string::npos);
     ASSERT_EQ(run({"--month", "202603", "--tz", "2"}), 0);
     EXPECT_NE(out_.find("Time Zone: 2\n"), std::string::npos);
+}
+
+// The table of number texts as --lon, --lat and --tz: taken whole or
+// refused in one line, exit 2.
+TEST_F(Cli, NumberTextsTakenWholeOrRefused) {
+    const std::pair<const text::NumberField*, const char*> options[] = {
+        {&settings::kLongitudeField, "--lon"}, {&settings::kLatitudeField, "--lat"}, {&settings::kTimeZoneField, "--tz"}};
+    for (const auto& c : testsupport::kNumberTexts) {
+        for (const auto& [field, option] : options) {
+            if (&c.field != field) continue;
+            EXPECT_EQ(run({"--month", "202406", option, c.text, "--events"}), c.reason ? 2 : 0) << c.text;
+            EXPECT_EQ(messages_, c.reason ? text::fieldMessage(settings::Named(*field, option), c.reason) : "");
+        }
+    }
+    EXPECT_EQ(cli::ParseArgs({"--size", " 800x600"}).options.width, 800);
 }
 
 // The year's TSV is the twelve months' TSV, each after its month line (as

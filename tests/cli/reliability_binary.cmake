@@ -7,6 +7,12 @@ cmake_minimum_required(VERSION 3.24)
 # sanitizers (they limit virtual memory).
 # Called with -DALMUCAN=<program> -DDIR=<folder> -DQT=ON|OFF -DVM=ON|OFF.
 set(M "--month 202406")
+# Root may write any file: the read-only row then runs as nobody.
+execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(U "")
+if(uid STREQUAL "0")
+  set(U "setpriv --reuid=65534 --regid=65534 --clear-groups")
+endif()
 set(rows
   # Graphic outputs use the offscreen platform whatever the display says;
   # the window without a display says so instead of aborting.
@@ -25,21 +31,41 @@ set(rows
   "qt|name-bytes|0||$A $M $S --png \"$D/caf$(printf '\\351').png\"|test -s \"$D/caf$(printf '\\351').png\""
   # Refused arguments write nothing, not even the settings file.
   "any|bad-month-writes-nothing|2|^Input error\\.|$A --month 189912 $S|test ! -e $D/cfg"
-  "any|lon-181-writes-nothing|2|^--lon wants a number from -180 to 180|$A $M $S --lon 181|test ! -e $D/cfg"
-  "any|lat-below-south-pole|2|^--lat wants a number from -90 to 90|$A $M $S --lat -90.5|test ! -e $D/cfg"
-  "any|tz-not-whole-hours|2|^--tz wants a number from -12 to 12|$A $M $S --tz 1.5|test ! -e $D/cfg"
-  # The print layout of the settings file is checked before a PDF: a
-  # negative margin, and one of 1E+308 that once gave an unreadable PDF.
-  "qt|margins-negative|2|^Wrong value\\(s\\) for margin\\(s\\)\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n-1\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
-  "qt|margins-huge|2|^Margins too large\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n 1E+308\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
-  # Messages name the option at fault; negative numbers are values.
+  # The print layout of the settings file is checked before a PDF.
+  "qt|margins-too-large|2|^Margins too large\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n 250\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
+  # Numbers taken whole (the table of number texts: tests/support/numbertexts.h).
+  "any|number-one-line|2|^--lat wants a number from -90 to 90. use a point: 52\\.52|$A $M $S --lat 52,52|test ! -e $D/cfg"
+  "any|zone-localtime|2|^unknown time zone 'localtime'|$A $M $S --zone localtime|"
+  "any|zone-escaped|2|^unknown time zone 'x\\\\x1B\\\\x07y'|$A $M $S --zone \"$(printf 'x\\033\\007y')\"|"
+  "any|month-six-digits|2|^Input error\\.|$A --month 2024.6 $S|test ! -e $D/cfg"
+  "any|month-blanks-around|0||$A --month ' 202406 ' $S > $D/o|grep -q '^Month: 202406   Long' $D/o"
+  # Output targets: two outputs never share a file or standard output, nor
+  # take the settings file's place (refused before anything is written);
+  # standard output, descriptors, pipes and FIFOs are written in place; a
+  # file the user may not write is kept (run as nobody when root).
+  "qt|same-file|2|^--pdf and --ics name the same file $D/same\\.x|$A $M $S --ics $D/same.x --pdf $D/same.x|test ! -e $D/same.x"
+  "qt|same-file-through-link|2|^--png and --pdf name the same file|ln -s p.x $D/l.x && $A $M $S --png $D/p.x --pdf $D/l.x|test ! -e $D/p.x"
+  "any|settings-file|2|^--ics $D/cfg/Almucan\\.INI is the settings file|$A $M $S --ics $D/cfg/Almucan.INI|test ! -e $D/cfg"
+  "any|stdout-twice|2|^--ics /dev/stdout and the text output both go to standard output|$A $M $S --ics /dev/stdout --tsv > $D/o|test ! -s $D/o"
+  "any|stdout-dash-twice|2|^--ics - and the text output|$A $M $S --ics - --events|"
+  "any|stdout-file|0||$A $M $S --ics /dev/stdout > $D/o|grep -q '^END:VCALENDAR' $D/o"
+  "any|stdout-dash-pipe|0||$A $M $S --ics - \\| cat > $D/o|grep -q '^END:VCALENDAR' $D/o"
+  "qt|pdf-stdout-pipe|0||$A $M $S --pdf /dev/stdout \\| cat > $D/o|test \"$(head -c 4 $D/o)\" = %PDF"
+  "any|fd-pipe|0||$A $M $S --ics /dev/fd/3 --tsv 3>&1 >/dev/null \\| cat > $D/o|grep -q '^END:VCALENDAR' $D/o"
+  "any|proc-fd-file|0||$A $M $S --ics /proc/self/fd/3 3> $D/o|grep -q '^END:VCALENDAR' $D/o"
+  "any|fifo|0||mkfifo $D/f && { cat $D/f > $D/o & } && $A $M $S --ics $D/f && wait|grep -q '^END:VCALENDAR' $D/o"
+  "any|read-only-file|1|^The iCalendar file $D/r\\.ics could not be written: Permission denied|echo old > $D/r.ics && chmod 444 $D/r.ics && $U $A $M $S --ics $D/r.ics|test \"$(cat $D/r.ics)\" = old"
+  "vm|pdf-out-of-memory|1|^The PDF document of 1 page could not be allocated\\.|ulimit -v 100000 && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
+  # The same calendar in every locale, with Qt started for the PDF.
+  "qt|ics-any-locale|0||LC_ALL=de_DE.UTF-8 $A $M $S --ics $D/de.ics --pdf $D/m.pdf && LC_ALL=C $A $M $S --ics $D/c.ics|diff <(grep -v DTSTAMP $D/de.ics) <(grep -v DTSTAMP $D/c.ics) && grep -q '^GEO:48.250000.16.330000' $D/c.ics"
+  # Messages name the option at fault.
   "any|month-without-value|2|--month: needs a value, got the option --tsv|$A --month --tsv $S|usage"
   "any|last-without-value|2|option --tz needs a value|$A $M $S --tz|usage"
-  "any|negative-values|0||$A $M $S --lon -70.5 --lat -.5 --tz -5 --events|"
-  "any|location-bounds|0||$A $M $S --lon -180 --lat 90 --tz -12 --events|"
 )
 foreach(row IN LISTS rows)
+  string(REPLACE "\\|" "<pipe>" row "${row}")
   string(REPLACE "|" ";" f "${row}")
+  string(REPLACE "<pipe>" "|" f "${f}")
   list(POP_FRONT f need name want errre cmd after)
   if((need STREQUAL "qt" AND NOT QT) OR (need STREQUAL "vm" AND NOT (QT AND VM)))
     continue()
@@ -47,9 +73,11 @@ foreach(row IN LISTS rows)
   set(D ${DIR}/${name})
   file(REMOVE_RECURSE ${D})
   file(MAKE_DIRECTORY ${D}/run)
+  file(CHMOD ${D} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_WRITE
+       GROUP_EXECUTE WORLD_READ WORLD_WRITE WORLD_EXECUTE)
   file(CHMOD ${D}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   string(REPLACE "$A" "\"$A\"" cmd "${cmd}")
-  execute_process(COMMAND sh -c "A=${ALMUCAN} D=${D} S='--settings-dir ${D}/cfg' M='${M}'; export XDG_RUNTIME_DIR=${D}/run; ${cmd}"
+  execute_process(COMMAND bash -o pipefail -c "A=${ALMUCAN} D=${D} S='--settings-dir ${D}/cfg' M='${M}' U='${U}'; export XDG_RUNTIME_DIR=${D}/run; ${cmd}"
                   RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
   string(REPLACE "$D" "${D}" errre "${errre}")
   # No message at all, or the one line wanted (the usage may follow it).
@@ -60,7 +88,7 @@ foreach(row IN LISTS rows)
   endif()
   set(arc 0)
   if(NOT after MATCHES "^(usage)?$")
-    execute_process(COMMAND sh -c "D=${D}; ${after}" RESULT_VARIABLE arc)
+    execute_process(COMMAND bash -c "D=${D}; ${after}" RESULT_VARIABLE arc)
   endif()
   if(NOT rc STREQUAL want OR NOT err MATCHES "${errre}" OR NOT arc EQUAL 0)
     string(APPEND failed "${name}: exit ${rc} (want ${want}), stderr: ${err}, check after: ${arc}\n")

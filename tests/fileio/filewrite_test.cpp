@@ -4,7 +4,10 @@
 #include "fileio/filewrite.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -32,4 +35,26 @@ TEST(ReplaceFile, WritesThroughATemporaryFileAndReportsFailures) {
     EXPECT_TRUE(fs::is_symlink(dir / "loop"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2);
     fs::remove_all(dir);
+}
+
+// Ended by SIGTERM, SIGINT or SIGHUP in the middle of a write, the program
+// leaves no temporary file and still ends by that signal.
+TEST(ReplaceFile, SignalsRemoveTheTemporaryFile) {
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        const fs::path temp = fs::temp_directory_path() / ("almucan-signal-" + std::to_string(::getpid()) + ".tmp");
+        std::ofstream(temp) << "part";
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            fileio::RemoveTemporariesOnSignals();
+            const fileio::TemporaryName guard(temp.string());
+            std::raise(sig);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig;
+        EXPECT_FALSE(fs::exists(temp)) << sig;
+        fs::remove(temp);
+    }
 }

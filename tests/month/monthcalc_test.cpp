@@ -65,14 +65,13 @@ std::vector<std::string> events(const MonthTab& t, std::size_t d) { return {t[d]
 }  // namespace
 
 TEST(MonthText, AcceptedAndRefused) {
-    for (const char* ok : {"190001", "210012", "200102", "202406", "2024 6", "2024+6", "2024.6", "2e3 12", " 2e312"})
+    // Six ASCII digits, blanks around them aside.
+    for (const char* ok : {"190001", "210012", "200102", " 202406\t"})
         EXPECT_TRUE(CheckMonthText(ok).has_value()) << ok;
-    // ".5" is a half: it rounds to the even neighbour 0, which is no month.
     for (const char* bad : {"189912", "210101", "20011", "2001013", "200100", "200113", "", "abcdef", "2024-1",
-                            " 20246", "1e9901", "9e9912", "2024.5", "20240\xC3\xA9"})
+                            " 20246", "2024 6", "2024+6", "2024.6", "2e3 12", "20011/", "20240\xC3\xA9",
+                            "\xD9\xA2\xD9\xA0\xD9\xA2\xD9\xA4\xD9\xA0\xD9\xA6"})  // Arabic-Indic digits
         EXPECT_FALSE(CheckMonthText(bad).has_value()) << bad;
-    EXPECT_EQ(CheckMonthText("2024.6")->month, 1);
-    EXPECT_EQ(CheckMonthText("2e3 12")->year, 2000);
 }
 
 TEST(MonthRun, RefusedTextBeepsThenShowsInputErrorOnly) {

@@ -60,10 +60,10 @@ protected:
 TEST(SettingsText, ValuesSurviveWriteAndRead) {
     Settings s;
     std::tie(s.longitude, s.latitude, s.timeZone, s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
-             s.fontName, s.fontSize) = std::tuple(-5.5, 0.5, -12.0, 16.33, 1e-7, -123.456789012345,
+             s.fontName, s.fontSize) = std::tuple(-5.5, 0.5, -12.0, 16.33, 1e-7, 123.456789012345,
                                                   1.23456789012345e-300, std::string("  A\tB \xC3\x9C "), 9.876543f);
     const std::string text = settings::SettingsFileText(s);
-    EXPECT_EQ(text, "Almucan V0.9\r\n-5.5\r\n .5\r\n-12\r\n 16.33\r\n 1E-07\r\n-123.456789012345\r\n"
+    EXPECT_EQ(text, "Almucan V0.9\r\n-5.5\r\n .5\r\n-12\r\n 16.33\r\n 1E-07\r\n 123.456789012345\r\n"
                     " 1.23456789012345E-300\r\n  A\tB \xC3\x9C \r\n 9.876543\r\n");
     Settings back;
     ASSERT_TRUE(settings::ParseSettingsText(text, back));
@@ -126,7 +126,9 @@ TEST_F(SettingsFolder, ZoneLineIsReadAndWrittenBack) {
     EXPECT_TRUE(rep_.log.empty());
 }
 
-// A wrong version, a short or empty file, a line over 64 KiB and a folder:
+// A wrong version, a short or empty file, a line over 64 KiB, a folder and
+// values outside what the dialogs take (longitude -180..180, latitude
+// -90..90, zone -12..12, margins 0..297 mm, font size 1..1638 pt):
 // reported, the record and the file left as they were.  A line of 64 KiB
 // is read.  (A FIFO and /dev/zero: tests/cli/settings_binary.sh; other
 // headers: MainWindow.SummerTimeRuleAndTheEndOfTheProgram.)
@@ -138,6 +140,11 @@ TEST_F(SettingsFolder, NotValidFilesAreReportedAndLeftUntouched) {
         "",
         "Almucan V0.9" + body + std::string(65537, 'F') + "\r\n 10\r\n",
         std::nullopt,
+        "Almucan V0.9\r\n 16\r\n 95\r\n 1\r\n 0\r\n 0\r\n 0\r\n 0\r\nF\r\n 10\r\n",
+        "Almucan V0.9\r\n 1e999\r\n 48\r\n 1\r\n 0\r\n 0\r\n 0\r\n 0\r\nF\r\n 10\r\n",
+        "Almucan V0.9\r\n 16\r\n 48\r\n 1e400\r\n 0\r\n 0\r\n 0\r\n 0\r\nF\r\n 10\r\n",
+        "Almucan V0.9\r\n 16\r\n 48\r\n 1\r\n 0\r\n-1\r\n 0\r\n 298\r\nF\r\n 10\r\n",
+        "Almucan V0.9\r\n 16\r\n 48\r\n 1\r\n 0\r\n 0\r\n 0\r\n 0\r\nF\r\nten\r\n",
     };
     s_.longitude = 7;
     for (const auto& c : cases) {

@@ -6,6 +6,8 @@
 #include <limits>
 #include <random>
 
+#include "numbertexts.h"
+
 using namespace text;
 
 const double inf = std::numeric_limits<double>::infinity();
@@ -68,4 +70,24 @@ TEST(Chars, CodePointsAndMonthLineNumbers) {
     // The header line's numbers (page tests check 16.33, 0.5, -3.5 and -4 there).
     EXPECT_EQ(GeneralNumber(-0.25), "-0.25");
     EXPECT_EQ(GeneralNumber(0), "0");
+}
+
+// Typed numbers: the whole text or nothing, and why (the same table drives
+// the dialogs and the command line).
+TEST(TypedNumber, WholeTextOrTheReason) {
+    for (const auto& c : testsupport::kNumberTexts) {
+        std::string why;
+        const auto v = typedNumber(c.field, c.text, why);
+        EXPECT_EQ(v, c.reason ? std::nullopt : std::optional<double>(c.value)) << c.text;
+        EXPECT_EQ(why, c.reason ? c.reason : "") << c.text;
+        if (v && *v == 0) { EXPECT_FALSE(std::signbit(*v)) << c.text; }
+    }
+    EXPECT_EQ(fieldMessage(settings::kTimeZoneField, "x"), "Time Zone wants a number from -12 to 12; x");
+    // Formats of the C locale whatever the process locale is (the locale
+    // test run sets de_DE), English names, escaped control characters.
+    EXPECT_EQ(fixed(48.25, 6) + "|" + fixed(-16.33, 4) + "|" + fixed(49.5, 0) + "|" + significant(48.25, 4) +
+                  "|" + significant(16.333333, 5) + "|" + significant(-180, 15),
+              "48.250000|-16.3300|50|48.25|16.333|-180");
+    EXPECT_EQ(dayText(2024, 6, 1, 6) + "|" + dayText(1900, 12, 31, 1), "Sat 1 Jun 2024|Mon 31 Dec 1900");
+    EXPECT_EQ(printable("a\x1B[2J\tb\x7F\xC3\xA9"), "a\\x1B[2J\\x09b\\x7F\xC3\xA9");
 }

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <new>
 
 #include "render/page.h"
 #include "render/qt/qtsurface.h"
@@ -42,17 +43,12 @@ bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::st
     return true;
 }
 
-bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
-               bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
-               report::Reporter& rep) {
-    return EncodePdf(std::vector<month::MonthResult>{r}, s, std::vector<std::string>{monthText},
-                     summerTime, paper, landscape, bytes, rep);
-}
+namespace {
 
-bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings& s,
-               const std::vector<std::string>& monthTexts, bool summerTime,
-               const std::string& paper, bool landscape, std::string& bytes,
-               report::Reporter& rep) {
+bool DrawPdf(const std::vector<month::MonthResult>& months, settings::Settings& s,
+             const std::vector<std::string>& monthTexts, bool summerTime,
+             const std::string& paper, bool landscape, std::string& bytes,
+             report::Reporter& rep) {
     QByteArray data;
     QBuffer buffer(&data);
     bool ok = buffer.open(QIODevice::WriteOnly);
@@ -91,6 +87,31 @@ bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings
     }
     bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
     return true;
+}
+
+}  // namespace
+
+bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
+               bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
+               report::Reporter& rep) {
+    return EncodePdf(std::vector<month::MonthResult>{r}, s, std::vector<std::string>{monthText},
+                     summerTime, paper, landscape, bytes, rep);
+}
+
+bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings& s,
+               const std::vector<std::string>& monthTexts, bool summerTime,
+               const std::string& paper, bool landscape, std::string& bytes,
+               report::Reporter& rep) {
+    // The pages are drawn in memory: too little of it is reported, like a
+    // PNG image too large.
+    try {
+        return DrawPdf(months, s, monthTexts, summerTime, paper, landscape, bytes, rep);
+    } catch (const std::bad_alloc&) {
+        bytes.clear();
+        rep.error("The PDF document of " + std::to_string(months.size()) +
+                  (months.size() == 1 ? " page" : " pages") + " could not be allocated.");
+        return false;
+    }
 }
 
 void DefaultFont(std::string& name, float& size) {

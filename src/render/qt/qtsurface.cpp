@@ -247,7 +247,18 @@ bool QtPrinterSurface::EndDoc() {
         return p != nullptr && !failed_;
     }
     bool ok = p != nullptr && !failed_;
-    if (p) ok = p->end() && ok;
+    if (p) {
+        try {
+            ok = p->end() && ok;
+        } catch (...) {
+            // Out of memory while the document is finished: a painter whose
+            // end failed would end again when destroyed, during the
+            // unwinding, and abort the program; it is given up instead.
+            (void)painter_.release();
+            failed_ = false;
+            throw;
+        }
+    }
     painter_.reset();
     failed_ = false;
     auto* printer = dynamic_cast<QPrinter*>(&printer_);
