@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "settings/version.h"
+
 namespace ical {
 
 namespace {
@@ -84,6 +86,10 @@ std::string UtcDateTime(UnixTime t) {
                   static_cast<int>(secs / 3600), static_cast<int>(secs / 60 % 60),
                   static_cast<int>(secs % 60));
     return buf;
+}
+
+std::string ProdId() {
+    return std::string("-//Almucan//Almucan ") + settings::kVersion + "//EN";
 }
 
 std::string CalendarText(const std::vector<Event>& events, UnixTime stamp,
