@@ -61,8 +61,12 @@ almucan_setup() {
   local stamp="$dir/.almucan-config-args" want
   if [ "$mode" = program ]; then
     want="${args[*]} -DALMUCAN_BUILD_TESTS=OFF"
-    # A folder configured by ./test builds the program as it is.
-    [ -f "$dir/CMakeCache.txt" ] && [ "$(cat "$stamp" 2>/dev/null)" = "${all[*]}" ] && want="${all[*]}"
+    # A folder configured by ./test (with or without the tests and warnings
+    # as errors, which do not change the program) builds the program as it is.
+    local have
+    have=$(cat "$stamp" 2>/dev/null || true)
+    local same='s/ *-DALMUCAN_(WERROR|BUILD_TESTS)=[A-Z]*//g'
+    [ -f "$dir/CMakeCache.txt" ] && [ "$(sed -E "$same" <<<"$have")" = "$(sed -E "$same" <<<"$want")" ] && want="$have"
   else
     want="${all[*]}"
   fi
