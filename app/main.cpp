@@ -1,6 +1,12 @@
 // Almucan: the window, or with --month or --year the command-line mode.
+// Built twice when Qt is built: the program `almucan` itself links no Qt
+// library, so that the text outputs start in a few milliseconds, and
+// starts its companion `almucan-qt` (the same entry point with the window
+// and the PNG and PDF outputs) in its place for those.
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +48,28 @@ int WriteStdout(const std::string& text, int rc) {
     fileio::WriteAll(STDERR_FILENO, "almucan: the standard output could not be written: " + why + "\n");
     return 1;
 }
+
+#ifdef ALMUCAN_QT_PROGRAM
+// Replaces this process by the companion program with the same arguments:
+// beside this program (the build folder) or in its private folder
+// ALMUCAN_QT_PROGRAM_DIR relative to it (an installed tree).  Returns only
+// when neither could be started, with exit code 1.
+int ExecQtProgram(char** argv) {
+    std::string self(4096, '\0');
+    ssize_t n = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+    self.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    const std::string dir = self.substr(0, self.rfind('/') + 1);
+    std::string why;
+    for (const std::string& path : {dir + ALMUCAN_QT_PROGRAM,
+                                    dir + ALMUCAN_QT_PROGRAM_DIR "/" ALMUCAN_QT_PROGRAM}) {
+        ::execv(path.c_str(), argv);
+        if (why.empty() || errno != ENOENT) why = path + ": " + std::strerror(errno);
+    }
+    fileio::WriteAll(STDERR_FILENO, "almucan: the window and image program could not be started: " +
+                                        why + "\n");
+    return 1;
+}
+#endif
 
 #ifdef ALMUCAN_HAVE_RENDER_QT
 // Qt's notes about its own set-up (such as a missing XDG_RUNTIME_DIR,
@@ -97,6 +125,10 @@ int main(int argc, char** argv) {
     }
     const cli::Options& o = pr.options;
     if (o.help) return WriteStdout(cli::Usage(), 0);
+    if (o.version) return WriteStdout(cli::VersionText(), 0);
+#ifdef ALMUCAN_QT_PROGRAM
+    if ((!o.month && !o.year) || o.png || o.pdf) return ExecQtProgram(argv);
+#endif
     if (!o.month && !o.year) {
 #ifdef ALMUCAN_HAVE_UI
         // Without a month the desktop window starts.

@@ -1,8 +1,12 @@
 // Runs every benchmark, then prints how many times faster Almucan's month
-// calculation is than the libnova month of the same run.
+// calculation is than the libnova month of the same run (the medians of the
+// repetitions).
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,18 +20,41 @@ namespace {
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const auto& r : runs) {
             if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
-                // Seconds per iteration.
-                secondsPerIteration[r.benchmark_name()] =
-                    r.real_accumulated_time / static_cast<double>(r.iterations);
+                // Seconds per iteration of each repetition.
+                secondsPerIteration[r.run_name.function_name].push_back(
+                    r.real_accumulated_time / static_cast<double>(r.iterations));
             }
         }
         ConsoleReporter::ReportRuns(runs);
     }
-    std::map<std::string, double> secondsPerIteration;
+    // The median of a benchmark's repetitions, in seconds.
+    double median(const std::string& name) {
+        std::vector<double>& t = secondsPerIteration[name];
+        std::sort(t.begin(), t.end());
+        const std::size_t n = t.size();
+        return n % 2 ? t[n / 2] : (t[n / 2 - 1] + t[n / 2]) / 2;
+    }
+    std::map<std::string, std::vector<double>> secondsPerIteration;
 };
+
+// The console's colours as Google Benchmark's own reporter chooses them:
+// the last --benchmark_color (true/false/auto, or yes/no, 1/0), auto
+// meaning colour on a terminal only.  A reporter of one's own does not
+// read that flag.
+benchmark::ConsoleReporter::OutputOptions ConsoleOptions(int argc, char** argv) {
+    const char* prefix = "--benchmark_color=";
+    std::string color = "auto";
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], prefix, std::strlen(prefix)) == 0) color = argv[i] + std::strlen(prefix);
+    }
+    bool on = color == "auto" ? ::isatty(STDOUT_FILENO) != 0
+                              : color == "true" || color == "yes" || color == "1";
+    return on ? benchmark::ConsoleReporter::OO_ColorTabular : benchmark::ConsoleReporter::OO_Tabular;
+}
 
 }  // namespace
 
@@ -37,15 +64,16 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
 #endif
+    RatioReporter reporter(ConsoleOptions(argc, argv));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto& t = reporter.secondsPerIteration;
     if (t.count("BM_MonthCalculation") && t.count("BM_LibnovaMonth")) {
-        std::printf("\nMonth: Almucan %.4f ms, libnova %.1f ms, ratio %.0fx\n",
-                    t["BM_MonthCalculation"] * 1e3, t["BM_LibnovaMonth"] * 1e3,
-                    t["BM_LibnovaMonth"] / t["BM_MonthCalculation"]);
+        const double almucan = reporter.median("BM_MonthCalculation");
+        const double libnova = reporter.median("BM_LibnovaMonth");
+        std::printf("\nMonth (medians): Almucan %.4f ms, libnova %.1f ms, ratio %.0fx\n",
+                    almucan * 1e3, libnova * 1e3, libnova / almucan);
     }
     benchmark::Shutdown();
     return 0;

@@ -5,21 +5,25 @@
 #   ALMUCAN_WITH_QT    ON (default) or OFF
 #   ALMUCAN_WERROR     OFF (default) or ON
 
+# The packages to build and run the program; with "all" also those of the
+# tests, benchmarks and package checks.
 almucan_packages() {
-  local pkgs=(cmake g++ make libcli11-dev nlohmann-json3-dev libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
+  local pkgs=(cmake g++ make libcli11-dev nlohmann-json3-dev)
   # Named time zones: date/tz (compiled libdate-tz on the system database).
   pkgs+=(libhowardhinnant-date-dev tzdata)
-  # Installation and package checks: icon rendering, desktop entry and manual
-  # page validation, dpkg-shlibdeps; the iCalendar test's independent parser.
-  pkgs+=(librsvg2-bin desktop-file-utils man-db file dpkg-dev python3-icalendar)
-  # The locale test run (German number and date forms); setpriv runs the
-  # permission tests as an ordinary user when they run as root.
-  pkgs+=(locales util-linux)
-  if [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ]; then
-    pkgs+=(qt6-base-dev fonts-dejavu-core)
+  [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ] && pkgs+=(qt6-base-dev fonts-dejavu-core)
+  if [ "${1:-all}" = "all" ]; then
+    pkgs+=(libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
+    # Installation and package checks: icon rendering, desktop entry, manual
+    # page and AppStream validation, dpkg-shlibdeps, lintian; the iCalendar
+    # test's independent parser.
+    pkgs+=(librsvg2-bin desktop-file-utils man-db file dpkg-dev appstream lintian python3-icalendar)
+    # The locale test run (German number and date forms); setpriv runs the
+    # permission tests as an ordinary user when they run as root.
+    pkgs+=(locales util-linux)
     # The print test's private print system: cupsd, lpadmin and lpstat, and
     # the CUPS-PDF queue that writes each job into a PDF file.
-    pkgs+=(cups cups-client printer-driver-cups-pdf)
+    [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ] && pkgs+=(cups cups-client printer-driver-cups-pdf)
   fi
   printf '%s\n' "${pkgs[@]}"
 }
@@ -51,22 +55,43 @@ almucan_locale() {
   $sudo locale-gen >/dev/null
 }
 
+# almucan_setup [program]: "program" (./run) installs and builds only what
+# the program needs, configuring without the tests unless the folder is
+# already configured with them; without it (./test, ./bench) everything.
 almucan_setup() {
+  local mode="${1:-all}"
   local pk
-  mapfile -t pk < <(almucan_packages)
+  mapfile -t pk < <(almucan_packages "$mode")
   almucan_install "${pk[@]}"
-  almucan_locale
+  if [ "$mode" = "all" ]; then almucan_locale; fi
   local dir="${ALMUCAN_BUILD_DIR:-build}"
-  local args=(-DALMUCAN_WITH_QT="${ALMUCAN_WITH_QT:-ON}" -DALMUCAN_WERROR="${ALMUCAN_WERROR:-OFF}" -DALMUCAN_BUILD_TESTS=ON)
+  local args=(-DALMUCAN_WITH_QT="${ALMUCAN_WITH_QT:-ON}" -DALMUCAN_WERROR="${ALMUCAN_WERROR:-OFF}")
   # A compiler cache, where one is installed, shares objects between build
   # folders and rebuilds.
   command -v ccache >/dev/null && args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   # shellcheck disable=SC2206
   args+=(${ALMUCAN_CMAKE_ARGS:-})
-  local stamp="$dir/.almucan-config-args"
-  if [ ! -f "$dir/CMakeCache.txt" ] || [ "$(cat "$stamp" 2>/dev/null)" != "${args[*]}" ]; then
-    cmake -S . -B "$dir" "${args[@]}" >/dev/null
-    echo "${args[*]}" > "$stamp"
+  local all=("${args[@]}" -DALMUCAN_BUILD_TESTS=ON)
+  local stamp="$dir/.almucan-config-args" want
+  if [ "$mode" = program ]; then
+    want="${args[*]} -DALMUCAN_BUILD_TESTS=OFF"
+    # A folder configured by ./test (with or without the tests and warnings
+    # as errors, which do not change the program) builds the program as it is.
+    local have
+    have=$(cat "$stamp" 2>/dev/null || true)
+    local same='s/ *-DALMUCAN_(WERROR|BUILD_TESTS)=[A-Z]*//g'
+    [ -f "$dir/CMakeCache.txt" ] && [ "$(sed -E "$same" <<<"$have")" = "$(sed -E "$same" <<<"$want")" ] && want="$have"
+  else
+    want="${all[*]}"
   fi
-  cmake --build "$dir" -j"$(nproc)" >&2
+  if [ ! -f "$dir/CMakeCache.txt" ] || [ "$(cat "$stamp" 2>/dev/null)" != "$want" ]; then
+    # shellcheck disable=SC2086
+    cmake -S . -B "$dir" $want >/dev/null
+    echo "$want" > "$stamp"
+  fi
+  if [ "$mode" = program ]; then
+    cmake --build "$dir" -j"$(nproc)" --target almucan >&2
+  else
+    cmake --build "$dir" -j"$(nproc)" >&2
+  fi
 }

@@ -92,9 +92,12 @@ std::string Usage() {
            "  --pdf FILE           print the month page into a PDF file (a page a month)\n"
            "  --paper a4|letter    paper of the PDF page (default a4)\n"
            "  --landscape          landscape PDF page\n"
+           "  --version            the program's version\n"
            "  A FILE of - is standard output; two outputs never share a file.\n"
            "  --help               this text\n";
 }
+
+std::string VersionText() { return std::string("almucan ") + settings::kVersion + "\n"; }
 
 ParseResult ParseArgs(const std::vector<std::string>& args) {
     ParseResult r;
@@ -151,6 +154,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
         });
     app.add_flag("--landscape", o.landscape);
     app.add_flag("-h,--help", o.help);
+    app.add_flag("--version", o.version);
     try {
         std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11's order
         app.parse(reversed);

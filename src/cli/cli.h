@@ -29,6 +29,7 @@ struct Options {
     std::string paper = "a4";
     bool landscape = false;
     bool help = false;
+    bool version = false;  // --version: VersionText() and exit 0
 };
 
 struct ParseResult {
@@ -38,6 +39,8 @@ struct ParseResult {
 
 ParseResult ParseArgs(const std::vector<std::string>& args);
 std::string Usage();
+// "almucan 0.9" and a line end: the answer to --version.
+std::string VersionText();
 
 // Applies --lon/--lat/--tz/--zone to the settings after checking them
 // against the location dialog's bounds and the zone database; returns an

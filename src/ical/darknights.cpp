@@ -181,7 +181,7 @@ std::vector<Event> DarkNightEvents(const std::vector<month::MonthResult>& months
 }
 
 std::string DarkNightsCalendar(const std::vector<month::MonthResult>& months, UnixTime stamp) {
-    return CalendarText(DarkNightEvents(months), stamp, "-//Almucan//Almucan 0.9//EN");
+    return CalendarText(DarkNightEvents(months), stamp, ProdId());
 }
 
 bool WriteIcs(const std::vector<month::MonthResult>& months, const std::string& path,

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "settings/version.h"
 #include "text/valuerule.h"
 
 namespace ical {
@@ -86,6 +87,10 @@ std::string UtcDateTime(UnixTime t) {
                   static_cast<int>(secs / 3600), static_cast<int>(secs / 60 % 60),
                   static_cast<int>(secs % 60));
     return buf;
+}
+
+std::string ProdId() {
+    return std::string("-//Almucan//Almucan ") + settings::kVersion + "//EN";
 }
 
 std::string CalendarText(const std::vector<Event>& events, UnixTime stamp,

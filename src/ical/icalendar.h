@@ -34,6 +34,10 @@ std::string FoldLine(std::string_view line);
 // A UTC DATE-TIME value "yyyymmddThhmmssZ".
 std::string UtcDateTime(UnixTime t);
 
+// The product identifier of Almucan's calendars, with the program's
+// version: "-//Almucan//Almucan 0.9//EN".
+std::string ProdId();
+
 // The whole VCALENDAR object with one VEVENT per event; `stamp` is DTSTAMP.
 std::string CalendarText(const std::vector<Event>& events, UnixTime stamp,
                          std::string_view prodId);

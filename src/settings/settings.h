@@ -4,11 +4,12 @@
 // settings::LoadSettings / settings::SaveSettings.
 #include <string>
 
+#include "settings/version.h"
+
 namespace settings {
 
-// The program's version text and the title shown after "Almucan V" +
-// version in the window's caption and the text table.
-inline constexpr const char* kVersion = "0.9";
+// The title shown after "Almucan V" + version in the window's caption and
+// the text table.
 inline constexpr const char* kTitle = "Rise and Set for Sun and Moon";
 // "Almucan V0.9 - Rise and Set for Sun and Moon": the window's caption and
 // the first line of the text table.

@@ -25,6 +25,7 @@ set(rows
   "any|ics-no-folder|1|^The iCalendar file $D/none/d.ics could not be written: No such file|$A --year 2025 $S --ics $D/none/d.ics|"
   "qt|png-file-too-large|1|could not be written: File too large|echo old > $D/old.png && ulimit -f 8 && $A $M $S --png $D/old.png|test \"$(cat $D/old.png)\" = old && test -z \"$(find $D -name '*.tmp')\""
   # Standard output that cannot be written.
+  "any|version|0||$A --version > $D/v.txt|grep -qx 'almucan 0.9' $D/v.txt"
   "any|stdout-full|1|^almucan: the standard output could not be written: No space left|$A $M $S --events >/dev/full|"
   # Names: an empty settings folder is refused, a file name keeps its bytes.
   "any|settings-dir-empty|2|--settings-dir: the folder name is empty|$A $M --settings-dir ''|usage"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a user gets:
 # the program runs from there, the desktop entry passes desktop-file-validate,
-# the icon has its SVG and PNG sizes, the manual page formats without a
-# warning and names every option of --help; then builds the .deb with cpack
-# and runs the program from its extracted tree.
+# the AppStream file appstreamcli, the icon has its SVG and PNG sizes, the
+# manual page formats without a warning and names every option of --help;
+# then builds the .deb with cpack, checks it with lintian and runs the
+# program from its extracted tree.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 tmp=$(mktemp -d)
@@ -24,6 +25,14 @@ out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $ou
 grep -qx 'Exec=almucan' "$desktop" || fail "desktop entry does not start almucan"
 grep -qx 'Icon=almucan' "$desktop" || fail "desktop entry does not name the icon"
 
+# AppStream metadata: valid, without a hint; a Release build installs its
+# programs stripped.
+out=$(appstreamcli validate --no-net --pedantic "$share/metainfo/org.example.almucan.metainfo.xml" 2>&1) ||
+  fail "appstreamcli validate: $out"
+if grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$build/CMakeCache.txt"; then
+  file -L "$bin" | grep -q ', stripped' || fail "Release build installed unstripped: $(file -L "$bin")"
+fi
+
 # Icon: the SVG and every PNG size at its size.
 [ -f "$share/icons/hicolor/scalable/apps/almucan.svg" ] || fail "no scalable icon"
 for s in 16 24 32 48 64 128 256; do
@@ -33,7 +42,7 @@ for s in 16 24 32 48 64 128 256; do
 done
 
 # Manual page: no warnings from man, and every option of --help in it.
-page="$share/man/man1/almucan.1"
+page="$share/man/man1/almucan.1.gz"
 [ -f "$page" ] || fail "no manual page"
 warn=$(man --warnings -l "$page" 2>&1 >/dev/null) || fail "man failed: $warn"
 [ -z "$warn" ] || fail "man --warnings: $warn"
@@ -45,13 +54,16 @@ for section in SYNOPSIS OPTIONS FILES 'EXIT STATUS' EXAMPLES; do
   grep -q "^$section" <<<"$text" || fail "manual page lacks $section"
 done
 
-# The installed program: 124 event keys, each ended by CR LF, the same
-# bytes as the program of the build folder.
+# The installed program: the same --events bytes as the build folder's.
 "$bin" --month 202406 --events --settings-dir "$tmp/cfg" >"$tmp/installed.txt"
-[ "$(wc -l <"$tmp/installed.txt")" -eq 124 ] || fail "installed program: not 124 lines"
-[ "$(grep -c $'\r$' "$tmp/installed.txt")" -eq 124 ] || fail "installed program: lines not CR LF"
 "$build/app/almucan" --month 202406 --events --settings-dir "$tmp/cfg" >"$tmp/built.txt"
-cmp -s "$tmp/installed.txt" "$tmp/built.txt" || fail "installed and built program differ"
+[ -s "$tmp/built.txt" ] && cmp -s "$tmp/installed.txt" "$tmp/built.txt" || fail "installed and built program differ"
+# The installed program starts its installed window and image program.
+if [ -x "$build/app/almucan-qt" ]; then
+  QT_QPA_PLATFORM=offscreen "$bin" --month 202406 --settings-dir "$tmp/cfg" --png "$tmp/p.png" ||
+    fail "installed program: no PNG"
+  file "$tmp/p.png" | grep -q 'PNG image data, 1000 x 700' || fail "installed program: PNG not 1000 x 700"
+fi
 
 # The Debian package: dependencies found, the files in it, the program runs
 # from the extracted tree.
@@ -62,9 +74,18 @@ deb=$(ls "$tmp"/pkg/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libc6' <<<"$depends" || fail "package dependencies not found: '$depends'"
 [ "$(dpkg-deb -f "$deb" Package)" = almucan ] || fail "package name"
+# One version: the package's, --version's and the AppStream release's.
+version=$(dpkg-deb -f "$deb" Version)
+[ "$("$bin" --version)" = "almucan $version" ] || fail "--version is not 'almucan $version'"
+grep -q "<release version=\"$version\"" "$share/metainfo/org.example.almucan.metainfo.xml" ||
+  fail "AppStream release is not $version"
+# lintian: no error and no warning (copyright, changelog, compressed manual
+# page, stripped programs, the description's synopsis).
+out=$(lintian --fail-on error,warning "$deb" 2>/dev/null) || fail "lintian: $out"
 dpkg-deb -x "$deb" "$tmp/x"
-for f in usr/bin/almucan usr/share/applications/almucan.desktop usr/share/man/man1/almucan.1 \
-         usr/share/icons/hicolor/scalable/apps/almucan.svg usr/share/icons/hicolor/48x48/apps/almucan.png; do
+for f in usr/bin/almucan usr/share/applications/almucan.desktop usr/share/man/man1/almucan.1.gz \
+         usr/share/icons/hicolor/scalable/apps/almucan.svg usr/share/icons/hicolor/48x48/apps/almucan.png \
+         usr/share/doc/almucan/copyright usr/share/doc/almucan/changelog.gz; do
   [ -e "$tmp/x/$f" ] || fail "package lacks /$f"
 done
 "$tmp/x/usr/bin/almucan" --month 202406 --events --settings-dir "$tmp/cfg" >"$tmp/deb.txt"
