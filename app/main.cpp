@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
     }
     const cli::Options& o = pr.options;
     if (o.help) return WriteStdout(cli::Usage(), 0);
+    if (o.places) return WriteStdout(cli::PlacesText(*o.places), 0);
     if (!o.month && !o.year) {
 #ifdef ALMUCAN_HAVE_UI
         // Without a month the desktop window starts.

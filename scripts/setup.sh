@@ -9,6 +9,8 @@ almucan_packages() {
   local pkgs=(cmake g++ make libcli11-dev libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
   # Named time zones: date/tz (compiled libdate-tz on the system database).
   pkgs+=(libhowardhinnant-date-dev tzdata)
+  # Places by name: the geonames city database.
+  pkgs+=(libgeonames-dev)
   # Installation and package checks: icon rendering, desktop entry and manual
   # page validation, dpkg-shlibdeps; the iCalendar test's independent parser.
   pkgs+=(librsvg2-bin desktop-file-utils man-db file dpkg-dev python3-icalendar)

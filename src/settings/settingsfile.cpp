@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -13,6 +15,7 @@
 #include <unistd.h>
 
 #include "fileio/filewrite.h"
+#include "place/place.h"
 #include "text/valuerule.h"
 #include "zone/zone.h"
 
@@ -81,7 +84,11 @@ bool parseLines(const LineCollector& in, settings::Settings& s) {
     s.marginRight = text::value(l[7]);
     s.fontName = l[8];
     s.fontSize = text::toSingle(text::value(l[9]));
-    s.zoneName = l.size() > 10 ? l[10] : std::string();
+    auto optional = [&l](std::size_t i) { return l.size() > i ? l[i] : std::string(); };
+    s.zoneName = optional(10);
+    s.placeName = optional(11);
+    s.nightVision = text::value(optional(12)) != 0;
+    s.inkSaver = text::value(optional(13)) != 0;
     return true;
 }
 
@@ -168,7 +175,13 @@ std::string SettingsFileText(const settings::Settings& s) {
     line(text::numberText(s.marginRight));
     line(s.fontName);
     line(text::numberTextSingle(s.fontSize));
-    if (!s.zoneName.empty()) line(s.zoneName);
+    const std::string optional[] = {s.zoneName, s.placeName, s.nightVision ? "1" : "",
+                                    s.inkSaver ? "1" : ""};
+    std::size_t used = 0;
+    for (std::size_t i = 0; i < std::size(optional); ++i)
+        if (!optional[i].empty()) used = i + 1;
+    for (std::size_t i = 0; i < used; ++i)
+        line(i >= 2 && optional[i].empty() ? "0" : optional[i]);
     return t;
 }
 
@@ -178,16 +191,51 @@ bool ParseSettingsText(std::string_view data, settings::Settings& s) {
     return parseLines(in, s);
 }
 
+std::string SystemZone(const char* tzVariable, const std::string& localtimeTarget) {
+    std::string name;
+    if (tzVariable && *tzVariable) {
+        name = tzVariable;
+        if (name.front() == ':') name.erase(0, 1);
+    } else {
+        static const std::string kFolder = "zoneinfo/";
+        const auto at = localtimeTarget.rfind(kFolder);
+        if (at != std::string::npos) name = localtimeTarget.substr(at + kFolder.size());
+    }
+    // "localtime" is the system's own link, not a zone name.
+    return name != "localtime" && zone::Known(name) ? name : std::string();
+}
+
+std::string SystemZone() {
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::read_symlink("/etc/localtime", ec);
+    return SystemZone(std::getenv("TZ"), ec ? std::string() : target.string());
+}
+
+void FillDefaults(settings::Settings& s, const std::string& defaultFontName, float defaultFontSize) {
+    s.longitude = kDefaultLongitude;
+    s.latitude = kDefaultLatitude;
+    s.timeZone = kDefaultTimeZone;
+    s.marginTop = s.marginBottom = s.marginLeft = s.marginRight = 0;
+    s.fontName = defaultFontName;
+    s.fontSize = defaultFontSize;
+    s.zoneName.clear();
+    s.placeName.clear();
+    s.nightVision = s.inkSaver = false;
+    const std::string zoneName = SystemZone();
+    if (zoneName.empty()) return;
+    if (const std::optional<place::Place> p = place::LargestInZone(zoneName)) {
+        s.longitude = p->longitude;
+        s.latitude = p->latitude;
+        s.zoneName = zoneName;
+        s.placeName = p->name;
+        if (const auto hours = zone::SettingsHours(zoneName)) s.timeZone = *hours;
+    }
+}
+
 LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
                         float defaultFontSize, report::Reporter& reporter) {
     if (!fileExists(s.settingsPath)) {
-        s.longitude = kDefaultLongitude;
-        s.latitude = kDefaultLatitude;
-        s.timeZone = kDefaultTimeZone;
-        s.marginTop = s.marginBottom = s.marginLeft = s.marginRight = 0;
-        s.fontName = defaultFontName;
-        s.fontSize = defaultFontSize;
-        s.zoneName.clear();
+        FillDefaults(s, defaultFontName, defaultFontSize);
         return SaveSettings(s, reporter) ? LoadResult::Created : LoadResult::CreateFailed;
     }
     LineCollector in;

@@ -30,7 +30,8 @@ void writeFile(const fs::path& p, const std::string& text) { std::ofstream(p, st
 // The values the file holds, for comparing two records at once.
 auto fields(const Settings& s) {
     return std::tie(s.longitude, s.latitude, s.timeZone, s.marginTop, s.marginBottom, s.marginLeft,
-                    s.marginRight, s.fontName, s.fontSize, s.zoneName);
+                    s.marginRight, s.fontName, s.fontSize, s.zoneName, s.placeName, s.nightVision,
+                    s.inkSaver);
 }
 
 // The file a first run writes: location 16.33 / 48.25 / 1, no margins, the
@@ -75,7 +76,52 @@ TEST(SettingsText, ValueLinesFollowTheValueRule) {
     Settings s;
     ASSERT_TRUE(settings::ParseSettingsText(
         "Almucan V0.9\r\nabc\r\n12abc\r\n   -5\r\n1 6 . 5\r\n\t2\r\n.5e1\r\n-\r\nF\r\n 9.5xx\r\nextra\r\n", s));
-    EXPECT_EQ(fields(s), std::tuple(0.0, 12.0, -5.0, 16.5, 2.0, 5.0, 0.0, std::string("F"), 9.5f, std::string("extra")));
+    EXPECT_EQ(fields(s), std::tuple(0.0, 12.0, -5.0, 16.5, 2.0, 5.0, 0.0, std::string("F"), 9.5f,
+                                    std::string("extra"), std::string(), false, false));
+}
+
+// Lines 11 to 14 (zone, place, night vision, ink saver) are written only as
+// far as the last one in use, and read back unchanged.
+TEST(SettingsText, OptionalLinesAsFarAsTheLastInUse) {
+    const struct {
+        const char *zone, *place;
+        bool night, ink;
+        const char* tail;  // after line 10
+    } cases[] = {
+        {"", "", false, false, ""},
+        {"Europe/Oslo", "Tromsø", false, false, "Europe/Oslo\r\nTromsø\r\n"},
+        {"", "", true, false, "\r\n\r\n1\r\n"},
+        {"", "", false, true, "\r\n\r\n0\r\n1\r\n"},
+        {"Europe/Oslo", "", true, true, "Europe/Oslo\r\n\r\n1\r\n1\r\n"},
+    };
+    for (const auto& c : cases) {
+        Settings s;
+        s.fontName = "DejaVu Sans";
+        std::tie(s.zoneName, s.placeName, s.nightVision, s.inkSaver) = std::tuple(c.zone, c.place, c.night, c.ink);
+        const std::string text = settings::SettingsFileText(s);
+        EXPECT_EQ(text.substr(kHead.size() + 2 + kTail.size()), c.tail) << c.zone << c.place;
+        Settings back;
+        ASSERT_TRUE(settings::ParseSettingsText(text, back));
+        EXPECT_EQ(fields(back), fields(s));
+    }
+}
+
+// The system's zone: TZ (":" allowed before the name), else the zone file
+// /etc/localtime links to; nothing for a POSIX rule or an unknown name.
+TEST(SettingsPath, SystemZoneFromTzOrTheLocaltimeLink) {
+    const struct {
+        const char* tz;
+        const char *link, *zone;
+    } cases[] = {
+        {"Europe/Oslo", "/usr/share/zoneinfo/Asia/Tokyo", "Europe/Oslo"},
+        {":America/Chicago", "", "America/Chicago"},
+        {"CET-1CEST", "/usr/share/zoneinfo/Asia/Tokyo", ""},
+        {nullptr, "/usr/share/zoneinfo/Asia/Tokyo", "Asia/Tokyo"},
+        {"", "../usr/share/zoneinfo/Etc/UTC", "Etc/UTC"},
+        {nullptr, "/etc/zoneinfo/localtime", ""},
+        {nullptr, "", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(settings::SystemZone(c.tz, c.link), c.zone) << c.link;
 }
 
 // XDG base directory rules; a relative or empty folder is never used.
