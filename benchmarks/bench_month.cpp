@@ -10,14 +10,14 @@
 
 namespace {
 
-const month::Location kVienna{16.33, 48.2, 1};
+const month::Place kVienna{16.33, 48.2, {1, false, ""}, ""};
 
 // One month: 31 daily searches, the 124 sorted keys, the clipboard text and
 // the D.a.n.M. columns.
 void BM_MonthCalculation(benchmark::State& state) {
     report::SilentReporter reporter;
     for (auto _ : state) {
-        auto r = month::CalculateMonth("202406", false, kVienna, reporter);
+        auto r = month::CalculateMonth("202406", kVienna, reporter);
         benchmark::DoNotOptimize(r);
     }
     state.SetItemsProcessed(state.iterations());
@@ -26,20 +26,20 @@ BENCHMARK(BM_MonthCalculation);
 
 // The same month and a month with a clock switch, the fixed zone against
 // the named zone (its offsets looked up once per month).
-void MonthBody(benchmark::State& state, const char* monthText, bool summer,
-               const month::Location& loc) {
+void MonthBody(benchmark::State& state, const char* monthText, const month::Place& loc) {
     report::SilentReporter reporter;
     for (auto _ : state) {
-        auto r = month::CalculateMonth(monthText, summer, loc, reporter);
+        auto r = month::CalculateMonth(monthText, loc, reporter);
         benchmark::DoNotOptimize(r);
     }
     state.SetItemsProcessed(state.iterations());
 }
-const month::Location kViennaNamed{16.33, 48.2, 1, "Europe/Vienna"};
-void BM_MonthFixedZone(benchmark::State& state) { MonthBody(state, "202406", true, kVienna); }
-void BM_MonthNamedZone(benchmark::State& state) { MonthBody(state, "202406", false, kViennaNamed); }
-void BM_SwitchMonthFixedZone(benchmark::State& state) { MonthBody(state, "202603", false, kVienna); }
-void BM_SwitchMonthNamedZone(benchmark::State& state) { MonthBody(state, "202603", false, kViennaNamed); }
+const month::Place kViennaNamed{16.33, 48.2, {1, false, "Europe/Vienna"}, ""};
+const month::Place kViennaSummer{16.33, 48.2, {1, true, ""}, ""};
+void BM_MonthFixedZone(benchmark::State& state) { MonthBody(state, "202406", kViennaSummer); }
+void BM_MonthNamedZone(benchmark::State& state) { MonthBody(state, "202406", kViennaNamed); }
+void BM_SwitchMonthFixedZone(benchmark::State& state) { MonthBody(state, "202603", kVienna); }
+void BM_SwitchMonthNamedZone(benchmark::State& state) { MonthBody(state, "202603", kViennaNamed); }
 BENCHMARK(BM_MonthFixedZone);
 BENCHMARK(BM_MonthNamedZone);
 BENCHMARK(BM_SwitchMonthFixedZone);
@@ -70,7 +70,7 @@ void BM_WholeRange(benchmark::State& state) {
             for (int m = 1; m <= 12; ++m) {
                 char text[8];
                 std::snprintf(text, sizeof text, "%04d%02d", y, m);
-                auto r = month::CalculateMonth(text, false, kVienna, reporter);
+                auto r = month::CalculateMonth(text, kVienna, reporter);
                 benchmark::DoNotOptimize(r);
             }
         }

@@ -14,7 +14,7 @@ namespace {
 
 month::MonthResult June() {
     report::SilentReporter rep;
-    return *month::CalculateMonth("202406", false, {16.33, 48.25, 1}, rep);
+    return *month::CalculateMonth("202406", {16.33, 48.25, {1, false, ""}, ""}, rep);
 }
 
 // Page set-up and drawing of the screen page: what the window does when
@@ -29,7 +29,7 @@ void BM_ScreenPage(benchmark::State& state) {
         render::Output out(screen, nullptr, st);
         render::PageLayout layout;
         render::PageContext ctx{out, layout, st, "202406", false, rep};
-        render::LayOutAndDraw(ctx, r.tab, r.dayRows);
+        render::LayOutAndDraw(ctx, r);
         screen.finish();
         benchmark::DoNotOptimize(img.constBits());
     }
@@ -59,7 +59,7 @@ void BM_YearPdf(benchmark::State& state) {
     std::vector<std::string> texts;
     for (int m = 1; m <= 12; ++m) {
         texts.push_back("2025" + std::string(m < 10 ? "0" : "") + std::to_string(m));
-        months.push_back(*month::CalculateMonth(texts.back(), false, {16.33, 48.25, 1}, rep));
+        months.push_back(*month::CalculateMonth(texts.back(), {16.33, 48.25, {1, false, ""}, ""}, rep));
     }
     settings::Settings st;
     st.marginTop = st.marginBottom = st.marginLeft = st.marginRight = 10;

@@ -6,7 +6,7 @@
 #   ALMUCAN_WERROR     OFF (default) or ON
 
 almucan_packages() {
-  local pkgs=(cmake g++ make libcli11-dev libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
+  local pkgs=(cmake g++ make libcli11-dev nlohmann-json3-dev libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
   # Named time zones: date/tz (compiled libdate-tz on the system database).
   pkgs+=(libhowardhinnant-date-dev tzdata)
   # Places by name: the geonames city database.

@@ -82,4 +82,15 @@ void moon(double t, double& ra, double& dec) {
     eclToEqu(lambda, beta, ra, dec);
 }
 
+double IlluminatedFraction(double mjdUt) {
+    double t = (mjdUt - 51544.5) / 36525;
+    double raS = 0, decS = 0, raM = 0, decM = 0;
+    sun(t, raS, decS);
+    moon(t, raM, decM);
+    // Elongation psi; seen from the Earth the phase angle is 180 - psi to
+    // within 0.15 degrees (the Moon's distance against the Sun's).
+    double cosPsi = sn(decS) * sn(decM) + cn(decS) * cn(decM) * cn(15 * (raS - raM));
+    return (1 - cosPsi) / 2;
+}
+
 }  // namespace astro

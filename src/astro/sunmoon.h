@@ -7,4 +7,8 @@ namespace astro {
 void sun(double t, double& ra, double& dec);
 void moon(double t, double& ra, double& dec);
 
+// The Moon's illuminated fraction (0 new .. 1 full) at an instant (MJD, UT),
+// from the geocentric elongation of the Moon from the Sun.
+double IlluminatedFraction(double mjdUt);
+
 }  // namespace astro

@@ -9,6 +9,8 @@
 
 #include "text/valuerule.h"
 #include "fileio/filewrite.h"
+#include "cli/views.h"
+#include "month/format.h"
 #include "ical/darknights.h"
 #include "render/page.h"
 #include "render/printcheck.h"
@@ -85,6 +87,9 @@ std::string Usage() {
            "                       name, region, country, latitude, longitude, zone\n"
            "  --tsv                the month table as tab-separated values\n"
            "  --events             the sorted event keys (the clipboard text, CR LF)\n"
+           "  --nights             one line per night: dusk, dawn, Moon, dark and no Moon\n"
+           "                       (tab-separated with --tsv)\n"
+           "  --json               the month as JSON: crossings, intervals and nights\n"
            "  --ics FILE           the dark-and-no-Moon intervals as an iCalendar file\n"
            "  --png FILE           draw the screen page into a PNG image\n"
            "  --size WxH           size of the PNG image (default 1000x700)\n"
@@ -102,7 +107,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     // A repeated option takes its last value, as options have always done.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     std::string month, year, dir, lon, lat, tz, zoneName, placeName, placesText, png, size, pdf, paper, ics;
-    bool tsv = false, events = false;
+    bool tsv = false, events = false, json = false;
     // CLI11 hands an option the next argument whatever it looks like; a
     // long option there means the value was left out ("--month --tsv").
     auto value = [&app](const std::string& name, std::string& to, const char* type) {
@@ -134,7 +139,11 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     CLI::Option* oPlaces = value("--places", placesText, "TEXT")->check(notEmpty("text"));
     CLI::Option* oTsv = app.add_flag("--tsv", tsv);
     CLI::Option* oEvents = app.add_flag("--events", events);
+    CLI::Option* oNights = app.add_flag("--nights", o.nights);
+    CLI::Option* oJson = app.add_flag("--json", json);
     oTsv->excludes(oEvents);
+    oJson->excludes(oTsv)->excludes(oEvents)->excludes(oNights);
+    oNights->excludes(oEvents);
     CLI::Option* oPng = value("--png", png, "FILE")->check(notEmpty("file name"));
     CLI::Option* oSize = value("--size", size, "WxH")->check([](const std::string& v) {
         int w = 0, h = 0;
@@ -184,10 +193,11 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     take(oIcs, ics, o.ics);
     if (oSize->count() > 0) parseSize(size, o.width, o.height);  // the last one given
     if (oPaper->count() > 0) o.paper = paper;
-    if (tsv || events) {
-        o.text = tsv ? TextOutput::Tsv : TextOutput::Events;
+    if (tsv || events || json) {
+        o.text = tsv ? TextOutput::Tsv : events ? TextOutput::Events : TextOutput::Json;
         o.textChosen = true;
     }
+    if (o.nights) o.textChosen = true;
     // Graphic outputs alone print no table unless a text output is asked for.
     if (!o.textChosen && (o.png || o.pdf || o.ics)) o.text = TextOutput::None;
     return r;
@@ -237,7 +247,8 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
 }
 
 std::string TableText(const month::MonthResult& r, const settings::Settings& s,
-                      const std::string& monthText, bool summerTime) {
+                      const std::string& monthText) {
+    const bool summerTime = r.place.clock.summerTime;
     std::string out = settings::WindowTitle(s.version) + "\n";
     out += render::MonthLineText(s, monthText, summerTime) + "\n\n";
     const auto& h = month::Headings();
@@ -311,7 +322,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         return 2;
     }
 
-    const month::Location loc = month::LocationOf(s);
+    const month::Place place = month::PlaceOf(s, o.summerTime);
     std::vector<std::string> texts;
     if (o.year) {
         for (int m = 1; m <= 12; ++m)
@@ -321,7 +332,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     }
     std::vector<month::MonthResult> months;
     for (const std::string& t : texts) {
-        auto r = month::CalculateMonth(t, o.summerTime, loc, rep);
+        auto r = month::CalculateMonth(t, place, rep);
         if (!r) return 2;
         months.push_back(std::move(*r));
     }
@@ -335,8 +346,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     if (o.pdf && !g.pdf(months, s, texts, o.summerTime, o.paper, o.landscape, pdfBytes, rep))
         return 1;
     if (o.ics)
-        icsText = ical::DarkNightsCalendar(months, ical::Place{loc, o.summerTime},
-                                           static_cast<ical::UnixTime>(std::time(nullptr)));
+        icsText = ical::DarkNightsCalendar(months, static_cast<ical::UnixTime>(std::time(nullptr)));
     struct File {
         const std::optional<std::string>& path;
         const std::string& bytes;
@@ -353,19 +363,44 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     }
     // A year: the twelve tables in a row, a blank line between the text
     // tables and each TSV table introduced by its month line.
+    const bool wantNights = o.nights || o.text == TextOutput::Json;
+    std::string json;
     for (std::size_t i = 0; i < months.size(); ++i) {
+        std::vector<month::Night> nights;
+        // The last night of a month ends in the next month's first day.
+        std::optional<month::MonthResult> next;
+        if (wantNights) {
+            const month::YearMonth n = months[i].ym.month == 12 ? month::YearMonth{months[i].ym.year + 1, 1}
+                                                                : month::YearMonth{months[i].ym.year, months[i].ym.month + 1};
+            next = i + 1 < months.size() ? months[i + 1] : month::CalculateMonth(n, place);
+            nights = month::Nights(months[i], *next);
+        }
+        if (o.text == TextOutput::Json) {
+            json += (i ? ",\n" : "") + MonthJson(months[i], nights);
+            continue;
+        }
+        if (o.nights && o.text != TextOutput::None) {
+            if (o.year || o.text == TextOutput::Table)
+                out += (i && o.text == TextOutput::Table ? "\n" : "") +
+                       render::MonthLineText(s, texts[i], o.summerTime) + "\n";
+            out += o.text == TextOutput::Tsv ? NightsTsv(nights) : NightsText(nights);
+            continue;
+        }
         switch (o.text) {
             case TextOutput::Table:
-                out += (i ? "\n" : "") + TableText(months[i], s, texts[i], o.summerTime);
+                out += (i ? "\n" : "") + TableText(months[i], s, texts[i]);
                 break;
             case TextOutput::Tsv:
                 if (o.year) out += render::MonthLineText(s, texts[i], o.summerTime) + "\n";
                 out += month::TsvText(months[i]);
                 break;
             case TextOutput::Events: out += months[i].clipboard; break;
+            case TextOutput::Json:
             case TextOutput::None: break;
         }
     }
+    // A year is a JSON array of its months.
+    if (o.text == TextOutput::Json) out += o.year ? "[\n" + json + "]\n" : json;
     return 0;
 }
 

@@ -10,7 +10,7 @@
 
 namespace cli {
 
-enum class TextOutput { Table, Tsv, Events, None };
+enum class TextOutput { Table, Tsv, Events, Json, None };
 
 struct Options {
     std::optional<std::string> month;
@@ -25,6 +25,7 @@ struct Options {
     // Lists the places matching a name instead of calculating.
     std::optional<std::string> places;
     TextOutput text = TextOutput::Table;
+    bool nights = false;  // the nights instead of the month table (text or --tsv)
     bool textChosen = false;
     std::optional<std::string> png;
     int width = 1000, height = 700;
@@ -54,7 +55,7 @@ std::string ApplyLocation(const Options& o, settings::Settings& s);
 
 // The month table as the window shows it, for a terminal.
 std::string TableText(const month::MonthResult& r, const settings::Settings& s,
-                      const std::string& monthText, bool summerTime);
+                      const std::string& monthText);
 
 // Writes messages to standard error (CR LF as line breaks); no beep.
 class StderrReporter final : public report::Reporter {

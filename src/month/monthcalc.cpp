@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "astro/altitude.h"
 #include "astro/calendar.h"
+#include "month/format.h"
 #include "settings/settingsfile.h"
 #include "text/valuerule.h"
 
@@ -17,28 +17,6 @@
 namespace month {
 
 namespace {
-
-std::string twoDigits(int v) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d", v);
-    return buf;
-}
-
-// An hhmm number (a whole number 0..2400) as four digits with leading zeros.
-std::string fourDigits(double hhmm) {
-    if (!std::isfinite(hhmm) || hhmm < -999 || hhmm > 9999) return "----";
-    int v = static_cast<int>(hhmm);
-    if (v < 0) {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%04d", v);
-        return buf;
-    }
-    // Written by hand: formatting through snprintf took a twentieth of the
-    // month calculation.
-    std::string text(4, '0');
-    for (int i = 3; i >= 0; --i, v /= 10) text[static_cast<std::size_t>(i)] = static_cast<char>('0' + v % 10);
-    return text;
-}
 
 bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
@@ -63,8 +41,22 @@ std::optional<YearMonth> CheckMonthText(std::string_view text) {
     return YearMonth{*y, *m};
 }
 
-Location LocationOf(const settings::Settings& s) {
-    return {s.longitude, s.latitude, s.timeZone, settings::ZoneInForce(s)};
+Place PlaceOf(const settings::Settings& s, bool summerTime) {
+    Place p;
+    p.longitude = s.longitude;
+    p.latitude = s.latitude;
+    p.clock.fixedHours = s.timeZone;
+    p.clock.zoneName = settings::ZoneInForce(s);
+    // The summer-time box belongs to the fixed zone; a named zone keeps its
+    // own summer time day by day.
+    p.clock.summerTime = summerTime && p.clock.zoneName.empty();
+    return p;
+}
+
+double Clock::offsetAt(double mjdUt) const {
+    if (named())
+        if (auto h = zone::OffsetHoursAt(zoneName, mjdUt)) return *h;
+    return fixedOffsetHours();
 }
 
 std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter& reporter) {
@@ -83,39 +75,7 @@ int DaysInMonth(int year, int month) {
     return len[month - 1];
 }
 
-const std::array<std::string, 10>& Headings() {
-    static const std::array<std::string, 10> h = {"Day", "Moon", "", "Sun", "",
-                                                  "Ast.Twilight", "", "D.a.n.M.", "", "Phase"};
-    return h;
-}
-
-const std::array<std::string, 10>& SubHeadings() {
-    static const std::array<std::string, 10> h = {"", "Rise", "Set", "Rise", "Set",
-                                                  "Beg.", "End", "Beg.", "End", ""};
-    return h;
-}
-
-void FillDayColumn(MonthTab& tab, int year, int month) {
-    static const char letters[] = "SMTWTFS";
-    int days = DaysInMonth(year, month);
-    for (int d = 1; d <= 31; ++d) {
-        if (d > days) continue;
-        // MJD 0 (1858-11-17) was a Wednesday: (MJD + 3) mod 7 = 0 on Sundays.
-        long long m = static_cast<long long>(astro::mjd(year, month, d, 0));
-        int wd = static_cast<int>(((m + 3) % 7 + 7) % 7);
-        tab[static_cast<std::size_t>(d)][0] = twoDigits(d) + " " + letters[wd];
-    }
-}
-
 namespace {
-
-// Result of one horizon search over a local day: the first rise and set
-// found (hhmm numbers) and whether the object was above the horizon at 0 h.
-struct Crossings {
-    double rise = 0, set = 0;  // hhmm numbers, valid where the flag is set
-    bool riseFlag = false, setFlag = false;
-    bool aboveAtMidnight = false;
-};
 
 // The hours of one day's search: `windows` parabolas two hours wide cover
 // 0 .. 2 windows hours after the day's first instant; crossings later than
@@ -129,99 +89,87 @@ struct DaySpan {
 };
 
 // Searches f(h), the sine of the altitude less the horizon's sine at whole
-// hour h after the day's first instant, for its zero crossings: parabolas
-// through three samples two hours wide, centred on the odd hours 1, 3, ..,
-// stopping once a rise and a set are known.  A later crossing of the same
-// kind found before that replaces an earlier one.  On a day of 24 hours no
-// crossing is past the end and the clock is the identity.
+// hour h after the day's first instant (MJD mjd0), for its zero crossings:
+// parabolas through three samples two hours wide, centred on the odd hours
+// 1, 3, .., over the whole day.  The cells keep what a search that stops
+// once a rise and a set are known would keep: the last rise and the last
+// set found up to the window where both first are known.
 template <class F, class Clock>
-Crossings SearchHorizon(F f, const DaySpan<Clock>& span) {
-    Crossings c;
-    double rise = 0, set = 0;
-    int hour = 1;
-    const int end = 2 * span.windows + 1;
-    double ym = f(hour - 1);
-    c.aboveAtMidnight = ym > 0;
-    auto take = [&](double t, double& to, bool& flag) {
+BodyDay SearchHorizon(F f, double mjd0, const DaySpan<Clock>& span) {
+    BodyDay b;
+    double ym = f(0);
+    b.aboveAtStart = ym > 0;
+    int cellRise = -1, cellSet = -1;
+    bool cellsDone = false;
+    auto take = [&](double t, Direction dir) {
         if (t > span.length) return;
-        to = t;
-        flag = true;
+        Crossing c;
+        c.direction = dir;
+        c.elapsed = t;
+        c.mjd = mjd0 + t / 24;
+        c.hhmm = static_cast<int>(astro::hm(span.clock(t)));
+        c.minute = static_cast<long long>(std::floor(t * 60 + 0.5));
+        if (!cellsDone) (dir == Direction::Rise ? cellRise : cellSet) = static_cast<int>(b.crossings.size());
+        b.crossings.push_back(c);
     };
-    do {
+    for (int w = 0, hour = 1; w < span.windows; ++w, hour += 2) {
         double y0 = f(hour);
         double yp = f(hour + 1);
         double xe = 0, ye = 0, z1 = 0, z2 = 0;
         int nz = 0;
         astro::quad(ym, y0, yp, xe, ye, z1, z2, nz);
         if (nz == 1) {
-            if (ym < 0)
-                take(hour + z1, rise, c.riseFlag);
-            else
-                take(hour + z1, set, c.setFlag);
+            take(hour + z1, ym < 0 ? Direction::Rise : Direction::Set);
         } else if (nz == 2) {
-            if (ye < 0) {
-                take(hour + z2, rise, c.riseFlag);
-                take(hour + z1, set, c.setFlag);
-            } else {
-                take(hour + z1, rise, c.riseFlag);
-                take(hour + z2, set, c.setFlag);
-            }
+            // z1 is the earlier root: a set then a rise when the parabola's
+            // extremum is below the horizon.
+            take(hour + z1, ye < 0 ? Direction::Set : Direction::Rise);
+            take(hour + z2, ye < 0 ? Direction::Rise : Direction::Set);
         }
         ym = yp;
-        hour = hour + 2;
-    } while (!(hour == end || (c.riseFlag && c.setFlag)));
-    c.rise = astro::hm(span.clock(rise));
-    c.set = astro::hm(span.clock(set));
-    return c;
+        if (cellRise >= 0 && cellSet >= 0) cellsDone = true;
+    }
+    if (cellRise >= 0) b.crossings[static_cast<std::size_t>(cellRise)].inCell = true;
+    if (cellSet >= 0) b.crossings[static_cast<std::size_t>(cellSet)].inCell = true;
+    return b;
 }
 
-// The longest day searched: 25 hours (a clock put back by one hour) and
-// more for a zone that moves its clock further; 13 windows reach 26 hours.
-constexpr int kMaxWindows = 14;
+// The longest day searched: 25 hours for a clock put back by one hour, 47
+// for a zone that moved across the date line backwards (+11 to -12).
+constexpr int kMaxWindows = 25;
 
-// The day search of row d from mjd0, the MJD (UT) of the day's first
-// instant; see DailyEvents.
+// The search of the three horizons of one day from mjd0, the MJD (UT) of
+// the day's first instant.
 template <class Clock>
-MidnightState searchDay(MonthTab& tab, int d, double mjd0, double glong, double latitude,
-                        const DaySpan<Clock>& span) {
+void searchBodies(Day& day, double mjd0, double glong, double latitude, const DaySpan<Clock>& span) {
     double sphi = astro::sn(latitude);
     double cphi = astro::cn(latitude);
     const double h0[4] = {0.0, HorizonSine(1), HorizonSine(2), HorizonSine(3)};
-    static const char* const markAbove[4] = {"", "a.h.", "a.h.", "a.b."};
-    static const char* const markBelow[4] = {"", "b.h.", "b.h.", "a.d."};
-    auto& row = tab[static_cast<std::size_t>(d)];
-
     // The Sun is searched twice, at -50' and at -18 degrees, at the same
     // whole hours of the day: each of its altitude samples is computed
     // once and kept for the second search (the same value, bit for bit).
     std::array<double, 2 * kMaxWindows + 1> sunSample{};
-    std::array<bool, 2 * kMaxWindows + 1> sunKnown{};
-    MidnightState midnight;
-    for (int iobj = 1; iobj <= 3; ++iobj) {
-        Crossings c = SearchHorizon(
-            [&](int h) {
-                if (iobj == 1) return astro::sinalt(iobj, mjd0, h, glong, cphi, sphi) - h0[iobj];
-                auto k = static_cast<std::size_t>(h);
-                if (!sunKnown[k]) {
-                    sunSample[k] = astro::sinalt(iobj, mjd0, h, glong, cphi, sphi);
-                    sunKnown[k] = true;
-                }
-                return sunSample[k] - h0[iobj];
-            },
-            span);
-        if (iobj == 1) midnight.moonUp = c.aboveAtMidnight;
-        if (iobj == 3) midnight.dark = !c.aboveAtMidnight;
+    for (int h = 0; h <= 2 * span.windows; ++h)
+        sunSample[static_cast<std::size_t>(h)] = astro::sinalt(2, mjd0, h, glong, cphi, sphi);
+    day.bodies[0] = SearchHorizon(
+        [&](int h) { return astro::sinalt(1, mjd0, h, glong, cphi, sphi) - h0[1]; }, mjd0, span);
+    for (int iobj = 2; iobj <= 3; ++iobj)
+        day.bodies[static_cast<std::size_t>(iobj - 1)] = SearchHorizon(
+            [&](int h) { return sunSample[static_cast<std::size_t>(h)] - h0[iobj]; }, mjd0, span);
+}
 
-        std::size_t c1 = static_cast<std::size_t>(2 * iobj - 1);
-        std::size_t c2 = static_cast<std::size_t>(2 * iobj);
-        if (!c.riseFlag && !c.setFlag) {
-            row[c1] = c.aboveAtMidnight ? markAbove[iobj] : markBelow[iobj];
-        } else {
-            row[c1] = c.riseFlag ? fourDigits(c.rise) : "----";
-            row[c2] = c.setFlag ? fourDigits(c.set) : "----";
-        }
+Day dayFrame(int year, int month, int d) {
+    Day day;
+    day.number = d;
+    int len = DaysInMonth(year, month);
+    if (d > len) {
+        day.date = month == 12 ? YearMonth{year + 1, 1} : YearMonth{year, month + 1};
+        day.dayOfMonth = d - len;
+    } else {
+        day.date = {year, month};
+        day.dayOfMonth = d;
     }
-    return midnight;
+    return day;
 }
 
 }  // namespace
@@ -232,103 +180,97 @@ double HorizonSine(int iobj) {
     return iobj >= 1 && iobj <= 3 ? h0[iobj] : 0.0;
 }
 
-MidnightState DailyEvents(MonthTab& tab, int year, int month, int d, double zone, double glong,
-                          double latitude) {
+Day SearchDay(int year, int month, int d, double zone, double glong, double latitude) {
+    Day day = dayFrame(year, month, d);
     double mjd0 = astro::mjd(year, month, d, 0) - zone;
+    day.startMjd = mjd0;
+    day.endMjd = astro::mjd(year, month, d + 1, 0) - zone;
     auto identity = [](double t) { return t; };
-    return searchDay(tab, d, mjd0, glong, latitude, DaySpan<decltype(identity)>{12, 24, identity});
+    searchBodies(day, mjd0, glong, latitude, DaySpan<decltype(identity)>{12, 24, identity});
+    return day;
 }
 
-MidnightState DailyEventsOnClock(MonthTab& tab, int year, int month, int d,
-                                 const zone::DayClock& clock, double glong, double latitude) {
-    if (clock.plain)
-        return DailyEvents(tab, year, month, d, clock.offsetHours / 24, glong, latitude);
+Day SearchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double glong,
+                     double latitude) {
+    if (clock.plain) return SearchDay(year, month, d, clock.offsetHours / 24, glong, latitude);
+    Day day = dayFrame(year, month, d);
+    day.startMjd = clock.startMjd;
+    day.endMjd = clock.startMjd + clock.lengthHours / 24;
+    if (clock.lengthHours <= 0) {
+        // The zone's clock jumped over this whole date.
+        day.exists = false;
+        return day;
+    }
     // A day with a switch: from its first instant to the next day's, 23 or
     // 25 hours (or what the zone's switch makes of it), each crossing's
     // instant read on the clock in force at that instant.
     auto onClock = [&clock](double t) { return clock.ClockAt(t); };
     int windows = static_cast<int>(std::ceil(clock.lengthHours / 2));
     windows = std::clamp(windows, 1, kMaxWindows);
-    return searchDay(tab, d, clock.startMjd, glong, latitude,
-                     DaySpan<decltype(onClock)>{windows, clock.lengthHours, onClock});
+    searchBodies(day, clock.startMjd, glong, latitude,
+                 DaySpan<decltype(onClock)>{windows, clock.lengthHours, onClock});
+    return day;
 }
 
-std::vector<std::string> EventKeys(const MonthTab& tab) {
-    std::vector<std::string> keys;
-    keys.reserve(124);
-    for (int d = 1; d <= 31; ++d) {
-        const auto& row = tab[static_cast<std::size_t>(d)];
-        std::string dd = twoDigits(d);
-        keys.push_back(dd + row[1] + "mr");
-        keys.push_back(dd + row[2] + "ms");
-        keys.push_back(dd + row[5] + "de");
-        keys.push_back(dd + row[6] + "db");
-    }
-    return keys;
-}
-
-void SortKeys(std::vector<std::string>& keys) {
-    // std::string compares char by char as unsigned values, a shorter text
-    // that begins a longer one first: the ordinal order.
-    std::sort(keys.begin(), keys.end());
-}
-
-std::string ClipboardText(const std::vector<std::string>& keys) {
-    std::string out;
-    out.reserve(keys.size() * 10);
-    for (const auto& k : keys) {
-        out += k;
-        out += "\r\n";
-    }
-    return out;
-}
-
-void DarkNoMoon(MonthTab& tab, const std::vector<std::string>& keys,
-                const MidnightStates& midnight) {
+std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay) {
+    std::vector<Interval> out;
     bool moonDown = false, dark = false, open = false;
-    // Writes a begin (column 7) or an end (column 8) into row d when the
-    // dark-and-no-Moon condition has just changed.
-    auto update = [&](std::size_t d, const std::string& hhmm) {
+    Interval cur;
+    // Opens or closes an interval when the dark-and-no-Moon condition has
+    // just changed: at a day's first instant or at a crossing.
+    auto update = [&](int d, double mjd, int hhmm) {
         bool both = moonDown && dark;
         if (both && !open) {
-            tab[d][7] = hhmm;
+            cur = Interval{};
+            cur.begin = mjd;
+            cur.beginDay = d;
+            cur.beginHhmm = hhmm;
             open = true;
         } else if (open && !both) {
-            tab[d][8] = hhmm;
+            cur.end = mjd;
+            cur.endDay = d;
+            cur.endHhmm = hhmm;
+            out.push_back(cur);
             open = false;
         }
     };
-    // The keys are sorted, so each day's keys form one run starting with
-    // its two-digit day number.
-    auto next = keys.begin();
-    for (std::size_t d = 1; d <= 31; ++d) {
-        moonDown = !midnight[d].moonUp;
-        dark = midnight[d].dark;
-        update(d, "0000");
-        const std::string dd = twoDigits(static_cast<int>(d));
-        while (next != keys.end() && next->compare(0, 2, dd) < 0) ++next;
-        for (; next != keys.end() && next->compare(0, 2, dd) == 0; ++next) {
-            const std::string& key = *next;
-            // Only timed events move the states: "ddhhmmkk".  Day marks,
-            // "----" and the empty cell of a marked object say nothing
-            // about a change during the day.
-            if (key.size() != 8 || !std::all_of(key.begin() + 2, key.begin() + 6,
-                                                 [](char c) { return c >= '0' && c <= '9'; }))
-                continue;
-            std::string_view kind = std::string_view(key).substr(6);
-            if (kind == "ms")
-                moonDown = true;
-            else if (kind == "mr")
-                moonDown = false;
-            else if (kind == "db")
-                dark = true;
-            else if (kind == "de")
-                dark = false;
-            else
-                continue;
-            update(d, key.substr(2, 4));
+    struct Step {
+        long long minute;
+        int rank;  // at equal minutes: twilight end, twilight begin, moonrise, moonset
+        const Crossing* c;
+    };
+    std::vector<Step> steps;
+    for (int d = 1; d <= lastDay; ++d) {
+        const Day& day = days[static_cast<std::size_t>(d)];
+        if (!day.exists) continue;
+        moonDown = !day.moonUpAtStart();
+        dark = day.darkAtStart();
+        update(d, day.startMjd, 0);
+        if (d == 1 && open) cur.openAtStart = true;
+        steps.clear();
+        for (const Crossing& c : day.body(Body::Twilight).crossings)
+            steps.push_back({c.minute, c.direction == Direction::Set ? 0 : 1, &c});
+        for (const Crossing& c : day.body(Body::Moon).crossings)
+            steps.push_back({c.minute, c.direction == Direction::Rise ? 2 : 3, &c});
+        std::stable_sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
+            return a.minute != b.minute ? a.minute < b.minute : a.rank < b.rank;
+        });
+        for (const Step& s : steps) {
+            switch (s.rank) {
+                case 0: dark = true; break;
+                case 1: dark = false; break;
+                case 2: moonDown = false; break;
+                default: moonDown = true; break;
+            }
+            update(d, s.c->mjd, s.c->hhmm);
         }
     }
+    if (open) {
+        cur.openAtEnd = true;
+        cur.end = days[static_cast<std::size_t>(lastDay)].endMjd;
+        out.push_back(cur);
+    }
+    return out;
 }
 
 namespace {
@@ -351,47 +293,33 @@ void clearVectorUpperState() {
 
 }  // namespace
 
-std::optional<MonthResult> CalculateMonth(std::string_view monthText, bool summerTime,
-                                          const Location& loc, report::Reporter& reporter) {
+MonthResult CalculateMonth(YearMonth ym, const Place& place) {
     clearVectorUpperState();
-    auto ym = AcceptMonthText(monthText, reporter);
-    if (!ym) return std::nullopt;
     MonthResult r;
-    r.ym = *ym;
-    double glong = -loc.longitude;
-    double latitude = loc.latitude;
-    double zone = loc.timeZone;
-    r.tab[0] = Headings();
-    FillDayColumn(r.tab, ym->year, ym->month);
-    if (summerTime) zone = zone + 1;
-    zone = zone / 24;
+    r.ym = ym;
+    r.place = place;
+    r.dayRows = DaysInMonth(ym.year, ym.month);
+    const double glong = -place.longitude;
+    const double latitude = place.latitude;
+    const double zone = place.clock.fixedOffsetHours() / 24;
     // A named zone's offsets are looked up once for the whole month.
     const std::optional<zone::MonthClocks> clocks =
-        loc.zoneName.empty() ? std::nullopt : zone::ClocksOfMonth(loc.zoneName, ym->year, ym->month);
+        place.clock.named() ? zone::ClocksOfMonth(place.clock.zoneName, ym.year, ym.month) : std::nullopt;
     for (int d = 1; d <= 31; ++d) {
         const auto i = static_cast<std::size_t>(d);
-        r.midnight[i] = clocks ? DailyEventsOnClock(r.tab, ym->year, ym->month, d, (*clocks)[i], glong, latitude)
-                               : DailyEvents(r.tab, ym->year, ym->month, d, zone, glong, latitude);
+        r.days[i] = clocks ? SearchDayOnClock(ym.year, ym.month, d, (*clocks)[i], glong, latitude)
+                           : SearchDay(ym.year, ym.month, d, zone, glong, latitude);
     }
-    r.keys = EventKeys(r.tab);
-    SortKeys(r.keys);
-    r.clipboard = ClipboardText(r.keys);
-    DarkNoMoon(r.tab, r.keys, r.midnight);
-    r.dayRows = DaysInMonth(ym->year, ym->month);
+    r.intervals = DarkNoMoon(r.days, r.dayRows);
+    FormatMonth(r);
     return r;
 }
 
-std::string TsvText(const MonthResult& r) {
-    std::string out;
-    for (int row = 0; row <= r.dayRows; ++row) {
-        const auto& cells = r.tab[static_cast<std::size_t>(row)];
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            if (c) out += '\t';
-            out += cells[c];
-        }
-        out += '\n';
-    }
-    return out;
+std::optional<MonthResult> CalculateMonth(std::string_view monthText, const Place& place,
+                                          report::Reporter& reporter) {
+    auto ym = AcceptMonthText(monthText, reporter);
+    if (!ym) return std::nullopt;
+    return CalculateMonth(*ym, place);
 }
 
 }  // namespace month

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "astro/calendar.h"
+#include "month/format.h"
 #include "settings/settingsfile.h"
 #include "text/valuerule.h"
 
@@ -66,30 +67,8 @@ void WriteTxt(PageContext& ctx, double X, double Y, const std::string& txt,
     pic.SetForeColor(saved);
 }
 
-void DrawG(PageContext& ctx, int LLine, const std::string& TRise, const std::string& TSet,
-           Color CColor) {
+void DrawG(PageContext& ctx, int LLine, double r, double s, Color CColor) {
     const PageLayout& L = ctx.layout;
-    double r = 0;
-    double s = 0;
-    // Day marks stand in the begin cell only.
-    if (TRise == "a.h." || TRise == "a.b.") {
-        r = 0;
-        s = 24;
-    } else if (TRise == "b.h." || TRise == "a.d.") {
-        r = 24;
-        s = 24;
-    } else {
-        // A text TimeDec refuses is reported, and its hour taken as -1.
-        auto hours = [&](const std::string& t) {
-            auto v = astro::TimeDec(t);
-            if (v) return *v;
-            ctx.reporter.beep();
-            ctx.reporter.error(astro::kTimeDecError);
-            return -1.0;
-        };
-        r = TRise == "----" ? 0 : hours(TRise);
-        s = TSet == "----" ? 24 : hours(TSet);
-    }
     // The Moon band is half as high, so the shading below stays visible.
     double h = CColor == kYellow ? 0.4 * L.y_d : 0.8 * L.y_d;
     double y = LLine * L.y_d + L.y_st;
@@ -270,9 +249,11 @@ void DrawHeader(PageContext& ctx, const month::MonthTab& tab) {
 
 // Table rows 0 to dayRows with each day's phase symbol and bars; row 0
 // holds `headings`.
-void DrawTable(PageContext& ctx, const month::MonthTab& tab, int dayRows,
+void DrawTable(PageContext& ctx, const month::MonthResult& m,
                const std::array<std::string, 10>& headings) {
     const PageLayout& L = ctx.layout;
+    const month::MonthTab& tab = m.tab;
+    const int dayRows = m.dayRows;
     for (int r = 0; r <= dayRows; ++r) {
         const auto& row = r == 0 ? headings : tab[static_cast<std::size_t>(r)];
         for (int c = 0; c < kColumns; ++c) {
@@ -288,10 +269,13 @@ void DrawTable(PageContext& ctx, const month::MonthTab& tab, int dayRows,
         if (r >= 1) {
             DrawM(ctx, r);
             // Night under twilight under daylight under the Moon's time up.
-            DrawG(ctx, r, "0000", "2400", kBlack);
-            DrawG(ctx, r, row[5], row[6], kDarkGrey);
-            DrawG(ctx, r, row[3], row[4], kLightGrey);
-            DrawG(ctx, r, row[1], row[2], kYellow);
+            const month::Day& day = m.day(r);
+            const Color colours[] = {kYellow, kLightGrey, kDarkGrey};
+            DrawG(ctx, r, 0, 24, kBlack);
+            for (month::Body b : {month::Body::Twilight, month::Body::Sun, month::Body::Moon}) {
+                const month::BarHours bar = month::BarOf(day.body(b));
+                DrawG(ctx, r, bar.from, bar.to, colours[static_cast<std::size_t>(b)]);
+            }
         }
     }
 }
@@ -346,13 +330,13 @@ void DrawLegends(PageContext& ctx) {
 
 }  // namespace
 
-bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows) {
+bool DrawPage(PageContext& ctx, const month::MonthResult& m) {
     PageLayout& L = ctx.layout;
     const settings::Settings& st = ctx.settings;
     bool printing = !ctx.out.screen();
     if (!printing) {
         ctx.out.picture().Clear();
-        DrawTable(ctx, tab, dayRows, tab[0]);
+        DrawTable(ctx, m, m.tab[0]);
         DrawAxis(ctx);
         return true;
     }
@@ -361,11 +345,11 @@ bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows) {
     float savedSize = prn.FontSize();
     prn.SetFontName(st.fontName);
     prn.SetFontSize(st.fontSize);
-    DrawHeader(ctx, tab);
+    DrawHeader(ctx, m.tab);
     // The table starts on page row 7: its row 0 holds the sub-headings.
     double top = L.y_st;
     L.y_st = L.y_st + kPrintTableRow * L.y_d;
-    DrawTable(ctx, tab, dayRows, month::SubHeadings());
+    DrawTable(ctx, m, month::SubHeadings());
     DrawAxis(ctx);
     DrawLegends(ctx);
     L.y_st = top;
@@ -374,9 +358,9 @@ bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows) {
     return prn.EndDoc();
 }
 
-bool LayOutAndDraw(PageContext& ctx, const month::MonthTab& tab, int dayRows) {
+bool LayOutAndDraw(PageContext& ctx, const month::MonthResult& m) {
     PageSetup(ctx);
-    return DrawPage(ctx, tab, dayRows);
+    return DrawPage(ctx, m);
 }
 
 }  // namespace render

@@ -61,9 +61,9 @@ std::string MonthLineText(const settings::Settings& st, const std::string& month
 // screen (black when absent); the picture box's fore colour is kept.
 void WriteTxt(PageContext& ctx, double X, double Y, const std::string& txt,
               std::optional<Color> tcol = std::nullopt);
-// One bar of row LLine from TRise to TSet (event cell texts) in CColor.
-void DrawG(PageContext& ctx, int LLine, const std::string& TRise, const std::string& TSet,
-           Color CColor);
+// One bar of row LLine from hour TRise to hour TSet of the local day (0..24)
+// in CColor; a rise later than the set draws 0..TSet and TRise..24.
+void DrawG(PageContext& ctx, int LLine, double TRise, double TSet, Color CColor);
 // The Moon's phase symbol for day row LLine in the Phase column.
 void DrawM(PageContext& ctx, int LLine);
 
@@ -91,8 +91,8 @@ void PageSetup(PageContext& ctx);
 // bars, phase symbols, hour axis and (printing) the legends, and ends the
 // print document.  On paper the table's row 0 shows the sub-headings.
 // Returns false when ending the print document failed.
-bool DrawPage(PageContext& ctx, const month::MonthTab& tab, int dayRows);
+bool DrawPage(PageContext& ctx, const month::MonthResult& m);
 // PageSetup, then DrawPage: the page of a month on the current surface.
-bool LayOutAndDraw(PageContext& ctx, const month::MonthTab& tab, int dayRows);
+bool LayOutAndDraw(PageContext& ctx, const month::MonthResult& m);
 
 }  // namespace render

@@ -344,7 +344,7 @@ void Form1::applyNightVision() {
 }
 
 bool Form1::drawMonth(const std::string& monthText, bool summer, bool printing, QString& failure) {
-    const month::Location loc = month::LocationOf(settings_);
+    const month::Place place = month::PlaceOf(settings_, summer);
 
     render::QtImageSurface screen(Picture1->image(), render::PictureFont());
     screen.SetNightVision(settings_.nightVision);
@@ -364,10 +364,10 @@ bool Form1::drawMonth(const std::string& monthText, bool summer, bool printing, 
     render::PageContext ctx{out, layout_, settings_, monthText, summer, reporter_};
 
     std::optional<month::MonthResult> result =
-        month::CalculateMonth(monthText, summer, loc, reporter_);
+        month::CalculateMonth(monthText, place, reporter_);
     if (!result) return true;  // refused; CalculateMonth has said so
     QGuiApplication::clipboard()->setText(QString::fromStdString(result->clipboard));
-    const bool ended = render::LayOutAndDraw(ctx, result->tab, result->dayRows);
+    const bool ended = render::LayOutAndDraw(ctx, *result);
     if (!printing) {
         last_ = std::move(result);
         lastMonthText_ = monthText;
@@ -388,7 +388,7 @@ void Form1::drawScreenPage() {
     st.outputDevice = settings::OutputDevice::Screen;
     render::Output out(screen, nullptr, st);
     render::PageContext ctx{out, layout_, st, lastMonthText_, lastSummer_, reporter_};
-    render::LayOutAndDraw(ctx, last_->tab, last_->dayRows);
+    render::LayOutAndDraw(ctx, *last_);
     finishScreenPage(screen);
 }
 
@@ -506,16 +506,15 @@ void Form1::MenuFExportDark_Click() {
     const QString suggested = QString::fromStdString("dark-nights-" + monthText + ".ics");
     const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
     if (file.isEmpty()) return;
-    const bool summer = last_ ? lastSummer_ : CheckST->isChecked();
-    const month::Location loc = month::LocationOf(settings_);
+    const month::Place place = month::PlaceOf(settings_, last_ ? lastSummer_ : CheckST->isChecked());
     std::string error;
     bool written = true;
     {
         WaitCursor hourglass;
-        auto r = month::CalculateMonth(monthText, summer, loc, reporter_);
+        auto r = month::CalculateMonth(monthText, place, reporter_);
         // The file's name goes to the system in the local encoding.
         const std::string path = QFile::encodeName(file).toStdString();
-        if (r) written = ical::WriteIcs({*r}, loc, summer, path, error);
+        if (r) written = ical::WriteIcs({*r}, path, error);
     }
     if (!written) reporter_.error("The dark nights could not be exported:\r\n" + error);
 }

@@ -197,6 +197,13 @@ std::optional<double> SettingsHours(std::string_view name) {
     return std::clamp(std::round(*h), -12.0, 12.0);
 }
 
+std::optional<double> OffsetHoursAt(std::string_view name, double mjdUt) {
+    const date::time_zone* z = find(name);
+    if (!z) return std::nullopt;
+    const auto s = static_cast<long long>(std::floor((mjdUt - kMjdOf1970) * 86400.0));
+    return hoursOf(infoAt(z, sys_seconds{seconds{s}}).offset);
+}
+
 std::optional<long long> LocalToUtcMinutes(std::string_view name, long long localMinutes) {
     const date::time_zone* z = find(name);
     if (!z) return std::nullopt;

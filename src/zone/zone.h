@@ -69,6 +69,10 @@ struct SummerTime {
 // Empty when the month has no summer time or the name is unknown.
 std::optional<SummerTime> SummerTimeOf(std::string_view name, int year, int month);
 
+// The zone's UTC offset at an instant (MJD UT), hours east; empty for an
+// unknown name.
+std::optional<double> OffsetHoursAt(std::string_view name, double mjdUt);
+
 // UTC minutes since 1970 of a local clock time (minutes since 1970-01-01
 // 00:00 of the local clock): the earlier instant of a clock time that
 // occurs twice, the switch instant for one that is skipped.

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Writes the calendar with almucan --ics (--month yyyymm or --year yyyy)
-# and the tables around it with almucan --month ... --tsv, each table after
-# a line "# yyyymm", for check_ics.py.  The program is named by $ALMUCAN.
-#   almucan_export.sh yyyymm|yyyy lon lat zone summer(0|1) out.ics tables.tsv
+# and the months around it with almucan --month ... --json, one file
+# yyyymm.json each, for check_ics.py.  The program is named by $ALMUCAN.
+#   almucan_export.sh yyyymm|yyyy lon lat zone summer(0|1) out.ics jsondir
 set -euo pipefail
-when=$1 ics=$6 tsv=$7
+when=$1 ics=$6 out=$7
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+mkdir -p "$out"
 args=(--settings-dir "$dir" "--lon=$2" "--lat=$3" "--tz=$4")
 [ "$5" = 1 ] && args+=(--summer-time)
 if [ ${#when} = 6 ]; then
@@ -17,11 +18,9 @@ else
   first=1 last=12
 fi
 year=$((10#${when:0:4}))
-: >"$tsv"
-# The month before the first and three after the last, as far as they exist.
+# The month before the first and three after the last.
 for ((i = year * 12 + first - 2; i <= year * 12 + last + 2; i++)); do
   month=$(printf '%04d%02d' $((i / 12)) $((i % 12 + 1)))
   ((i / 12 >= 1900 && i / 12 <= 2100)) || continue
-  echo "# $month" >>"$tsv"
-  "$ALMUCAN" --month "$month" --tsv "${args[@]}" >>"$tsv"
+  "$ALMUCAN" --month "$month" --json "${args[@]}" >"$out/$month.json"
 done

@@ -1,16 +1,15 @@
 #!/usr/bin/python3
 """Reads the program's dark-night iCalendar files (written through
 almucan_export.sh) with Python's icalendar (an independent RFC 5545 parser)
-and checks every event against the month tables written beside them:
+and checks every event against the month models the program writes as
+JSON (read by Python's json) beside them:
 
 - the raw file: CR LF line ends, no physical line over 75 octets, UTF-8;
-- each event: DTSTART in local time is the D.a.n.M. begin cell of its day
-  row, DTEND the end cell of a later (or the same) row, or 00:00 of day 1
-  when the next month's table starts closed; no begin or end cell between;
-  SUMMARY, GEO, LOCATION, DTSTAMP, a unique UID, the illuminated fraction;
-- every begin cell of the exported months has its event, except "0000" on
-  day 1 while the month before ends open (that interval is the month
-  before's);
+- each event: SUMMARY, GEO, LOCATION, DTSTAMP, a unique UID, the
+  illuminated fraction, times in UTC;
+- the events are exactly the intervals that begin in the exported months
+  (not those running at 00:00 of day 1), to the minute, an interval still
+  open at a month's end followed to its end through the next months;
 - no two events overlap;
 - a year written at once and its twelve months written one by one give the
   same events with the same UIDs.
@@ -18,6 +17,7 @@ Usage: check_ics.py almucan_export.sh workdir [case ...]
 (the named cases only)
 """
 import datetime as dt
+import json
 import os
 import re
 import subprocess
@@ -56,25 +56,49 @@ def fail(case, text):
 
 def run(name, when, lon, lat, zone, summer):
     ics = os.path.join(WORK, name + ".ics")
-    tsv = os.path.join(WORK, name + ".tsv")
-    subprocess.run([TOOL, when, str(lon), str(lat), str(zone), str(summer), ics, tsv], check=True)
+    jdir = os.path.join(WORK, name + ".json")
+    subprocess.run([TOOL, when, str(lon), str(lat), str(zone), str(summer), ics, jdir], check=True)
     with open(ics, "rb") as f:
         raw = f.read()
-    tables = {}
-    cur = None
-    with open(tsv, encoding="utf-8") as f:
-        for line in f:
-            line = line.rstrip("\n")
-            if line.startswith("# "):
-                cur = (int(line[2:6]), int(line[6:8]))
-                tables[cur] = []
-            elif not line.startswith("Day"):
-                tables[cur].append(line.split("\t"))
-    return raw, tables
+    models = {}
+    for fn in os.listdir(jdir):
+        with open(os.path.join(jdir, fn), encoding="utf-8") as f:
+            models[(int(fn[:4]), int(fn[4:6]))] = json.load(f)
+    return raw, models
 
 
-def hhmm(cell):
-    return cell if re.fullmatch(r"\d{4}", cell or "") else None
+def utc(text):
+    return dt.datetime.strptime(text, "%Y-%m-%dT%H:%M:%SZ").replace(tzinfo=dt.timezone.utc)
+
+
+def next_month(ym):
+    return (ym[0] + ym[1] // 12, ym[1] % 12 + 1)
+
+
+def expected(models, exported):
+    """(begin, end) instants of the intervals that begin in the exported
+    months, each followed through the months after to its end."""
+    out = []
+    for ym in exported:
+        for iv in models[ym]["intervals"]:
+            if iv["openAtStart"]:
+                continue
+            end, cur, last = utc(iv["end"]), ym, iv
+            while last["openAtEnd"]:
+                cur = next_month(cur)
+                if cur not in models:  # past 2100: any end is taken
+                    end = None
+                    break
+                first = models[cur]["intervals"][:1]
+                if not first or not first[0]["openAtStart"]:
+                    break
+                last = first[0]
+                end = utc(last["end"])
+            # Kept when its begin and end fall on different minutes.
+            minute = lambda t: int(t.timestamp() // 60 + (t.timestamp() % 60 >= 30))
+            if end is None or minute(end) > minute(utc(iv["begin"])):
+                out.append((utc(iv["begin"]), end))
+    return out
 
 
 def check_raw(case, raw):
@@ -88,39 +112,15 @@ def check_raw(case, raw):
     raw.decode("utf-8")
 
 
-def rows_between(tables, a, b):
-    """The (date, cells) of the rows after date a and before date b."""
-    d = a + dt.timedelta(days=1)
-    while d < b:
-        yield d, tables[(d.year, d.month)][d.day - 1]
-        d += dt.timedelta(days=1)
-
-
-def ends_open(rows):
-    """Whether a month's table leaves an interval open after its last day."""
-    state = False
-    for cells in rows:
-        b, e = hhmm(cells[7]), hhmm(cells[8])
-        if b and e:
-            state = b > e if b != e else state
-        elif b:
-            state = True
-        elif e:
-            state = False
-    return state
-
-
 def check_case(name, when, lon, lat, zone, summer):
-    raw, tables = run(name, when, lon, lat, zone, summer)
+    raw, models = run(name, when, lon, lat, zone, summer)
     check_raw(name, raw)
     cal = icalendar.Calendar.from_ical(raw)
     if str(cal.get("VERSION")) != "2.0" or not str(cal.get("PRODID")):
         fail(name, "VERSION or PRODID missing")
-    offset = dt.timedelta(hours=zone + summer)
     year = int(when[:4])
     exported = [(year, int(when[4:]))] if len(when) == 6 else [(year, m) for m in range(1, 13)]
     events = {}
-    begins = set()
     for ev in cal.walk("VEVENT"):
         uid = str(ev["UID"])
         if uid in events:
@@ -141,47 +141,19 @@ def check_case(name, when, lon, lat, zone, summer):
         m = re.search(r"Moon illuminated at the start: (\d+)%", str(ev["DESCRIPTION"]))
         if not m or not 0 <= int(m.group(1)) <= 100:
             fail(name, f"{uid}: no illuminated fraction")
-        lb, le = start + offset, end + offset
-        bday, eday = lb.date(), le.date()
-        if (bday.year, bday.month) not in exported:
-            fail(name, f"{uid}: begins {lb} outside the exported months")
-            continue
-        bcell = tables[(bday.year, bday.month)][bday.day - 1][7]
-        if bcell != lb.strftime("%H%M"):
-            fail(name, f"{uid}: begins {lb}, the cell reads '{bcell}'")
-        begins.add((bday, bcell))
-        ecell = tables[(eday.year, eday.month)][eday.day - 1][8]
-        prev = eday - dt.timedelta(days=1)
-        at_midnight = le.strftime("%H%M") == "0000"
-        ok = ecell == le.strftime("%H%M")
-        ok = ok or (at_midnight and tables[(prev.year, prev.month)][prev.day - 1][8] == "2400")
-        # The next month's table starts closed: the interval ended at 00:00.
-        b1, e1 = (hhmm(c) for c in tables[(eday.year, eday.month)][0][7:9])
-        ok = ok or (at_midnight and eday.day == 1 and b1 != "0000" and not (e1 and b1 and e1 < b1))
-        if not ok:
-            fail(name, f"{uid}: ends {le}, the cell reads '{ecell}'")
-        for d, cells in rows_between(tables, bday, eday):
-            if cells[8] or (cells[7] and not (d.day == 1 and cells[7] == "0000")):
-                fail(name, f"{uid}: row {d} inside the interval has cells {cells[7:9]}")
+    # The events are the model's intervals, to the minute (the model's
+    # instants are given to the second, the calendar's to the minute).
+    got = sorted(events.values())
+    want = expected(models, exported)
+    near = lambda a, b: b is None or abs(a - b) <= dt.timedelta(seconds=31)
+    if len(got) != len(want) or not all(near(g[0], w[0]) and near(g[1], w[1]) for g, w in zip(got, want)):
+        bad = next((g, w) for g, w in zip(got + [None] * len(want), want + [None] * len(got))
+                   if g is None or w is None or not (near(g[0], w[0]) and near(g[1], w[1])))
+        fail(name, f"{len(got)} events, {len(want)} intervals; first difference {bad}")
     # No two events overlap: an interval over a month's end is written once.
-    spans = sorted(events.values())
-    for a, b in zip(spans, spans[1:]):
+    for a, b in zip(got, got[1:]):
         if b[0] < a[1]:
             fail(name, f"events {a} and {b} overlap")
-    # Every begin cell of the exported months has its event.
-    for (y, mo) in exported:
-        prev = (y, mo - 1) if mo > 1 else (y - 1, 12)
-        carried = prev in tables and ends_open(tables[prev])
-        for day, cells in enumerate(tables[(y, mo)], start=1):
-            b, e = hhmm(cells[7]), hhmm(cells[8])
-            if cells[7] and not b or cells[8] and not e:
-                fail(name, f"{y}-{mo}-{day}: D.a.n.M. cells {cells[7:9]} are not hhmm")
-            if not b or (b == e) or (day == 1 and b == "0000" and carried):
-                continue
-            if (y, mo) == (2100, 12) and (dt.date(y, mo, day), b) not in begins:
-                continue  # may run into 2101, past the last month that can be calculated
-            if (dt.date(y, mo, day), b) not in begins:
-                fail(name, f"{y}-{mo}-{day}: begin {b} has no event")
     return events
 
 
@@ -205,4 +177,4 @@ if failures:
     print("\n".join(failures[:40]))
     print(f"{len(failures)} failures; events: {counts}")
     sys.exit(1)
-print(f"all events match their tables; events: {counts}")
+print(f"all events match the intervals; events: {counts}")

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cmath>
+#include <sstream>
 #include <tuple>
 
+#include "month/format.h"
 #include "month/monthcalc.h"
 #include "recording_reporter.h"
 #include "recording_surface.h"
@@ -29,8 +31,8 @@ struct PageTest : ::testing::Test {
 
     // June 2024 at Vienna laid out and drawn on the current surface.
     void DrawJune2024() {
-        const auto r = month::CalculateMonth("202406", false, {16.33, 48.25, 1}, reporter).value();
-        ASSERT_TRUE(render::LayOutAndDraw(ctx, r.tab, r.dayRows));
+        const auto r = month::CalculateMonth("202406", {16.33, 48.25, {1, false, ""}, ""}, reporter).value();
+        ASSERT_TRUE(render::LayOutAndDraw(ctx, r));
     }
 };
 
@@ -97,31 +99,47 @@ TEST_F(PageTest, PageOfJune2024) {
                   std::tuple(F(layout.xg_st + h * layout.xg_d), F(10 + layout.y_d), F(31 * layout.y_d), render::kWhite));
 }
 
-TEST_F(PageTest, BarsFromEventTexts) {
-    // Row 3: y 60, 0.8 of a row high; an hour is 10 units from x = 100.
-    const std::tuple<const char*, const char*, std::vector<std::pair<float, float>>> cases[] = {  // bars: x, width
-        {"0612", "1845", {{162, 125.5f}}},
-        {"2130", "0815", {{100, 82.5f}, {315, 25}}},  // over midnight: two bars
-        {"----", "0815", {{100, 82.5f}}},
-        {"2130", "----", {{315, 25}}},
-        {"a.h.", "", {{100, 240}}},
-        {"a.b.", "junk", {{100, 240}}},  // the end cell is not looked at
-        {"b.h.", "", {{340, 0}}},        // zero width at the right edge
-        {"a.d.", "1200", {{340, 0}}},
-        {"1000", "1000", {{200, 0}}},
-    };
-    for (const auto& [rise, set, bars] : cases) {
-        picture.boxes.clear();
-        render::DrawG(ctx, 3, rise, set, render::kLightGrey);
-        std::vector<std::tuple<float, float, float, float, render::Color>> want, got;
-        for (auto [x, w] : bars) want.emplace_back(x, 60.f, w, 16.f, render::kLightGrey);
-        for (const auto& b : picture.boxes) got.emplace_back(b.x, b.y, b.w, b.h, b.color);
-        EXPECT_EQ(got, want) << rise << " " << set;
+// A body's day from "r0612 s1845" (rise and set at hh:mm, the cells'
+// crossings) with "-" before a crossing the cells do not show.
+month::BodyDay bodyDay(const std::string& spec, bool aboveAtStart = false) {
+    month::BodyDay b;
+    b.aboveAtStart = aboveAtStart;
+    std::istringstream in(spec);
+    for (std::string t; in >> t;) {
+        month::Crossing c;
+        c.inCell = t[0] != '-';
+        if (!c.inCell) t.erase(0, 1);
+        c.direction = t[0] == 'r' ? month::Direction::Rise : month::Direction::Set;
+        c.hhmm = std::stoi(t.substr(1));
+        b.crossings.push_back(c);
     }
-    EXPECT_TRUE(reporter.log.empty());
-    // A time text TimeDec refuses is reported.
-    render::DrawG(ctx, 1, "12300", "1300", kBlack);
-    EXPECT_EQ(reporter.log, (std::vector<std::string>{"beep", "box:Error:wrong time-format for function TimeDec"}));
+    return b;
+}
+
+TEST_F(PageTest, BarsFromTheModel) {
+    // Row 3: y 60, 0.8 of a row high; an hour is 10 units from x = 100.
+    const std::tuple<month::BodyDay, std::vector<std::pair<float, float>>> cases[] = {  // bars: x, width
+        {bodyDay("r0612 s1845"), {{162, 125.5f}}},
+        {bodyDay("s0815 r2130"), {{100, 82.5f}, {315, 25}}},  // over midnight: two bars
+        {bodyDay("s0815"), {{100, 82.5f}}},                   // no rise: from 0 h
+        {bodyDay("r2130"), {{315, 25}}},                      // no set: to 24 h
+        {bodyDay("-s0041 r2202 s2351"), {{320.333f, 18.1667f}}},  // the cells' crossings only
+        {bodyDay("", true), {{100, 240}}},                    // above all day
+        {bodyDay(""), {{340, 0}}},                            // below: zero width at the right edge
+        {bodyDay("r1000 s1000"), {{200, 0}}},
+    };
+    for (const auto& [body, bars] : cases) {
+        picture.boxes.clear();
+        const month::BarHours h = month::BarOf(body);
+        render::DrawG(ctx, 3, h.from, h.to, render::kLightGrey);
+        ASSERT_EQ(picture.boxes.size(), bars.size()) << h.from << " " << h.to;
+        for (std::size_t i = 0; i < bars.size(); ++i) {
+            const auto& b = picture.boxes[i];
+            EXPECT_NEAR(b.x, bars[i].first, 1e-3) << h.from;
+            EXPECT_NEAR(b.w, bars[i].second, 1e-3) << h.from;
+            EXPECT_EQ(std::make_tuple(b.y, b.h, b.color), std::make_tuple(60.f, 16.f, render::kLightGrey));
+        }
+    }
 }
 
 TEST_F(PageTest, PhaseSymbols) {

@@ -332,7 +332,7 @@ TEST(MainWindow, FollowsTheUser) {
     }
     // The page is Tromsø's, and Tromsø is in the file by name.
     report::SilentReporter quiet;
-    const auto r = month::CalculateMonth("202606", false, month::Location{18.95508, 69.6489, 1, "Europe/Oslo"}, quiet);
+    const auto r = month::CalculateMonth("202606", month::Place{18.95508, 69.6489, {1, false, "Europe/Oslo"}, "Tromsø"}, quiet);
     EXPECT_EQ(Clipboard(), r->clipboard);
     EXPECT_TRUE(t.ini().endsWith("Europe/Oslo\r\nTromsø\r\n")) << t.ini().toStdString();
     EXPECT_TRUE(printLabel.contains("Almucan-202606.pdf")) << printLabel.toStdString();
@@ -449,7 +449,7 @@ TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
     t.w->checkST()->setChecked(true);
     QTest::mouseClick(t.w->commandCalc(), Qt::LeftButton);
     report::SilentReporter quiet;
-    const auto r = month::CalculateMonth("202603", false, month::Location{16.33, 48.25, 1, "Europe/Vienna"}, quiet);
+    const auto r = month::CalculateMonth("202603", month::Place{16.33, 48.25, {1, false, "Europe/Vienna"}, ""}, quiet);
     ASSERT_TRUE(r.has_value());
     EXPECT_EQ(Clipboard(), r->clipboard);
 

@@ -222,8 +222,8 @@ void CompareMonth(const Place& place, int year, int month, Stats& stats, Referen
     report::SilentReporter reporter;
     char text[8];
     std::snprintf(text, sizeof text, "%04d%02d", year, month);
-    month::Location loc{place.longitude, place.latitude, static_cast<double>(place.zone)};
-    auto res = month::CalculateMonth(text, false, loc, reporter);
+    month::Place loc{place.longitude, place.latitude, {static_cast<double>(place.zone), false, ""}, ""};
+    auto res = month::CalculateMonth(text, loc, reporter);
     if (!res) return;
     ++stats.months;
 

@@ -29,7 +29,7 @@ bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::st
         Output out(screen, nullptr, st);
         PageLayout layout;
         PageContext ctx{out, layout, st, monthText, summerTime, rep};
-        LayOutAndDraw(ctx, r.tab, r.dayRows);
+        LayOutAndDraw(ctx, r);
         screen.finish();
     }
     QByteArray data;
@@ -81,7 +81,7 @@ bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings
         for (std::size_t i = 0; i < months.size() && i < monthTexts.size(); ++i) {
             PageLayout layout;
             PageContext ctx{out, layout, st, monthTexts[i], summerTime, rep};
-            ok = LayOutAndDraw(ctx, months[i].tab, months[i].dayRows) && ok;
+            ok = LayOutAndDraw(ctx, months[i]) && ok;
         }
         ok = prn.FinishPages() && ok;
     }

@@ -14,7 +14,7 @@
 
 static report::SilentReporter quiet;
 // June 2024 at Vienna.
-static const month::MonthResult june = month::CalculateMonth("202406", false, {16.33, 48.25, 1}, quiet).value();
+static const month::MonthResult june = month::CalculateMonth("202406", {16.33, 48.25, {1, false, ""}, ""}, quiet).value();
 
 TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
     // June 2024 at Vienna in summer time, margins 0: only the 10 pt border
@@ -73,7 +73,7 @@ TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
     render::QtImageSurface screen(img, render::PictureFont());
     render::Output out(screen, nullptr, st);
     render::PageContext ctx{out, L, st, "202406", false, quiet};
-    render::LayOutAndDraw(ctx, june.tab, june.dayRows);
+    render::LayOutAndDraw(ctx, june);
     screen.finish();
     // Cleared to white outside the graph.
     EXPECT_EQ(img.pixelColor(999, 699), QColor(Qt::white));

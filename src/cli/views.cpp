@@ -1,0 +1,182 @@
+#include "cli/views.h"
+
+#include <chrono>
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+namespace cli {
+
+namespace {
+
+using nlohmann::ordered_json;
+
+const char* const kWeekdays[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// Whole numbers with leading zeros, written by hand: the text is the same
+// in every locale.
+std::string digits(long long v, int width) {
+    std::string s;
+    bool neg = v < 0;
+    unsigned long long u = neg ? static_cast<unsigned long long>(-v) : static_cast<unsigned long long>(v);
+    do {
+        s.insert(s.begin(), static_cast<char>('0' + u % 10));
+        u /= 10;
+    } while (u);
+    while (static_cast<int>(s.size()) < width) s.insert(s.begin(), '0');
+    return neg ? "-" + s : s;
+}
+
+// "hh:mm" of an hhmm number.
+std::string clock(int hhmm) { return digits(hhmm / 100, 2) + ":" + digits(hhmm % 100, 2); }
+
+std::string isoDate(const month::YearMonth& ym, int day) {
+    return digits(ym.year, 4) + "-" + digits(ym.month, 2) + "-" + digits(day, 2);
+}
+
+// "2024-06-01T20:21:34Z" of an instant (MJD UT), to the second.
+std::string isoUtc(double mjd) {
+    using namespace std::chrono;
+    const long long s = std::llround((mjd - 40587) * 86400);
+    const long long days = (s >= 0 ? s : s - 86399) / 86400;
+    const long long sec = s - days * 86400;
+    const year_month_day ymd{sys_days{std::chrono::days{days}}};
+    return digits(static_cast<int>(ymd.year()), 4) + "-" + digits(static_cast<unsigned>(ymd.month()), 2) +
+           "-" + digits(static_cast<unsigned>(ymd.day()), 2) + "T" + digits(sec / 3600, 2) + ":" +
+           digits(sec / 60 % 60, 2) + ":" + digits(sec % 60, 2) + "Z";
+}
+
+std::string span(const month::NightPiece& p) { return clock(p.beginHhmm) + "-" + clock(p.endHhmm); }
+
+std::string duration(long long minutes) {
+    return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min";
+}
+
+std::string crossingClock(const month::Crossing* c) { return c ? clock(c->hhmm) : "--:--"; }
+
+std::string percent(double f) { return std::to_string(std::llround(100 * f)) + "%"; }
+
+}  // namespace
+
+std::string NightDate(const month::Night& n) {
+    return std::string(kWeekdays[n.weekday]) + " " + std::to_string(n.dayOfMonth) + " " +
+           kMonths[n.date.month - 1] + " " + std::to_string(n.date.year);
+}
+
+std::string NightsText(const std::vector<month::Night>& nights) {
+    std::string out = "Night            Dusk   Dawn   Moon  Dark, no Moon\n";
+    for (const month::Night& n : nights) {
+        std::string line = NightDate(n);
+        line.resize(17, ' ');
+        line += crossingClock(n.dusk) + "  " + crossingClock(n.dawn) + "  ";
+        std::string moon = percent(n.moonFraction);
+        line += std::string(4 - std::min<std::size_t>(4, moon.size()), ' ') + moon + "  ";
+        if (n.dark.empty()) {
+            line += "none";
+        } else {
+            for (const month::NightPiece& p : n.dark) line += span(p) + ", ";
+            line += duration(n.darkMinutes);
+        }
+        out += line + "\n";
+    }
+    return out;
+}
+
+std::string NightsTsv(const std::vector<month::Night>& nights) {
+    std::string out = "night\tdusk\tdawn\tdark_no_moon\tdark_minutes\tmoon_illuminated\n";
+    for (const month::Night& n : nights) {
+        std::string pieces;
+        for (const month::NightPiece& p : n.dark) pieces += (pieces.empty() ? "" : ",") + span(p);
+        const long long f = std::llround(n.moonFraction * 100);
+        out += isoDate(n.date, n.dayOfMonth) + "\t" + (n.dusk ? clock(n.dusk->hhmm) : "") + "\t" +
+               (n.dawn ? clock(n.dawn->hhmm) : "") + "\t" + pieces + "\t" + std::to_string(n.darkMinutes) +
+               "\t" + digits(f / 100, 1) + "." + digits(f % 100, 2) + "\n";
+    }
+    return out;
+}
+
+std::string MonthJson(const month::MonthResult& m, const std::vector<month::Night>& nights) {
+    ordered_json j;
+    j["month"] = digits(m.ym.year, 4) + "-" + digits(m.ym.month, 2);
+    ordered_json place;
+    if (!m.place.name.empty()) place["name"] = m.place.name;
+    place["longitude"] = m.place.longitude;
+    place["latitude"] = m.place.latitude;
+    if (m.place.clock.named())
+        place["zone"] = m.place.clock.zoneName;
+    else
+        place["utcOffsetHours"] = m.place.clock.fixedOffsetHours();
+    place["summerTime"] = m.place.clock.summerTime;
+    j["place"] = place;
+
+    static const char* const bodyNames[month::kBodies] = {"moon", "sun", "twilight"};
+    ordered_json days = ordered_json::array();
+    for (int d = 1; d <= m.dayRows; ++d) {
+        const month::Day& day = m.day(d);
+        ordered_json jd;
+        jd["date"] = isoDate(day.date, day.dayOfMonth);
+        jd["exists"] = day.exists;
+        for (std::size_t b = 0; b < month::kBodies; ++b) {
+            const month::BodyDay& body = day.bodies[b];
+            ordered_json jb;
+            jb["aboveAtStart"] = body.aboveAtStart;
+            switch (body.mark()) {
+                case month::DayMark::Above: jb["mark"] = "above"; break;
+                case month::DayMark::Below: jb["mark"] = day.exists ? "below" : nullptr; break;
+                case month::DayMark::None: jb["mark"] = nullptr; break;
+            }
+            ordered_json cs = ordered_json::array();
+            for (const month::Crossing& c : body.crossings) {
+                ordered_json jc;
+                jc["kind"] = c.direction == month::Direction::Rise ? "rise" : "set";
+                jc["local"] = clock(c.hhmm);
+                jc["utc"] = isoUtc(c.mjd);
+                jc["inTable"] = c.inCell;
+                cs.push_back(jc);
+            }
+            jb["crossings"] = cs;
+            jd[bodyNames[b]] = jb;
+        }
+        days.push_back(jd);
+    }
+    j["days"] = days;
+
+    ordered_json ivs = ordered_json::array();
+    for (const month::Interval& iv : m.intervals) {
+        ordered_json ji;
+        ji["begin"] = isoUtc(iv.begin);
+        ji["end"] = isoUtc(iv.end);
+        ji["beginLocal"] = isoDate(m.day(iv.beginDay).date, m.day(iv.beginDay).dayOfMonth) + " " +
+                           clock(iv.beginHhmm);
+        if (iv.endDay > 0)
+            ji["endLocal"] = isoDate(m.day(iv.endDay).date, m.day(iv.endDay).dayOfMonth) + " " +
+                             clock(iv.endHhmm);
+        else
+            ji["endLocal"] = nullptr;
+        ji["minutes"] = std::llround(iv.hours() * 60);
+        ji["openAtStart"] = iv.openAtStart;
+        ji["openAtEnd"] = iv.openAtEnd;
+        ivs.push_back(ji);
+    }
+    j["intervals"] = ivs;
+
+    ordered_json jn = ordered_json::array();
+    for (const month::Night& n : nights) {
+        ordered_json o;
+        o["date"] = isoDate(n.date, n.dayOfMonth);
+        o["dusk"] = n.dusk ? ordered_json(clock(n.dusk->hhmm)) : ordered_json(nullptr);
+        o["dawn"] = n.dawn ? ordered_json(clock(n.dawn->hhmm)) : ordered_json(nullptr);
+        ordered_json dark = ordered_json::array();
+        for (const month::NightPiece& p : n.dark)
+            dark.push_back({{"begin", clock(p.beginHhmm)}, {"end", clock(p.endHhmm)}});
+        o["dark"] = dark;
+        o["darkMinutes"] = n.darkMinutes;
+        o["moonIlluminated"] = std::round(n.moonFraction * 1000) / 1000;
+        jn.push_back(o);
+    }
+    j["nights"] = jn;
+    return j.dump(1, '\t') + "\n";
+}
+
+}  // namespace cli

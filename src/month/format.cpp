@@ -1,0 +1,147 @@
+#include "month/format.h"
+
+#include <algorithm>
+
+#include "astro/calendar.h"
+#include "month/monthcalc.h"
+
+namespace month {
+
+namespace {
+
+std::string twoDigits(int v) {
+    return {static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
+}
+
+}  // namespace
+
+const std::array<std::string, 10>& Headings() {
+    static const std::array<std::string, 10> h = {"Day", "Moon", "", "Sun", "",
+                                                  "Ast.Twilight", "", "D.a.n.M.", "", "Phase"};
+    return h;
+}
+
+const std::array<std::string, 10>& SubHeadings() {
+    static const std::array<std::string, 10> h = {"", "Rise", "Set", "Rise", "Set",
+                                                  "Beg.", "End", "Beg.", "End", ""};
+    return h;
+}
+
+std::string ClockCell(int hhmm) {
+    // Written by hand: formatting through snprintf took a twentieth of the
+    // month calculation.
+    std::string text(4, '0');
+    int v = std::clamp(hhmm, 0, 9999);
+    for (int i = 3; i >= 0; --i, v /= 10) text[static_cast<std::size_t>(i)] = static_cast<char>('0' + v % 10);
+    return text;
+}
+
+void FillDayColumn(MonthTab& tab, int year, int month) {
+    static const char letters[] = "SMTWTFS";
+    int days = DaysInMonth(year, month);
+    for (int d = 1; d <= days; ++d) {
+        // MJD 0 (1858-11-17) was a Wednesday: (MJD + 3) mod 7 = 0 on Sundays.
+        long long m = static_cast<long long>(astro::mjd(year, month, d, 0));
+        int wd = static_cast<int>(((m + 3) % 7 + 7) % 7);
+        tab[static_cast<std::size_t>(d)][0] = twoDigits(d) + " " + letters[wd];
+    }
+}
+
+void FillEventCells(std::array<std::string, 10>& row, const Day& day) {
+    static const char* const markAbove[kBodies] = {"a.h.", "a.h.", "a.b."};
+    static const char* const markBelow[kBodies] = {"b.h.", "b.h.", "a.d."};
+    for (std::size_t i = 0; i < kBodies; ++i) {
+        const BodyDay& b = day.bodies[i];
+        std::string& first = row[2 * i + 1];
+        std::string& second = row[2 * i + 2];
+        if (!day.exists) {
+            first = second = "----";
+            continue;
+        }
+        switch (b.mark()) {
+            case DayMark::Above: first = markAbove[i]; second.clear(); continue;
+            case DayMark::Below: first = markBelow[i]; second.clear(); continue;
+            case DayMark::None: break;
+        }
+        const Crossing* r = b.cellRise();
+        const Crossing* s = b.cellSet();
+        first = r ? ClockCell(r->hhmm) : "----";
+        second = s ? ClockCell(s->hhmm) : "----";
+    }
+}
+
+void FillDarkCells(MonthTab& tab, const std::vector<Interval>& intervals) {
+    for (const Interval& iv : intervals) {
+        tab[static_cast<std::size_t>(iv.beginDay)][7] = ClockCell(iv.beginHhmm);
+        if (iv.endDay > 0) tab[static_cast<std::size_t>(iv.endDay)][8] = ClockCell(iv.endHhmm);
+    }
+}
+
+std::vector<std::string> EventKeys(const MonthTab& tab) {
+    std::vector<std::string> keys;
+    keys.reserve(124);
+    for (int d = 1; d <= 31; ++d) {
+        const auto& row = tab[static_cast<std::size_t>(d)];
+        std::string dd = twoDigits(d);
+        keys.push_back(dd + row[1] + "mr");
+        keys.push_back(dd + row[2] + "ms");
+        keys.push_back(dd + row[5] + "de");
+        keys.push_back(dd + row[6] + "db");
+    }
+    return keys;
+}
+
+void SortKeys(std::vector<std::string>& keys) {
+    // std::string compares char by char as unsigned values, a shorter text
+    // that begins a longer one first: the ordinal order.
+    std::sort(keys.begin(), keys.end());
+}
+
+std::string ClipboardText(const std::vector<std::string>& keys) {
+    std::string out;
+    out.reserve(keys.size() * 10);
+    for (const auto& k : keys) {
+        out += k;
+        out += "\r\n";
+    }
+    return out;
+}
+
+void FormatMonth(MonthResult& r) {
+    r.tab = MonthTab{};
+    r.tab[0] = Headings();
+    FillDayColumn(r.tab, r.ym.year, r.ym.month);
+    for (int d = 1; d <= 31; ++d) FillEventCells(r.tab[static_cast<std::size_t>(d)], r.day(d));
+    FillDarkCells(r.tab, r.intervals);
+    r.keys = EventKeys(r.tab);
+    SortKeys(r.keys);
+    r.clipboard = ClipboardText(r.keys);
+}
+
+std::string TsvText(const MonthResult& r) {
+    std::string out;
+    for (int row = 0; row <= r.dayRows; ++row) {
+        const auto& cells = r.tab[static_cast<std::size_t>(row)];
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (c) out += '\t';
+            out += cells[c];
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+BarHours BarOf(const BodyDay& b) {
+    switch (b.mark()) {
+        case DayMark::Above: return {0, 24};
+        case DayMark::Below: return {24, 24};
+        case DayMark::None: break;
+    }
+    // The hours of the clock time the cell shows: hh + mm / 60.
+    auto hours = [](const Crossing& c) { return (c.hhmm / 100) + (c.hhmm % 100) / 60.0; };
+    const Crossing* r = b.cellRise();
+    const Crossing* s = b.cellSet();
+    return {r ? hours(*r) : 0, s ? hours(*s) : 24};
+}
+
+}  // namespace month

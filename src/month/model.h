@@ -1,0 +1,122 @@
+#pragma once
+// The typed model of a month: every horizon crossing of every day with its
+// instant, the day marks, the two 0 h states and the dark-and-no-Moon
+// (D.a.n.M.) intervals.  The table cells, the event keys, the page's bars,
+// the calendar, the nights and the JSON are all read from it.
+//
+// Instants are Modified Julian Dates in UT (days, double): the values the
+// search computes, so no conversion rounds them.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace month {
+
+struct YearMonth {
+    int year = 0;
+    int month = 0;
+};
+
+// The local clock of a place: a fixed offset (hours east) plus the summer
+// hour, or a zone of the tz database, whose offset changes with the date.
+struct Clock {
+    double fixedHours = 0;   // hours east of UTC, the summer hour not included
+    bool summerTime = false; // one hour added to fixedHours
+    // A zone of the tz database ("Europe/Vienna"); empty for the fixed zone.
+    std::string zoneName{};
+
+    bool named() const { return !zoneName.empty(); }
+    // The fixed zone's offset with the summer hour (hours east).
+    double fixedOffsetHours() const { return summerTime ? fixedHours + 1 : fixedHours; }
+    // The offset in force at an instant (MJD UT), hours east.  A named zone
+    // the database cannot give an offset for counts as the fixed zone.
+    double offsetAt(double mjdUt) const;
+};
+
+// Where and on which clock a month is calculated.
+struct Place {
+    double longitude = 0;  // degrees, east positive
+    double latitude = 0;   // degrees, north positive
+    Clock clock{};
+    std::string name{};    // the place's name when one was chosen, else empty
+};
+
+// The three horizons of the daily search, in search order: the Moon at
+// +8', the Sun at -50' and the Sun at -18 degrees (astronomical twilight,
+// whose rise is the morning begin and whose set is the evening end).
+enum class Body { Moon = 0, Sun = 1, Twilight = 2 };
+inline constexpr std::size_t kBodies = 3;
+
+enum class Direction { Rise, Set };
+
+struct Crossing {
+    Direction direction = Direction::Rise;
+    double mjd = 0;     // the instant, MJD UT
+    double elapsed = 0; // hours after the day's first instant
+    int hhmm = 0;       // local clock time in force at the instant, rounded to the minute (0..2400)
+    // Minutes after the day's first instant, rounded: the order in which
+    // the D.a.n.M. scan applies the day's crossings.
+    long long minute = 0;
+    bool inCell = false; // the crossing the table's cell shows
+};
+
+enum class DayMark { None, Above, Below };
+
+struct BodyDay {
+    std::vector<Crossing> crossings;  // every crossing of the day, in time order
+    bool aboveAtStart = false;        // above the horizon at the day's first instant (0 h)
+    // Above (below) all day when the day has no crossing at all.
+    DayMark mark() const {
+        if (!crossings.empty()) return DayMark::None;
+        return aboveAtStart ? DayMark::Above : DayMark::Below;
+    }
+    // The rise and the set the table's cells show; nullptr for "----" (or a
+    // day mark).
+    const Crossing* cellRise() const { return cell(Direction::Rise); }
+    const Crossing* cellSet() const { return cell(Direction::Set); }
+
+private:
+    const Crossing* cell(Direction d) const {
+        for (const Crossing& c : crossings)
+            if (c.inCell && c.direction == d) return &c;
+        return nullptr;
+    }
+};
+
+struct Day {
+    int number = 0;          // day number of the table, 1..31 (past the month's end: the next month)
+    YearMonth date{};        // the calendar date's year and month
+    int dayOfMonth = 0;      // and its day
+    double startMjd = 0;     // first instant of the local day, MJD UT
+    double endMjd = 0;       // first instant of the next local day
+    // False for a date the zone skipped (its clock jumped over the whole
+    // day): nothing is searched and the cells read "----".
+    bool exists = true;
+    std::array<BodyDay, kBodies> bodies{};
+
+    const BodyDay& body(Body b) const { return bodies[static_cast<std::size_t>(b)]; }
+    bool moonUpAtStart() const { return body(Body::Moon).aboveAtStart; }
+    bool darkAtStart() const { return !body(Body::Twilight).aboveAtStart; }
+};
+
+// One dark-and-no-Moon interval [begin, end) of the month.
+struct Interval {
+    double begin = 0;    // MJD UT: a crossing's instant, or a day's first instant
+    double end = 0;
+    int beginDay = 0;    // day numbers of the begin and end; endDay 0 while still open at the month's end
+    int endDay = 0;
+    int beginHhmm = 0;   // the clock times the D.a.n.M. cells show (0 for a day's first instant)
+    int endHhmm = 0;
+    bool openAtStart = false;  // already open at 00:00 of day 1
+    bool openAtEnd = false;    // still open at the end of the month's last day (end = that instant)
+
+    double hours() const { return (end - begin) * 24; }
+};
+
+// Rows 0 (headings) to 32 by columns 0 to 9 (Day, Moon rise, Moon set, Sun
+// rise, Sun set, twilight begin, twilight end, D.a.n.M. begin, D.a.n.M.
+// end, Phase).
+using MonthTab = std::array<std::array<std::string, 10>, 33>;
+
+}  // namespace month

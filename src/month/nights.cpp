@@ -1,0 +1,84 @@
+#include "month/nights.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "astro/calendar.h"
+#include "astro/sunmoon.h"
+#include "month/monthcalc.h"
+
+namespace month {
+
+namespace {
+
+// Local noon of a day: 12:00 on the clock in force around it.
+double localNoon(const Day& day, const Clock& clock) {
+    double approx = day.startMjd + 0.5;
+    return astro::mjd(day.date.year, day.date.month, day.dayOfMonth, 12) - clock.offsetAt(approx) / 24;
+}
+
+// The intervals of both months as one list, the one still open at the end
+// of m joined to its continuation at 00:00 of next's day 1.
+std::vector<Interval> joined(const MonthResult& m, const MonthResult& next) {
+    std::vector<Interval> all = m.intervals;
+    std::size_t i = 0;
+    if (!all.empty() && all.back().openAtEnd && !next.intervals.empty() &&
+        next.intervals.front().openAtStart) {
+        all.back().end = next.intervals.front().end;
+        all.back().endHhmm = next.intervals.front().endHhmm;
+        all.back().openAtEnd = next.intervals.front().openAtEnd;
+        i = 1;
+    }
+    all.insert(all.end(), next.intervals.begin() + static_cast<std::ptrdiff_t>(i), next.intervals.end());
+    return all;
+}
+
+}  // namespace
+
+std::vector<Night> Nights(const MonthResult& m, const MonthResult& next) {
+    std::vector<const Day*> days;
+    for (int d = 1; d <= m.dayRows; ++d) days.push_back(&m.day(d));
+    days.push_back(&next.day(1));
+    const std::vector<Interval> intervals = joined(m, next);
+    std::vector<Night> nights;
+    for (std::size_t i = 0; i + 1 < days.size(); ++i) {
+        const Day& eve = *days[i];
+        const Day& morn = *days[i + 1];
+        Night n;
+        n.date = eve.date;
+        n.dayOfMonth = eve.dayOfMonth;
+        // MJD 0 (1858-11-17) was a Wednesday.
+        long long mj = static_cast<long long>(astro::mjd(eve.date.year, eve.date.month, eve.dayOfMonth, 0));
+        n.weekday = static_cast<int>(((mj + 3) % 7 + 7) % 7);
+        n.noon = localNoon(eve, m.place.clock);
+        n.nextNoon = localNoon(morn, m.place.clock);
+        for (const Day* d : {&eve, &morn}) {
+            for (const Crossing& c : d->body(Body::Twilight).crossings) {
+                if (c.mjd < n.noon || c.mjd >= n.nextNoon) continue;
+                if (!n.dusk && c.direction == Direction::Set) n.dusk = &c;
+                if (!n.dawn && c.direction == Direction::Rise && (n.dusk || d == &morn)) n.dawn = &c;
+            }
+        }
+        if (n.dawn && n.dusk && n.dawn->mjd < n.dusk->mjd) n.dawn = nullptr;
+        long long minutes = 0;
+        // Whole minutes of an instant: the pieces add up as their clock
+        // times read.
+        auto minuteOf = [](double mjd) { return static_cast<long long>(std::floor(mjd * 1440 + 0.5)); };
+        for (const Interval& iv : intervals) {
+            if (iv.end <= n.noon || iv.begin >= n.nextNoon) continue;
+            NightPiece p;
+            p.begin = std::max(iv.begin, n.noon);
+            p.end = std::min(iv.end, n.nextNoon);
+            p.beginHhmm = iv.begin < n.noon ? 1200 : iv.beginHhmm;
+            p.endHhmm = iv.end > n.nextNoon ? 1200 : iv.endHhmm;
+            minutes += minuteOf(p.end) - minuteOf(p.begin);
+            n.dark.push_back(p);
+        }
+        n.darkMinutes = minutes;
+        n.moonFraction = astro::IlluminatedFraction(morn.startMjd);
+        nights.push_back(std::move(n));
+    }
+    return nights;
+}
+
+}  // namespace month
