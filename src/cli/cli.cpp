@@ -322,7 +322,8 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         return 2;
     }
 
-    const month::Place place = month::PlaceOf(s, o.summerTime);
+    month::Place place = month::PlaceOf(s, o.summerTime);
+    place.name = s.placeName;  // the JSON view names a place chosen by name
     std::vector<std::string> texts;
     if (o.year) {
         for (int m = 1; m <= 12; ++m)

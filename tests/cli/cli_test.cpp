@@ -92,6 +92,7 @@ TEST_F(Cli, ExitCodesOutputsAndMessages) {
          "Month: 202612   Long.: 88.36   Lat.: 22.57   Time Zone: Asia/Kolkata\n", ""},
         {{"--month", "202412", "--place", "tromso"}, 0,
          "Month: 202412   Tromsø   Long.: 18.95508   Lat.: 69.6489   Time Zone: Europe/Oslo\n", ""},
+        {{"--month", "202412", "--place", "tromso", "--json"}, 0, "\"name\": \"Tromsø\"", ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(run(c.args), c.code) << c.args.back();
