@@ -57,15 +57,17 @@ protected:
 
 // Numbers are written in the number text (a blank or "-", no zero before
 // the point, exponent form below 1E-4) with 15 significant digits, the font
-// size with 7, and names as they are: all read back unchanged.
+// size with 7, names as they are, and the optional lines only as far as the
+// last one in use: all read back unchanged.
 TEST(SettingsText, ValuesSurviveWriteAndRead) {
     Settings s;
     std::tie(s.longitude, s.latitude, s.timeZone, s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
              s.fontName, s.fontSize) = std::tuple(-5.5, 0.5, -12.0, 16.33, 1e-7, -123.456789012345,
                                                   1.23456789012345e-300, std::string("  A\tB \xC3\x9C "), 9.876543f);
+    s.inkSaver = true;  // lines 11 to 14 up to the last in use: no zone, no place, no night vision
     const std::string text = settings::SettingsFileText(s);
     EXPECT_EQ(text, "Almucan V0.9\r\n-5.5\r\n .5\r\n-12\r\n 16.33\r\n 1E-07\r\n-123.456789012345\r\n"
-                    " 1.23456789012345E-300\r\n  A\tB \xC3\x9C \r\n 9.876543\r\n");
+                    " 1.23456789012345E-300\r\n  A\tB \xC3\x9C \r\n 9.876543\r\n\r\n\r\n0\r\n1\r\n");
     Settings back;
     ASSERT_TRUE(settings::ParseSettingsText(text, back));
     EXPECT_EQ(fields(back), fields(s));
@@ -78,32 +80,6 @@ TEST(SettingsText, ValueLinesFollowTheValueRule) {
         "Almucan V0.9\r\nabc\r\n12abc\r\n   -5\r\n1 6 . 5\r\n\t2\r\n.5e1\r\n-\r\nF\r\n 9.5xx\r\nextra\r\n", s));
     EXPECT_EQ(fields(s), std::tuple(0.0, 12.0, -5.0, 16.5, 2.0, 5.0, 0.0, std::string("F"), 9.5f,
                                     std::string("extra"), std::string(), false, false));
-}
-
-// Lines 11 to 14 (zone, place, night vision, ink saver) are written only as
-// far as the last one in use, and read back unchanged.
-TEST(SettingsText, OptionalLinesAsFarAsTheLastInUse) {
-    const struct {
-        const char *zone, *place;
-        bool night, ink;
-        const char* tail;  // after line 10
-    } cases[] = {
-        {"", "", false, false, ""},
-        {"Europe/Oslo", "Tromsø", false, false, "Europe/Oslo\r\nTromsø\r\n"},
-        {"", "", true, false, "\r\n\r\n1\r\n"},
-        {"", "", false, true, "\r\n\r\n0\r\n1\r\n"},
-        {"Europe/Oslo", "", true, true, "Europe/Oslo\r\n\r\n1\r\n1\r\n"},
-    };
-    for (const auto& c : cases) {
-        Settings s;
-        s.fontName = "DejaVu Sans";
-        std::tie(s.zoneName, s.placeName, s.nightVision, s.inkSaver) = std::tuple(c.zone, c.place, c.night, c.ink);
-        const std::string text = settings::SettingsFileText(s);
-        EXPECT_EQ(text.substr(kHead.size() + 2 + kTail.size()), c.tail) << c.zone << c.place;
-        Settings back;
-        ASSERT_TRUE(settings::ParseSettingsText(text, back));
-        EXPECT_EQ(fields(back), fields(s));
-    }
 }
 
 // The system's zone: TZ (":" allowed before the name), else the zone file
