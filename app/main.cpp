@@ -126,6 +126,7 @@ int main(int argc, char** argv) {
     const cli::Options& o = pr.options;
     if (o.help) return WriteStdout(cli::Usage(), 0);
     if (o.version) return WriteStdout(cli::VersionText(), 0);
+    if (o.places) return WriteStdout(cli::PlacesText(*o.places), 0);
 #ifdef ALMUCAN_QT_PROGRAM
     if ((!o.month && !o.year) || o.png || o.pdf) return ExecQtProgram(argv);
 #endif

@@ -11,6 +11,8 @@ almucan_packages() {
   local pkgs=(cmake g++ make libcli11-dev nlohmann-json3-dev)
   # Named time zones: date/tz (compiled libdate-tz on the system database).
   pkgs+=(libhowardhinnant-date-dev tzdata)
+  # Places by name: the geonames city database.
+  pkgs+=(libgeonames-dev)
   [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ] && pkgs+=(qt6-base-dev fonts-dejavu-core)
   if [ "${1:-all}" = "all" ]; then
     pkgs+=(libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)

@@ -14,6 +14,7 @@
 #include "ical/darknights.h"
 #include "render/page.h"
 #include "render/printcheck.h"
+#include "place/place.h"
 #include "settings/location.h"
 #include "settings/settingsfile.h"
 #include "zone/zone.h"
@@ -67,7 +68,7 @@ std::string Explain(const CLI::ParseError& e) {
 }  // namespace
 
 std::string Usage() {
-    return "Usage: almucan [--month yyyymm | --year yyyy] [options]\n"
+    return "Usage: almucan [--month yyyymm | --year yyyy | --places TEXT] [options]\n"
            "\n"
            "Without --month or --year the window starts.  With --month the month is\n"
            "calculated and printed on standard output; with --year the twelve months.\n"
@@ -81,6 +82,10 @@ std::string Usage() {
            "  --tz HOURS           time zone, east positive, whole hours (-12..12)\n"
            "  --zone NAME          time zone of the tz database (Europe/Vienna), its summer\n"
            "                       time day by day; excludes --tz and --summer-time\n"
+           "  --place NAME         a city by name (Tromso, \"Springfield\"): its longitude,\n"
+           "                       latitude and zone; excludes --lon, --lat, --tz, --zone\n"
+           "  --places TEXT        list the cities matching TEXT, most populous first:\n"
+           "                       name, region, country, latitude, longitude, zone\n"
            "  --tsv                the month table as tab-separated values\n"
            "  --events             the sorted event keys (the clipboard text, CR LF)\n"
            "  --nights             one line per night: dusk, dawn, Moon, dark and no Moon\n"
@@ -106,7 +111,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     app.set_help_flag();  // --help prints Usage(), not CLI11's own text
     // A repeated option takes its last value, as options have always done.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    std::string month, year, dir, lon, lat, tz, zoneName, png, size, pdf, paper, ics;
+    std::string month, year, dir, lon, lat, tz, zoneName, placeName, placesText, png, size, pdf, paper, ics;
     bool tsv = false, events = false, json = false;
     // CLI11 hands an option the next argument whatever it looks like; a
     // long option there means the value was left out ("--month --tsv").
@@ -134,6 +139,9 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     CLI::Option* oTz = value("--tz", tz, "HOURS");
     CLI::Option* oZone = value("--zone", zoneName, "NAME")->check(notEmpty("zone name"));
     oZone->excludes(oTz)->excludes(oSummer);
+    CLI::Option* oPlace = value("--place", placeName, "NAME")->check(notEmpty("place name"));
+    oPlace->excludes(oLon)->excludes(oLat)->excludes(oTz)->excludes(oZone)->excludes(oSummer);
+    CLI::Option* oPlaces = value("--places", placesText, "TEXT")->check(notEmpty("text"));
     CLI::Option* oTsv = app.add_flag("--tsv", tsv);
     CLI::Option* oEvents = app.add_flag("--events", events);
     CLI::Option* oNights = app.add_flag("--nights", o.nights);
@@ -185,6 +193,8 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     take(oLat, lat, o.lat);
     take(oTz, tz, o.tz);
     take(oZone, zoneName, o.zone);
+    take(oPlace, placeName, o.place);
+    take(oPlaces, placesText, o.places);
     take(oPng, png, o.png);
     take(oPdf, pdf, o.pdf);
     take(oIcs, ics, o.ics);
@@ -208,6 +218,19 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
     } fields[] = {{&o.lon, &s.longitude, settings::Named(settings::kLongitudeField, "--lon")},
                   {&o.lat, &s.latitude, settings::Named(settings::kLatitudeField, "--lat")},
                   {&o.tz, &s.timeZone, settings::Named(settings::kTimeZoneField, "--tz")}};
+    if (o.place) {
+        const std::optional<place::Place> p = place::Find(*o.place);
+        if (!p) {
+            std::string near;
+            for (const std::string& n : place::Closest(*o.place)) near += (near.empty() ? "" : ", ") + n;
+            return "no place named '" + *o.place + "'; the closest names: " + near;
+        }
+        s.longitude = p->longitude;
+        s.latitude = p->latitude;
+        s.zoneName = p->zone;
+        s.placeName = p->name;
+        return {};
+    }
     for (const auto& f : fields) {
         if (!*f.text) continue;
         std::string why;
@@ -215,6 +238,7 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
         if (!v) return text::fieldMessage(f.field, why);
         *f.target = *v;
     }
+    if (o.lon || o.lat) s.placeName.clear();
     if (o.zone) {
         if (!zone::Known(*o.zone)) return "unknown time zone '" + text::printable(*o.zone) + "'";
         s.zoneName = *o.zone;
@@ -272,6 +296,12 @@ void StderrReporter::message(const std::string& text, const std::string&, report
     std::cerr << t << "\n";
 }
 
+std::string PlacesText(const std::string& text) {
+    std::string out;
+    for (const place::Place& p : place::Search(text)) out += place::ListLine(p) + "\n";
+    return out;
+}
+
 int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep) {
     // Everything the arguments alone decide is checked before the settings
     // file may be created.
@@ -319,7 +349,8 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         return 2;
     }
 
-    const month::Place place = month::PlaceOf(s, o.summerTime);
+    month::Place place = month::PlaceOf(s, o.summerTime);
+    place.name = s.placeName;  // the JSON view names a place chosen by name
     std::vector<std::string> texts;
     if (o.year) {
         for (int m = 1; m <= 12; ++m)

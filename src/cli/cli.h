@@ -19,6 +19,11 @@ struct Options {
     std::optional<std::string> settingsDir;
     std::optional<std::string> lon, lat, tz;
     std::optional<std::string> zone;  // a tz database name; excludes tz and summerTime
+    // A place by name: its coordinates and zone for this run; excludes
+    // lon, lat, tz, zone and summerTime.
+    std::optional<std::string> place;
+    // Lists the places matching a name instead of calculating.
+    std::optional<std::string> places;
     TextOutput text = TextOutput::Table;
     bool nights = false;  // the nights instead of the month table (text or --tsv)
     bool textChosen = false;
@@ -42,10 +47,12 @@ std::string Usage();
 // "almucan 0.9" and a line end: the answer to --version.
 std::string VersionText();
 
-// Applies --lon/--lat/--tz/--zone to the settings after checking them
-// against the location dialog's bounds and the zone database; returns an
-// error text or empty.  --zone names the zone; --tz or --summer-time set
-// the settings' zone name aside (the fixed zone for this run).
+// Applies --place/--lon/--lat/--tz/--zone to the settings after checking
+// them against the location dialog's bounds, the place and the zone
+// databases; returns an error text or empty.  --place sets the place's
+// coordinates, zone and name; --zone names the zone; --tz or --summer-time
+// set the settings' zone name aside (the fixed zone for this run); --lon
+// or --lat set the place's name aside.
 std::string ApplyLocation(const Options& o, settings::Settings& s);
 
 // Why the outputs of `o` cannot all be written: two name the same file or
@@ -79,6 +86,10 @@ struct GraphicOutputs {
     // The font recorded in a newly created settings file.
     void (*defaultFont)(std::string& name, float& size) = nullptr;
 };
+
+// --places: one line per place matching `text` (place::ListLine, LF),
+// most populous first.
+std::string PlacesText(const std::string& text);
 
 // The whole command-line run (--month or --year); returns the process exit code.
 // 0 success, 1 settings file not valid or an output failed, 2 bad input

@@ -49,6 +49,7 @@ Place PlaceOf(const settings::Settings& s, bool summerTime) {
     // The summer-time box belongs to the fixed zone; a named zone keeps its
     // own summer time day by day.
     p.clock.summerTime = summerTime && p.clock.zoneName.empty();
+    p.name = s.placeName;
     return p;
 }
 

@@ -221,7 +221,9 @@ void WriteLine(PageContext& ctx, double y, const std::string& txt) {
 
 std::string MonthLineText(const settings::Settings& st, const std::string& monthText,
                           bool summerTime) {
-    std::string line = "Month: " + monthText + "   Long.: " + text::GeneralNumber(st.longitude) +
+    std::string line = "Month: " + monthText + "   ";
+    if (!st.placeName.empty()) line += st.placeName + "   ";
+    line += "Long.: " + text::GeneralNumber(st.longitude) +
                        "   Lat.: " + text::GeneralNumber(st.latitude) + "   Time Zone: ";
     const std::string zoneName = settings::ZoneInForce(st);
     if (!zoneName.empty()) return line + zoneName;

@@ -52,7 +52,8 @@ struct PageContext {
 
 // The month line of the printed page and the text table: "Month: 202406
 // Long.: 16.33   Lat.: 48.25   Time Zone: 1, Summertime", or with a named
-// zone in force "... Time Zone: Europe/Vienna".
+// zone in force "... Time Zone: Europe/Vienna"; a place chosen by name
+// stands before the coordinates ("Month: 202406   Vienna   Long.: ...").
 std::string MonthLineText(const settings::Settings& st, const std::string& monthText,
                           bool summerTime);
 

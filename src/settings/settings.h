@@ -42,6 +42,13 @@ struct Settings {
     // fixed zone of timeZone and the summer-time box.  Kept as read; a name
     // the database does not know leaves the fixed zone in force.
     std::string zoneName{};
+    // Line 12: the name of the place chosen by name ("Tromsø"), empty when
+    // the place was typed by hand.
+    std::string placeName{};
+    // Line 13: the window drawn red on black, for eyes used to the dark.
+    bool nightVision = false;
+    // Line 14: the printed page with less ink.
+    bool inkSaver = false;
 };
 
 }  // namespace settings

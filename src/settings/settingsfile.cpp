@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -14,6 +16,7 @@
 
 #include "fileio/filewrite.h"
 #include "settings/location.h"
+#include "place/place.h"
 #include "text/valuerule.h"
 #include "zone/zone.h"
 
@@ -91,7 +94,11 @@ bool parseLines(const LineCollector& in, settings::Settings& s) {
     r.fontName = l[8];
     r.fontSize = text::toSingle(text::value(l[9]));
     if (!(r.fontSize >= kFontSizeField.lower && r.fontSize <= kFontSizeField.upper)) return false;
-    r.zoneName = l.size() > 10 ? l[10] : std::string();
+    auto optional = [&l](std::size_t i) { return l.size() > i ? l[i] : std::string(); };
+    r.zoneName = optional(10);
+    r.placeName = optional(11);
+    r.nightVision = text::value(optional(12)) != 0;
+    r.inkSaver = text::value(optional(13)) != 0;
     s = std::move(r);
     return true;
 }
@@ -185,7 +192,13 @@ std::string SettingsFileText(const settings::Settings& s) {
     line(text::numberText(s.marginRight));
     line(s.fontName);
     line(text::numberTextSingle(s.fontSize));
-    if (!s.zoneName.empty()) line(s.zoneName);
+    const std::string optional[] = {s.zoneName, s.placeName, s.nightVision ? "1" : "",
+                                    s.inkSaver ? "1" : ""};
+    std::size_t used = 0;
+    for (std::size_t i = 0; i < std::size(optional); ++i)
+        if (!optional[i].empty()) used = i + 1;
+    for (std::size_t i = 0; i < used; ++i)
+        line(i >= 2 && optional[i].empty() ? "0" : optional[i]);
     return t;
 }
 
@@ -195,16 +208,51 @@ bool ParseSettingsText(std::string_view data, settings::Settings& s) {
     return parseLines(in, s);
 }
 
+std::string SystemZone(const char* tzVariable, const std::string& localtimeTarget) {
+    std::string name;
+    if (tzVariable && *tzVariable) {
+        name = tzVariable;
+        if (name.front() == ':') name.erase(0, 1);
+    } else {
+        static const std::string kFolder = "zoneinfo/";
+        const auto at = localtimeTarget.rfind(kFolder);
+        if (at != std::string::npos) name = localtimeTarget.substr(at + kFolder.size());
+    }
+    // "localtime" is the system's own link, not a zone name.
+    return name != "localtime" && zone::Known(name) ? name : std::string();
+}
+
+std::string SystemZone() {
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::read_symlink("/etc/localtime", ec);
+    return SystemZone(std::getenv("TZ"), ec ? std::string() : target.string());
+}
+
+void FillDefaults(settings::Settings& s, const std::string& defaultFontName, float defaultFontSize) {
+    s.longitude = kDefaultLongitude;
+    s.latitude = kDefaultLatitude;
+    s.timeZone = kDefaultTimeZone;
+    s.marginTop = s.marginBottom = s.marginLeft = s.marginRight = 0;
+    s.fontName = defaultFontName;
+    s.fontSize = defaultFontSize;
+    s.zoneName.clear();
+    s.placeName.clear();
+    s.nightVision = s.inkSaver = false;
+    const std::string zoneName = SystemZone();
+    if (zoneName.empty()) return;
+    if (const std::optional<place::Place> p = place::LargestInZone(zoneName)) {
+        s.longitude = p->longitude;
+        s.latitude = p->latitude;
+        s.zoneName = zoneName;
+        s.placeName = p->name;
+        if (const auto hours = zone::SettingsHours(zoneName)) s.timeZone = *hours;
+    }
+}
+
 LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
                         float defaultFontSize, report::Reporter& reporter) {
     if (!fileExists(s.settingsPath)) {
-        s.longitude = kDefaultLongitude;
-        s.latitude = kDefaultLatitude;
-        s.timeZone = kDefaultTimeZone;
-        s.marginTop = s.marginBottom = s.marginLeft = s.marginRight = 0;
-        s.fontName = defaultFontName;
-        s.fontSize = defaultFontSize;
-        s.zoneName.clear();
+        FillDefaults(s, defaultFontName, defaultFontSize);
         return SaveSettings(s, reporter) ? LoadResult::Created : LoadResult::CreateFailed;
     }
     LineCollector in;

@@ -15,10 +15,10 @@ namespace settings {
 
 inline constexpr const char* kSettingsFileName = "Almucan.INI";
 
-// Lines of the file that are read; anything after them is ignored.  The
-// eleventh, the zone name, is optional: a file of ten lines is the fixed
-// zone.
-inline constexpr std::size_t kSettingsLines = 11;
+// Lines of the file that are read; anything after them is ignored.  Lines
+// 11 to 14 are optional: the zone name (empty or missing: the fixed zone),
+// the place's name, night vision and ink saver (0 or 1).
+inline constexpr std::size_t kSettingsLines = 14;
 inline constexpr std::size_t kRequiredSettingsLines = 10;
 // Longest line read, in bytes without its line end; a longer line makes the
 // file not valid.  Together with kSettingsLines this bounds what a load
@@ -44,14 +44,16 @@ std::string SettingsPathFor(const std::string& dir);
 // zone is in force).
 std::string ZoneInForce(const settings::Settings& s);
 
-// The lines of the file for `s`, each ended by CR LF: ten, and an eleventh
-// with the zone name while one is named.  Line 4 then holds the named
-// zone's standard offset rounded to whole hours within -12..12, so that a
-// reader of ten lines still gets a sensible zone.
+// The lines of the file for `s`, each ended by CR LF: ten, then lines 11
+// to 14 only as far as the last one in use (a zone name, a place name,
+// night vision or ink saver on).  Line 4 holds a named zone's standard
+// offset rounded to whole hours within -12..12, so that a reader of ten
+// lines still gets a sensible zone.
 std::string SettingsFileText(const settings::Settings& s);
 
 // Reads a file's contents into `s` (fields longitude .. fontSize, and
-// zoneName from an eleventh line, empty without one).  Lines
+// zoneName, placeName, nightVision and inkSaver from lines 11 to 14, empty
+// or off without them).  Lines
 // end at CR LF, CR or LF.  False when the first line is not "Almucan V" +
 // s.version, there are fewer than ten lines, one of the ten is longer
 // than kMaxSettingsLineBytes or a number lies outside what the dialogs
@@ -66,10 +68,23 @@ enum class LoadResult {
                    // regular file or unreadable: message shown
 };
 
+// The first settings of a user: the system's zone (SystemZone) with the
+// most populous place of that zone, or, when the system names no zone or
+// the zone has no place, location 16.33 / 48.25 / 1; margins 0, the given
+// font.
+void FillDefaults(settings::Settings& s, const std::string& defaultFontName, float defaultFontSize);
+
+// The tz zone the system is set to: $TZ (a leading ":" dropped), else the
+// zone file /etc/localtime links to ("/usr/share/zoneinfo/Europe/Oslo").
+// Empty when that is no zone of the database.
+std::string SystemZone(const char* tzVariable, const std::string& localtimeTarget);
+// SystemZone for this process.
+std::string SystemZone();
+
 // Loading step of the main window's activation: reads s.settingsPath (only
 // the lines used, without ever blocking on a FIFO or device), or,
-// when the file is missing, fills the defaults (location 16.33 / 48.25 /
-// 1, margins 0, the given font) and writes them with SaveSettings.  On a
+// when the file is missing, fills the defaults (FillDefaults) and writes
+// them with SaveSettings.  On a
 // file that is not valid: beep and "INI-file <path> not valid." CR LF
 // "Please delete it." through `reporter`; on one that cannot be opened or
 // read: beep and "INI-file <path> cannot be read: <reason>".

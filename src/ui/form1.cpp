@@ -18,11 +18,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QPainter>
+#include <QPalette>
 #include <QScreen>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QtMath>
 #include <QFontMetricsF>
 #include <exception>
 #include <filesystem>
+#include <cmath>
 #include <optional>
 
 #include "text/valuerule.h"
@@ -35,6 +40,7 @@
 #include "ui/formprint.h"
 #include "ui/picturebox.h"
 #include "ui/texts.h"
+#include "zone/zone.h"
 
 namespace ui {
 
@@ -65,9 +71,58 @@ struct TwipsRect {
 };
 constexpr TwipsRect kLabel1{240, 240, 495, 195};
 constexpr TwipsRect kTextDate{960, 240, 975, 285};
-constexpr TwipsRect kCheckST{2400, 240, 1335, 255};
+constexpr TwipsRect kCommandPrev{1980, 240, 285, 285};
+constexpr TwipsRect kCommandNext{2280, 240, 285, 285};
+constexpr TwipsRect kCheckST{2700, 240, 1335, 255};
 constexpr TwipsRect kCommandCalc{5640, 180, 1215, 375};
 constexpr TwipsRect kCommandHelp{7560, 180, 1215, 375};
+
+const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                   "July",    "August",   "September", "October", "November", "December"};
+
+// "29 Mar"
+QString DayAndMonth(int day, int month) {
+    return QString::number(day) + ' ' + QString::fromLatin1(kMonthNames[month - 1]).left(3);
+}
+
+// "Europe/Oslo (summer time from 29 Mar)", "Europe/Oslo (standard time)",
+// or for the fixed zone "UTC+1" and "UTC+1 (summer time)".
+QString ZoneText(const settings::Settings& s, const month::YearMonth& ym, bool summer) {
+    const std::string name = settings::ZoneInForce(s);
+    if (name.empty()) {
+        const QString hours = QString::fromStdString(text::GeneralNumber(s.timeZone));
+        return QStringLiteral("UTC") + (s.timeZone < 0 ? "" : "+") + hours +
+               (summer ? QStringLiteral(" (summer time)") : QString());
+    }
+    QString t = QString::fromStdString(name);
+    const std::optional<zone::SummerTime> st = zone::SummerTimeOf(name, ym.year, ym.month);
+    if (!st) return t + QStringLiteral(" (standard time)");
+    const bool beginsIn = st->fromYear == ym.year && st->fromMonth == ym.month;
+    const bool endsIn = st->untilYear == ym.year && st->untilMonth == ym.month;
+    const QString from = DayAndMonth(st->fromDay, st->fromMonth);
+    const QString until = DayAndMonth(st->untilDay, st->untilMonth);
+    if (beginsIn && endsIn) return t + " (summer time " + from + " - " + until + ")";
+    if (endsIn) return t + " (summer time until " + until + ")";
+    return t + " (summer time from " + from + ")";
+}
+
+// The palette of night vision: red on black.
+QPalette NightPalette() {
+    QPalette p;
+    const QColor red(235, 30, 30), black(Qt::black), dark(45, 0, 0), mid(90, 0, 0);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (auto role : {QPalette::Window, QPalette::Shadow}) p.setColor(group, role, black);
+        for (auto role : {QPalette::Base, QPalette::AlternateBase, QPalette::Button, QPalette::ToolTipBase})
+            p.setColor(group, role, dark);
+        for (auto role : {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Highlight})
+            p.setColor(group, role, mid);
+        const QColor ink = group == QPalette::Disabled ? mid : red;
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText,
+                          QPalette::ToolTipText, QPalette::HighlightedText, QPalette::PlaceholderText})
+            p.setColor(group, role, ink);
+    }
+    return p;
+}
 
 }  // namespace
 
@@ -112,6 +167,16 @@ void Form1::createWidgets() {
     CommandCalc->setAutoDefault(true);
     CommandHelp = new QPushButton(QStringLiteral("&Help"), Frame1);
     CommandHelp->setAutoDefault(true);
+    CommandPrev = new QToolButton(Frame1);
+    CommandPrev->setArrowType(Qt::LeftArrow);
+    CommandPrev->setToolTip(QStringLiteral("Previous month (Page Up)"));
+    CommandNext = new QToolButton(Frame1);
+    CommandNext->setArrowType(Qt::RightArrow);
+    CommandNext->setToolTip(QStringLiteral("Next month (Page Down)"));
+    LabelStatus = new QLabel(this);
+    statusBar()->addWidget(LabelStatus, 1);
+    connect(CommandPrev, &QToolButton::clicked, this, &Form1::CommandPrev_Click);
+    connect(CommandNext, &QToolButton::clicked, this, &Form1::CommandNext_Click);
     Picture1 = new PictureBox(body);
     connect(CommandCalc, &QPushButton::clicked, this, &Form1::CommandCalc_Click);
     connect(CommandHelp, &QPushButton::clicked, this, &Form1::CommandHelp_Click);
@@ -127,6 +192,21 @@ void Form1::createActions() {
     MenuFInfo = MenuF->addAction(QStringLiteral("&Info"));
     MenuFInfo->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
     MenuFExit = MenuF->addAction(QStringLiteral("E&xit"));
+    MenuFExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    MenuV = menuBar()->addMenu(QStringLiteral("&View"));
+    MenuVToday = MenuV->addAction(QStringLiteral("&Today"));
+    MenuVToday->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    MenuVPrev = MenuV->addAction(QStringLiteral("&Previous month"));
+    MenuVPrev->setShortcut(QKeySequence(Qt::Key_PageUp));
+    MenuVNext = MenuV->addAction(QStringLiteral("&Next month"));
+    MenuVNext->setShortcut(QKeySequence(Qt::Key_PageDown));
+    MenuV->addSeparator();
+    MenuVNight = MenuV->addAction(QStringLiteral("Night &vision"));
+    MenuVNight->setCheckable(true);
+    connect(MenuVToday, &QAction::triggered, this, &Form1::MenuVToday_Click);
+    connect(MenuVPrev, &QAction::triggered, this, &Form1::CommandPrev_Click);
+    connect(MenuVNext, &QAction::triggered, this, &Form1::CommandNext_Click);
+    connect(MenuVNight, &QAction::triggered, this, &Form1::MenuVNight_Click);
     connect(MenuFOptions, &QAction::triggered, this, &Form1::MenuFOptions_Click);
     connect(MenuFPrint, &QAction::triggered, this, &Form1::MenuFPrint_Click);
     connect(MenuFExportDark, &QAction::triggered, this, &Form1::MenuFExportDark_Click);
@@ -135,7 +215,9 @@ void Form1::createActions() {
 }
 
 void Form1::createLayout() {
-    setTabOrder(TextDate, CheckST);
+    setTabOrder(TextDate, CommandPrev);
+    setTabOrder(CommandPrev, CommandNext);
+    setTabOrder(CommandNext, CheckST);
     setTabOrder(CheckST, CommandCalc);
     setTabOrder(CommandCalc, CommandHelp);
     QWidget* body = centralWidget();
@@ -147,7 +229,7 @@ void Form1::createLayout() {
     // one text height each (the page set-up's spacing).
     const QFontMetricsF fm(render::PictureFont(), &Picture1->image());
     const int frame = 2 * Picture1->frameWidth();
-    const int menu = menuBar()->sizeHint().height();
+    const int menu = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     const QSize minimum(twipsX(kCommandHelp.left + kCommandHelp.width + 3 * kMargin),
                         twipsY(kPictureTop + kMargin) + frame + menu +
                             qCeil(33 * fm.height()));
@@ -178,6 +260,8 @@ void Form1::placeControls() {
     };
     place(Label1, kLabel1);
     place(TextDate, kTextDate);
+    place(CommandPrev, kCommandPrev);
+    place(CommandNext, kCommandNext);
     place(CheckST, kCheckST);
     place(CommandCalc, kCommandCalc);
     place(CommandHelp, kCommandHelp);
@@ -206,6 +290,8 @@ void Form1::keyPressEvent(QKeyEvent* e) {
 void Form1::start() {
     show();
     Form_Activate();
+    // Never a blank page: the month in the box at once.
+    if (!ended_) CommandCalc_Click();
 }
 
 void Form1::endProgram(int code) {
@@ -223,7 +309,10 @@ void Form1::Form_Activate() {
     const QString t = TextDate->text();
     const double m = text::value(t.right(2).toStdString());
     if (m >= 4 && m <= 10) CheckST->setChecked(true);
+    loadSettings();
+}
 
+bool Form1::loadSettings() {
     settings_.settingsPath = settings::SettingsPathFor(settingsDir_);
     std::error_code dirError;  // a folder that cannot be made shows when the file is written
     std::filesystem::create_directories(settingsDir_, dirError);  // the name's bytes as given
@@ -234,7 +323,7 @@ void Form1::Form_Activate() {
         settings::LoadResult::NotValid) {
         // The message has been shown; nothing else runs.
         endProgram(1);
-        return;
+        return false;
     }
     settings_.outputDevice = settings::OutputDevice::Screen;
     // A named zone brings its own summer time, day by day.
@@ -243,13 +332,22 @@ void Form1::Form_Activate() {
     CheckST->setToolTip(zoneName.empty() ? QStringLiteral("summertime")
                                          : QString::fromStdString("summer time follows the time zone " +
                                                                   zoneName));
+    applyNightVision();
+    return true;
 }
 
-bool Form1::drawMonth(const std::string& monthText, bool printing, QString& failure) {
-    const bool summer = CheckST->isChecked();
+void Form1::applyNightVision() {
+    MenuVNight->setChecked(settings_.nightVision);
+    const QPalette p = settings_.nightVision ? NightPalette() : QPalette();
+    // Menus open as windows of their own: they take the palette too.
+    for (QWidget* w : std::initializer_list<QWidget*>{this, MenuF, MenuV}) w->setPalette(p);
+}
+
+bool Form1::drawMonth(const std::string& monthText, bool summer, bool printing, QString& failure) {
     const month::Place place = month::PlaceOf(settings_, summer);
 
     render::QtImageSurface screen(Picture1->image(), render::PictureFont());
+    screen.SetNightVision(settings_.nightVision);
     // The job outlives the printer surface, which ends its painter first.
     std::optional<PrintJob> job;
     std::unique_ptr<render::QtPrinterSurface> paper;
@@ -274,6 +372,7 @@ bool Form1::drawMonth(const std::string& monthText, bool printing, QString& fail
         last_ = std::move(result);
         lastMonthText_ = monthText;
         lastSummer_ = summer;
+        finishScreenPage(screen);
         return true;
     }
     paper.reset();
@@ -284,12 +383,39 @@ bool Form1::drawMonth(const std::string& monthText, bool printing, QString& fail
 
 void Form1::drawScreenPage() {
     render::QtImageSurface screen(Picture1->image(), render::PictureFont());
+    screen.SetNightVision(settings_.nightVision);
     settings::Settings st = settings_;
     st.outputDevice = settings::OutputDevice::Screen;
     render::Output out(screen, nullptr, st);
     render::PageContext ctx{out, layout_, st, lastMonthText_, lastSummer_, reporter_};
     render::LayOutAndDraw(ctx, *last_);
+    finishScreenPage(screen);
 }
+
+void Form1::finishScreenPage(render::QtImageSurface& screen) {
+    screen.finish();
+    const month::YearMonth ym = last_->ym;
+    const QDate today = today_();
+    if (today.year() == ym.year && today.month() == ym.month) {
+        // Today's row of the table: the white behind it light yellow (by
+        // day) or the black dark red (night vision); the text stays.
+        QPainter p(&Picture1->image());
+        const render::PageLayout& L = layout_;
+        p.setCompositionMode(settings_.nightVision ? QPainter::CompositionMode_Lighten
+                                                   : QPainter::CompositionMode_Darken);
+        p.fillRect(QRectF(L.x_st, L.y_st + today.day() * L.y_d, L.xg_st - L.x_st, L.y_d),
+                   settings_.nightVision ? QColor(70, 0, 0) : QColor(255, 236, 150));
+    }
+    const double lat = settings_.latitude, lon = settings_.longitude;
+    QString where = QString::fromStdString(settings_.placeName);
+    if (!where.isEmpty()) where += ' ';
+    where += QString::number(std::fabs(lat), 'f', 2) + (lat < 0 ? " S " : " N ") +
+             QString::number(std::fabs(lon), 'f', 2) + (lon < 0 ? " W" : " E");
+    LabelStatus->setText(QString::fromLatin1(kMonthNames[ym.month - 1]) + ' ' + QString::number(ym.year) +
+                         " - " + where + " - " + ZoneText(settings_, ym, lastSummer_));
+}
+
+QString Form1::statusText() const { return LabelStatus->text(); }
 
 void Form1::Picture1_Resize() {
     if (ended_ || !last_) return;
@@ -301,7 +427,13 @@ void Form1::CommandCalc_Click() { Calculate(settings::OutputDevice::Screen); }
 
 void Form1::Calculate(settings::OutputDevice device) {
     if (ended_) return;
-    const std::string monthText(text::trimmed(TextDate->text().toStdString()));
+    if (device == settings::OutputDevice::Printer && last_)
+        calculate(lastMonthText_, lastSummer_, device);
+    else
+        calculate(std::string(text::trimmed(TextDate->text().toStdString())), CheckST->isChecked(), device);
+}
+
+void Form1::calculate(const std::string& monthText, bool summer, settings::OutputDevice device) {
     // A refused month changes nothing else: picture, clipboard, pointer, selector.
     if (!month::AcceptMonthText(monthText, reporter_)) return;
     const bool printing = device == settings::OutputDevice::Printer;
@@ -312,7 +444,7 @@ void Form1::Calculate(settings::OutputDevice device) {
     {
         WaitCursor hourglass;
         try {
-            pageOk = drawMonth(monthText, printing, printFailure);
+            pageOk = drawMonth(monthText, summer, printing, printFailure);
         } catch (const std::exception& ex) {
             failure = *ex.what() ? ex.what() : "unknown error";
         } catch (...) {
@@ -345,31 +477,36 @@ void Form1::CommandHelp_Click() {
 
 void Form1::MenuFOptions_Click() {
     if (ended_) return;
+    int result = QDialog::Rejected;
     {
         FormOptions dlg(settings_, reporter_, this);
-        runDialog_(dlg);
+        result = runDialog_(dlg);
     }
-    Form_Activate();
+    // The file holds what was saved: fields a refused Save had taken are
+    // put back.  The page follows a saved place.
+    if (loadSettings() && result == QDialog::Accepted && last_)
+        calculate(lastMonthText_, CheckST->isChecked(), settings::OutputDevice::Screen);
 }
 
 void Form1::MenuFPrint_Click() {
     if (ended_) return;
     {
         FormPrint dlg(settings_, reporter_, *print_, [this] { Calculate(settings::OutputDevice::Printer); },
-                      std::string(text::trimmed(TextDate->text().toStdString())), runDialog_, this);
+                      last_ ? lastMonthText_ : std::string(text::trimmed(TextDate->text().toStdString())), runDialog_, this);
         runDialog_(dlg);
     }
-    Form_Activate();
+    loadSettings();
 }
 
 void Form1::MenuFExportDark_Click() {
     if (ended_) return;
-    const std::string monthText(text::trimmed(TextDate->text().toStdString()));
+    // The month shown on the page.
+    const std::string monthText = last_ ? lastMonthText_ : std::string(text::trimmed(TextDate->text().toStdString()));
     if (!month::AcceptMonthText(monthText, reporter_)) return;
     const QString suggested = QString::fromStdString("dark-nights-" + monthText + ".ics");
     const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
     if (file.isEmpty()) return;
-    const month::Place place = month::PlaceOf(settings_, CheckST->isChecked());
+    const month::Place place = month::PlaceOf(settings_, last_ ? lastSummer_ : CheckST->isChecked());
     std::string error;
     bool written = true;
     {
@@ -387,5 +524,42 @@ void Form1::MenuFInfo_Click() {
 }
 
 void Form1::MenuFExit_Click() { endProgram(0); }
+
+void Form1::stepMonth(int months) {
+    if (ended_) return;
+    std::optional<month::YearMonth> ym = month::CheckMonthText(TextDate->text().toStdString());
+    if (!ym && last_) ym = last_->ym;
+    if (!ym) {
+        CommandCalc_Click();  // says what is wrong with the box
+        return;
+    }
+    const int index = ym->year * 12 + ym->month - 1 + months;
+    if (index / 12 < 1900 || index / 12 > 2100) {
+        reporter_.beep();
+        return;
+    }
+    TextDate->setText(QStringLiteral("%1%2").arg(index / 12, 4, 10, QLatin1Char('0')).arg(index % 12 + 1, 2, 10, QLatin1Char('0')));
+    CommandCalc_Click();
+}
+
+void Form1::CommandPrev_Click() { stepMonth(-1); }
+void Form1::CommandNext_Click() { stepMonth(1); }
+
+void Form1::MenuVToday_Click() {
+    if (ended_) return;
+    TextDate->setText(today_().toString(QStringLiteral("yyyyMM")));
+    CommandCalc_Click();
+}
+
+void Form1::MenuVNight_Click() {
+    if (ended_) return;
+    settings_.nightVision = MenuVNight->isChecked();
+    settings::SaveSettings(settings_, reporter_);
+    applyNightVision();
+    if (last_) {
+        drawScreenPage();
+        Picture1->update();
+    }
+}
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
-// Form1, the main window: month box, summer-time box, Calculate and Help,
-// the picture box with the month page, and the File menu.
+// Form1, the main window: month box with previous and next month buttons,
+// summer-time box, Calculate and Help, the picture box with the month page,
+// the File and View menus and a status line saying what the page shows.
 #include <QDate>
 #include <QMainWindow>
 #include <functional>
@@ -14,6 +15,10 @@
 #include "render/page.h"
 #include "ui/printtarget.h"
 
+namespace render {
+class QtImageSurface;
+}
+
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -21,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QToolButton;
 
 namespace ui {
 
@@ -35,7 +41,8 @@ public:
           std::unique_ptr<PrintTarget> print = nullptr, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Shows the window and runs its first activation.
+    // Shows the window, runs its first activation and calculates the month
+    // in the box.
     void start();
 
     // Today's date for the month box (the clock by default).
@@ -52,8 +59,14 @@ public:
         chooseIcsFile_ = std::move(choose);
     }
 
-    // Calculate on the picture box or, for the print dialog, the printer.
+    // Calculate on the picture box (the month in the box) or, for the
+    // print dialog, the printer (the month shown on the page).
     void Calculate(settings::OutputDevice device);
+
+    // The month shown on the page ("202406"), empty before the first
+    // calculation; the status line that says what it shows.
+    const std::string& shownMonth() const { return lastMonthText_; }
+    QString statusText() const;
 
     settings::Settings& settings() { return settings_; }
     const render::PageLayout& layout() const { return layout_; }
@@ -68,6 +81,10 @@ public:
     QCheckBox* checkST() const { return CheckST; }
     QPushButton* commandCalc() const { return CommandCalc; }
     QPushButton* commandHelp() const { return CommandHelp; }
+    QToolButton* commandPrev() const { return CommandPrev; }
+    QToolButton* commandNext() const { return CommandNext; }
+    QAction* menuVToday() const { return MenuVToday; }
+    QAction* menuVNight() const { return MenuVNight; }
     PictureBox* picture1() const { return Picture1; }
     QAction* menuFOptions() const { return MenuFOptions; }
     QAction* menuFPrint() const { return MenuFPrint; }
@@ -88,6 +105,13 @@ public slots:
     void MenuFExportDark_Click();
     void MenuFInfo_Click();
     void MenuFExit_Click();
+    // The month before or after the one in the box, calculated.
+    void CommandPrev_Click();
+    void CommandNext_Click();
+    // This month, calculated.
+    void MenuVToday_Click();
+    // Night vision on or off, remembered in the settings file.
+    void MenuVNight_Click();
     // Lays the page out for the picture box's present size and draws the
     // last calculated month again (nothing before the first calculation).
     void Picture1_Resize();
@@ -107,7 +131,21 @@ private:
     // Steps after the month check: lay out, calculate, clipboard, draw or
     // print.  False when the page could not be printed; `failure` then says
     // why where that is known.
-    bool drawMonth(const std::string& monthText, bool printing, QString& failure);
+    bool drawMonth(const std::string& monthText, bool summer, bool printing, QString& failure);
+    // Calculate of a given month and summer-time state.
+    void calculate(const std::string& monthText, bool summer, settings::OutputDevice device);
+    // Activation's loading step: the settings file read (or created), the
+    // selector, the summer-time box's state and night vision.  False when
+    // the file is not valid (the program ends).
+    bool loadSettings();
+    // The month `months` away from the one in the box (or the page's),
+    // calculated; a beep beyond 1900..2100.
+    void stepMonth(int months);
+    // After the page is drawn on the screen: today's row marked, the
+    // status line set.
+    void finishScreenPage(render::QtImageSurface& screen);
+    // The window's colours for the present night-vision setting.
+    void applyNightVision();
     void endProgram(int code);
     // Draws `last_` on the picture box after a fresh page set-up.
     void drawScreenPage();
@@ -137,6 +175,9 @@ private:
     QCheckBox* CheckST = nullptr;
     QPushButton* CommandCalc = nullptr;
     QPushButton* CommandHelp = nullptr;
+    QToolButton* CommandPrev = nullptr;
+    QToolButton* CommandNext = nullptr;
+    QLabel* LabelStatus = nullptr;
     PictureBox* Picture1 = nullptr;
     QMenu* MenuF = nullptr;
     QAction* MenuFOptions = nullptr;
@@ -144,6 +185,11 @@ private:
     QAction* MenuFExportDark = nullptr;
     QAction* MenuFInfo = nullptr;
     QAction* MenuFExit = nullptr;
+    QMenu* MenuV = nullptr;
+    QAction* MenuVToday = nullptr;
+    QAction* MenuVPrev = nullptr;
+    QAction* MenuVNext = nullptr;
+    QAction* MenuVNight = nullptr;
 };
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStringListModel>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -25,6 +26,19 @@ FormOptions::FormOptions(settings::Settings& settings, report::Reporter& reporte
     setWindowTitle(QStringLiteral("Almucan - Options"));
 
     Frame1 = new QGroupBox(QStringLiteral("Location"), this);
+    Label9 = new QLabel(QStringLiteral("Place:"), Frame1);
+    TextPlace = new QLineEdit(Frame1);
+    TextPlace->setPlaceholderText(QStringLiteral("city name, e.g. Tromsø"));
+    placeModel_ = new QStringListModel(this);
+    auto* completer = new QCompleter(placeModel_, this);
+    // The list is the place database's answer to the text: shown as it is.
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    TextPlace->setCompleter(completer);
+    connect(TextPlace, &QLineEdit::textEdited, this, &FormOptions::offerPlaces);
+    connect(completer, QOverload<const QString&>::of(&QCompleter::activated), this, [this](const QString& label) {
+        for (const place::Place& p : offered_)
+            if (QString::fromStdString(place::Label(p)) == label) return choosePlace(p);
+    });
     Label2 = new QLabel(QStringLiteral("Long.:"), Frame1);
     TextLong = new QLineEdit(Frame1);
     Label1 = new QLabel(QStringLiteral("decimal, East = +"), Frame1);
@@ -49,28 +63,28 @@ FormOptions::FormOptions(settings::Settings& settings, report::Reporter& reporte
     connect(ComboZone, &QComboBox::currentTextChanged, this, &FormOptions::showZoneValidity);
 
     auto* grid = new QGridLayout(Frame1);
-    grid->addWidget(Label2, 0, 0);
-    grid->addWidget(TextLong, 0, 1);
-    grid->addWidget(Label1, 0, 2);
-    grid->addWidget(Label3, 1, 0);
-    grid->addWidget(TextLat, 1, 1);
-    grid->addWidget(Label5, 1, 2);
-    grid->addWidget(Label4, 2, 0);
-    grid->addWidget(TextTZ, 2, 1);
-    grid->addWidget(Label6, 2, 2);
-    grid->addWidget(Label7, 3, 0);
-    grid->addWidget(ComboZone, 3, 1, 1, 2);
-    grid->addWidget(Label8, 4, 1, 1, 2);
+    grid->addWidget(Label9, 0, 0);
+    grid->addWidget(TextPlace, 0, 1, 1, 2);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(TextLong, 1, 1);
+    grid->addWidget(Label1, 1, 2);
+    grid->addWidget(Label3, 2, 0);
+    grid->addWidget(TextLat, 2, 1);
+    grid->addWidget(Label5, 2, 2);
+    grid->addWidget(Label4, 3, 0);
+    grid->addWidget(TextTZ, 3, 1);
+    grid->addWidget(Label6, 3, 2);
+    grid->addWidget(Label7, 4, 0);
+    grid->addWidget(ComboZone, 4, 1, 1, 2);
+    grid->addWidget(Label8, 5, 1, 1, 2);
 
     CommandHelp = new QPushButton(QStringLiteral("&Help"), this);
     CommandSave = new QPushButton(QStringLiteral("&Save"), this);
     CommandSave->setToolTip(QStringLiteral("save data"));
     CommandCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    // No default button: Enter in a box does nothing; Esc cancels.
-    for (QPushButton* b : {CommandHelp, CommandSave, CommandCancel}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
+    // Enter saves; Esc cancels.
+    for (QPushButton* b : {CommandHelp, CommandSave, CommandCancel}) b->setAutoDefault(false);
+    CommandSave->setDefault(true);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(CommandHelp);
@@ -81,13 +95,14 @@ FormOptions::FormOptions(settings::Settings& settings, report::Reporter& reporte
     top->addWidget(Frame1, 1);
     top->addLayout(buttons);
 
+    setTabOrder(TextPlace, TextLong);
     setTabOrder(TextLong, TextLat);
     setTabOrder(TextLat, TextTZ);
     setTabOrder(TextTZ, ComboZone);
     setTabOrder(ComboZone, CommandHelp);
     setTabOrder(CommandHelp, CommandSave);
     setTabOrder(CommandSave, CommandCancel);
-    TextLong->setFocus();
+    TextPlace->setFocus();
 
     connect(CommandSave, &QPushButton::clicked, this, &FormOptions::CommandSave_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FormOptions::CommandCancel_Click);
@@ -108,6 +123,47 @@ void FormOptions::Form_Activate() {
     else
         ComboZone->setEditText(QString::fromStdString(settings_.zoneName));
     showZoneValidity(ComboZone->currentText());
+    placeName_ = settings_.placeName;
+    placeLabel_ = QString::fromStdString(placeName_);
+    TextPlace->setText(placeLabel_);
+    placeLong_ = TextLong->text();
+    placeLat_ = TextLat->text();
+}
+
+void FormOptions::offerPlaces(const QString& text) {
+    offered_ = text.trimmed().size() < 2 ? std::vector<place::Place>{} : place::Search(text.trimmed().toStdString());
+    if (offered_.size() > 20) offered_.resize(20);
+    QStringList labels;
+    for (const place::Place& p : offered_) labels << QString::fromStdString(place::Label(p));
+    placeModel_->setStringList(labels);
+    if (!labels.isEmpty()) TextPlace->completer()->complete();
+}
+
+void FormOptions::choosePlace(const place::Place& p) {
+    placeName_ = p.name;
+    placeLabel_ = QString::fromStdString(place::Label(p));
+    TextPlace->setText(placeLabel_);
+    TextLong->setText(QString::fromStdString(text::BoxNumberText(p.longitude)));
+    TextLat->setText(QString::fromStdString(text::BoxNumberText(p.latitude)));
+    if (const auto hours = zone::SettingsHours(p.zone))
+        TextTZ->setText(QString::fromStdString(text::BoxNumberText(*hours)));
+    ComboZone->setEditText(QString::fromStdString(p.zone));
+    placeLong_ = TextLong->text();
+    placeLat_ = TextLat->text();
+}
+
+bool FormOptions::placeAtSave(std::string& name) {
+    const QString typed = TextPlace->text().trimmed();
+    name.clear();
+    if (typed.isEmpty()) return true;
+    if (typed != placeLabel_) {
+        // A name typed without choosing from the list: its best match.
+        const std::optional<place::Place> p = place::Find(typed.section(',', 0, 0).trimmed().toStdString());
+        if (!p) return false;
+        choosePlace(*p);
+    }
+    if (TextLong->text() == placeLong_ && TextLat->text() == placeLat_) name = placeName_;
+    return true;
 }
 
 QString FormOptions::FixedZoneEntry() { return QStringLiteral("(fixed: Time Zone above)"); }
@@ -131,6 +187,8 @@ void FormOptions::CommandSave_Click() {
         {TextTZ, settings_.timeZone, settings::kTimeZoneField},
     };
     std::string error;
+    std::string placeName;
+    if (!placeAtSave(placeName)) error = "Place: no place of that name";
     // The zone: the first entry or nothing typed is the fixed zone.
     const QString zoneText = ComboZone->currentText();
     if (zoneText == FixedZoneEntry() || zoneText.trimmed().isEmpty())
@@ -152,6 +210,7 @@ void FormOptions::CommandSave_Click() {
         reporter_.error("Input error - wrong value.\r\n" + text::printable(error));
         return;
     }
+    settings_.placeName = placeName;
     // A failed write reports itself; the dialog closes all the same.
     settings::SaveSettings(settings_, reporter_);
     accept();

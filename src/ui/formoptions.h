@@ -1,6 +1,10 @@
 #pragma once
 // "Almucan - Options": longitude, latitude and time zone of the observer.
 #include <QDialog>
+#include <string>
+#include <vector>
+
+#include "place/place.h"
 
 #include "report/reporter.h"
 #include "settings/settings.h"
@@ -10,6 +14,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStringListModel;
 
 namespace ui {
 
@@ -19,6 +24,10 @@ public:
     FormOptions(settings::Settings& settings, report::Reporter& reporter, QWidget* parent = nullptr);
 
     QGroupBox* Frame1 = nullptr;
+    // Row 0: a place by name, completed from the place database; choosing
+    // one fills longitude, latitude, time zone and zone.
+    QLabel* Label9 = nullptr;
+    QLineEdit* TextPlace = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
@@ -55,6 +64,22 @@ protected:
 private:
     // Marks the zone text as unknown (or not) beside the combo box.
     void showZoneValidity(const QString& name);
+    // The completions of the place text as typed.
+    void offerPlaces(const QString& text);
+    // Fills the location boxes from a place.
+    void choosePlace(const place::Place& p);
+    // The name to store for the place at Save: the chosen place's while its
+    // label and the coordinates it filled stand, empty when the place box
+    // is empty or the coordinates were typed by hand.  False when the box
+    // names no place.
+    bool placeAtSave(std::string& name);
+
+    QStringListModel* placeModel_ = nullptr;
+    std::vector<place::Place> offered_;
+    // The place in the box: its name, its label and the coordinate texts it
+    // put into the boxes.
+    std::string placeName_;
+    QString placeLabel_, placeLong_, placeLat_;
     settings::Settings& settings_;
     report::Reporter& reporter_;
 };

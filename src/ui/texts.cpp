@@ -48,7 +48,7 @@ std::string InfoText(const std::string& version) {
         "A monthly almanac of rise and set times for the Sun and the Moon,",
         "computed with low-precision solar and lunar theories.",
         "",
-        "Free software under the GNU GPL, version 3 or later.",
+        "Free software under the GNU General Public License (GPL-3.0-or-later).",
         "",
         "The program calculates for one given month the rise",
         "and set times for the sun and the moon, begin and",

@@ -144,6 +144,53 @@ std::optional<double> StandardOffsetHours(std::string_view name, int year) {
     return hoursOf(std::min(jan, jul));
 }
 
+std::optional<SummerTime> SummerTimeOf(std::string_view name, int year, int month) {
+    const date::time_zone* z = find(name);
+    const std::optional<double> standard = StandardOffsetHours(name, year);
+    if (!z || !standard) return std::nullopt;
+    const auto summer = [&](const date::sys_info& i) { return hoursOf(i.offset) > *standard; };
+    const date::year_month first{date::year{year}, date::month{static_cast<unsigned>(month)}};
+    // The month's local days lie within a day of its UTC days.
+    sys_seconds t{date::sys_days{first / 1} - date::days{1}};
+    const sys_seconds last{date::sys_days{(first + date::months{1}) / 1} + date::days{1}};
+    date::sys_info i = infoAt(z, t);
+    for (int n = 0; !summer(i) && i.end < last && n < 16; ++n) i = infoAt(z, i.end);
+    if (!summer(i)) return std::nullopt;
+    // Periods cut at a year's end, or rules that change without ending
+    // summer time, are joined.
+    sys_seconds from = i.begin, until = i.end;
+    seconds fromOffset = i.offset;
+    for (int n = 0; n < 16; ++n) {
+        const date::sys_info before = infoAt(z, from - seconds{1});
+        if (!summer(before) || before.begin >= from) break;
+        from = before.begin;
+        fromOffset = before.offset;
+    }
+    for (int n = 0; n < 16; ++n) {
+        const date::sys_info after = infoAt(z, until);
+        if (!summer(after) || after.end <= until) break;
+        until = after.end;
+    }
+    // The switches' days on the local clock: the first with the summer
+    // offset, the last with the offset that follows it.
+    const date::year_month_day a{date::floor<date::days>(from + fromOffset)};
+    const date::year_month_day b{date::floor<date::days>(until + infoAt(z, until).offset - seconds{1})};
+    SummerTime st;
+    st.fromYear = static_cast<int>(a.year());
+    st.fromMonth = static_cast<int>(static_cast<unsigned>(a.month()));
+    st.fromDay = static_cast<int>(static_cast<unsigned>(a.day()));
+    st.untilYear = static_cast<int>(b.year());
+    st.untilMonth = static_cast<int>(static_cast<unsigned>(b.month()));
+    st.untilDay = static_cast<int>(static_cast<unsigned>(b.day()));
+    // Summer time outside the month (it ended the day before it, say).
+    const int firstDay = year * 10000 + month * 100 + 1;
+    const int lastDay = year * 10000 + month * 100 + 31;
+    if (st.fromYear * 10000 + st.fromMonth * 100 + st.fromDay > lastDay ||
+        st.untilYear * 10000 + st.untilMonth * 100 + st.untilDay < firstDay)
+        return std::nullopt;
+    return st;
+}
+
 std::optional<double> SettingsHours(std::string_view name) {
     const auto now = date::floor<date::days>(std::chrono::system_clock::now());
     auto h = StandardOffsetHours(name, static_cast<int>(date::year_month_day{now}.year()));

@@ -59,6 +59,16 @@ std::optional<double> StandardOffsetHours(std::string_view name, int year);
 // settings file while a zone is named.
 std::optional<double> SettingsHours(std::string_view name);
 
+// The summer time that covers some of a month: the period in which the
+// zone's offset is above its standard offset of that year
+// (StandardOffsetHours), as the local dates of its first and last day.
+struct SummerTime {
+    int fromYear = 0, fromMonth = 0, fromDay = 0;
+    int untilYear = 0, untilMonth = 0, untilDay = 0;
+};
+// Empty when the month has no summer time or the name is unknown.
+std::optional<SummerTime> SummerTimeOf(std::string_view name, int year, int month);
+
 // The zone's UTC offset at an instant (MJD UT), hours east; empty for an
 // unknown name.
 std::optional<double> OffsetHoursAt(std::string_view name, double mjdUt);

@@ -94,6 +94,9 @@ TEST_F(Cli, ExitCodesOutputsAndMessages) {
          "Month: 202603   Long.: 16.33   Lat.: 48.25   Time Zone: Europe/Vienna\n", ""},
         {{"--year", "2026", "--tsv", "--zone", "Asia/Kolkata", "--lon", "88.36", "--lat", "22.57"}, 0,
          "Month: 202612   Long.: 88.36   Lat.: 22.57   Time Zone: Asia/Kolkata\n", ""},
+        {{"--month", "202412", "--place", "tromso"}, 0,
+         "Month: 202412   Tromsø   Long.: 18.95508   Lat.: 69.6489   Time Zone: Europe/Oslo\n", ""},
+        {{"--month", "202412", "--place", "tromso", "--json"}, 0, "\"name\": \"Tromsø\"", ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(run(c.args), c.code) << c.args.back();

@@ -62,6 +62,12 @@ set(rows
   # Messages name the option at fault.
   "any|month-without-value|2|--month: needs a value, got the option --tsv|$A --month --tsv $S|usage"
   "any|last-without-value|2|option --tz needs a value|$A $M $S --tz|usage"
+  # Places by name: Tromsø is the database's 69.6489 N 18.95508 E in
+  # Europe/Oslo; a name not found gives the three nearest.
+  "any|place-is-its-coordinates|0||$A --place Tromso --month 202412 --tsv $S > $D/p && $A --month 202412 --tsv $S --lon 18.95508 --lat 69.6489 --zone Europe/Oslo > $D/c|cmp $D/p $D/c && test $(wc -l < $D/p) = 32"
+  "any|places-springfield|0||$A --places Springfield > $D/s|test $(grep -c '^Springfield\t[^\t]*\tUnited States of America\t[0-9.]*\t-[0-9.]*\tAmerica/' $D/s) -ge 5"
+  "any|place-unknown|2|no place named 'Tromsoo'. the closest names: Tromsø, Tomsk, Towson|$A --place Tromsoo $M $S|test ! -e $D/cfg"
+  "any|place-excludes-zone|2|--zone excludes --place|$A --place Tromso --zone UTC $M $S|usage"
 )
 foreach(row IN LISTS rows)
   string(REPLACE "\\|" "<pipe>" row "${row}")

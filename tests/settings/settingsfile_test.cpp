@@ -30,7 +30,8 @@ void writeFile(const fs::path& p, const std::string& text) { std::ofstream(p, st
 // The values the file holds, for comparing two records at once.
 auto fields(const Settings& s) {
     return std::tie(s.longitude, s.latitude, s.timeZone, s.marginTop, s.marginBottom, s.marginLeft,
-                    s.marginRight, s.fontName, s.fontSize, s.zoneName);
+                    s.marginRight, s.fontName, s.fontSize, s.zoneName, s.placeName, s.nightVision,
+                    s.inkSaver);
 }
 
 // The file a first run writes: location 16.33 / 48.25 / 1, no margins, the
@@ -56,15 +57,17 @@ protected:
 
 // Numbers are written in the number text (a blank or "-", no zero before
 // the point, exponent form below 1E-4) with 15 significant digits, the font
-// size with 7, and names as they are: all read back unchanged.
+// size with 7, names as they are, and the optional lines only as far as the
+// last one in use: all read back unchanged.
 TEST(SettingsText, ValuesSurviveWriteAndRead) {
     Settings s;
     std::tie(s.longitude, s.latitude, s.timeZone, s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
              s.fontName, s.fontSize) = std::tuple(-5.5, 0.5, -12.0, 16.33, 1e-7, 123.456789012345,
                                                   1.23456789012345e-300, std::string("  A\tB \xC3\x9C "), 9.876543f);
+    s.inkSaver = true;  // lines 11 to 14 up to the last in use: no zone, no place, no night vision
     const std::string text = settings::SettingsFileText(s);
     EXPECT_EQ(text, "Almucan V0.9\r\n-5.5\r\n .5\r\n-12\r\n 16.33\r\n 1E-07\r\n 123.456789012345\r\n"
-                    " 1.23456789012345E-300\r\n  A\tB \xC3\x9C \r\n 9.876543\r\n");
+                    " 1.23456789012345E-300\r\n  A\tB \xC3\x9C \r\n 9.876543\r\n\r\n\r\n0\r\n1\r\n");
     Settings back;
     ASSERT_TRUE(settings::ParseSettingsText(text, back));
     EXPECT_EQ(fields(back), fields(s));
@@ -75,7 +78,26 @@ TEST(SettingsText, ValueLinesFollowTheValueRule) {
     Settings s;
     ASSERT_TRUE(settings::ParseSettingsText(
         "Almucan V0.9\r\nabc\r\n12abc\r\n   -5\r\n1 6 . 5\r\n\t2\r\n.5e1\r\n-\r\nF\r\n 9.5xx\r\nextra\r\n", s));
-    EXPECT_EQ(fields(s), std::tuple(0.0, 12.0, -5.0, 16.5, 2.0, 5.0, 0.0, std::string("F"), 9.5f, std::string("extra")));
+    EXPECT_EQ(fields(s), std::tuple(0.0, 12.0, -5.0, 16.5, 2.0, 5.0, 0.0, std::string("F"), 9.5f,
+                                    std::string("extra"), std::string(), false, false));
+}
+
+// The system's zone: TZ (":" allowed before the name), else the zone file
+// /etc/localtime links to; nothing for a POSIX rule or an unknown name.
+TEST(SettingsPath, SystemZoneFromTzOrTheLocaltimeLink) {
+    const struct {
+        const char* tz;
+        const char *link, *zone;
+    } cases[] = {
+        {"Europe/Oslo", "/usr/share/zoneinfo/Asia/Tokyo", "Europe/Oslo"},
+        {":America/Chicago", "", "America/Chicago"},
+        {"CET-1CEST", "/usr/share/zoneinfo/Asia/Tokyo", ""},
+        {nullptr, "/usr/share/zoneinfo/Asia/Tokyo", "Asia/Tokyo"},
+        {"", "../usr/share/zoneinfo/Etc/UTC", "Etc/UTC"},
+        {nullptr, "/etc/zoneinfo/localtime", ""},
+        {nullptr, "", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(settings::SystemZone(c.tz, c.link), c.zone) << c.link;
 }
 
 // XDG base directory rules; a relative or empty folder is never used.

@@ -10,6 +10,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -21,15 +23,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimeZone>
+#include <QToolButton>
 
 #include <signal.h>
 #include <sys/resource.h>
 
 #include "month/monthcalc.h"
 #include "numbertexts.h"
+#include "place/place.h"
 #include "recording_reporter.h"
 #include "render/qt/qtsurface.h"
 #include "ui/form1.h"
@@ -128,6 +134,7 @@ struct Window {
     // print dialog and closes it.
     void print(const char* month, const std::function<void(ui::FormPrint&)>& inDialog) {
         w->textDate()->setText(month);
+        w->commandCalc()->click();
         script = [&](QDialog& d) { inDialog(static_cast<ui::FormPrint&>(d)); };
         w->menuFPrint()->trigger();
     }
@@ -194,8 +201,8 @@ TEST(MainWindow, BadMonthLeavesEverythingAlonePageFollowsTheWindow) {
 }
 
 // Start writes the settings file and puts this month in the box; the
-// Summertime box is checked from April to October and is checked again when
-// the options dialog closes, but never unchecked.  A settings file that is
+// Summertime box is checked from April to October at each activation, but
+// never unchecked.  A settings file that is
 // not valid ends the program after its message and nothing runs after the
 // end; Exit ends it at once and writes nothing.
 TEST(MainWindow, SummerTimeRuleAndTheEndOfTheProgram) {
@@ -206,12 +213,6 @@ TEST(MainWindow, SummerTimeRuleAndTheEndOfTheProgram) {
     }
     Window t;
     EXPECT_TRUE(t.ini().startsWith("Almucan V0.9\r\n 16.33\r\n 48.25\r\n 1\r\n"));  // Vienna, zone +1
-    QTest::mouseClick(t.w->checkST(), Qt::LeftButton);
-    ASSERT_FALSE(t.w->checkST()->isChecked());
-    Type(t.w->textDate(), "199912");
-    t.w->menuFOptions()->trigger();
-    EXPECT_TRUE(t.w->checkST()->isChecked());
-    EXPECT_EQ(t.w->textDate()->text().toStdString(), "200106");
     t.today = QDate(2001, 11, 2);
     t.w->Form_Activate();
     EXPECT_TRUE(t.w->checkST()->isChecked());
@@ -227,42 +228,158 @@ TEST(MainWindow, SummerTimeRuleAndTheEndOfTheProgram) {
 }
 
 // File > Export dark nights... with the file dialog replaced by a chosen
-// name: the month in the box, the place of the settings and the summer-time
-// box make the calendar.
+// name: the month shown, the place of the settings and the summer-time box
+// make the calendar.
 TEST(MainWindow, ExportDarkNightsWritesTheMonthsCalendar) {
     Window t;
-    QString asked, answer;
-    t.w->setIcsFileChooser([&](const QString& suggested) {
-        asked = suggested;
-        return answer;
-    });
+    QString answer;
+    t.w->setIcsFileChooser([&](const QString&) { return answer; });
     const QString good = t.dir.filePath("june.ics"), bad = t.dir.filePath("no/such/june.ics");
-    const struct {
-        const char* month;
-        QString file;  // the name chosen in the file dialog
-        Log log;
-    } cases[] = {
-        {"200113", good, kInputError},
-        {"202406", "", {}},  // the file dialog cancelled
-        {"202406", bad,
-         {"box:Error:The dark nights could not be exported:\r\ncannot write " + bad.toStdString() +
-          ": No such file or directory"}},
-        {"202406", good, {}},
+    const std::pair<QString, Log> cases[] = {  // the name chosen in the file dialog; the messages
+        {"", {}},  // the file dialog cancelled
+        {bad, {"box:Error:The dark nights could not be exported:\r\ncannot write " + bad.toStdString() +
+               ": No such file or directory"}},
+        {good, {}},
     };
-    for (const auto& c : cases) {
+    Type(t.w->textDate(), "202406");
+    QTest::keyClick(t.w->textDate(), Qt::Key_Return);  // the month shown is exported
+    for (const auto& [file, log] : cases) {
         t.rep.clear();
-        answer = c.file;
-        Type(t.w->textDate(), c.month);
+        answer = file;
         t.w->menuFExportDark()->trigger();
-        EXPECT_EQ(t.rep.log, c.log) << c.month << " " << c.file.toStdString();
+        EXPECT_EQ(t.rep.log, log) << file.toStdString();
     }
-    EXPECT_TRUE(asked.endsWith("dark-nights-202406.ics")) << asked.toStdString();
     // Vienna in June 2024 (summer time, UTC+2): 17 dark, moonless intervals,
     // the first from 22:47 CET on the 1st.
     const QString ics = ReadFile(good);
     EXPECT_EQ(ics.count("BEGIN:VEVENT"), 17);
     for (const char* line : {"DTSTART:20240601T214700Z", "(local time\\, UTC+2)", "GEO:48.250000;16.330000"})
         EXPECT_TRUE(ics.contains(line)) << line;
+}
+
+// The window follows the user, step by step from a first start in June
+// 2026 (the 15th) in Vienna's zone: the month buttons, PageUp/PageDown and
+// Today recalculate; the status line says what the page shows (Vienna's
+// summer time from 29 March 2026, the EU rule); Options Cancel changes
+// nothing, not even the month box; Tromsø chosen by name and saved with
+// Enter recalculates the page shown; Print and Export name the month shown;
+// night vision is remembered; Ctrl+Q quits.  Today's row is marked only in
+// today's month.
+TEST(MainWindow, FollowsTheUser) {
+    Window t(Ini(" 16.33", " 48.25", " 1", "Europe/Vienna"), nullptr, QDate(2026, 6, 15));
+    const QString vienna = " - 48.25 N 16.33 E - Europe/Vienna";
+    const QString tromso = " - Tromsø 69.65 N 18.96 E - Europe/Oslo";
+    QString printLabel, exportName;
+    t.w->setIcsFileChooser([&](const QString& suggested) { exportName = QFileInfo(suggested).fileName(); return QString(); });
+    // Keys as the window system delivers them: shortcuts first.
+    t.w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.w.get()));
+    auto key = [&](int k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keySequence(t.w->textDate(), QKeySequence(k | m)); };
+    auto options = [&](const std::function<void(ui::FormOptions&)>& act) {
+        t.script = [act](QDialog& d) { act(static_cast<ui::FormOptions&>(d)); };
+        t.w->menuFOptions()->trigger();
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        const char *box, *shown;
+        QString status;
+        bool marked = false;  // today's row
+    } steps[] = {
+        {"start", [] {}, "202606", "202606", "June 2026" + vienna + " (summer time from 29 Mar)", true},
+        {"PageDown", [&] { key(Qt::Key_PageDown); }, "202607", "202607", "July 2026" + vienna + " (summer time from 29 Mar)"},
+        {"next", [&] { QTest::mouseClick(t.w->commandNext(), Qt::LeftButton); }, "202608", "202608", "August 2026" + vienna + " (summer time from 29 Mar)"},
+        {"PageUp", [&] { key(Qt::Key_PageUp); }, "202607", "202607", "July 2026" + vienna + " (summer time from 29 Mar)"},
+        {"typed", [&] { Type(t.w->textDate(), "202610"); key(Qt::Key_Return); }, "202610", "202610", "October 2026" + vienna + " (summer time until 25 Oct)"},
+        {"previous", [&] { QTest::mouseClick(t.w->commandPrev(), Qt::LeftButton); }, "202609", "202609", "September 2026" + vienna + " (summer time from 29 Mar)"},
+        {"December", [&] { Type(t.w->textDate(), "202612"); key(Qt::Key_Return); }, "202612", "202612", "December 2026" + vienna + " (standard time)"},
+        {"Today", [&] { key(Qt::Key_T, Qt::ControlModifier); }, "202606", "202606", "June 2026" + vienna + " (summer time from 29 Mar)", true},
+        {"Options Cancel", [&] {
+             Type(t.w->textDate(), "203001");
+             options([](ui::FormOptions& o) { Type(o.TextLong, "1"); QTest::mouseClick(o.CommandCancel, Qt::LeftButton); });
+         }, "203001", "202606", "June 2026" + vienna + " (summer time from 29 Mar)", true},
+        {"Options Tromsø, Enter", [&] {
+             options([](ui::FormOptions& o) {
+                 QTest::keyClicks(o.TextPlace, "tromso");
+                 QAbstractItemView* list = o.TextPlace->completer()->popup();
+                 ASSERT_TRUE(list->isVisible());
+                 QTest::keyClick(list, Qt::Key_Down);
+                 QTest::keyClick(list, Qt::Key_Return);
+                 EXPECT_EQ(QStringList({o.TextPlace->text(), o.TextLong->text(), o.TextLat->text(), o.TextTZ->text(), o.ComboZone->currentText()}).join('|'),
+                           "Tromsø, Troms og Finnmark, Norway|18.95508|69.6489|1|Europe/Oslo");
+                 QTest::keyClick(o.TextPlace, Qt::Key_Return);
+             });
+         }, "203001", "202606", "June 2026" + tromso + " (summer time from 29 Mar)", true},
+        {"Print, Export", [&] {
+             t.script = [&](QDialog& d) { printLabel = static_cast<ui::FormPrint&>(d).labelOutput()->text(); d.reject(); };
+             t.w->menuFPrint()->trigger();
+             t.w->menuFExportDark()->trigger();
+         }, "203001", "202606", "June 2026" + tromso + " (summer time from 29 Mar)", true},
+    };
+    const QColor mark(255, 236, 150);
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.act();
+        EXPECT_EQ(t.w->textDate()->text().toStdString(), s.box);
+        EXPECT_EQ(t.w->shownMonth(), s.shown);
+        EXPECT_EQ(t.w->statusText().toStdString(), s.status.toStdString());
+        EXPECT_EQ(t.w->picture1()->backing().pixelColor(t.w->picture1()->backing().width() / 8,
+                                                         qRound(t.w->layout().y_st + 15.5 * t.w->layout().y_d)) == mark,
+                  s.marked);
+        EXPECT_EQ(t.rep.log, Log{});
+    }
+    // The page is Tromsø's, and Tromsø is in the file by name.
+    report::SilentReporter quiet;
+    const auto r = month::CalculateMonth("202606", month::Place{18.95508, 69.6489, {1, false, "Europe/Oslo"}, "Tromsø"}, quiet);
+    EXPECT_EQ(Clipboard(), r->clipboard);
+    EXPECT_TRUE(t.ini().endsWith("Europe/Oslo\r\nTromsø\r\n")) << t.ini().toStdString();
+    EXPECT_TRUE(printLabel.contains("Almucan-202606.pdf")) << printLabel.toStdString();
+    EXPECT_EQ(exportName, "dark-nights-202606.ics");
+
+    // Night vision: black page, red text; line 13 of the file; the next
+    // start has it again.
+    t.w->menuVNight()->trigger();
+    EXPECT_TRUE(t.ini().endsWith("Tromsø\r\n1\r\n"));
+    EXPECT_EQ(t.w->picture1()->backing().pixelColor(1, 1), QColor(Qt::black));
+    EXPECT_EQ(t.w->palette().color(QPalette::Window), QColor(Qt::black));
+    Window again(t.ini());
+    EXPECT_TRUE(again.w->menuVNight()->isChecked());
+    EXPECT_EQ(NonWhitePixels(again.w->picture1()->backing()), again.w->picture1()->backing().width() * again.w->picture1()->backing().height());
+    QTest::keyClick(t.w.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(t.exitCode, 0);
+}
+
+// A first start without a settings file takes the system's zone (TZ, else
+// /etc/localtime as Qt reads it) and its most populous place, else the
+// defaults; the month is calculated at once.
+TEST(MainWindow, FirstStartTakesTheSystemZone) {
+    const QByteArray keep = qgetenv("TZ");
+    const struct {
+        const char* tz;  // nullptr: unset
+        QByteArray zone, place;
+    } cases[] = {
+        {"Europe/Oslo", "Europe/Oslo", "Oslo"},
+        {"America/Chicago", "America/Chicago", "Chicago"},
+        {nullptr, QTimeZone::systemTimeZoneId(), ""},
+    };
+    for (auto c : cases) {
+        SCOPED_TRACE(c.tz ? c.tz : "unset");
+        if (c.tz) qputenv("TZ", c.tz);
+        else qunsetenv("TZ");
+        if (!c.tz) {
+            c.zone = QTimeZone::systemTimeZoneId();
+            if (auto p = place::LargestInZone(c.zone.toStdString())) c.place = QByteArray::fromStdString(p->name);
+            else c.zone.clear();
+        }
+        Window t;
+        const QList<QByteArray> lines = t.ini().split('\n');
+        EXPECT_EQ(lines.size(), c.zone.isEmpty() ? 11 : 13);
+        if (c.zone.isEmpty()) { EXPECT_TRUE(t.ini().startsWith("Almucan V0.9\r\n 16.33\r\n 48.25\r\n 1\r\n")); }
+        else { EXPECT_EQ(lines[10] + lines[11], c.zone + "\r" + c.place + "\r"); }
+        EXPECT_EQ(t.w->shownMonth(), "200106");
+        EXPECT_GT(NonWhitePixels(t.w->picture1()->backing()), 1000);
+    }
+    qputenv("TZ", keep);
 }
 
 // Save in the Options dialog, step by step on one settings file: the
@@ -575,6 +692,8 @@ TEST_F(CupsPrint, StoppedPrintServiceIsReported) {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A first start takes the system's zone: UTC keeps the defaults (Vienna).
+    qputenv("TZ", "UTC");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,15 +1,17 @@
-// Takes the README's picture of the main window: March 2001 calculated in
-// a settings folder of its own, the window grabbed into a PNG file.
-//   almucan_screenshot OUT.png
-// Run it on the offscreen platform with a described screen, for example
+// Takes the README's pictures of the main window after a first start: a
+// settings folder of its own (no settings file yet), so the system's zone
+// (TZ) picks the place, and the month of 15 June 2026 calculated at once.
+//   almucan_screenshot OUT.png [--night]
+// --night switches View > Night vision on first.  Run it on the offscreen
+// platform with a described screen, for example
 // QT_QPA_PLATFORM=offscreen:configfile=screen.json (1920 x 1080, 96 dpi).
+#include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QImage>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "report/reporter.h"
@@ -17,8 +19,9 @@
 #include "ui/printtarget.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: almucan_screenshot OUT.png\n");
+    const bool night = argc == 3 && std::strcmp(argv[2], "--night") == 0;
+    if (argc != 2 && !night) {
+        std::fprintf(stderr, "usage: almucan_screenshot OUT.png [--night]\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -27,10 +30,9 @@ int main(int argc, char** argv) {
     auto target = std::make_unique<ui::PrintTarget>(true);
     target->pdfFolder = dir.path();
     ui::Form1 w(reporter, dir.path().toStdString(), std::move(target));
-    w.setToday([] { return QDate(2001, 6, 15); });
+    w.setToday([] { return QDate(2026, 6, 15); });
     w.start();
-    w.textDate()->setText(QStringLiteral("200103"));
-    w.commandCalc()->click();
+    if (night) w.menuVNight()->trigger();
     QApplication::processEvents();
     if (!w.grab().toImage().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "almucan_screenshot: %s could not be written\n", argv[1]);

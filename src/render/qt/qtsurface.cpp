@@ -129,6 +129,25 @@ QtSurfaceBase::QtSurfaceBase(QPaintDevice* device, const QFont& font)
       fontName_(font.family().toStdString()),
       fontSize_(static_cast<float>(font.pointSizeF())) {}
 
+Color QtSurfaceBase::ink(Color c) const {
+    if (!night_) return c;
+    // Black text in bright red, grey (a Sunday after a Saturday) dimmer.
+    return c == kGrey ? RGB(150, 0, 0) : RGB(235, 30, 30);
+}
+Color QtSurfaceBase::shade(Color c) const {
+    if (!night_) return c;
+    // Night, dusk and dawn, daylight and the Moon from dark to light red;
+    // the white hour lines become the black background.
+    switch (c) {
+        case kBlack: return RGB(55, 0, 0);
+        case kDarkGrey: return RGB(100, 0, 0);
+        case kLightGrey: return RGB(150, 10, 10);
+        case kYellow: return RGB(210, 40, 20);
+        case kWhite: return kBlack;
+        default: return RGB(static_cast<int>(((c >> 16) & 255) * 3 / 4), 0, 0);
+    }
+}
+
 double QtSurfaceBase::TextWidth(const std::string& s) {
     return QFontMetricsF(font_, device_).horizontalAdvance(QString::fromStdString(s));
 }
@@ -137,17 +156,17 @@ double QtSurfaceBase::TextHeight(const std::string&) {
 }
 void QtSurfaceBase::PrintText(const std::string& s) {
     if (!Drawable({x_, y_})) return;
-    if (QPainter* p = painter()) DrawTopLeft(*p, font_, device_, x_, y_, fore_, s);
+    if (QPainter* p = painter()) DrawTopLeft(*p, font_, device_, x_, y_, ink(fore_), s);
 }
 void QtSurfaceBase::FilledBox(float x, float y, float w, float h, Color c) {
     if (!Drawable({x, y, w, h})) return;
-    if (QPainter* p = painter()) p->fillRect(QRectF(x, y, w, h).normalized(), ToQColor(c));
+    if (QPainter* p = painter()) p->fillRect(QRectF(x, y, w, h).normalized(), ToQColor(shade(c)));
 }
 void QtSurfaceBase::Line(float x, float y, float dx, float dy, Color c) {
     if (!Drawable({x, y, dx, dy})) return;
     QPainter* p = painter();
     if (!p) return;
-    p->setPen(QPen(ToQColor(c), 0));
+    p->setPen(QPen(ToQColor(shade(c)), 0));
     p->drawLine(QPointF(x, y), QPointF(x + dx, y + dy));
 }
 void QtSurfaceBase::Circle(float x, float y, float r, Color c, std::optional<float> start,
@@ -156,7 +175,7 @@ void QtSurfaceBase::Circle(float x, float y, float r, Color c, std::optional<flo
     // only needs to be a number.
     if (!Drawable({x, y, r, start.value_or(0), end.value_or(0)}) || !std::isfinite(aspect.value_or(1)))
         return;
-    if (QPainter* p = painter()) DrawCircle(*p, x, y, r, c, start, end, aspect, fillStyle_, fill_);
+    if (QPainter* p = painter()) DrawCircle(*p, x, y, r, shade(c), start, end, aspect, fillStyle_, shade(fill_));
 }
 
 // ---------------------------------------------------------------- screen
@@ -181,7 +200,7 @@ void QtImageSurface::finish() {
     }
 }
 
-void QtImageSurface::Clear() { painter()->fillRect(image_.rect(), Qt::white); }
+void QtImageSurface::Clear() { painter()->fillRect(image_.rect(), night_ ? Qt::black : Qt::white); }
 double QtImageSurface::ScaleWidth() { return image_.width(); }
 double QtImageSurface::ScaleHeight() { return image_.height(); }
 int QtImageSurface::PaperSize() { return 0; }

@@ -39,6 +39,10 @@ public:
 
 protected:
     QtSurfaceBase(QPaintDevice* device, const QFont& font);
+    // Colours as drawn: the page's own, or in night vision text in red and
+    // the shades of the graph and phase symbol in dark reds on black.
+    Color ink(Color c) const;
+    Color shade(Color c) const;
     // The painter of the current page, begun on first use; null when the
     // device cannot be painted on.
     virtual QPainter* painter() = 0;
@@ -51,6 +55,7 @@ protected:
     Color fill_ = kBlack;
     int fillStyle_ = kFillTransparent;  // as a new picture box has it
     float x_ = 0, y_ = 0;
+    bool night_ = false;
 };
 
 // The picture box: draws on a QImage (white background) in the picture
@@ -62,6 +67,8 @@ public:
     // Ends the painter so the image can be shown or saved; the next drawing
     // operation starts a new one.
     void finish();
+    // Night vision: black background, red text, dark red shades.
+    void SetNightVision(bool on) { night_ = on; }
 
     void Clear() override;
     double ScaleWidth() override;
