@@ -175,9 +175,9 @@ Crossings SearchHorizon(F f, const DaySpan<Clock>& span) {
     return c;
 }
 
-// The longest day searched: 25 hours (a clock put back by one hour) and
-// more for a zone that moves its clock further; 13 windows reach 26 hours.
-constexpr int kMaxWindows = 14;
+// The longest day searched: 48 hours, a clock put back by a whole day
+// (Kwajalein's day of 47 hours on 30 September 1969, from +11 to -12).
+constexpr int kMaxWindows = 24;
 
 // The day search of row d from mjd0, the MJD (UT) of the day's first
 // instant; see DailyEvents.
@@ -243,6 +243,16 @@ MidnightState DailyEventsOnClock(MonthTab& tab, int year, int month, int d,
                                  const zone::DayClock& clock, double glong, double latitude) {
     if (clock.plain)
         return DailyEvents(tab, year, month, d, clock.offsetHours / 24, glong, latitude);
+    if (!clock.Exists()) {
+        // A day the zone skipped: no event and no day mark.  The 0 h
+        // states are those of the instant it would have begun.
+        for (std::size_t c = 1; c <= 6; ++c) tab[static_cast<std::size_t>(d)][c] = "----";
+        auto above = [&](int iobj) {
+            return astro::sinalt(iobj, clock.startMjd, 0, glong, astro::cn(latitude), astro::sn(latitude)) >
+                   HorizonSine(iobj);
+        };
+        return {above(1), !above(3)};
+    }
     // A day with a switch: from its first instant to the next day's, 23 or
     // 25 hours (or what the zone's switch makes of it), each crossing's
     // instant read on the clock in force at that instant.
