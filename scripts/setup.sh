@@ -7,8 +7,9 @@
 
 almucan_packages() {
   local pkgs=(cmake g++ make libcli11-dev libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
-  # Named time zones: date/tz (compiled libdate-tz on the system database).
-  pkgs+=(libhowardhinnant-date-dev tzdata)
+  # Named time zones: the system's zone files, date/tz's rule reader
+  # (date/ptz.h); the zone test's independent reader, Python's zoneinfo.
+  pkgs+=(libhowardhinnant-date-dev tzdata python3)
   # Installation and package checks: icon rendering, desktop entry and manual
   # page validation, dpkg-shlibdeps; the iCalendar test's independent parser.
   pkgs+=(librsvg2-bin desktop-file-utils man-db file dpkg-dev python3-icalendar)

@@ -364,17 +364,17 @@ std::vector<std::string> Closest(std::string_view name) {
     if (want.empty()) return {};
     auto lastPart = [](const std::string& s) { return s.substr(s.rfind('/') + 1); };
     std::vector<std::string> same, samePart, near;
-    std::size_t best = std::max<std::size_t>(2, want.size() / 4) + 1;
+    std::size_t best = std::max<std::size_t>(2, want.size() / 4);  // the most edits allowed
     for (const std::string& n : names) {
         const std::string l = lower(n);
         if (l == want) same.push_back(n);
         if (lastPart(l) == lastPart(want)) samePart.push_back(n);
         const std::size_t d = editDistance(l, want);
-        if (d < best) {
-            near.clear();
+        if (d < best) near.clear();
+        if (d <= best) {
+            near.push_back(n);
             best = d;
         }
-        if (d == best) near.push_back(n);
     }
     return !same.empty() ? same : !samePart.empty() ? samePart : near;
 }

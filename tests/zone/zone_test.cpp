@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "month/monthcalc.h"
 #include "report/reporter.h"
@@ -56,4 +56,72 @@ TEST(ZoneClock, DaysAgainstZoneinfo) {
         EXPECT_EQ(k.Exists(), k.lengthHours > 0);
     }
 }
+
+// A private zone folder (TZDIR) with a good Berlin and a Vienna that cannot
+// be read, in turn for each reason: the reason is said, nothing aborts and
+// no clock is made.  Only names of zones are listed.
+TEST(ZoneFiles, UnreadableFilesAreReportedWithTheirReason) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("almucan-zoneinfo-" + std::to_string(::getpid()));
+    fs::create_directories(root / "Europe");
+    std::ifstream in("/usr/share/zoneinfo/Europe/Berlin", std::ios::binary);
+    const std::string berlin{std::istreambuf_iterator<char>(in), {}};
+    for (const char* name : {"Europe/Berlin", "posixrules", "zone1970.tab"})
+        std::ofstream(root / name, std::ios::binary) << berlin;
+    ::setenv("TZDIR", root.c_str(), 1);
+    const std::string footer = "CET-1CEST,M3.5.0,M10.5.0/3\n";
+    ASSERT_EQ(berlin.substr(berlin.size() - footer.size()), footer);
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "the file is empty"},
+        {berlin.substr(0, 30), "the file is truncated"},
+        {berlin.substr(0, berlin.size() / 2), "the file is truncated"},
+        {berlin.substr(0, berlin.size() - 1), "the file is truncated"},
+        {"# a zone\n", "it is not a zone file"},
+        {berlin.substr(0, berlin.size() - footer.size()) + "CET-1CEST,M3.5.0\n",
+         "its rule for later years \"CET-1CEST,M3.5.0\" is not understood"},
+        {"", "No such file or directory"},  // a link to a file that is gone
+    };
+    for (const auto& [bytes, why] : cases) {
+        fs::remove(root / "Europe/Vienna");
+        if (why[0] == 'N')
+            fs::create_symlink("Gone", root / "Europe/Vienna");
+        else
+            std::ofstream(root / "Europe/Vienna", std::ios::binary) << bytes;
+        const std::optional<zone::Error> e = zone::Check("Europe/Vienna");
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->kind, zone::Error::Kind::Unreadable);
+        EXPECT_EQ(e->message, "The time zone Europe/Vienna cannot be read: " + why);
+        EXPECT_FALSE(zone::ClocksOfMonth("Europe/Vienna", 2026, 3) || zone::LocalToUtcMinutes("Europe/Vienna", 0));
+    }
+    EXPECT_FALSE(zone::Check("Europe/Berlin"));
+    EXPECT_EQ(zone::ClocksOfMonth("Europe/Berlin", 2026, 3).value()[29].lengthHours, 23);
+    EXPECT_EQ(zone::Names(), (std::vector<std::string>{"Europe/Berlin", "Europe/Vienna"}));
+    ::unsetenv("TZDIR");
+    fs::remove_all(root);
+}
+
+// Names the database does not know, with the closest names: case and
+// blanks, the last part, a few letters wrong; none for a name far from all.
+TEST(ZoneNames, UnknownNamesSuggestTheClosest) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Berlin", "Europe/Berlin"},
+        {"europe/berlin", "Europe/Berlin"},
+        {"Europe/Berlin ", "Europe/Berlin"},
+        {"Europe/Berln", "Europe/Berlin"},
+        {"Amerca/New_Yrok", "America/New_York"},
+        {"Mars/Olympus", ""},
+        {"posixrules", ""},
+        {"../zoneinfo/Europe/Berlin", "Europe/Berlin"},
+        {"Europe", ""},
+    };
+    for (const auto& [name, closest] : cases) {
+        const std::optional<zone::Error> e = zone::Check(name);
+        ASSERT_TRUE(e) << name;
+        EXPECT_EQ(e->kind, zone::Error::Kind::Unknown);
+        EXPECT_EQ(e->message, std::string("unknown time zone '") + name + "'" +
+                                  (*closest ? std::string("; did you mean ") + closest + "?" : ""));
+    }
+    EXPECT_FALSE(zone::Check("Asia/Calcutta"));  // a link to Asia/Kolkata
+}
+
 }  // namespace
