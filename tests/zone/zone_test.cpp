@@ -57,6 +57,39 @@ TEST(ZoneClock, DaysAgainstZoneinfo) {
     }
 }
 
+// Months on these clocks.  Past the last listed switch a month without a
+// switch is the fixed-zone month of the zone's offset.  Row d of a day of
+// 23 hours (23:00 set to the next midnight) is the fixed-zone row without
+// the events after 23:00, which do not exist; a skipped day has none.
+TEST(ZoneClock, MonthsOnTheseClocks) {
+    const struct {
+        const char *name, *month;
+        double lon, lat, fixed;
+        std::size_t d;  // 0: the whole month is the fixed-zone month
+        const char* cells = "";
+    } cases[] = {
+        {"Europe/Moscow", "204007", 37.62, 55.75, 3, 0},
+        {"America/Mexico_City", "209607", -99.13, 19.43, -6, 0},
+        {"Asia/Tehran", "204407", 51.39, 35.69, 3.5, 0},
+        {"Europe/Sofia", "198004", 23.32, 42.70, 2, 5, "----|0853|0602|1857|0424|2036"},    // moonrise 2336
+        {"America/Nuuk", "202403", -51.72, 64.18, -2, 30, "0417|0546|0650|2014|0337|----"},  // twilight end 2332
+        {"Pacific/Apia", "201112", -171.76, -13.83, -10, 30, "----|----|----|----|----|----"},
+    };
+    report::SilentReporter quiet;
+    for (const auto& c : cases) {
+        const auto named = month::CalculateMonth(c.month, false, {c.lon, c.lat, 0, c.name}, quiet);
+        const auto fixed = month::CalculateMonth(c.month, false, {c.lon, c.lat, c.fixed}, quiet);
+        ASSERT_TRUE(named && fixed);
+        if (c.d == 0) {
+            EXPECT_EQ(named->tab, fixed->tab) << c.name;
+            continue;
+        }
+        std::string cells;
+        for (std::size_t col = 1; col <= 6; ++col) cells += (col > 1 ? "|" : "") + named->tab[c.d][col];
+        EXPECT_EQ(cells, c.cells) << c.name;
+    }
+}
+
 // A private zone folder (TZDIR) with a good Berlin and a Vienna that cannot
 // be read, in turn for each reason: the reason is said, nothing aborts and
 // no clock is made.  Only names of zones are listed.
