@@ -395,6 +395,18 @@ std::optional<MonthClocks> ClocksOfMonth(std::string_view name, int year, int mo
     if (!z) return std::nullopt;
     MonthClocks clocks;
     const date::sys_days first{date::year{year} / date::month{static_cast<unsigned>(month)} / 1};
+    // Most months keep one offset from before their first day to after the
+    // 32nd: every day is then a plain day of that offset.
+    const Period whole = infoAt(*z, sys_seconds{first - date::days{2}});
+    if (whole.end > sys_seconds{first + date::days{34}}) {
+        for (int d = 1; d <= 31; ++d) {
+            const seconds midnight = (first + date::days{d - 1}).time_since_epoch();
+            DayClock& c = clocks[static_cast<std::size_t>(d)];
+            c.offsetHours = hoursOf(whole.offset);
+            c.startMjd = static_cast<double>((midnight - whole.offset).count()) / 86400.0 + kMjdOf1970;
+        }
+        return clocks;
+    }
     sys_seconds start = toSys(*z, first.time_since_epoch());
     for (int d = 1; d <= 31; ++d) {
         const seconds midnight = (first + date::days{d - 1}).time_since_epoch();
