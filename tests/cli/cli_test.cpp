@@ -86,8 +86,6 @@ TEST_F(Cli, ExitCodesOutputsAndMessages) {
     } cases[] = {
         {{"--month", "202406"}, 0, "Almucan V0.9 - Rise and Set for Sun and Moon\nMonth: 202406 ", ""},
         {{"--month", "202406", "--png", "x.png"}, 1, "", "PNG output needs the Qt build of Almucan"},
-        {{"--month", "202603", "--zone", "Mars/Olympus"}, 2, "", "unknown time zone 'Mars/Olympus'"},
-        {{"--month", "202603", "--zone", "Berlin"}, 2, "", "unknown time zone 'Berlin'; did you mean Europe/Berlin?"},
         {{"--month", "202603", "--zone", "europe/berlin"}, 2, "",
          "unknown time zone 'europe/berlin'; did you mean Europe/Berlin?"},
         {{"--month", "202603", "--zone", "Europe/Vienna"}, 0,

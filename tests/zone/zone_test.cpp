@@ -106,9 +106,6 @@ TEST(ZoneFiles, UnreadableFilesAreReportedWithTheirReason) {
     ASSERT_EQ(berlin.substr(berlin.size() - footer.size()), footer);
     const std::pair<std::string, std::string> cases[] = {
         {"", "the file is empty"},
-        {berlin.substr(0, 30), "the file is truncated"},
-        {berlin.substr(0, berlin.size() / 2), "the file is truncated"},
-        {berlin.substr(0, berlin.size() - 1), "the file is truncated"},
         {"# a zone\n", "it is not a zone file"},
         {berlin.substr(0, berlin.size() - footer.size()) + "CET-1CEST,M3.5.0\n",
          "its rule for later years \"CET-1CEST,M3.5.0\" is not understood"},
@@ -125,6 +122,13 @@ TEST(ZoneFiles, UnreadableFilesAreReportedWithTheirReason) {
         EXPECT_EQ(e->kind, zone::Error::Kind::Unreadable);
         EXPECT_EQ(e->message, "The time zone Europe/Vienna cannot be read: " + why);
         EXPECT_FALSE(zone::ClocksOfMonth("Europe/Vienna", 2026, 3) || zone::LocalToUtcMinutes("Europe/Vienna", 0));
+    }
+    // Every part of a good file cut short, down to its first byte.
+    for (std::size_t n = 1; n < berlin.size(); ++n) {
+        fs::remove(root / "Europe/Vienna");  // a new file each time: no flush of a truncated one
+        std::ofstream(root / "Europe/Vienna", std::ios::binary) << berlin.substr(0, n);
+        const std::optional<zone::Error> e = zone::Check("Europe/Vienna");
+        ASSERT_TRUE(e && e->message.ends_with("the file is truncated")) << n;
     }
     EXPECT_FALSE(zone::Check("Europe/Berlin"));
     EXPECT_EQ(zone::ClocksOfMonth("Europe/Berlin", 2026, 3).value()[29].lengthHours, 23);
