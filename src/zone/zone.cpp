@@ -277,22 +277,34 @@ Period infoAt(const ZoneFile& z, sys_seconds t) {
     return {at(z.at[i]), at(pastLast ? kFar : z.at[i + 1]), seconds{z.offset[i]}};
 }
 
+// infoAt keeping the last period found: the instants one month asks for
+// lie mostly in one period, and the rule for later years is slow to apply
+// (its switch dates are worked out at each call).
+struct Lookup {
+    const ZoneFile& z;
+    Period last{};  // empty until the first call
+    Period operator()(sys_seconds t) {
+        if (t < last.begin || t >= last.end) last = infoAt(z, t);
+        return last;
+    }
+};
+
 // The first instant at which the local clock reads `local` (seconds of
 // the local clock since 1970): the earlier of two, or the switch instant
 // when the clock skips it.
-sys_seconds toSys(const ZoneFile& z, seconds local) {
+sys_seconds toSys(Lookup& info, seconds local) {
     const sys_seconds asUtc{local};
     const seconds day{86400};
     std::optional<sys_seconds> best;
     for (seconds probe : {-day, seconds{0}, day}) {
-        const seconds off = infoAt(z, asUtc + probe).offset;
+        const seconds off = info(asUtc + probe).offset;
         const sys_seconds u = asUtc - off;
-        if (infoAt(z, u).offset == off && (!best || u < *best)) best = u;
+        if (info(u).offset == off && (!best || u < *best)) best = u;
     }
     if (best) return *best;
     // Skipped: read with the offset before the gap, the instant lies past
     // the switch, which is where the day (or the hour) starts.
-    return infoAt(z, asUtc - infoAt(z, asUtc - day).offset).begin;
+    return info(asUtc - info(asUtc - day).offset).begin;
 }
 
 double hoursOf(seconds s) { return static_cast<double>(s.count()) / 3600.0; }
@@ -407,30 +419,31 @@ std::optional<MonthClocks> ClocksOfMonth(std::string_view name, int year, int mo
         }
         return clocks;
     }
-    sys_seconds start = toSys(*z, first.time_since_epoch());
+    Lookup info{*z};
+    sys_seconds start = toSys(info, first.time_since_epoch());
     for (int d = 1; d <= 31; ++d) {
         const seconds midnight = (first + date::days{d - 1}).time_since_epoch();
-        const sys_seconds next = toSys(*z, midnight + seconds{86400});
-        Period info = infoAt(*z, start);
+        const sys_seconds next = toSys(info, midnight + seconds{86400});
+        Period period = info(start);
         DayClock& c = clocks[static_cast<std::size_t>(d)];
-        c.offsetHours = hoursOf(info.offset);
+        c.offsetHours = hoursOf(period.offset);
         c.startMjd = static_cast<double>(start.time_since_epoch().count()) / 86400.0 + kMjdOf1970;
-        c.startClock = hoursOf(start.time_since_epoch() + info.offset - midnight);
+        c.startClock = hoursOf(start.time_since_epoch() + period.offset - midnight);
         c.lengthHours = hoursOf(next - start);
         double clockAtEnd = c.startClock + c.lengthHours;
         // A switch at the next day's first instant belongs to this day when
         // its clock would otherwise end short of 24:00 (a switch at 23:00 to
         // the next midnight: a day of 23 hours whose clock ends at 24:00).
-        while (info.end < next || (info.end == next && clockAtEnd < 24 && c.Exists())) {
-            Period after = infoAt(*z, info.end);
+        while (period.end < next || (period.end == next && clockAtEnd < 24 && c.Exists())) {
+            Period after = info(period.end);
             // Periods that meet without a change of offset are no switch.
-            if (after.offset != info.offset && c.switches < 2) {
+            if (after.offset != period.offset && c.switches < 2) {
                 auto k = static_cast<std::size_t>(c.switches++);
-                c.switchAt[k] = hoursOf(info.end - start);
-                c.shiftHours[k] = hoursOf(after.offset - info.offset);
+                c.switchAt[k] = hoursOf(period.end - start);
+                c.shiftHours[k] = hoursOf(after.offset - period.offset);
                 clockAtEnd += c.shiftHours[k];
             }
-            info = after;
+            period = after;
         }
         c.plain = c.switches == 0 && c.startClock == 0 && c.lengthHours == 24;
         start = next;
@@ -457,7 +470,8 @@ std::optional<double> SettingsHours(std::string_view name) {
 std::optional<long long> LocalToUtcMinutes(std::string_view name, long long localMinutes) {
     const std::shared_ptr<const ZoneFile> z = find(name);
     if (!z) return std::nullopt;
-    return toSys(*z, seconds{localMinutes * 60}).time_since_epoch().count() / 60;
+    Lookup info{*z};
+    return toSys(info, seconds{localMinutes * 60}).time_since_epoch().count() / 60;
 }
 
 }  // namespace zone
