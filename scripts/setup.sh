@@ -23,6 +23,8 @@ almucan_packages() {
     # The locale test run (German number and date forms); setpriv runs the
     # permission tests as an ordinary user when they run as root.
     pkgs+=(locales util-linux)
+    # The zone test's independent reader of the zone files: Python's zoneinfo.
+    pkgs+=(python3)
     # The print test's private print system: cupsd, lpadmin and lpstat, and
     # the CUPS-PDF queue that writes each job into a PDF file.
     [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ] && pkgs+=(cups cups-client printer-driver-cups-pdf)

@@ -240,7 +240,7 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
     }
     if (o.lon || o.lat) s.placeName.clear();
     if (o.zone) {
-        if (!zone::Known(*o.zone)) return "unknown time zone '" + text::printable(*o.zone) + "'";
+        if (auto e = zone::Check(*o.zone); e && e->kind == zone::Error::Kind::Unknown) return text::printable(e->message);
         s.zoneName = *o.zone;
     } else if (o.tz || o.summerTime) {
         s.zoneName.clear();
@@ -340,6 +340,12 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         return 1;
     s.outputDevice = settings::OutputDevice::Screen;
     ApplyLocation(o, s);
+    // An unknown name on line 11 is said and the fixed zone used; a zone
+    // file that cannot be read ends the run.
+    if (const auto problem = settings::ZoneProblem(s)) {
+        rep.error(problem->message);
+        if (problem->kind == zone::Error::Kind::Unreadable) return 1;
+    }
     // The PDF page is laid out with the settings' margins: the print
     // dialog's rule applies.
     if (o.pdf && !render::CheckPrintLayout(

@@ -219,7 +219,7 @@ Day searchDayOnClock(int year, int month, int d, const zone::DayClock& clock, do
     Day day = dayFrame(year, month, d);
     day.startMjd = clock.startMjd;
     day.endMjd = clock.startMjd + clock.lengthHours / 24;
-    if (clock.lengthHours <= 0) {
+    if (!clock.Exists()) {
         // The zone's clock jumped over this whole date.
         day.exists = false;
         return day;

@@ -169,7 +169,16 @@ std::string SettingsPathFor(const std::string& dir) {
 }
 
 std::string ZoneInForce(const settings::Settings& s) {
-    return zone::Known(s.zoneName) ? s.zoneName : std::string();
+    return s.zoneName.empty() || zone::Check(s.zoneName) ? std::string() : s.zoneName;
+}
+
+std::optional<zone::Error> ZoneProblem(const settings::Settings& s) {
+    if (s.zoneName.empty()) return std::nullopt;
+    std::optional<zone::Error> e = zone::Check(s.zoneName);
+    if (e && e->kind == zone::Error::Kind::Unknown)
+        e->message = "Settings, line 11: " + e->message + (e->message.back() == '?' ? " " : ". ") +
+                     "The fixed time zone is in force.";
+    return e;
 }
 
 std::string SettingsFileText(const settings::Settings& s) {

@@ -10,6 +10,7 @@
 
 #include "report/reporter.h"
 #include "settings/settings.h"
+#include "zone/zone.h"
 
 namespace settings {
 
@@ -40,9 +41,15 @@ inline constexpr const char* kNoSettingsDirMessage =
 // dir + "/" + "Almucan.INI", with exactly one separator.
 std::string SettingsPathFor(const std::string& dir);
 
-// The zone name of `s` when the database knows it, else empty (the fixed
-// zone is in force).
+// The zone name of `s` when it names a zone whose file reads, else empty
+// (the fixed zone is in force).
 std::string ZoneInForce(const settings::Settings& s);
+
+// Why the zone `s` names is not in force, as the text to show: an unknown
+// name (a trailing blank, a renamed zone) with the closest names, or a
+// zone file that cannot be read.  Nothing when no zone is named or it is
+// in force.
+std::optional<zone::Error> ZoneProblem(const settings::Settings& s);
 
 // The lines of the file for `s`, each ended by CR LF: ten, then lines 11
 // to 14 only as far as the last one in use (a zone name, a place name,

@@ -326,6 +326,14 @@ bool Form1::loadSettings() {
         return false;
     }
     settings_.outputDevice = settings::OutputDevice::Screen;
+    // A zone that is named but cannot be used leaves the fixed zone in
+    // force; that is said once.
+    const std::optional<zone::Error> problem = settings::ZoneProblem(settings_);
+    if (problem && problem->message != zoneProblemShown_)
+        reporter_.error(problem->message + (problem->kind == zone::Error::Kind::Unreadable
+                                                ? "\r\nThe fixed time zone is in force."
+                                                : ""));
+    zoneProblemShown_ = problem ? problem->message : std::string();
     // A named zone brings its own summer time, day by day.
     const std::string zoneName = settings::ZoneInForce(settings_);
     CheckST->setEnabled(zoneName.empty());

@@ -162,6 +162,9 @@ private:
     std::optional<month::MonthResult> last_;
     std::string lastMonthText_;
     bool lastSummer_ = false;
+    // The last zone problem shown (an unknown or unreadable zone named by
+    // the settings): shown once, not at every activation.
+    std::string zoneProblemShown_;
     std::function<QDate()> today_;
     std::function<void(int)> exitProgram_;
     DialogRunner runDialog_ = ExecDialog;

@@ -169,10 +169,13 @@ bool FormOptions::placeAtSave(std::string& name) {
 QString FormOptions::FixedZoneEntry() { return QStringLiteral("(fixed: Time Zone above)"); }
 
 void FormOptions::showZoneValidity(const QString& name) {
-    const bool known = name == FixedZoneEntry() || name.trimmed().isEmpty() ||
-                       zone::Known(name.toStdString());
-    Label8->setText(known ? QString() : QStringLiteral("not a zone of the time zone database"));
-    Label8->setStyleSheet(known ? QString() : QStringLiteral("color: red;"));
+    const std::optional<zone::Error> problem =
+        name == FixedZoneEntry() || name.trimmed().isEmpty() ? std::nullopt : zone::Check(name.toStdString());
+    // "unknown time zone 'Berln'; did you mean Europe/Berlin?", or why the
+    // zone's file cannot be read.
+    const QString text = problem ? QString::fromStdString(problem->message) : QString();
+    Label8->setText(text);
+    Label8->setStyleSheet(text.isEmpty() ? QString() : QStringLiteral("color: red;"));
 }
 
 void FormOptions::CommandSave_Click() {
@@ -193,7 +196,7 @@ void FormOptions::CommandSave_Click() {
     const QString zoneText = ComboZone->currentText();
     if (zoneText == FixedZoneEntry() || zoneText.trimmed().isEmpty())
         settings_.zoneName.clear();
-    else if (zone::Known(zoneText.toStdString()))
+    else if (!zone::Check(zoneText.toStdString()))
         settings_.zoneName = zoneText.toStdString();
     else
         error = "Zone: not a zone of the time zone database";

@@ -1,10 +1,34 @@
 #include "zone/zone.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <date/date.h>
 #include <date/tz.h>
+// ptz.h names hh_mm_ss once after `using namespace` of both date and
+// std::chrono, ambiguous since C++20: its uses go to an alias that only
+// date has.
+namespace date {
+template <class Duration>
+using ptz_hh_mm_ss = hh_mm_ss<Duration>;
+}
+#define hh_mm_ss ptz_hh_mm_ss
+#include <date/ptz.h>
+#undef hh_mm_ss
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace zone {
 
@@ -14,167 +38,459 @@ using std::chrono::seconds;
 using date::sys_seconds;
 
 constexpr double kMjdOf1970 = 40587;  // MJD of 1970-01-01
+// Begin and end of the periods that have none: about 35,000 years either
+// side of 1970, far beyond any date asked and far from overflowing.
+constexpr std::int64_t kFar = std::int64_t{1} << 40;
 
-const date::time_zone* find(std::string_view name) {
-    // "localtime" is the machine's own zone: results would depend on it.
-    if (name.empty() || name == "localtime") return nullptr;
-    try {
-        return date::locate_zone(name);
-    } catch (const std::exception&) {
+// One zone file: its switches and the rule for the years after them.
+struct ZoneFile {
+    std::vector<std::int64_t> at;       // switch instants, seconds since 1970 UT, ascending
+    std::vector<std::int32_t> offset;   // UT offset from at[i] on, seconds east
+    std::int32_t firstOffset = 0;       // UT offset before at[0]
+    std::optional<Posix::time_zone> later;  // rule past the last switch (the footer)
+    seconds laterShift{0};              // hours the rule's clock was moved ahead (see ruleText)
+};
+
+// One period of a single UT offset.
+struct Period {
+    sys_seconds begin, end;
+    seconds offset;
+};
+
+std::int64_t be(std::string_view b, std::size_t at, int bytes) {
+    std::uint64_t v = 0;
+    for (int i = 0; i < bytes; ++i) v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
+    if (bytes == 4) return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+    return static_cast<std::int64_t>(v);
+}
+
+// date/ptz reads rule times from 0 to 99 hours only, but the rule of a zone
+// that switches on the day before (America/Nuuk: "M3.5.0/-1") has a
+// negative time.  Such a rule is read with its whole clock moved a day
+// ahead: every UT offset a day more (the POSIX offsets, hours west, a day
+// less), every switch time a day later on that clock, so the switch
+// instants stay; the offsets found are moved back by `shift`.
+std::string ruleText(const std::string& tz, seconds& shift) {
+    shift = seconds{0};
+    if (tz.find("/-") == std::string::npos) return tz;
+    const seconds day{86400};
+    std::size_t i = 0;
+    auto readName = [&] {
+        const std::size_t b = i;
+        if (i < tz.size() && tz[i] == '<')
+            i = tz.find('>', i) == std::string::npos ? tz.size() : tz.find('>', i) + 1;
+        else
+            while (i < tz.size() && std::isalpha(static_cast<unsigned char>(tz[i]))) ++i;
+        return tz.substr(b, i - b);
+    };
+    auto readTime = [&] {  // [+-]hh[:mm[:ss]] in seconds
+        int sign = 1;
+        if (i < tz.size() && (tz[i] == '+' || tz[i] == '-')) sign = tz[i++] == '-' ? -1 : 1;
+        long long v = 0, part = 0, unit = 3600;
+        for (; i < tz.size() && (std::isdigit(static_cast<unsigned char>(tz[i])) || tz[i] == ':'); ++i) {
+            if (tz[i] == ':') {
+                v += part * unit;
+                part = 0;
+                unit /= 60;
+            } else {
+                part = part * 10 + (tz[i] - '0');
+            }
+        }
+        return seconds{sign * (v + part * unit)};
+    };
+    auto timeText = [](seconds s) {
+        const long long a = std::llabs(s.count());
+        std::string t = (s.count() < 0 ? "-" : "") + std::to_string(a / 3600);
+        if (a % 3600) t += ":" + std::to_string(a / 60 % 60 / 10) + std::to_string(a / 60 % 10);
+        if (a % 60) t += ":" + std::to_string(a % 60 / 10) + std::to_string(a % 10);
+        return t;
+    };
+    std::string out = readName();
+    out += timeText(readTime() - day);
+    out += readName();
+    if (i < tz.size() && tz[i] != ',') out += timeText(readTime() - day);
+    for (int r = 0; r < 2 && i < tz.size() && tz[i] == ','; ++r) {
+        const std::size_t b = i;
+        while (i < tz.size() && tz[i] != '/' && (i == b || tz[i] != ',')) ++i;
+        out += tz.substr(b, i - b);
+        seconds t{7200};  // the default switch time, 02:00
+        if (i < tz.size() && tz[i] == '/') {
+            ++i;
+            t = readTime();
+        }
+        out += "/" + timeText(t + day);
+    }
+    if (i != tz.size()) return tz;  // not understood: left to date/ptz to refuse
+    shift = day;
+    return out;
+}
+
+// Reads a zone file (RFC 8536: version 1, or 2 and later with 64-bit
+// times and the rule footer).  Empty with the reason when it cannot.
+std::optional<ZoneFile> parse(std::string_view b, std::string& why) {
+    if (b.empty()) {
+        why = "the file is empty";
+        return std::nullopt;
+    }
+    if (b.substr(0, 4) != std::string_view("TZif").substr(0, std::min<std::size_t>(4, b.size()))) {
+        why = "it is not a zone file";
+        return std::nullopt;
+    }
+    why = "the file is truncated";
+    constexpr std::size_t kHeader = 44;
+    // Counts of the header at h: UT/local indicators, standard/wall
+    // indicators, leap seconds, switches, offset types, abbreviation bytes.
+    auto counts = [&](std::size_t h, std::uint64_t c[6]) {
+        if (b.size() < h + kHeader || b.substr(h, 4) != "TZif") return false;
+        for (std::size_t k = 0; k < 6; ++k) c[k] = static_cast<std::uint32_t>(be(b, h + 20 + 4 * k, 4));
+        return true;
+    };
+    std::uint64_t c[6];
+    if (!counts(0, c)) return std::nullopt;
+    auto blockSize = [&](std::uint64_t timeBytes) {
+        return c[3] * (timeBytes + 1) + c[4] * 6 + c[5] + c[2] * (timeBytes + 4) + c[1] + c[0];
+    };
+    std::size_t h = 0;
+    std::uint64_t timeBytes = 4;
+    if (b[4] >= '2') {  // skip the 32-bit block for the 64-bit one
+        h = kHeader + static_cast<std::size_t>(std::min<std::uint64_t>(blockSize(4), b.size()));
+        if (!counts(h, c)) return std::nullopt;
+        timeBytes = 8;
+    }
+    const std::uint64_t data = h + kHeader;
+    if (b.size() < data + blockSize(timeBytes)) return std::nullopt;
+    if (c[4] == 0) {
+        why = "it is not a zone file";
+        return std::nullopt;
+    }
+    ZoneFile z;
+    const auto n = static_cast<std::size_t>(c[3]);
+    const auto tb = static_cast<std::size_t>(timeBytes);
+    const std::size_t types = static_cast<std::size_t>(data) + n * (tb + 1);
+    auto utoff = [&](std::size_t k) { return static_cast<std::int32_t>(be(b, types + 6 * k, 4)); };
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto type = static_cast<unsigned char>(b[static_cast<std::size_t>(data) + n * tb + i]);
+        if (type >= c[4]) {
+            why = "it is not a zone file";
+            return std::nullopt;
+        }
+        z.at.push_back(be(b, static_cast<std::size_t>(data) + i * tb, static_cast<int>(tb)));
+        z.offset.push_back(utoff(type));
+    }
+    z.firstOffset = utoff(0);
+    if (timeBytes == 8) {
+        // The footer: the rule for the times after the last switch, on a
+        // line of its own after the data.
+        const auto f = static_cast<std::size_t>(data + blockSize(8));
+        const std::size_t nl = b.find('\n', f + 1);
+        if (b.size() <= f || b[f] != '\n' || nl == std::string_view::npos) return std::nullopt;
+        const std::string tz(b.substr(f + 1, nl - f - 1));
+        if (!tz.empty()) {
+            try {
+                z.later.emplace(ruleText(tz, z.laterShift));
+            } catch (const std::exception&) {
+                why = "its rule for later years \"" + tz + "\" is not understood";
+                return std::nullopt;
+            }
+        }
+    }
+    why.clear();
+    return z;
+}
+
+bool validName(std::string_view name) {
+    if (name.empty() || name.size() > 255) return false;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = std::min(name.find('/', start), name.size());
+        const std::string_view part = name.substr(start, end - start);
+        // Zones and their folders begin with a capital ("Etc", "GMT+1"); the
+        // folder's other files do not ("posixrules", "zone1970.tab").
+        if (part.empty() || !std::isupper(static_cast<unsigned char>(part[0]))) return false;
+        for (char ch : part)
+            if (!std::isalnum(static_cast<unsigned char>(ch)) && ch != '_' && ch != '-' && ch != '+') return false;
+        if (end == name.size()) return true;
+        start = end + 1;
+    }
+}
+
+std::string pathOf(std::string_view name) { return ZoneinfoRoot() + "/" + std::string(name); }
+
+// The zone files read so far, by path: read once per run.
+std::mutex cacheMutex;
+std::map<std::string, std::shared_ptr<const ZoneFile>, std::less<>> cache;
+
+// The zone `name`, read on first use; nothing with `why` empty for an
+// unknown name, with the reason for a file that cannot be read.
+std::shared_ptr<const ZoneFile> load(std::string_view name, std::string& why) {
+    why.clear();
+    if (!validName(name)) return nullptr;
+    const std::string path = pathOf(name);
+    std::lock_guard<std::mutex> lock(cacheMutex);
+    if (auto it = cache.find(path); it != cache.end()) return it->second;
+    if (!Known(name)) return nullptr;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        why = std::strerror(errno);
         return nullptr;
     }
-}
-
-date::year yearOf(sys_seconds t) {
-    return date::year_month_day{date::floor<date::days>(t)}.year();
-}
-
-// The system's zoneinfo files list the switches up to 2037 and leave the
-// later ones to a rule text that date/tz does not read, so past the last
-// listed switch a zone would keep its last offset for ever.  Such a year is
-// read from a year of 2010..2037 that has the same calendar (weekday of
-// 1 January and leap year or not): the yearly rules repeat there.
-std::optional<date::days> proxyShift(const date::time_zone* z, sys_seconds t) {
-    const date::year y = yearOf(t);
-    if (y <= date::year{2037}) return std::nullopt;
-    date::sys_info i = z->get_info(t);
-    if (i.end < date::sys_seconds{date::sys_days{date::year{32000} / 1 / 1}}) return std::nullopt;
-    const date::sys_days jan1{y / 1 / 1};
-    const date::weekday wd{jan1};
-    for (int p = 2037; p >= 2010; --p) {
-        const date::year py{p};
-        const date::sys_days pj{py / 1 / 1};
-        if (date::weekday{pj} == wd && py.is_leap() == y.is_leap()) return pj - jan1;
+    std::string bytes;
+    char buf[65536];
+    // The largest zone file is under 4 KB; 1 MB is no zone file.
+    while (bytes.size() <= (1u << 20)) {
+        const ssize_t got = ::read(fd, buf, sizeof buf);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) why = std::strerror(errno);
+        if (got <= 0) break;
+        bytes.append(buf, static_cast<std::size_t>(got));
     }
-    return std::nullopt;
+    ::close(fd);
+    if (!why.empty()) return nullptr;
+    std::optional<ZoneFile> z = bytes.size() > (1u << 20) ? std::nullopt : parse(bytes, why);
+    if (!z) {
+        if (why.empty()) why = "it is not a zone file";
+        return nullptr;
+    }
+    auto kept = std::make_shared<const ZoneFile>(std::move(*z));
+    cache.emplace(path, kept);
+    return kept;
 }
 
-// get_info with the rules repeated past the last listed switch; begin and
-// end of a repeated period are moved back into the asked year.
-date::sys_info infoAt(const date::time_zone* z, sys_seconds t) {
-    if (auto shift = proxyShift(z, t)) {
-        date::sys_info i = z->get_info(t + *shift);
-        i.begin -= *shift;
-        i.end -= *shift;
-        // A period that reaches past the end of the proxy year is cut at
-        // the asked year's end, where the next year's proxy takes over.
-        const sys_seconds nextYear{date::sys_days{(yearOf(t) + date::years{1}) / 1 / 1}};
-        i.end = std::min(i.end, nextYear);
-        const sys_seconds thisYear{date::sys_days{yearOf(t) / 1 / 1}};
-        i.begin = std::max(i.begin, thisYear);
-        return i;
-    }
-    return z->get_info(t);
+std::shared_ptr<const ZoneFile> find(std::string_view name) {
+    std::string why;
+    return load(name, why);
 }
+
+// The period of one offset that holds instant t.
+Period infoAt(const ZoneFile& z, sys_seconds t) {
+    const std::int64_t s = t.time_since_epoch().count();
+    const auto at = [](std::int64_t v) { return sys_seconds{seconds{v}}; };
+    const auto it = std::upper_bound(z.at.begin(), z.at.end(), s);
+    const bool pastLast = it == z.at.end();
+    if (pastLast && z.later) {
+        const date::sys_info r = z.later->get_info(t);
+        const std::int64_t last = z.at.empty() ? -kFar : z.at.back();
+        return {std::max(at(last), r.begin), std::min(at(kFar), r.end), r.offset - z.laterShift};
+    }
+    if (it == z.at.begin()) return {at(-kFar), at(z.at.empty() ? kFar : z.at.front()), seconds{z.firstOffset}};
+    const auto i = static_cast<std::size_t>(it - z.at.begin() - 1);
+    return {at(z.at[i]), at(pastLast ? kFar : z.at[i + 1]), seconds{z.offset[i]}};
+}
+
+// infoAt keeping the last period found: the instants one month asks for
+// lie mostly in one period, and the rule for later years is slow to apply
+// (its switch dates are worked out at each call).
+struct Lookup {
+    const ZoneFile& z;
+    Period last{};  // empty until the first call
+    Period operator()(sys_seconds t) {
+        if (t < last.begin || t >= last.end) last = infoAt(z, t);
+        return last;
+    }
+};
 
 // The first instant at which the local clock reads `local` (seconds of
 // the local clock since 1970): the earlier of two, or the switch instant
 // when the clock skips it.
-sys_seconds toSys(const date::time_zone* z, seconds local) {
+sys_seconds toSys(Lookup& info, seconds local) {
     const sys_seconds asUtc{local};
     const seconds day{86400};
     std::optional<sys_seconds> best;
     for (seconds probe : {-day, seconds{0}, day}) {
-        const seconds off = infoAt(z, asUtc + probe).offset;
+        const seconds off = info(asUtc + probe).offset;
         const sys_seconds u = asUtc - off;
-        if (infoAt(z, u).offset == off && (!best || u < *best)) best = u;
+        if (info(u).offset == off && (!best || u < *best)) best = u;
     }
     if (best) return *best;
     // Skipped: read with the offset before the gap, the instant lies past
     // the switch, which is where the day (or the hour) starts.
-    return infoAt(z, asUtc - infoAt(z, asUtc - day).offset).begin;
+    return info(asUtc - info(asUtc - day).offset).begin;
 }
 
 double hoursOf(seconds s) { return static_cast<double>(s.count()) / 3600.0; }
 
+std::string lower(std::string_view s) {
+    std::string t(s);
+    for (char& ch : t) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return t;
+}
+
+std::size_t editDistance(const std::string& a, const std::string& b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diag = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t up = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diag + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diag = up;
+        }
+    }
+    return row[b.size()];
+}
+
 }  // namespace
 
-bool Known(std::string_view name) { return find(name) != nullptr; }
+std::string ZoneinfoRoot() {
+    const char* dir = std::getenv("TZDIR");
+    return dir && *dir ? std::string(dir) : std::string("/usr/share/zoneinfo");
+}
+
+bool Known(std::string_view name) {
+    if (!validName(name)) return false;
+    // A link whose target is gone is a zone that cannot be read; a folder
+    // ("Europe") is no zone.
+    struct stat st {};
+    const std::string path = pathOf(name);
+    if (::lstat(path.c_str(), &st) != 0) return false;
+    return ::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode);
+}
 
 std::vector<std::string> Names() {
+    namespace fs = std::filesystem;
     std::vector<std::string> names;
-    try {
-        // "localtime" is the system's link to its own zone, not a zone name.
-        for (const date::time_zone& z : date::get_tzdb().zones)
-            if (z.name() != "localtime") names.push_back(std::string(z.name()));
-    } catch (const std::exception&) {
-        return {};
-    }
+    std::error_code ec;
+    const fs::path root = ZoneinfoRoot();
+    auto walk = [&](auto& self, const fs::path& dir, const std::string& prefix) -> void {
+        for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = prefix + it->path().filename().string();
+            if (!validName(name)) continue;
+            if (it->is_directory(ec))
+                self(self, it->path(), name + "/");
+            else
+                names.push_back(name);
+        }
+        ec.clear();
+    };
+    walk(walk, root, "");
     std::sort(names.begin(), names.end());
     return names;
 }
 
+std::vector<std::string> Closest(std::string_view name) {
+    const std::vector<std::string> names = Names();
+    std::string want = lower(name);
+    want.erase(0, want.find_first_not_of(" \t"));
+    want.erase(want.find_last_not_of(" \t") + 1);
+    if (want.empty()) return {};
+    auto lastPart = [](const std::string& s) { return s.substr(s.rfind('/') + 1); };
+    std::vector<std::string> same, samePart, near;
+    std::size_t best = std::max<std::size_t>(2, want.size() / 4);  // the most edits allowed
+    for (const std::string& n : names) {
+        const std::string l = lower(n);
+        if (l == want) same.push_back(n);
+        if (lastPart(l) == lastPart(want)) samePart.push_back(n);
+        const std::size_t d = editDistance(l, want);
+        if (d < best) near.clear();
+        if (d <= best) {
+            near.push_back(n);
+            best = d;
+        }
+    }
+    return !same.empty() ? same : !samePart.empty() ? samePart : near;
+}
+
+std::optional<Error> Check(std::string_view name) {
+    std::string why;
+    if (load(name, why)) return std::nullopt;
+    if (!why.empty())
+        return Error{Error::Kind::Unreadable, "The time zone " + std::string(name) + " cannot be read: " + why};
+    std::string text = "unknown time zone '" + std::string(name) + "'";
+    const std::vector<std::string> close = Closest(name);
+    for (std::size_t i = 0; i < close.size() && i < 3; ++i) text += (i ? " or " : "; did you mean ") + close[i];
+    return Error{Error::Kind::Unknown, close.empty() ? text : text + "?"};
+}
+
 std::optional<MonthClocks> ClocksOfMonth(std::string_view name, int year, int month) {
-    const date::time_zone* z = find(name);
+    const std::shared_ptr<const ZoneFile> z = find(name);
     if (!z) return std::nullopt;
     MonthClocks clocks;
     const date::sys_days first{date::year{year} / date::month{static_cast<unsigned>(month)} / 1};
-    sys_seconds start = toSys(z, first.time_since_epoch());
+    // Most months keep one offset from before their first day to after the
+    // 32nd: every day is then a plain day of that offset.
+    const Period whole = infoAt(*z, sys_seconds{first - date::days{2}});
+    if (whole.end > sys_seconds{first + date::days{34}}) {
+        for (int d = 1; d <= 31; ++d) {
+            const seconds midnight = (first + date::days{d - 1}).time_since_epoch();
+            DayClock& c = clocks[static_cast<std::size_t>(d)];
+            c.offsetHours = hoursOf(whole.offset);
+            c.startMjd = static_cast<double>((midnight - whole.offset).count()) / 86400.0 + kMjdOf1970;
+        }
+        return clocks;
+    }
+    Lookup info{*z};
+    sys_seconds start = toSys(info, first.time_since_epoch());
     for (int d = 1; d <= 31; ++d) {
         const seconds midnight = (first + date::days{d - 1}).time_since_epoch();
-        const sys_seconds next = toSys(z, midnight + seconds{86400});
-        date::sys_info info = infoAt(z, start);
+        const sys_seconds next = toSys(info, midnight + seconds{86400});
+        Period period = info(start);
         DayClock& c = clocks[static_cast<std::size_t>(d)];
-        c.offsetHours = hoursOf(info.offset);
+        c.offsetHours = hoursOf(period.offset);
         c.startMjd = static_cast<double>(start.time_since_epoch().count()) / 86400.0 + kMjdOf1970;
-        c.startClock = hoursOf(start.time_since_epoch() + info.offset - midnight);
+        c.startClock = hoursOf(start.time_since_epoch() + period.offset - midnight);
         c.lengthHours = hoursOf(next - start);
-        while (info.end < next) {
-            date::sys_info after = infoAt(z, info.end);
-            // Periods split at a year's end without a change are no switch.
-            if (after.offset != info.offset && c.switches < 2) {
+        double clockAtEnd = c.startClock + c.lengthHours;
+        // A switch at the next day's first instant belongs to this day when
+        // its clock would otherwise end short of 24:00 (a switch at 23:00 to
+        // the next midnight: a day of 23 hours whose clock ends at 24:00).
+        while (period.end < next || (period.end == next && clockAtEnd < 24 && c.Exists())) {
+            Period after = info(period.end);
+            // Periods that meet without a change of offset are no switch.
+            if (after.offset != period.offset && c.switches < 2) {
                 auto k = static_cast<std::size_t>(c.switches++);
-                c.switchAt[k] = hoursOf(info.end - start);
-                c.shiftHours[k] = hoursOf(after.offset - info.offset);
+                c.switchAt[k] = hoursOf(period.end - start);
+                c.shiftHours[k] = hoursOf(after.offset - period.offset);
+                clockAtEnd += c.shiftHours[k];
             }
-            info = after;
+            period = after;
         }
-        c.plain = c.switches == 0 && c.startClock == 0;
+        c.plain = c.switches == 0 && c.startClock == 0 && c.lengthHours == 24;
         start = next;
     }
     return clocks;
 }
 
 std::optional<double> StandardOffsetHours(std::string_view name, int year) {
-    const date::time_zone* z = find(name);
+    const std::shared_ptr<const ZoneFile> z = find(name);
     if (!z) return std::nullopt;
     const date::year y{year};
-    const seconds jan = infoAt(z, sys_seconds{date::sys_days{y / 1 / 1}}).offset;
-    const seconds jul = infoAt(z, sys_seconds{date::sys_days{y / 7 / 1}}).offset;
+    const seconds jan = infoAt(*z, sys_seconds{date::sys_days{y / 1 / 1}}).offset;
+    const seconds jul = infoAt(*z, sys_seconds{date::sys_days{y / 7 / 1}}).offset;
     return hoursOf(std::min(jan, jul));
 }
 
 std::optional<SummerTime> SummerTimeOf(std::string_view name, int year, int month) {
-    const date::time_zone* z = find(name);
+    const std::shared_ptr<const ZoneFile> z = find(name);
     const std::optional<double> standard = StandardOffsetHours(name, year);
     if (!z || !standard) return std::nullopt;
-    const auto summer = [&](const date::sys_info& i) { return hoursOf(i.offset) > *standard; };
+    const auto summer = [&](const Period& i) { return hoursOf(i.offset) > *standard; };
     const date::year_month first{date::year{year}, date::month{static_cast<unsigned>(month)}};
     // The month's local days lie within a day of its UTC days.
     sys_seconds t{date::sys_days{first / 1} - date::days{1}};
     const sys_seconds last{date::sys_days{(first + date::months{1}) / 1} + date::days{1}};
-    date::sys_info i = infoAt(z, t);
-    for (int n = 0; !summer(i) && i.end < last && n < 16; ++n) i = infoAt(z, i.end);
+    Period i = infoAt(*z, t);
+    for (int n = 0; !summer(i) && i.end < last && n < 16; ++n) i = infoAt(*z, i.end);
     if (!summer(i)) return std::nullopt;
     // Periods cut at a year's end, or rules that change without ending
     // summer time, are joined.
     sys_seconds from = i.begin, until = i.end;
     seconds fromOffset = i.offset;
     for (int n = 0; n < 16; ++n) {
-        const date::sys_info before = infoAt(z, from - seconds{1});
+        const Period before = infoAt(*z, from - seconds{1});
         if (!summer(before) || before.begin >= from) break;
         from = before.begin;
         fromOffset = before.offset;
     }
     for (int n = 0; n < 16; ++n) {
-        const date::sys_info after = infoAt(z, until);
+        const Period after = infoAt(*z, until);
         if (!summer(after) || after.end <= until) break;
         until = after.end;
     }
     // The switches' days on the local clock: the first with the summer
     // offset, the last with the offset that follows it.
     const date::year_month_day a{date::floor<date::days>(from + fromOffset)};
-    const date::year_month_day b{date::floor<date::days>(until + infoAt(z, until).offset - seconds{1})};
+    const date::year_month_day b{date::floor<date::days>(until + infoAt(*z, until).offset - seconds{1})};
     SummerTime st;
     st.fromYear = static_cast<int>(a.year());
     st.fromMonth = static_cast<int>(static_cast<unsigned>(a.month()));
@@ -199,16 +515,17 @@ std::optional<double> SettingsHours(std::string_view name) {
 }
 
 std::optional<double> OffsetHoursAt(std::string_view name, double mjdUt) {
-    const date::time_zone* z = find(name);
+    const std::shared_ptr<const ZoneFile> z = find(name);
     if (!z) return std::nullopt;
     const auto s = static_cast<long long>(std::floor((mjdUt - kMjdOf1970) * 86400.0));
-    return hoursOf(infoAt(z, sys_seconds{seconds{s}}).offset);
+    return hoursOf(infoAt(*z, sys_seconds{seconds{s}}).offset);
 }
 
 std::optional<long long> LocalToUtcMinutes(std::string_view name, long long localMinutes) {
-    const date::time_zone* z = find(name);
+    const std::shared_ptr<const ZoneFile> z = find(name);
     if (!z) return std::nullopt;
-    return toSys(z, seconds{localMinutes * 60}).time_since_epoch().count() / 60;
+    Lookup info{*z};
+    return toSys(info, seconds{localMinutes * 60}).time_since_epoch().count() / 60;
 }
 
 }  // namespace zone

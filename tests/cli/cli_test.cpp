@@ -89,7 +89,8 @@ TEST_F(Cli, ExitCodesOutputsAndMessages) {
     } cases[] = {
         {{"--month", "202406"}, 0, "Almucan V0.9 - Rise and Set for Sun and Moon\nMonth: 202406 ", ""},
         {{"--month", "202406", "--png", "x.png"}, 1, "", "PNG output needs the Qt build of Almucan"},
-        {{"--month", "202603", "--zone", "Mars/Olympus"}, 2, "", "unknown time zone 'Mars/Olympus'"},
+        {{"--month", "202603", "--zone", "europe/berlin"}, 2, "",
+         "unknown time zone 'europe/berlin'; did you mean Europe/Berlin?"},
         {{"--month", "202603", "--zone", "Europe/Vienna"}, 0,
          "Month: 202603   Long.: 16.33   Lat.: 48.25   Time Zone: Europe/Vienna\n", ""},
         {{"--year", "2026", "--tsv", "--zone", "Asia/Kolkata", "--lon", "88.36", "--lat", "22.57"}, 0,
@@ -109,6 +110,21 @@ TEST_F(Cli, ExitCodesOutputsAndMessages) {
     EXPECT_NE(out_.find("Time Zone: America/New_York\n"), std::string::npos);
     ASSERT_EQ(run({"--month", "202603", "--tz", "2"}), 0);
     EXPECT_NE(out_.find("Time Zone: 2\n"), std::string::npos);
+    // An unknown name on line 11 (a trailing blank) is said, the fixed zone
+    // used; a zone file that cannot be read ends the run.
+    std::string ini;
+    std::getline(std::ifstream(dir_ / "Almucan.INI", std::ios::binary), ini, '\0');
+    std::ofstream(dir_ / "Almucan.INI", std::ios::binary) << ini.replace(ini.find("America/New_York"), 16, "Europe/Berlin ");
+    ASSERT_EQ(run({"--month", "202603"}), 0);
+    EXPECT_NE(out_.find("Time Zone: 1\n"), std::string::npos);
+    EXPECT_EQ(messages_, "Settings, line 11: unknown time zone 'Europe/Berlin '; did you mean Europe/Berlin? "
+                         "The fixed time zone is in force.");
+    fs::create_directories(dir_ / "zoneinfo/Europe");
+    std::ofstream(dir_ / "zoneinfo/Europe/Vienna").flush();
+    ::setenv("TZDIR", (dir_ / "zoneinfo").c_str(), 1);
+    EXPECT_EQ(run({"--month", "202603", "--zone", "Europe/Vienna"}), 1);
+    ::unsetenv("TZDIR");
+    EXPECT_EQ(messages_, "The time zone Europe/Vienna cannot be read: the file is empty");
 }
 
 // The table of number texts as --lon, --lat and --tz: taken whole or

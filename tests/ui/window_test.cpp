@@ -392,7 +392,10 @@ TEST(MainWindow, FirstStartTakesTheSystemZone) {
 // zone (the switch of 29 March included), whatever the box says.
 TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
     Window t(Ini(" 16.33", " 48.25", " 1", "Mars/Olympus"));
-    EXPECT_TRUE(t.w->checkST()->isEnabled());  // unknown zone: the fixed one is in use
+    EXPECT_TRUE(t.w->checkST()->isEnabled());  // unknown zone: the fixed one is in use, said once
+    t.script = [](QDialog& d) { d.reject(); };
+    t.w->menuFOptions()->trigger();  // and activated again
+    EXPECT_EQ(t.rep.log, Log{"box:Error:Settings, line 11: unknown time zone 'Mars/Olympus'. The fixed time zone is in force."});
     const struct {
         const char *lon, *lat, *tz, *zone;  // typed; nullptr leaves the box
         bool closes;

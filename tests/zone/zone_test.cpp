@@ -1,0 +1,161 @@
+// Named zones: the clock of single days, unreadable zone files and names
+// the database does not know.  The offsets of every zone and year are
+// checked by zone_offsets.py.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "month/monthcalc.h"
+#include "report/reporter.h"
+#include "zone/zone.h"
+
+namespace {
+
+// Day clocks (zone, year, month, day) from Python's zoneinfo: offset at
+// the day's first instant, the clock there, hours to the next day's first
+// instant, the first switch (hours after the first instant, clock move).
+// Past the last listed switch the zone file's rule for later years holds
+// (Moscow, Mexico City and Tehran: the months below);
+// a switch at 23:00 to the next midnight belongs to the day it ends; a
+// skipped day has no hours.
+TEST(ZoneClock, DaysAgainstZoneinfo) {
+    const struct {
+        const char* name;
+        int y, m;
+        std::size_t d;
+        std::vector<double> want;  // offset, start clock, length, switch at, shift
+    } cases[] = {
+        {"Antarctica/Vostok", 2040, 1, 1, {5, 0, 24, 0, 0}},
+        {"America/Sao_Paulo", 2044, 1, 1, {-3, 0, 24, 0, 0}},
+        {"Europe/Berlin", 2050, 7, 1, {2, 0, 24, 0, 0}},
+        {"Europe/Berlin", 2050, 3, 27, {1, 0, 23, 2, 1}},
+        {"Antarctica/Vostok", 2023, 12, 18, {7, 0, 26, 2, -2}},
+        {"Europe/Sofia", 1980, 4, 5, {2, 0, 23, 23, 1}},
+        {"America/Nuuk", 2024, 3, 30, {-2, 0, 23, 23, 1}},
+        {"America/Nuuk", 2040, 3, 24, {-2, 0, 23, 23, 1}},  // rule "M3.5.0/-1"
+        {"Pacific/Kwajalein", 1969, 9, 30, {11, 0, 47, 24, -23}},
+        {"Pacific/Apia", 2011, 12, 29, {-10, 0, 24, 0, 0}},
+        {"Pacific/Apia", 2011, 12, 30, {14, 24, 0, 0, 0}},
+        {"Pacific/Kiritimati", 1994, 12, 31, {14, 24, 0, 0, 0}},
+        {"Pacific/Kwajalein", 1993, 8, 21, {12, 24, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        const auto clocks = zone::ClocksOfMonth(c.name, c.y, c.m);
+        ASSERT_TRUE(clocks) << c.name;
+        const zone::DayClock& k = (*clocks)[c.d];
+        const std::vector<double> got{k.offsetHours, k.startClock, k.lengthHours, k.switches ? k.switchAt[0] : 0,
+                                      k.switches ? k.shiftHours[0] : 0};
+        EXPECT_EQ(got, c.want) << c.name << " " << c.y << "-" << c.m << "-" << c.d;
+        EXPECT_EQ(k.plain, (c.want == std::vector<double>{k.offsetHours, 0, 24, 0, 0})) << c.name;
+    }
+}
+
+// Months on these clocks.  Past the last listed switch a month without a
+// switch is the fixed-zone month of the zone's offset.  Row d of a day of
+// 23 hours (23:00 set to the next midnight) is the fixed-zone row without
+// the events after 23:00, which do not exist; a skipped day has none.
+TEST(ZoneClock, MonthsOnTheseClocks) {
+    const struct {
+        const char *name, *month;
+        double lon, lat, fixed;
+        std::size_t d;  // 0: the whole month is the fixed-zone month
+        const char* cells = "";
+    } cases[] = {
+        {"Europe/Moscow", "204007", 37.62, 55.75, 3, 0},
+        {"America/Mexico_City", "209607", -99.13, 19.43, -6, 0},
+        {"Asia/Tehran", "204407", 51.39, 35.69, 3.5, 0},
+        {"Europe/Sofia", "198004", 23.32, 42.70, 2, 5, "----|0853|0602|1857|0424|2036"},    // moonrise 2336
+        {"America/Nuuk", "202403", -51.72, 64.18, -2, 30, "0417|0546|0650|2014|0337|----"},  // twilight end 2332
+        {"Pacific/Apia", "201112", -171.76, -13.83, -10, 30, "----|----|----|----|----|----"},
+    };
+    report::SilentReporter quiet;
+    for (const auto& c : cases) {
+        const auto named = month::CalculateMonth(c.month, month::Place{c.lon, c.lat, {0, false, c.name}, ""}, quiet);
+        const auto fixed = month::CalculateMonth(c.month, month::Place{c.lon, c.lat, {c.fixed, false, ""}, ""}, quiet);
+        ASSERT_TRUE(named && fixed);
+        if (c.d == 0) {
+            EXPECT_EQ(named->tab, fixed->tab) << c.name;
+            continue;
+        }
+        std::string cells;
+        for (std::size_t col = 1; col <= 6; ++col) cells += (col > 1 ? "|" : "") + named->tab[c.d][col];
+        EXPECT_EQ(cells, c.cells) << c.name;
+    }
+}
+
+// A private zone folder (TZDIR) with a good Berlin and a Vienna that cannot
+// be read, in turn for each reason: the reason is said, nothing aborts and
+// no clock is made.  Only names of zones are listed.
+TEST(ZoneFiles, UnreadableFilesAreReportedWithTheirReason) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("almucan-zoneinfo-" + std::to_string(::getpid()));
+    fs::create_directories(root / "Europe");
+    std::ifstream in("/usr/share/zoneinfo/Europe/Berlin", std::ios::binary);
+    const std::string berlin{std::istreambuf_iterator<char>(in), {}};
+    for (const char* name : {"Europe/Berlin", "posixrules", "zone1970.tab"})
+        std::ofstream(root / name, std::ios::binary) << berlin;
+    ::setenv("TZDIR", root.c_str(), 1);
+    const std::string footer = "CET-1CEST,M3.5.0,M10.5.0/3\n";
+    ASSERT_EQ(berlin.substr(berlin.size() - footer.size()), footer);
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "the file is empty"},
+        {"# a zone\n", "it is not a zone file"},
+        {berlin.substr(0, berlin.size() - footer.size()) + "CET-1CEST,M3.5.0\n",
+         "its rule for later years \"CET-1CEST,M3.5.0\" is not understood"},
+        {"", "No such file or directory"},  // a link to a file that is gone
+    };
+    for (const auto& [bytes, why] : cases) {
+        fs::remove(root / "Europe/Vienna");
+        if (why[0] == 'N')
+            fs::create_symlink("Gone", root / "Europe/Vienna");
+        else
+            std::ofstream(root / "Europe/Vienna", std::ios::binary) << bytes;
+        const std::optional<zone::Error> e = zone::Check("Europe/Vienna");
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->kind, zone::Error::Kind::Unreadable);
+        EXPECT_EQ(e->message, "The time zone Europe/Vienna cannot be read: " + why);
+        EXPECT_FALSE(zone::ClocksOfMonth("Europe/Vienna", 2026, 3) || zone::LocalToUtcMinutes("Europe/Vienna", 0));
+    }
+    // Every part of a good file cut short, down to its first byte.
+    for (std::size_t n = 1; n < berlin.size(); ++n) {
+        fs::remove(root / "Europe/Vienna");  // a new file each time: no flush of a truncated one
+        std::ofstream(root / "Europe/Vienna", std::ios::binary) << berlin.substr(0, n);
+        const std::optional<zone::Error> e = zone::Check("Europe/Vienna");
+        ASSERT_TRUE(e && e->message.ends_with("the file is truncated")) << n;
+    }
+    EXPECT_FALSE(zone::Check("Europe/Berlin"));
+    EXPECT_EQ(zone::ClocksOfMonth("Europe/Berlin", 2026, 3).value()[29].lengthHours, 23);
+    EXPECT_EQ(zone::Names(), (std::vector<std::string>{"Europe/Berlin", "Europe/Vienna"}));
+    ::unsetenv("TZDIR");
+    fs::remove_all(root);
+}
+
+// Names the database does not know, with the closest names: case and
+// blanks, the last part, a few letters wrong; none for a name far from all.
+TEST(ZoneNames, UnknownNamesSuggestTheClosest) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Berlin", "Europe/Berlin"},
+        {"europe/berlin", "Europe/Berlin"},
+        {"Europe/Berlin ", "Europe/Berlin"},
+        {"Europe/Berln", "Europe/Berlin"},
+        {"Amerca/New_Yrok", "America/New_York"},
+        {"Mars/Olympus", ""},
+        {"posixrules", ""},
+        {"../zoneinfo/Europe/Berlin", "Europe/Berlin"},
+        {"Europe", ""},
+    };
+    for (const auto& [name, closest] : cases) {
+        const std::optional<zone::Error> e = zone::Check(name);
+        ASSERT_TRUE(e) << name;
+        EXPECT_EQ(e->kind, zone::Error::Kind::Unknown);
+        EXPECT_EQ(e->message, std::string("unknown time zone '") + name + "'" +
+                                  (*closest ? std::string("; did you mean ") + closest + "?" : ""));
+    }
+    EXPECT_FALSE(zone::Check("Asia/Calcutta"));  // a link to Asia/Kolkata
+}
+
+}  // namespace
