@@ -97,6 +97,7 @@ std::string Usage() {
            "  --pdf FILE           print the month page into a PDF file (a page a month)\n"
            "  --paper a4|letter    paper of the PDF page (default a4)\n"
            "  --landscape          landscape PDF page\n"
+           "  --ink-saver          the PDF in the ink-saving style (night hatched, greys)\n"
            "  --version            the program's version\n"
            "  A FILE of - is standard output; two outputs never share a file.\n"
            "  --help               this text\n";
@@ -161,6 +162,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
             return v == "a4" || v == "letter" ? std::string() : std::string("wants a4 or letter");
         });
     app.add_flag("--landscape", o.landscape);
+    app.add_flag("--ink-saver", o.inkSaver);
     app.add_flag("-h,--help", o.help);
     app.add_flag("--version", o.version);
     try {
@@ -377,6 +379,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     std::string pngBytes, pdfBytes, icsText;
     if (o.png && !g.png(months[0], s, texts[0], o.summerTime, o.width, o.height, pngBytes, rep))
         return 1;
+    if (o.inkSaver) s.inkSaver = true;  // this run only: the file is not written again
     if (o.pdf && !g.pdf(months, s, texts, o.summerTime, o.paper, o.landscape, pdfBytes, rep))
         return 1;
     if (o.ics)

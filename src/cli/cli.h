@@ -33,6 +33,7 @@ struct Options {
     std::optional<std::string> ics;
     std::string paper = "a4";
     bool landscape = false;
+    bool inkSaver = false;  // the PDF in the ink-saving style
     bool help = false;
     bool version = false;  // --version: VersionText() and exit 0
 };

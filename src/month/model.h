@@ -93,6 +93,7 @@ struct Day {
     // False for a date the zone skipped (its clock jumped over the whole
     // day): nothing is searched and the cells read "----".
     bool exists = true;
+    double clockShift = 0;   // hours the local clock moves during the day (+1 forward, -1 back)
     std::array<BodyDay, kBodies> bodies{};
 
     const BodyDay& body(Body b) const { return bodies[static_cast<std::size_t>(b)]; }

@@ -219,6 +219,7 @@ Day searchDayOnClock(int year, int month, int d, const zone::DayClock& clock, do
     Day day = dayFrame(year, month, d);
     day.startMjd = clock.startMjd;
     day.endMjd = clock.startMjd + clock.lengthHours / 24;
+    for (int i = 0; i < clock.switches; ++i) day.clockShift += clock.shiftHours[static_cast<std::size_t>(i)];
     if (!clock.Exists()) {
         // The zone's clock jumped over this whole date.
         day.exists = false;

@@ -25,15 +25,17 @@ float F(double v) { return static_cast<float>(v); }
 // The page grid in rows of y_d and columns of x_d.
 constexpr int kColumns = 10;        // Day .. Phase
 constexpr int kDayRows = 31;        // hour lines run over 31 day rows
-constexpr int kScreenRows = 32;     // headings and 31 days fill the picture box
-// On paper the rows 0 to 41 fill the printable height: the second legend
-// is page row 41 (table row 34 of a table that starts on row 7), so a
-// height of 41 rows left it below the printable area once the print font
-// was large enough (13 pt and more on A4) for the rows not to be capped.
-constexpr int kPrintRows = 42;
+constexpr int kScreenRows = 33;     // headings, 31 days and the graph's key fill the picture box
+// On paper the rows 0 to 42 fill the printable height: the graph's key is
+// page row 42 (table row 35 of a table that starts on row 7), so fewer
+// rows would leave it below the printable area once the print font is
+// large enough (13 pt and more on A4) for the rows not to be capped.
+constexpr int kPrintRows = 43;
 constexpr int kPrintTableRow = 7;   // table row 0 on the printed page
 constexpr int kLegendRow1 = 33;     // legends, in table rows
 constexpr int kLegendRow2 = 34;
+constexpr int kKeyRowPrinted = 35;  // the graph's key, in table rows
+constexpr int kKeyRowScreen = 32;
 constexpr int kPhaseColumn = 9;     // the phase symbol sits in column 9 ..
 constexpr int kGraphColumn = 10;    // .. and the graph starts after column 10
 
@@ -67,10 +69,45 @@ void WriteTxt(PageContext& ctx, double X, double Y, const std::string& txt,
     pic.SetForeColor(saved);
 }
 
+namespace {
+
+// Diagonal lines `step` apart (an hour on the graph) over the box (x, y, w, h), each
+// clipped to it: the ink saver's night.
+void Hatch(OutputSurface& out, double x, double y, double w, double h, double step, Color c) {
+    if (w <= 0 || h <= 0 || step <= 0) return;
+    // Lines rise to the right at 45 degrees of the box's own units.
+    for (double x0 = x - h; x0 < x + w; x0 += step) {
+        double a = std::max(x0, x), b = std::min(x0 + h, x + w);  // the x span inside the box
+        if (b <= a) continue;
+        out.Line(F(a), F(y + h - (a - x0)), F(b - a), F(-(b - a)), c);
+    }
+}
+
+}  // namespace
+
+Shades PageShades(bool inkSaver) {
+    Shades s;
+    if (!inkSaver) return s;
+    // Ink saver: the large night areas carry only a light hatch; twilight a
+    // pale grey, daylight white; the Moon a dark grey band, thinner, that
+    // stands out on all three; the phase symbol's lit part white on pale
+    // grey, outlined.
+    s.night = RGB(200, 200, 200);
+    s.twilight = RGB(238, 238, 238);
+    s.day = kWhite;
+    s.moon = RGB(100, 100, 100);
+    s.phaseDark = RGB(210, 210, 210);
+    s.phaseLit = kWhite;
+    s.hatchNight = true;
+    s.outlinePhase = true;
+    s.moonHeight = 0.16;
+    return s;
+}
+
 void DrawG(PageContext& ctx, int LLine, double r, double s, Color CColor) {
     const PageLayout& L = ctx.layout;
-    // The Moon band is half as high, so the shading below stays visible.
-    double h = CColor == kYellow ? 0.4 * L.y_d : 0.8 * L.y_d;
+    // The Moon band is lower, so the shading below stays visible.
+    double h = (CColor == ctx.shades.moon ? ctx.shades.moonHeight : 0.8) * L.y_d;
     double y = LLine * L.y_d + L.y_st;
     if (r > s) {
         // Over midnight: hours 0 to s, then r to 24.
@@ -121,8 +158,9 @@ void DrawM(PageContext& ctx, int LLine) {
 
     PhaseCase pc = FindPhaseCase(f, c);
     if (pc.found) {
-        const Color A = pc.disc;
-        const Color B = pc.half;
+        auto shade = [&ctx](Color k) { return k == kYellow ? ctx.shades.phaseLit : ctx.shades.phaseDark; };
+        const Color A = shade(pc.disc);
+        const Color B = shade(pc.half);
         OutputSurface& s = ctx.out.current();
         s.SetFillColor(A);
         s.Circle(F(x), F(y), F(R), A, std::nullopt, std::nullopt, std::nullopt);
@@ -136,6 +174,10 @@ void DrawM(PageContext& ctx, int LLine) {
         }
         s.SetFillColor(B);
         s.Circle(F(x), F(y), F(R), B, std::nullopt, std::nullopt, F(std::fabs(1 / c)));
+        if (ctx.shades.outlinePhase) {
+            s.SetFillStyle(kFillTransparent);
+            s.Circle(F(x), F(y), F(R), kBlack, std::nullopt, std::nullopt, std::nullopt);
+        }
     }
 
     ctx.out.current().SetFillColor(savedFill);
@@ -247,6 +289,34 @@ void DrawHeader(PageContext& ctx, const month::MonthTab& tab) {
     WriteTxt(ctx, L.xg_st, L.y_st + 6 * L.y_d, "Time");
 }
 
+// The night under a row's bars: a solid bar, or the ink saver's hatch.
+void DrawNight(PageContext& ctx, int r) {
+    const PageLayout& L = ctx.layout;
+    if (!ctx.shades.hatchNight) {
+        DrawG(ctx, r, 0, 24, ctx.shades.night);
+        return;
+    }
+    Hatch(ctx.out.current(), L.xg_st, L.y_st + r * L.y_d, 24 * L.xg_d, 0.8 * L.y_d, L.xg_d,
+          ctx.shades.night);
+}
+
+// A day whose clock switches gets "+1h" or "-1h" after its weekday letter,
+// in a smaller size where the surface has one (the printer), grey.
+void DrawSwitchMark(PageContext& ctx, int r, const std::string& dayText, double shift) {
+    const std::string mark = SwitchMark(shift);
+    if (mark.empty() || dayText.empty()) return;
+    const PageLayout& L = ctx.layout;
+    OutputSurface& cur = ctx.out.current();
+    const float size = cur.FontSize();
+    const double x = L.x_st + cur.TextWidth(dayText) + cur.TextWidth(" ") / 4;
+    if (size > 0) cur.SetFontSize(size * 0.55f);
+    // Within the Day column: without its unit where the column is narrow.
+    std::string text = mark;
+    if (x + cur.TextWidth(text) > L.x_st + L.x_d * 0.97) text.pop_back();
+    WriteTxt(ctx, x, L.y_st + r * L.y_d, text, kGrey);
+    if (size > 0) cur.SetFontSize(size);
+}
+
 // Table rows 0 to dayRows with each day's phase symbol and bars; row 0
 // holds `headings`.
 void DrawTable(PageContext& ctx, const month::MonthResult& m,
@@ -268,10 +338,12 @@ void DrawTable(PageContext& ctx, const month::MonthResult& m,
         }
         if (r >= 1) {
             DrawM(ctx, r);
-            // Night under twilight under daylight under the Moon's time up.
             const month::Day& day = m.day(r);
-            const Color colours[] = {kYellow, kLightGrey, kDarkGrey};
-            DrawG(ctx, r, 0, 24, kBlack);
+            DrawSwitchMark(ctx, r, row[0], day.clockShift);
+            // Night under twilight under daylight under the Moon's time up.
+            const Shades& sh = ctx.shades;
+            const Color colours[] = {sh.moon, sh.day, sh.twilight};
+            DrawNight(ctx, r);
             for (month::Body b : {month::Body::Twilight, month::Body::Sun, month::Body::Moon}) {
                 const month::BarHours bar = month::BarOf(day.body(b));
                 DrawG(ctx, r, bar.from, bar.to, colours[static_cast<std::size_t>(b)]);
@@ -281,6 +353,25 @@ void DrawTable(PageContext& ctx, const month::MonthResult& m,
 }
 
 }  // namespace
+
+std::vector<int> HourLabels(int step, double gap, const std::function<double(int)>& labelLeft,
+                            const std::function<double(int)>& labelRight) {
+    std::vector<int> hours;
+    for (int h = 0; h <= 24; h += step) hours.push_back(h);
+    // Only the last label is ever pushed left (by the surface's edge): its
+    // neighbours give way until it stands clear of them.
+    while (hours.size() >= 2 && labelLeft(hours.back()) - labelRight(hours[hours.size() - 2]) < gap)
+        hours.erase(hours.end() - 2);
+    return hours;
+}
+
+std::string SwitchMark(double shiftHours) {
+    if (shiftHours == 0) return {};
+    const char* sign = shiftHours > 0 ? "+" : "-";
+    const double a = std::fabs(shiftHours);
+    if (a == std::floor(a)) return sign + std::to_string(static_cast<int>(a)) + "h";
+    return sign + std::to_string(static_cast<int>(std::lround(a * 60))) + "m";
+}
 
 int HourLabelStep(OutputSurface& s, const PageLayout& L) {
     // Labels need a blank's width between them to read as separate words.
@@ -303,18 +394,54 @@ namespace {
 // hour labels 0 to 24 (every HourLabelStep-th of them).
 void DrawAxis(PageContext& ctx) {
     const PageLayout& L = ctx.layout;
-    const int step = HourLabelStep(ctx.out.current(), L);
+    OutputSurface& cur = ctx.out.current();
     for (int h = 0; h <= 24; ++h) {
         double x = L.xg_st + h * L.xg_d;
-        ctx.out.current().Line(F(x), F(L.y_st + L.y_d), 0, F(kDayRows * L.y_d), kWhite);
-        if (h % step != 0) continue;
-        std::string label = std::to_string(h);
-        // Measured on the surface it is written to, so it is centred over
-        // its line on screen and on paper alike.
-        // "24" moves left just enough to stay whole on a surface whose
-        // right margin is less than half its width.
-        double lw = ctx.out.current().TextWidth(label);
-        WriteTxt(ctx, std::min(x - lw / 2, ctx.out.current().ScaleWidth() - lw), L.y_st, label);
+        cur.Line(F(x), F(L.y_st + L.y_d), 0, F(kDayRows * L.y_d), kWhite);
+    }
+    // Each label measured on the surface it is written to, so it is centred
+    // over its line on screen and on paper alike; "24" moves left just
+    // enough to stay whole on a surface whose right margin is less than
+    // half its width.
+    auto left = [&](int h) {
+        const double lw = cur.TextWidth(std::to_string(h));
+        return std::min(L.xg_st + h * L.xg_d - lw / 2, cur.ScaleWidth() - lw);
+    };
+    auto right = [&](int h) { return left(h) + cur.TextWidth(std::to_string(h)); };
+    for (int h : HourLabels(HourLabelStep(cur, L), cur.TextWidth(" "), left, right))
+        WriteTxt(ctx, left(h), L.y_st, std::to_string(h));
+}
+
+// The graph's key: "Graph:" and a small box of each shade beside its
+// word, on one line at y.
+void DrawKey(PageContext& ctx, double y) {
+    const PageLayout& L = ctx.layout;
+    OutputSurface& cur = ctx.out.current();
+    const Shades& sh = ctx.shades;
+    const double bw = 1.2 * L.xg_d > 0 ? std::min(1.2 * L.xg_d, L.x_d / 2) : L.x_d / 2;
+    const double bh = 0.6 * L.y_d, by = y + 0.2 * L.y_d;
+    double x = L.x_st;
+    WriteTxt(ctx, x, y, "Graph:");
+    x += cur.TextWidth("Graph: ");
+    const struct {
+        const char* word;
+        Color shade;
+    } keys[] = {{"night", sh.night}, {"twilight", sh.twilight}, {"day", sh.day}, {"Moon up", sh.moon}};
+    for (const auto& k : keys) {
+        const bool moon = k.shade == sh.moon;
+        const double h = moon ? bh * sh.moonHeight / 0.8 : bh;
+        if (k.shade == sh.night && sh.hatchNight)
+            Hatch(cur, x, by, bw, bh, bw / 3, sh.night);
+        else
+            cur.FilledBox(F(x), F(by + (bh - h) / 2), F(bw), F(h), k.shade);
+        // A thin frame, so a white box shows on white paper.
+        cur.Line(F(x), F(by), F(bw), 0, kGrey);
+        cur.Line(F(x), F(by + bh), F(bw), 0, kGrey);
+        cur.Line(F(x), F(by), 0, F(bh), kGrey);
+        cur.Line(F(x + bw), F(by), 0, F(bh), kGrey);
+        x += bw + cur.TextWidth(" ");
+        WriteTxt(ctx, x, y, k.word);
+        x += cur.TextWidth(std::string(k.word) + "   ");
     }
 }
 
@@ -338,6 +465,7 @@ bool DrawPage(PageContext& ctx, const month::MonthResult& m) {
         ctx.out.picture().Clear();
         DrawTable(ctx, m, m.tab[0]);
         DrawAxis(ctx);
+        DrawKey(ctx, L.y_st + kKeyRowScreen * L.y_d);
         return true;
     }
     OutputSurface& prn = ctx.out.current();
@@ -352,6 +480,7 @@ bool DrawPage(PageContext& ctx, const month::MonthResult& m) {
     DrawTable(ctx, m, month::SubHeadings());
     DrawAxis(ctx);
     DrawLegends(ctx);
+    DrawKey(ctx, L.y_st + kKeyRowPrinted * L.y_d);
     L.y_st = top;
     prn.SetFontName(savedFont);
     prn.SetFontSize(savedSize);

@@ -1,7 +1,9 @@
 #pragma once
 // The output selector, text placement, event bars, phase symbol and the
 // whole month page (page set-up and output) on the current surface.
+#include <functional>
 #include <optional>
+#include <vector>
 #include <string>
 
 #include "report/reporter.h"
@@ -40,6 +42,22 @@ private:
     const settings::Settings& settings_;
 };
 
+// The shades of the graph and the phase symbol: the normal page, or the
+// ink-saving print style (night a light hatch instead of solid black, the
+// Moon band and the phase symbol in greys that stay apart in grayscale).
+struct Shades {
+    Color night = kBlack;
+    Color twilight = kDarkGrey;
+    Color day = kLightGrey;
+    Color moon = kYellow;
+    Color phaseDark = kBlack;  // the unlit part of the phase symbol
+    Color phaseLit = kYellow;
+    bool hatchNight = false;   // night as grey diagonal lines on white
+    bool outlinePhase = false; // the phase symbol outlined in black
+    double moonHeight = 0.4;   // the Moon band's height, in rows
+};
+Shades PageShades(bool inkSaver);
+
 // Everything the drawing procedures read besides the surface.
 struct PageContext {
     Output& out;
@@ -48,6 +66,7 @@ struct PageContext {
     std::string monthText;  // the month box as typed
     bool summerTime = false;
     report::Reporter& reporter;
+    Shades shades = PageShades(false);
 };
 
 // The month line of the printed page and the text table: "Month: 202406
@@ -62,7 +81,8 @@ std::string MonthLineText(const settings::Settings& st, const std::string& month
 void WriteTxt(PageContext& ctx, double X, double Y, const std::string& txt,
               std::optional<Color> tcol = std::nullopt);
 // One bar of row LLine from hour TRise to hour TSet of the local day (0..24)
-// in CColor; a rise later than the set draws 0..TSet and TRise..24.
+// in CColor; a rise later than the set draws 0..TSet and TRise..24.  The
+// Moon's band (CColor the shades' Moon) is lower than the others.
 void DrawG(PageContext& ctx, int LLine, double TRise, double TSet, Color CColor);
 // The Moon's phase symbol for day row LLine in the Phase column.
 void DrawM(PageContext& ctx, int LLine);
@@ -83,6 +103,18 @@ PhaseCase FindPhaseCase(double f, double c);
 // comes within a blank's width of its left neighbour, each label centred
 // on its hour line at the layout's scale and measured on `s`.
 int HourLabelStep(OutputSurface& s, const PageLayout& L);
+
+// The hours whose labels are written over the graph: every step-th hour
+// from 0 to 24, but for a label the right edge pushes into its left
+// neighbour ("24" moved left to stay whole), whose neighbour is dropped.
+// labelLeft(h) gives the left edge a label would have, labelRight(h) its
+// right edge; gap is the room two labels need between them.
+std::vector<int> HourLabels(int step, double gap, const std::function<double(int)>& labelLeft,
+                            const std::function<double(int)>& labelRight);
+
+// The switch of a day's clock as drawn beside its day: "+1h", "-1h",
+// "+30m"; empty on a day without one.
+std::string SwitchMark(double shiftHours);
 
 // Page set-up: measures the current surface (the printer in the print
 // font of the settings) and sets the layout.

@@ -225,14 +225,14 @@ void Form1::createLayout() {
     body->resize(twipsX(kClientWidth), twipsY(kClientHeight));
     placeControls();
     // Smallest window: the whole input row, and a picture box tall enough
-    // for the heading row, 31 day rows and half a line above and below,
-    // one text height each (the page set-up's spacing).
+    // for the heading row, 31 day rows, the graph's key and half a line
+    // above and below, one text height each (the page set-up's spacing).
     const QFontMetricsF fm(render::PictureFont(), &Picture1->image());
     const int frame = 2 * Picture1->frameWidth();
     const int menu = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     const QSize minimum(twipsX(kCommandHelp.left + kCommandHelp.width + 3 * kMargin),
                         twipsY(kPictureTop + kMargin) + frame + menu +
-                            qCeil(33 * fm.height()));
+                            qCeil(34 * fm.height()));
     setMinimumSize(minimum);
     // Opens large enough to show a month legibly, within the screen.
     QSize size = kDefaultWindow;
@@ -370,6 +370,8 @@ bool Form1::drawMonth(const std::string& monthText, bool summer, bool printing, 
     }
     render::Output out(screen, paper.get(), settings_);
     render::PageContext ctx{out, layout_, settings_, monthText, summer, reporter_};
+    // The ink saver is a style of the printed page only.
+    if (printing) ctx.shades = render::PageShades(settings_.inkSaver);
 
     std::optional<month::MonthResult> result =
         month::CalculateMonth(monthText, place, reporter_);

@@ -1,6 +1,7 @@
 #include "ui/formprint.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontDatabase>
@@ -82,6 +83,9 @@ void FormPrint::createWidgets() {
     LabelTextSample->setFixedSize(320, 60);
     LabelTextSample->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    CheckInk = new QCheckBox(QStringLiteral("&Ink saver"), this);
+    CheckInk->setToolTip(QStringLiteral("night hatched instead of black; greys that stay apart in grayscale"));
+
     LabelOutput = new QLabel(this);
     LabelOutput->setWordWrap(true);
     LabelOutput->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -124,6 +128,7 @@ void FormPrint::createLayout() {
     auto* left = new QVBoxLayout;
     left->addWidget(Frame1);
     left->addWidget(Frame2);
+    left->addWidget(CheckInk);
     left->addWidget(LabelOutput);
     left->addStretch(1);
     auto* buttons = new QVBoxLayout;
@@ -135,7 +140,7 @@ void FormPrint::createLayout() {
     top->addLayout(buttons);
 
     QWidget* order[] = {TextMT,      TextMB,      TextML,       TextMR,
-                        ComboFont,   TextFS,      CommandHelp,  CommandSave,
+                        ComboFont,   TextFS,      CheckInk,     CommandHelp,  CommandSave,
                         CommandSetup, CommandPrint, CommandCancel};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
@@ -146,6 +151,7 @@ void FormPrint::Form_Load() {
     TextML->setText(QString::fromStdString(text::BoxNumberText(settings_.marginLeft)));
     TextMR->setText(QString::fromStdString(text::BoxNumberText(settings_.marginRight)));
     TextFS->setText(QString::fromStdString(text::BoxNumberTextSingle(settings_.fontSize)));
+    CheckInk->setChecked(settings_.inkSaver);
 
     ComboFont->clear();
     ComboFont->addItems(SortedFontFamilies());
@@ -225,6 +231,7 @@ void FormPrint::storeLayout() {
     settings_.marginBottom = typed(TextMB, settings::kMarginField);
     settings_.fontName = ComboFont->currentText().toStdString();
     settings_.fontSize = text::toSingle(typed(TextFS, settings::kFontSizeField));
+    settings_.inkSaver = CheckInk->isChecked();
 }
 
 void FormPrint::CommandSave_Click() {
@@ -253,6 +260,7 @@ void FormPrint::CommandPrint_Click() {
                  keptTop = settings_.marginTop, keptBottom = settings_.marginBottom;
     const std::string keptFont = settings_.fontName;
     const float keptSize = settings_.fontSize;
+    const bool keptInk = settings_.inkSaver;
     storeLayout();
     runPrint_();
     // A print run never changes the saved layout.
@@ -262,6 +270,7 @@ void FormPrint::CommandPrint_Click() {
     settings_.marginBottom = keptBottom;
     settings_.fontName = keptFont;
     settings_.fontSize = keptSize;
+    settings_.inkSaver = keptInk;
     accept();
 }
 

@@ -11,6 +11,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -36,6 +37,7 @@ public:
     QLineEdit* textMR() const { return TextMR; }
     QComboBox* comboFont() const { return ComboFont; }
     QLineEdit* textFS() const { return TextFS; }
+    QCheckBox* checkInk() const { return CheckInk; }
     QLabel* labelOutput() const { return LabelOutput; }
     QPushButton* commandSave() const { return CommandSave; }
     QPushButton* commandSetup() const { return CommandSetup; }
@@ -86,6 +88,8 @@ private:
     QComboBox* ComboFont = nullptr;
     QLineEdit* TextFS = nullptr;
     QLabel* LabelTextSample = nullptr;
+    // The ink-saving style of the printed page (settings line 14).
+    QCheckBox* CheckInk = nullptr;
     // Where the page goes (the PDF file or the printer), its paper and
     // orientation: "Printer: PDF - A4, portrait".
     QLabel* LabelOutput = nullptr;

@@ -41,10 +41,10 @@ struct PageTest : ::testing::Test {
 TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
     // Characters 10 wide and "99999" a column.  Screen of 1000 x 700 with
     // texts 20 high: margins of half a text height and a fifth of a column,
-    // 32 rows, the graph a blank right of the 10 columns.  Printer: margins
-    // 10, 15, 20 and 25 mm of the sheet as held (A4 210 x 297 mm, US Letter
-    // 215.9 x 279.4 mm), here 10 units a millimetre; 42 rows (0 to 41, the
-    // last legend's); texts 200 high, so that rows are not capped at 1.3
+    // 33 rows (the last the graph's key), the graph a blank right of the 10
+    // columns.  Printer: margins 10, 15, 20 and 25 mm of the sheet as held
+    // (A4 210 x 297 mm, US Letter 215.9 x 279.4 mm), here 10 units a
+    // millimetre; 43 rows (0 to 42, the key's); texts 200 high, so that rows are not capped at 1.3
     // text heights.
     settings.marginTop = 10;
     settings.marginBottom = 15;
@@ -62,7 +62,7 @@ TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
         RecordingSurface& s = paper ? printer : picture;
         s.width = w, s.height = h, s.paper = paper, s.orientation = orientation;
         render::PageSetup(ctx);
-        const std::array<double, 6> got{layout.y_st, layout.y_st + (paper ? 42 : 32) * layout.y_d, layout.x_st,
+        const std::array<double, 6> got{layout.y_st, layout.y_st + (paper ? 43 : 33) * layout.y_d, layout.x_st,
                                         layout.x_d,  layout.xg_st, layout.xg_st + 24 * layout.xg_d};
         for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], edges[i], 1e-9) << w << " " << i;
     }
@@ -82,18 +82,21 @@ TEST_F(PageTest, PageOfJune2024) {
     // The screen page: row 0 headings, 30 day rows of 10 cells, 13 hour
     // labels: an hour is 19.6 wide, so "9" and "10" would stand 4.6 apart,
     // less than a blank (10); every 2nd, centred over its line on row 0
-    // (10 down), "24" kept whole.
+    // (10 down), "24" kept whole; then the graph's key on row 32.
     const auto& texts = picture.texts;
-    ASSERT_EQ(texts.size(), 10u + 300u + 13u);
+    ASSERT_EQ(texts.size(), 10u + 300u + 13u + 5u);
     for (int i = 0; i < 13; ++i) EXPECT_EQ(texts[310u + i].text, std::to_string(2 * i));
-    EXPECT_EQ(std::pair(texts.back().x, texts.back().y), std::pair(F(layout.xg_st + 24 * layout.xg_d - 10), F(10)));
+    EXPECT_EQ(std::pair(texts[322].x, texts[322].y), std::pair(F(layout.xg_st + 24 * layout.xg_d - 10), F(10)));
+    std::string key;
+    for (std::size_t i = 323; i < texts.size(); ++i) key += texts[i].text + (texts[i].y == F(10 + 32 * layout.y_d) ? "|" : "?");
+    EXPECT_EQ(key, "Graph:|night|twilight|day|Moon up|");
     // A Sunday that follows a Saturday is grey: 1 June 2024 was a Saturday.
     for (const auto& [day, colour] : {std::pair(1, kBlack), {2, render::kGrey}, {8, kBlack}, {9, render::kGrey}})
         EXPECT_EQ(texts[10 * day].color, colour) << texts[10 * day].text;
     // 25 white hour lines down from row 1, 31 rows long even in a 30-day
-    // month.
+    // month, then the frames of the key's four boxes.
     const auto& lines = picture.lines;
-    ASSERT_EQ(lines.size(), 25u);
+    ASSERT_EQ(lines.size(), 25u + 16u);
     for (int h = 0; h <= 24; ++h)
         EXPECT_EQ(std::tuple(lines[h].x, lines[h].y, lines[h].h, lines[h].color),
                   std::tuple(F(layout.xg_st + h * layout.xg_d), F(10 + layout.y_d), F(31 * layout.y_d), render::kWhite));

@@ -77,6 +77,7 @@ bool DrawPdf(const std::vector<month::MonthResult>& months, settings::Settings& 
         for (std::size_t i = 0; i < months.size() && i < monthTexts.size(); ++i) {
             PageLayout layout;
             PageContext ctx{out, layout, st, monthTexts[i], summerTime, rep};
+            ctx.shades = PageShades(st.inkSaver);
             ok = LayOutAndDraw(ctx, months[i]) && ok;
         }
         ok = prn.FinishPages() && ok;

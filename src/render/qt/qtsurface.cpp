@@ -181,7 +181,16 @@ void QtSurfaceBase::Circle(float x, float y, float r, Color c, std::optional<flo
 // ---------------------------------------------------------------- screen
 
 QtImageSurface::QtImageSurface(QImage& image, const QFont& font)
-    : QtSurfaceBase(&image, font), image_(image) {}
+    : QtSurfaceBase(&image, font), image_(image) {
+    fontSize_ = static_cast<float>(font.pointSizeF());
+}
+
+void QtImageSurface::SetFontSize(float size) {
+    fontSize_ = size;
+    if (size <= 0) return;
+    font_.setPointSizeF(size);
+    if (painter_) painter_->setFont(font_);
+}
 
 QtImageSurface::~QtImageSurface() { finish(); }
 

@@ -74,7 +74,8 @@ public:
     double ScaleWidth() override;
     double ScaleHeight() override;
     void SetFontName(const std::string& name) override { fontName_ = name; }
-    void SetFontSize(float size) override { fontSize_ = size; }
+    // The design font drawn at another size (points); 0 or less keeps it.
+    void SetFontSize(float size) override;
     int PaperSize() override;
     int Orientation() override;
     bool EndDoc() override;
