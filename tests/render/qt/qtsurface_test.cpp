@@ -23,21 +23,25 @@ TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
     // of the table is a word of its own (the columns fit the print font),
     // the hour labels 0 and 24 are whole, and every word lies inside the
     // sheet (A4 595.28 x 841.89 pt, US Letter 612 x 792 pt; pdftotext -bbox
-    // gives the words' boxes in points).  Sizes of 0 and 1e30 (a hostile
-    // settings file) draw in the default size.
+    // gives the words' boxes in points); the hour labels, on the line of
+    // the sub-headings, never touch ("24", moved left to stay whole, once
+    // met "21": pdftotext read "2124"), portrait and landscape.  Sizes of 0
+    // and 1e30 (a hostile settings file) draw in the default size.
     std::map<std::string, int> cells;
     for (int d = 1; d <= june.dayRows; ++d)
         for (int c = 1; c <= 8; ++c) ++cells[june.tab[d][c]];
     cells.erase("");
     const std::regex word(R"re(<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="([\d.-]+)">([^<]*)<)re");
-    for (const auto& [paper, width, height] : {std::tuple("a4", 595.28, 841.89), std::tuple("letter", 612.0, 792.0)}) {
+    for (auto [paper, width, height] : {std::tuple("a4", 595.28, 841.89), std::tuple("letter", 612.0, 792.0)}) {
         for (float size : {6.f, 7.f, 8.f, 9.f, 10.f, 11.f, 12.f, 13.f, 14.f, 0.f, 1e30f}) {
-            SCOPED_TRACE(std::string(paper) + " " + std::to_string(size) + " pt");
+          for (bool landscape : {false, true}) {
+            if (landscape) std::swap(width, height);
+            SCOPED_TRACE(std::string(paper) + " " + std::to_string(size) + " pt" + (landscape ? " landscape" : ""));
             settings::Settings st;
             st.fontName = "DejaVu Sans";
             st.fontSize = size;
             std::string bytes;
-            ASSERT_TRUE(render::EncodePdf(june, st, "202406", true, paper, false, bytes, quiet));
+            ASSERT_TRUE(render::EncodePdf(june, st, "202406", true, paper, landscape, bytes, quiet));
             QProcess p;
             p.start("pdftotext", {"-bbox", "-", "-"});
             p.write(bytes.data(), static_cast<qint64>(bytes.size()));
@@ -48,10 +52,17 @@ TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
             EXPECT_EQ(out.find("<page", out.find("<page") + 1), std::string::npos);  // one page
             std::string line;
             std::map<std::string, int> count;
+            std::string labelsY;  // the sub-headings' line
+            std::vector<std::pair<double, double>> labels;  // left and right edges
             for (std::sregex_iterator i(out.begin(), out.end(), word), end; i != end; ++i) {
                 const auto& w = *i;
                 line += w[5].str() + " ";
                 ++count[w[5]];
+                if (w[5] == "Beg.") labelsY = w[2];
+                if (w[2] == labelsY && std::isdigit(static_cast<unsigned char>(w[5].str()[0]))) {
+                    labels.emplace_back(std::stod(w[1]), std::stod(w[3]));
+                    EXPECT_LE(std::stoi(w[5]), 24) << "labels read as one word";
+                }
                 EXPECT_TRUE(std::stod(w[1]) >= 0 && std::stod(w[2]) >= 0 && std::stod(w[3]) <= width &&
                             std::stod(w[4]) <= height) << w.str();
             }
@@ -61,6 +72,10 @@ TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
                 EXPECT_NE(line.find(text), std::string::npos) << text;
             for (const auto& [text, n] : cells) EXPECT_GE(count[text], n) << text;
             EXPECT_TRUE(count["0"] >= 1 && count["24"] >= 1);
+            EXPECT_GE(labels.size(), 3u);
+            for (std::size_t k = 1; k < labels.size(); ++k) EXPECT_GT(labels[k].first - labels[k - 1].second, 0.5) << k;
+            if (landscape) std::swap(width, height);
+          }
         }
     }
 }
