@@ -39,6 +39,7 @@ CASES = [
     ("december-2100", "210012", 16.33, 48.25, 1, 0),
 ]
 failures = []
+utc = lambda text: dt.datetime.strptime(text, "%Y-%m-%dT%H:%M:%SZ").replace(tzinfo=dt.timezone.utc)
 
 
 def run(when, lon, lat, zone, summer):
@@ -80,10 +81,6 @@ def check_json(fail, models):
                 fail(f"night {n['date']}: pieces {total} min, darkMinutes {n['darkMinutes']}")
 
 
-def utc(text):
-    return dt.datetime.strptime(text, "%Y-%m-%dT%H:%M:%SZ").replace(tzinfo=dt.timezone.utc)
-
-
 def expected(models, exported):
     # (begin, end) of the intervals that begin in the exported months, each
     # followed through the months after to its end (None: past 2100).
@@ -121,8 +118,7 @@ def check_case(name, when, lon, lat, zone, summer):
     cal = icalendar.Calendar.from_ical(raw)
     if str(cal.get("VERSION")) != "2.0" or not str(cal.get("PRODID")):
         fail("VERSION or PRODID missing")
-    year = int(when[:4])
-    exported = [(year, int(when[4:]))] if len(when) == 6 else [(year, m) for m in range(1, 13)]
+    exported = [(int(when[:4]), m) for m in ([int(when[4:])] if len(when) == 6 else range(1, 13))]
     events = {}
     for ev in cal.walk("VEVENT"):
         uid, start, end, geo = str(ev["UID"]), ev["DTSTART"].dt, ev["DTEND"].dt, ev["GEO"]
