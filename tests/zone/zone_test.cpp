@@ -19,9 +19,9 @@ namespace {
 // the day's first instant, the clock there, hours to the next day's first
 // instant, the first switch (hours after the first instant, clock move).
 // Past the last listed switch the zone file's rule for later years holds
-// (Moscow, Mexico City and Tehran: the months below);
-// a switch at 23:00 to the next midnight belongs to the day it ends; a
-// skipped day has no hours.
+// (the offsets of every zone and year: zone_offsets.py); a switch at 23:00
+// to the next midnight belongs to the day it ends; a skipped day has no
+// hours.
 TEST(ZoneClock, DaysAgainstZoneinfo) {
     const struct {
         const char* name;
@@ -29,8 +29,6 @@ TEST(ZoneClock, DaysAgainstZoneinfo) {
         std::size_t d;
         std::vector<double> want;  // offset, start clock, length, switch at, shift
     } cases[] = {
-        {"Antarctica/Vostok", 2040, 1, 1, {5, 0, 24, 0, 0}},
-        {"America/Sao_Paulo", 2044, 1, 1, {-3, 0, 24, 0, 0}},
         {"Europe/Berlin", 2050, 7, 1, {2, 0, 24, 0, 0}},
         {"Europe/Berlin", 2050, 3, 27, {1, 0, 23, 2, 1}},
         {"Antarctica/Vostok", 2023, 12, 18, {7, 0, 26, 2, -2}},
@@ -38,7 +36,6 @@ TEST(ZoneClock, DaysAgainstZoneinfo) {
         {"America/Nuuk", 2024, 3, 30, {-2, 0, 23, 23, 1}},
         {"America/Nuuk", 2040, 3, 24, {-2, 0, 23, 23, 1}},  // rule "M3.5.0/-1"
         {"Pacific/Kwajalein", 1969, 9, 30, {11, 0, 47, 24, -23}},
-        {"Pacific/Apia", 2011, 12, 29, {-10, 0, 24, 0, 0}},
         {"Pacific/Apia", 2011, 12, 30, {14, 24, 0, 0, 0}},
         {"Pacific/Kiritimati", 1994, 12, 31, {14, 24, 0, 0, 0}},
         {"Pacific/Kwajalein", 1993, 8, 21, {12, 24, 0, 0, 0}},
@@ -54,10 +51,11 @@ TEST(ZoneClock, DaysAgainstZoneinfo) {
     }
 }
 
-// Months on these clocks.  Past the last listed switch a month without a
-// switch is the fixed-zone month of the zone's offset.  Row d of a day of
-// 23 hours (23:00 set to the next midnight) is the fixed-zone row without
-// the events after 23:00, which do not exist; a skipped day has none.
+// Months on these clocks.  A month without a switch is the fixed-zone
+// month of the zone's offset (Tehran's +03:30 past its last listed
+// switch).  Row d of a day of 23 hours (23:00 set to the next midnight) is
+// the fixed-zone row without the events after 23:00, which do not exist; a
+// skipped day has none.
 TEST(ZoneClock, MonthsOnTheseClocks) {
     const struct {
         const char *name, *month;
@@ -65,8 +63,6 @@ TEST(ZoneClock, MonthsOnTheseClocks) {
         std::size_t d;  // 0: the whole month is the fixed-zone month
         const char* cells = "";
     } cases[] = {
-        {"Europe/Moscow", "204007", 37.62, 55.75, 3, 0},
-        {"America/Mexico_City", "209607", -99.13, 19.43, -6, 0},
         {"Asia/Tehran", "204407", 51.39, 35.69, 3.5, 0},
         {"Europe/Sofia", "198004", 23.32, 42.70, 2, 5, "----|0853|0602|1857|0424|2036"},    // moonrise 2336
         {"America/Nuuk", "202403", -51.72, 64.18, -2, 30, "0417|0546|0650|2014|0337|----"},  // twilight end 2332
@@ -101,31 +97,25 @@ TEST(ZoneFiles, UnreadableFilesAreReportedWithTheirReason) {
     ::setenv("TZDIR", root.c_str(), 1);
     const std::string footer = "CET-1CEST,M3.5.0,M10.5.0/3\n";
     ASSERT_EQ(berlin.substr(berlin.size() - footer.size()), footer);
-    const std::pair<std::string, std::string> cases[] = {
+    std::vector<std::pair<std::string, std::string>> cases = {
         {"", "the file is empty"},
         {"# a zone\n", "it is not a zone file"},
         {berlin.substr(0, berlin.size() - footer.size()) + "CET-1CEST,M3.5.0\n",
          "its rule for later years \"CET-1CEST,M3.5.0\" is not understood"},
         {"", "No such file or directory"},  // a link to a file that is gone
     };
+    // Every part of a good file cut short, down to its first byte.
+    for (std::size_t n = 1; n < berlin.size(); ++n) cases.emplace_back(berlin.substr(0, n), "the file is truncated");
     for (const auto& [bytes, why] : cases) {
-        fs::remove(root / "Europe/Vienna");
+        fs::remove(root / "Europe/Vienna");  // a new file each time: no flush of a truncated one
         if (why[0] == 'N')
             fs::create_symlink("Gone", root / "Europe/Vienna");
         else
             std::ofstream(root / "Europe/Vienna", std::ios::binary) << bytes;
         const std::optional<zone::Error> e = zone::Check("Europe/Vienna");
-        ASSERT_TRUE(e);
-        EXPECT_EQ(e->kind, zone::Error::Kind::Unreadable);
+        ASSERT_TRUE(e && e->kind == zone::Error::Kind::Unreadable) << bytes.size();
         EXPECT_EQ(e->message, "The time zone Europe/Vienna cannot be read: " + why);
         EXPECT_FALSE(zone::ClocksOfMonth("Europe/Vienna", 2026, 3) || zone::LocalToUtcMinutes("Europe/Vienna", 0));
-    }
-    // Every part of a good file cut short, down to its first byte.
-    for (std::size_t n = 1; n < berlin.size(); ++n) {
-        fs::remove(root / "Europe/Vienna");  // a new file each time: no flush of a truncated one
-        std::ofstream(root / "Europe/Vienna", std::ios::binary) << berlin.substr(0, n);
-        const std::optional<zone::Error> e = zone::Check("Europe/Vienna");
-        ASSERT_TRUE(e && e->message.ends_with("the file is truncated")) << n;
     }
     EXPECT_FALSE(zone::Check("Europe/Berlin"));
     EXPECT_EQ(zone::ClocksOfMonth("Europe/Berlin", 2026, 3).value()[29].lengthHours, 23);
