@@ -97,7 +97,6 @@ TEST(ZoneFiles, UnreadableFilesAreReportedWithTheirReason) {
         EXPECT_EQ(e->message, "The time zone Europe/Vienna cannot be read: " + why);
         EXPECT_FALSE(zone::ClocksOfMonth("Europe/Vienna", 2026, 3) || zone::LocalToUtcMinutes("Europe/Vienna", 0));
     }
-    EXPECT_FALSE(zone::Check("Europe/Berlin"));
     EXPECT_EQ(zone::ClocksOfMonth("Europe/Berlin", 2026, 3).value()[29].lengthHours, 23);
     EXPECT_EQ(zone::Names(), (std::vector<std::string>{"Europe/Berlin", "Europe/Vienna"}));
     ::unsetenv("TZDIR");
@@ -120,8 +119,7 @@ TEST(ZoneNames, UnknownNamesSuggestTheClosest) {
     };
     for (const auto& [name, closest] : cases) {
         const std::optional<zone::Error> e = zone::Check(name);
-        ASSERT_TRUE(e) << name;
-        EXPECT_EQ(e->kind, zone::Error::Kind::Unknown);
+        ASSERT_TRUE(e && e->kind == zone::Error::Kind::Unknown) << name;
         EXPECT_EQ(e->message, std::string("unknown time zone '") + name + "'" +
                                   (*closest ? std::string("; did you mean ") + closest + "?" : ""));
     }
