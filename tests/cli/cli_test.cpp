@@ -54,7 +54,6 @@ TEST(CliArgs, OptionsAndTheirErrors) {
         {{"--tsv", "--events"}, "--tsv excludes --events"},
         {{"--size", "10x10"}, "--size: wants WxH"},
         {{"--size", "8 00x600"}, "--size: wants WxH"},
-        {{"--size", " 800x600"}, ""},
         {{"--size", "800x600 "}, ""},
         {{"--paper", "a3"}, "--paper: wants a4 or letter"},
         {{"--pdf", ""}, "--pdf: the file name is empty"},
@@ -63,7 +62,6 @@ TEST(CliArgs, OptionsAndTheirErrors) {
         {{"--year", "2025", "--events"}, "--year and --events exclude each other"},
         {{"--year", "1899"}, "--year: wants a year from 1900 to 2100"},
         {{"--year", "2101"}, "--year: wants a year from 1900 to 2100"},
-        {{"--year", "2o25"}, "--year: wants a year from 1900 to 2100"},
         {{"--zone", "Europe/Vienna", "--tz", "1"}, "--tz excludes --zone"},
         {{"--zone", "Europe/Vienna", "--summer-time"}, "--summer-time excludes --zone"},
         {{"--year", "1900"}, ""},
@@ -74,13 +72,14 @@ TEST(CliArgs, OptionsAndTheirErrors) {
         EXPECT_EQ(e.empty(), want.empty()) << args[0] << ": " << e;
         EXPECT_NE(e.find(want), std::string::npos) << e;
     }
-    // Graphic outputs alone print no text; a repeated option takes its last value.
-    EXPECT_EQ(cli::ParseArgs({"--year", "2025", "--ics", "y.ics"}).options.text, cli::TextOutput::None);
+    // A repeated option takes its last value; blanks around a size are taken.
     EXPECT_EQ(*cli::ParseArgs({"--month", "202401", "--month", "202402"}).options.month, "202402");
+    EXPECT_EQ(cli::ParseArgs({"--size", " 800x600"}).options.width, 800);
 }
 
 // The title and month line (as on the page), with zones named on the
-// command line or in the settings file; refusals and their messages.
+// command line or in the settings file, and places by name (their
+// coordinates and zone: tests/place).
 TEST_F(Cli, ExitCodesOutputsAndMessages) {
     const struct {
         std::vector<std::string> args;
@@ -89,15 +88,12 @@ TEST_F(Cli, ExitCodesOutputsAndMessages) {
     } cases[] = {
         {{"--month", "202406"}, 0, "Almucan V0.9 - Rise and Set for Sun and Moon\nMonth: 202406 ", ""},
         {{"--month", "202406", "--png", "x.png"}, 1, "", "PNG output needs the Qt build of Almucan"},
-        {{"--month", "202603", "--zone", "europe/berlin"}, 2, "",
-         "unknown time zone 'europe/berlin'; did you mean Europe/Berlin?"},
         {{"--month", "202603", "--zone", "Europe/Vienna"}, 0,
          "Month: 202603   Long.: 16.33   Lat.: 48.25   Time Zone: Europe/Vienna\n", ""},
         {{"--year", "2026", "--tsv", "--zone", "Asia/Kolkata", "--lon", "88.36", "--lat", "22.57"}, 0,
          "Month: 202612   Long.: 88.36   Lat.: 22.57   Time Zone: Asia/Kolkata\n", ""},
         {{"--month", "202412", "--place", "tromso"}, 0,
          "Month: 202412   Tromsø   Long.: 18.95508   Lat.: 69.6489   Time Zone: Europe/Oslo\n", ""},
-        {{"--month", "202412", "--place", "tromso", "--json"}, 0, "\"name\": \"Tromsø\"", ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(run(c.args), c.code) << c.args.back();
@@ -111,7 +107,7 @@ TEST_F(Cli, ExitCodesOutputsAndMessages) {
     ASSERT_EQ(run({"--month", "202603", "--tz", "2"}), 0);
     EXPECT_NE(out_.find("Time Zone: 2\n"), std::string::npos);
     // An unknown name on line 11 (a trailing blank) is said, the fixed zone
-    // used; a zone file that cannot be read ends the run.
+    // used (a zone file that cannot be read: reliability_binary.cmake).
     std::string ini;
     std::getline(std::ifstream(dir_ / "Almucan.INI", std::ios::binary), ini, '\0');
     std::ofstream(dir_ / "Almucan.INI", std::ios::binary) << ini.replace(ini.find("America/New_York"), 16, "Europe/Berlin ");
@@ -119,12 +115,6 @@ TEST_F(Cli, ExitCodesOutputsAndMessages) {
     EXPECT_NE(out_.find("Time Zone: 1\n"), std::string::npos);
     EXPECT_EQ(messages_, "Settings, line 11: unknown time zone 'Europe/Berlin '; did you mean Europe/Berlin? "
                          "The fixed time zone is in force.");
-    fs::create_directories(dir_ / "zoneinfo/Europe");
-    std::ofstream(dir_ / "zoneinfo/Europe/Vienna").flush();
-    ::setenv("TZDIR", (dir_ / "zoneinfo").c_str(), 1);
-    EXPECT_EQ(run({"--month", "202603", "--zone", "Europe/Vienna"}), 1);
-    ::unsetenv("TZDIR");
-    EXPECT_EQ(messages_, "The time zone Europe/Vienna cannot be read: the file is empty");
 }
 
 // The table of number texts as --lon, --lat and --tz: taken whole or
@@ -139,7 +129,6 @@ TEST_F(Cli, NumberTextsTakenWholeOrRefused) {
             EXPECT_EQ(messages_, c.reason ? text::fieldMessage(settings::Named(*field, option), c.reason) : "");
         }
     }
-    EXPECT_EQ(cli::ParseArgs({"--size", " 800x600"}).options.width, 800);
 }
 
 // The year's TSV is the twelve months' TSV, each after its month line (as
@@ -157,19 +146,16 @@ TEST_F(Cli, YearTsvIsTheTwelveMonthsWithTheirMonthLines) {
 }
 
 // The location options reach the table (at 78.2 N the Sun stays below the
-// horizon in early February) but are not saved.  --summer-time makes the
-// sunset of 21 June an hour later (within a minute: the samples fall on
-// other instants).
+// horizon in early February) but are not saved.  --summer-time gives the
+// table of the zone an hour east.
 TEST_F(Cli, TsvFollowsTheOptionsWhichAreNotSaved) {
     ASSERT_EQ(run({"--month", "202402", "--tsv", "--lon", "15.6", "--lat", "78.2", "--tz", "1"}), 0);
     EXPECT_EQ(split(out_, '\n').size(), 30u);
     EXPECT_EQ(cell(1, 0) + "|" + cell(1, 3), "01 T|b.h.");
     std::ifstream in(dir_ / "Almucan.INI", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}).substr(0, 22), "Almucan V0.9\r\n 16.33\r\n");
-    ASSERT_EQ(run({"--month", "202406", "--tsv"}), 0);
-    const std::string winter = cell(21, 4);
     ASSERT_EQ(run({"--month", "202406", "--tsv", "--summer-time"}), 0);
-    const std::string summer = cell(21, 4);
-    auto minutes = [](const std::string& c) { return std::stoi(c.substr(0, 2)) * 60 + std::stoi(c.substr(2, 2)); };
-    EXPECT_NEAR(minutes(summer) - minutes(winter), 60, 1) << winter << " " << summer;
+    const std::string summer = out_;
+    ASSERT_EQ(run({"--month", "202406", "--tsv", "--tz", "2"}), 0);
+    EXPECT_EQ(summer, out_);
 }

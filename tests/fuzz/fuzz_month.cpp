@@ -13,13 +13,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 10) return 0;
-    // Octets 0-3 and 4-7 as a number from lo to hi, octet 8 the zone, 9 the summer hour.
-    const auto scaled = [data](std::size_t at, double lo, double hi) {
-        std::uint32_t u;
-        std::memcpy(&u, data + at, sizeof u);
-        return lo + (hi - lo) * (u / 4294967295.0);
-    };
-    const month::Place loc{scaled(0, -180, 180), scaled(4, -90, 90), {data[8] % 25 - 12.0, (data[9] & 1) != 0, ""}, ""};
+    // Octets 0-3 the longitude, 4-7 the latitude, 8 the zone, 9 the summer hour.
+    std::uint32_t u[2];
+    std::memcpy(u, data, sizeof u);
+    const month::Place loc{-180 + 360 * (u[0] / 4294967295.0), -90 + 180 * (u[1] / 4294967295.0),
+                           {data[8] % 25 - 12.0, (data[9] & 1) != 0, ""}, ""};
     const std::string_view text(reinterpret_cast<const char*>(data + 10), size - 10);
     report::SilentReporter quiet;
     const auto r = month::CalculateMonth(text, loc, quiet);
@@ -35,9 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     std::abort();
         }
     }
-    for (std::size_t i = 0; i < r->intervals.size(); ++i) {
-        const month::Interval& iv = r->intervals[i];
-        if (!(iv.begin <= iv.end + 1 / 1440.0) || (i > 0 && !(r->intervals[i - 1].end <= iv.begin))) std::abort();
-    }
+    const std::vector<month::Interval>& ivs = r->intervals;
+    for (std::size_t i = 0; i < ivs.size(); ++i)
+        if (!(ivs[i].begin <= ivs[i].end + 1 / 1440.0) || (i > 0 && !(ivs[i - 1].end <= ivs[i].begin))) std::abort();
     return 0;
 }

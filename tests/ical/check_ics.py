@@ -1,21 +1,18 @@
 #!/usr/bin/python3
-"""Reads the program's dark-night iCalendar files (written through
-almucan_export.sh) with Python's icalendar (an independent RFC 5545 parser)
-and checks every event against the month models the program writes as
-JSON (read by Python's json) beside them:
-
-- the raw file: CR LF line ends, no physical line over 75 octets, UTF-8;
-- each event: SUMMARY, GEO, LOCATION, DTSTAMP, a unique UID, the
-  illuminated fraction, times in UTC;
-- the events are exactly the intervals that begin in the exported months
-  (not those running at 00:00 of day 1), to the minute, an interval still
-  open at a month's end followed to its end through the next months;
-- no two events overlap;
-- a year written at once and its twelve months written one by one give the
-  same events with the same UIDs.
-Usage: check_ics.py almucan_export.sh workdir [case ...]
-(the named cases only)
-"""
+# Runs the program ($ALMUCAN) for dark-night iCalendar files, reads them with
+# Python's icalendar (an independent RFC 5545 parser) and checks every event
+# against the month models the program writes as JSON (read by Python's
+# json) for the months around them:
+# - the raw file: CR LF line ends, no physical line over 75 octets, UTF-8;
+# - each event: SUMMARY, GEO, LOCATION, DTSTAMP, a unique UID, the
+#   illuminated fraction, times in UTC;
+# - the events are exactly the intervals that begin in the exported months
+#   (not those running at 00:00 of day 1), to the minute, an interval still
+#   open at a month's end followed to its end through the next months;
+# - no two events overlap;
+# - a year written at once and its twelve months written one by one give the
+#   same events with the same UIDs.
+# Usage: check_ics.py workdir
 import datetime as dt
 import json
 import os
@@ -25,7 +22,7 @@ import sys
 
 import icalendar
 
-TOOL, WORK = sys.argv[1], sys.argv[2]
+WORK = sys.argv[1]
 os.makedirs(WORK, exist_ok=True)
 
 # (name, yyyymm|yyyy, lon, lat, zone, summer)
@@ -41,69 +38,52 @@ CASES = [
     ("south-pole-winter", "202406", 0, -89.9, 0, 0),
     ("december-2100", "210012", 16.33, 48.25, 1, 0),
 ]
-
-if len(sys.argv) > 3:
-    CASES = [c for c in CASES if c[0] in sys.argv[3:]]
-    if len(CASES) != len(sys.argv) - 3:
-        sys.exit(f"unknown case among {sys.argv[3:]}")
-
 failures = []
+utc = lambda text: dt.datetime.strptime(text, "%Y-%m-%dT%H:%M:%SZ").replace(tzinfo=dt.timezone.utc)
 
 
-def fail(case, text):
-    failures.append(f"{case}: {text}")
+def run(when, lon, lat, zone, summer):
+    # The calendar of `when` (yyyymm or yyyy), the JSON of the month before
+    # it to three after it (1900-2100) and a year's JSON as "year".
+    args = ["--settings-dir", os.path.join(WORK, "cfg"), f"--lon={lon}", f"--lat={lat}", f"--tz={zone}"]
+    args += ["--summer-time"] * summer
+    prog = lambda *a: subprocess.run([os.environ["ALMUCAN"], *a, *args], check=True, capture_output=True).stdout
+    kind = "--month" if len(when) == 6 else "--year"
+    models = {"year": json.loads(prog(kind, when, "--json"))} if kind == "--year" else {}
+    first, last = (int(when[4:]),) * 2 if kind == "--month" else (1, 12)
+    for i in range(int(when[:4]) * 12 + first - 2, int(when[:4]) * 12 + last + 3):
+        if 1900 <= i // 12 <= 2100:
+            models[(i // 12, i % 12 + 1)] = json.loads(prog("--month", f"{i // 12:04d}{i % 12 + 1:02d}", "--json"))
+    return prog(kind, when, "--ics", "-"), models
 
 
-def run(name, when, lon, lat, zone, summer):
-    ics = os.path.join(WORK, name + ".ics")
-    jdir = os.path.join(WORK, name + ".json")
-    subprocess.run([TOOL, when, str(lon), str(lat), str(zone), str(summer), ics, jdir], check=True)
-    with open(ics, "rb") as f:
-        raw = f.read()
-    models = {}
-    for fn in os.listdir(jdir):
-        with open(os.path.join(jdir, fn), encoding="utf-8") as f:
-            models[(int(fn[:4]), int(fn[4:6])) if fn != "year" else "year"] = json.load(f)
-    return raw, models
-
-
-def check_json(case, models):
-    """The months' JSON: a day for every date, crossings on their day or
-    the next, nights adding up their pieces; a year is its twelve months."""
+def check_json(fail, models):
+    # The months' JSON: a day for every date, crossings on their day or the
+    # next, nights adding up their pieces; a year is its twelve months.
     year = models.pop("year", None)
     if year is not None and year != [models[(int(year[0]["month"][:4]), m)] for m in range(1, 13)]:
-        fail(case, "--year --json is not its twelve months")
+        fail("--year --json is not its twelve months")
     for (y, mo), m in models.items():
-        first = dt.date(y, mo, 1)
         dates = [dt.date.fromisoformat(d["date"]) for d in m["days"]]
-        if dates != [first + dt.timedelta(days=i) for i in range(len(dates))] or dates[-1].month != mo \
+        if dates != [dt.date(y, mo, 1) + dt.timedelta(days=i) for i in range(len(dates))] \
                 or (dates[-1] + dt.timedelta(days=1)).month == mo:
-            fail(case, f"{y}-{mo}: days {dates[0]}..{dates[-1]}")
+            fail(f"{y}-{mo}: days {dates[0]}..{dates[-1]}")
         for d in m["days"]:
             for body in ("moon", "sun", "twilight"):
-                b = d[body]
-                if (b["mark"] is None) != bool(b["crossings"]) and d["exists"]:
-                    fail(case, f"{d['date']} {body}: mark {b['mark']} with {len(b['crossings'])} crossings")
+                if (d[body]["mark"] is None) != bool(d[body]["crossings"]) and d["exists"]:
+                    fail(f"{d['date']} {body}: mark {d[body]['mark']} with {len(d[body]['crossings'])} crossings")
         for n in m["nights"]:
             mins = lambda t: int(t[:2]) * 60 + int(t[3:])
             # A piece from noon to noon is the whole night.
             total = sum((mins(p["end"]) - mins(p["begin"])) % 1440 or 1440 * (p["begin"] == p["end"] == "12:00")
                         for p in n["dark"])
             if abs(total - n["darkMinutes"]) > len(n["dark"]):
-                fail(case, f"night {n['date']}: pieces {total} min, darkMinutes {n['darkMinutes']}")
-
-
-def utc(text):
-    return dt.datetime.strptime(text, "%Y-%m-%dT%H:%M:%SZ").replace(tzinfo=dt.timezone.utc)
-
-
-def next_month(ym):
-    return (ym[0] + ym[1] // 12, ym[1] % 12 + 1)
+                fail(f"night {n['date']}: pieces {total} min, darkMinutes {n['darkMinutes']}")
 
 
 def expected(models, exported):
-    """(begin, end) instants of the intervals that begin in the exported
-    months, each followed through the months after to its end."""
+    # (begin, end) of the intervals that begin in the exported months, each
+    # followed through the months after to its end (None: past 2100).
     out = []
     for ym in exported:
         for iv in models[ym]["intervals"]:
@@ -111,7 +91,7 @@ def expected(models, exported):
                 continue
             end, cur, last = utc(iv["end"]), ym, iv
             while last["openAtEnd"]:
-                cur = next_month(cur)
+                cur = (cur[0] + cur[1] // 12, cur[1] % 12 + 1)
                 if cur not in models:  # past 2100: any end is taken
                     end = None
                     break
@@ -127,81 +107,50 @@ def expected(models, exported):
     return out
 
 
-def check_raw(case, raw):
-    if not raw.endswith(b"\r\n"):
-        fail(case, "file does not end with CR LF")
-    for i, line in enumerate(raw.split(b"\r\n")[:-1]):
-        if b"\n" in line or b"\r" in line:
-            fail(case, f"bare line break in line {i + 1}")
-        if len(line) > 75:
-            fail(case, f"line {i + 1} has {len(line)} octets")
-    raw.decode("utf-8")
-
-
 def check_case(name, when, lon, lat, zone, summer):
-    raw, models = run(name, when, lon, lat, zone, summer)
-    check_raw(name, raw)
-    check_json(name, models)
+    fail = lambda text: failures.append(f"{name}: {text}")
+    raw, models = run(when, lon, lat, zone, summer)
+    lines = raw.split(b"\r\n")
+    if lines[-1] or any(b"\n" in l or b"\r" in l or len(l) > 75 for l in lines):
+        fail("not CR LF lines of at most 75 octets")
+    raw.decode("utf-8")
+    check_json(fail, models)
     cal = icalendar.Calendar.from_ical(raw)
     if str(cal.get("VERSION")) != "2.0" or not str(cal.get("PRODID")):
-        fail(name, "VERSION or PRODID missing")
-    year = int(when[:4])
-    exported = [(year, int(when[4:]))] if len(when) == 6 else [(year, m) for m in range(1, 13)]
+        fail("VERSION or PRODID missing")
+    exported = [(int(when[:4]), m) for m in ([int(when[4:])] if len(when) == 6 else range(1, 13))]
     events = {}
     for ev in cal.walk("VEVENT"):
-        uid = str(ev["UID"])
-        if uid in events:
-            fail(name, f"UID {uid} twice")
-        start, end = ev["DTSTART"].dt, ev["DTEND"].dt
-        if start.utcoffset() != dt.timedelta(0) or end.utcoffset() != dt.timedelta(0):
-            fail(name, f"{uid}: not UTC")
+        uid, start, end, geo = str(ev["UID"]), ev["DTSTART"].dt, ev["DTEND"].dt, ev["GEO"]
+        illuminated = re.search(r"Moon illuminated at the start: (\d+)%", str(ev["DESCRIPTION"]))
+        if uid in events or {start.utcoffset(), end.utcoffset()} != {dt.timedelta(0)} or not start < end \
+                or str(ev["SUMMARY"]) != "Dark, no Moon" or "DTSTAMP" not in ev \
+                or abs(geo.latitude - lat) > 1e-6 or abs(geo.longitude - lon) > 1e-6 \
+                or "\u00b0" not in str(ev["LOCATION"]) or not illuminated or int(illuminated.group(1)) > 100:
+            fail(f"event {uid}: {ev.to_ical()}")
         events[uid] = (start, end)
-        if not start < end:
-            fail(name, f"{uid}: DTEND not after DTSTART")
-        if str(ev["SUMMARY"]) != "Dark, no Moon" or "DTSTAMP" not in ev:
-            fail(name, f"{uid}: SUMMARY or DTSTAMP")
-        geo = ev["GEO"]
-        if abs(geo.latitude - lat) > 1e-6 or abs(geo.longitude - lon) > 1e-6:
-            fail(name, f"{uid}: GEO {geo.latitude};{geo.longitude}")
-        if "\u00b0" not in str(ev["LOCATION"]):
-            fail(name, f"{uid}: LOCATION {ev['LOCATION']}")
-        m = re.search(r"Moon illuminated at the start: (\d+)%", str(ev["DESCRIPTION"]))
-        if not m or not 0 <= int(m.group(1)) <= 100:
-            fail(name, f"{uid}: no illuminated fraction")
     # The events are the model's intervals, to the minute (the model's
     # instants are given to the second, the calendar's to the minute).
-    got = sorted(events.values())
-    want = expected(models, exported)
+    got, want = sorted(events.values()), expected(models, exported)
     near = lambda a, b: b is None or abs(a - b) <= dt.timedelta(seconds=31)
     if len(got) != len(want) or not all(near(g[0], w[0]) and near(g[1], w[1]) for g, w in zip(got, want)):
-        bad = next((g, w) for g, w in zip(got + [None] * len(want), want + [None] * len(got))
-                   if g is None or w is None or not (near(g[0], w[0]) and near(g[1], w[1])))
-        fail(name, f"{len(got)} events, {len(want)} intervals; first difference {bad}")
+        bad = [(g, w) for g, w in zip(got, want) if not (near(g[0], w[0]) and near(g[1], w[1]))]
+        fail(f"{len(got)} events, {len(want)} intervals; first difference {bad[:1]}")
     # No two events overlap: an interval over a month's end is written once.
-    for a, b in zip(got, got[1:]):
-        if b[0] < a[1]:
-            fail(name, f"events {a} and {b} overlap")
+    if any(b[0] < a[1] for a, b in zip(got, got[1:])):
+        fail("events overlap")
     return events
 
 
-results = {}
-for case in CASES:
-    results[case[0]] = check_case(*case)
-
+results = {case[0]: check_case(*case) for case in CASES}
 # The same events with the same UIDs, whether the year or its months are written.
-for name, when, lon, lat, zone, summer in CASES:
-    if len(when) != 4:
-        continue
-    union = {}
-    for m in range(1, 13):
-        union.update(check_case(f"{name}-{m:02d}", f"{when}{m:02d}", lon, lat, zone, summer))
-    if union != results[name]:
-        fail(name, f"the year has {len(results[name])} events, its months {len(union)} "
-                   f"({len(set(union) ^ set(results[name]))} differ)")
-
+for name, when, *place in CASES:
+    if len(when) == 4:
+        union = {}
+        for m in range(1, 13):
+            union.update(check_case(f"{name}-{m:02d}", f"{when}{m:02d}", *place))
+        if union != results[name]:
+            failures.append(f"{name}: the year has {len(results[name])} events, its months {len(union)}")
 counts = ", ".join(f"{k} {len(v)}" for k, v in results.items())
-if failures:
-    print("\n".join(failures[:40]))
-    print(f"{len(failures)} failures; events: {counts}")
-    sys.exit(1)
-print(f"all events match the intervals; events: {counts}")
+print("\n".join(failures[:40]) or "all events match the intervals", f"\nevents: {counts}")
+sys.exit(1 if failures else 0)

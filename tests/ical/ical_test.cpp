@@ -4,46 +4,37 @@
 // back by an independent parser in check_ics.py.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "astro/calendar.h"
 #include "astro/sunmoon.h"
 #include "ical/darknights.h"
 #include "ical/icalendar.h"
-#include "report/reporter.h"
 
 using namespace ical;
 
-TEST(ICalText, EscapesTextValues) {
+TEST(ICalText, EscapingFoldingAndUtcDateTimes) {
     // RFC 5545 3.3.11: backslash, semicolon, comma and line breaks.
     const std::pair<std::string, std::string> cases[] = {
         {"plain", "plain"}, {"a,b;c\\d", "a\\,b\\;c\\\\d"},
         {"one\ntwo\r\nthree\rfour", "one\\ntwo\\nthree\\nfour"},
         {"48.25\xC2\xB0 N, 16.33\xC2\xB0 E", "48.25\xC2\xB0 N\\, 16.33\xC2\xB0 E"}};
     for (const auto& [in, out] : cases) EXPECT_EQ(EscapeText(in), out) << in;
-}
-
-TEST(ICalText, FoldsAt75OctetsWithoutSplittingUtf8) {
     // RFC 5545 3.1: physical lines of at most 75 octets, each continuation
     // after CR LF and a blank; the two- and three-octet characters sit where
     // a plain cut at 75 octets would fall inside them.
     const std::string a73(73, 'a'), deg = "\xC2\xB0", dash = "\xE2\x80\x94", dashes = dash + dash + dash;
     const auto x = [](std::size_t n, char c) { return std::string(n, c); };
-    const std::pair<std::string, std::string> cases[] = {
+    const std::pair<std::string, std::string> folds[] = {
         {a73 + "aa", a73 + "aa\r\n"},
         {a73 + "aaa", a73 + "aa\r\n a\r\n"},
         {a73 + "a" + deg + x(80, 'b'), a73 + "a\r\n " + deg + x(72, 'b') + "\r\n " + x(8, 'b') + "\r\n"},
         {a73 + dashes + x(90, 'c'), a73 + "\r\n " + dashes + x(65, 'c') + "\r\n " + x(25, 'c') + "\r\n"}};
-    for (const auto& [line, folded] : cases) EXPECT_EQ(FoldLine(line), folded) << line.size();
-}
-
-TEST(ICalText, UtcDateTimes) {
+    for (const auto& [line, folded] : folds) EXPECT_EQ(FoldLine(line), folded) << line.size();
     // Unix times of known instants (date -u -d ... +%s).
-    const std::pair<UnixTime, const char*> cases[] = {
+    const std::pair<UnixTime, const char*> times[] = {
         {0, "19700101T000000Z"},           {1717281420, "20240601T223700Z"},
         {951782400, "20000229T000000Z"},   {4133980799, "21001231T235959Z"},
         {-2208988800, "19000101T000000Z"}, {-1, "19691231T235959Z"}};
-    for (const auto& [t, text] : cases) EXPECT_EQ(UtcDateTime(t), text);
+    for (const auto& [t, text] : times) EXPECT_EQ(UtcDateTime(t), text);
 }
 
 TEST(Moon, IlluminatedFractionAtPrincipalPhases) {

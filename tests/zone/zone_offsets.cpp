@@ -6,7 +6,6 @@
 // LocalToUtcMinutes gives, read on that day's clock.  A day whose clock
 // does not end at 24:00 spoils its line.
 #include <cmath>
-#include <cstdio>
 #include <iostream>
 #include <string>
 

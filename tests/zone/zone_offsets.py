@@ -1,17 +1,14 @@
 #!/usr/bin/env python3
-"""Whole-database check of the UT offsets of named zones.
-
-    zone_offsets.py PROGRAM
-
-PROGRAM (tests/zone/zone_offsets.cpp) reads zone names and prints, for
-each year 1970-2100, the offsets it uses at 00:00 and 12:00 local clock
-time on the 1st and 15th of each month.  The same offsets are computed
-here with Python's zoneinfo, an independent reader of the same zone files
-(TZDIR or /usr/share/zoneinfo), for every zone of zone1970.tab.  A local
-time that occurs twice is its first instant (the offset before the
-switch), a skipped one the switch instant (the offset after it): the
-larger of the two fold offsets either way.
-"""
+# Whole-database check of the UT offsets of named zones:
+#     zone_offsets.py PROGRAM
+# PROGRAM (zone_offsets.cpp) reads zone names and prints, for each year
+# 1970-2100, the offsets it uses at 00:00 and 12:00 local clock time on the
+# 1st and 15th of each month.  The same offsets come here from Python's
+# zoneinfo, an independent reader of the same zone files (TZDIR or
+# /usr/share/zoneinfo), for every zone of zone1970.tab.  A local time that
+# occurs twice is its first instant (the offset before the switch), a
+# skipped one the switch instant (the offset after it): the larger of the
+# two fold offsets either way.
 import os
 import subprocess
 import sys
@@ -22,22 +19,13 @@ root = os.environ.get("TZDIR") or "/usr/share/zoneinfo"
 reset_tzpath([root])
 with open(os.path.join(root, "zone1970.tab"), encoding="utf-8") as f:
     names = [l.split("\t")[2].strip() for l in f if l.strip() and not l.startswith("#")]
-
-program = subprocess.Popen([sys.argv[1]], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-got, _ = program.communicate("\n".join(names) + "\n")
+got = subprocess.run([sys.argv[1]], input="\n".join(names) + "\n", capture_output=True, text=True).stdout
 times = [(datetime(y, m, d, h), datetime(y, m, d, h, fold=1))
          for y in range(1970, 2101) for m in range(1, 13) for d in (1, 15) for h in (0, 12)]
-lines = iter(got.splitlines())
-bad = 0
+want = []
 for name in names:
-    off = ZoneInfo(name).utcoffset
-    want = [str(int(max(off(a), off(b)).total_seconds())) for a, b in times]
-    for i, y in enumerate(range(1970, 2101)):
-        row = [name, str(y)] + want[48 * i:48 * i + 48]
-        line = next(lines, "")
-        if line.split() != row:
-            bad += 1
-            if bad <= 10:
-                print("program:  " + line + "\nzoneinfo: " + " ".join(row))
-print(f"{len(names)} zones, 1970-2100: {bad} zone-years differ")
-sys.exit(1 if bad or program.returncode else 0)
+    offsets = [str(int(max(ZoneInfo(name).utcoffset(a), ZoneInfo(name).utcoffset(b)).total_seconds())) for a, b in times]
+    want += [" ".join([name, str(y)] + offsets[48 * i:48 * i + 48]) for i, y in enumerate(range(1970, 2101))]
+bad = [f"program:  {g}\nzoneinfo: {w}" for g, w in zip(got.splitlines() + [""] * len(want), want) if g != w]
+print("\n".join(bad[:10]), f"\n{len(names)} zones, 1970-2100: {len(bad)} zone-years differ")
+sys.exit(1 if bad else 0)
