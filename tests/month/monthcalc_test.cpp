@@ -150,21 +150,20 @@ TEST(HorizonSine, AnglesFormedInSinglePrecision) {
     EXPECT_EQ(HorizonSine(3), -0x1.3c6ef372fe950p-2);
 }
 
-TEST(EventKeys, FourPerDayInEntryOrder) {
+// Four keys a day in entry order, any cell text copied as it stands (an
+// empty cell gives a four-character key), then the ordinal sort: "----",
+// times (at one minute db, de, mr, ms), day marks, the empty cells' keys.
+TEST(EventKeys, EntryOrderAndOrdinalSort) {
     MonthTab t{};
-    t[5] = {"", "1432", "----", "", "", "a.h."};  // any cell text is copied as it stands
+    t[5] = {"", "1432", "----", "", "", "a.h."};
     const auto keys = EventKeys(t);
     ASSERT_EQ(keys.size(), 124u);
-    // An empty cell gives a four-character key.
     EXPECT_EQ(Texts(keys.begin() + 16, keys.begin() + 20), (Texts{"051432mr", "05----ms", "05a.h.de", "05db"}));
-}
-
-TEST(EventKeys, OrdinalOrderWithinADay) {
-    Texts keys = {"03ms",     "03b.h.mr", "03a.h.mr", "03a.d.de", "03a.b.de", "031200ms", "031200mr", "031200de",
-                  "031200db", "03----mr", "030001de", "03db",     "02ms",     "04----ms", "03de"};
-    SortKeys(keys);
-    EXPECT_EQ(keys, (Texts{"02ms", "03----mr", "030001de", "031200db", "031200de", "031200mr", "031200ms", "03a.b.de",
-                           "03a.d.de", "03a.h.mr", "03b.h.mr", "03db", "03de", "03ms", "04----ms"}));
+    Texts sorted = {"03ms",     "03b.h.mr", "03a.h.mr", "03a.d.de", "03a.b.de", "031200ms", "031200mr", "031200de",
+                    "031200db", "03----mr", "030001de", "03db",     "02ms",     "04----ms", "03de"};
+    SortKeys(sorted);
+    EXPECT_EQ(sorted, (Texts{"02ms", "03----mr", "030001de", "031200db", "031200de", "031200mr", "031200ms", "03a.b.de",
+                             "03a.d.de", "03a.h.mr", "03b.h.mr", "03db", "03de", "03ms", "04----ms"}));
 }
 
 namespace {
@@ -417,30 +416,6 @@ TEST(NamedZone, SwitchMonths) {
     EXPECT_EQ(rows, 6);
 }
 
-// A month without a switch is the fixed-zone month, byte for byte: summer
-// time in 2050, past the database's listed switches (the yearly rules go
-// on), a month of 1900, offsets beyond 12 hours and of 45 minutes.  (The
-// months of the switch rows above cover Vienna, New York and Sydney.)
-TEST(NamedZone, MonthsWithoutSwitchAgainstFixedZones) {
-    // Zone, month, longitude, latitude and the fixed zone's hours and summer time.
-    const std::tuple<const char*, const char*, double, double, double, bool> cases[] = {
-        {"Europe/Vienna", "205007", 16.33, 48.25, 1, true},
-        {"Asia/Tokyo", "190005", 139.69, 35.69, 9, false},
-        {"Pacific/Kiritimati", "202604", -157.4, 1.87, 14, false},
-        {"Pacific/Chatham", "202601", -176.56, -43.95, 12.75, true},
-        {"Pacific/Tongatapu", "202609", -175.2, -21.14, 13, false}};
-    for (const auto& [name, month, lon, lat, tz, summer] : cases)
-        EXPECT_EQ(calc(month, inZone(lon, lat, name)).tab, calc(month, at(lon, lat, tz, summer)).tab)
-            << name << " " << month;
-
-    // +5:30: every sunrise and sunset is the +5 run's plus 30 minutes (a
-    // minute either way: the samples fall on other instants).
-    const MonthTab half = calc("202602", inZone(88.36, 22.57, "Asia/Kolkata")).tab, five = calc("202602", at(88.36, 22.57, 5)).tab;
-    for (std::size_t d = 1; d <= 28; ++d)
-        for (std::size_t c : {3u, 4u})
-            EXPECT_NEAR(minutes(half[d][c]), minutes(five[d][c]) + 30, 1) << d;
-}
-
 // Clock times on a switch day: a day starting at 00:00 whose clock is put
 // back half an hour (Lord Howe Island) or an hour, or forward an hour, at
 // 02:00; elapsed hours after midnight and the time shown.  01:59:54 rounds
@@ -459,39 +434,4 @@ TEST(NamedZone, ClockTimesAroundASwitch) {
         k.shiftHours[0] = shift;
         EXPECT_EQ(ClockMinute(k, elapsed), hhmm) << shift << " " << elapsed;
     }
-}
-
-// Day clocks (zone, year, month, day) against the zone rules: offset at
-// the day's first instant, hours to the next day's, the clock move of the
-// switch, the clock reading 24 at the day's end; where the switch rows
-// above do not reach: 2050, past the database's listed switches, where the
-// yearly rules go on; a half-hour move; a skipped midnight (the day starts
-// at the switch, 01:00).
-TEST(NamedZone, DayClocksAndLocalTimes) {
-    const std::tuple<const char*, int, int, std::size_t, std::vector<double>> cases[] = {
-        {"Europe/Vienna", 2050, 3, 27, {1, 23, 1, 24}},
-        {"Australia/Lord_Howe", 2026, 4, 5, {11, 24.5, -0.5, 24}},
-        {"America/Havana", 2026, 3, 8, {-4, 23, 0, 24}}};
-    for (const auto& [name, y, m, d, want] : cases) {
-        const auto clocks = zone::ClocksOfMonth(name, y, m);
-        ASSERT_TRUE(clocks) << name;
-        const zone::DayClock& k = (*clocks)[d];
-        const std::vector<double> got{k.offsetHours, k.lengthHours, k.switches ? k.shiftHours[0] : 0,
-                                      k.ClockAt(k.lengthHours)};
-        EXPECT_EQ(got, want) << name << " " << y;
-        EXPECT_FALSE(k.plain) << name;
-    }
-    const auto names = zone::Names();
-    EXPECT_TRUE(std::binary_search(names.begin(), names.end(), "Europe/Vienna") &&
-                !std::binary_search(names.begin(), names.end(), "localtime"));
-    // Local clock times to UTC (the calendar export): the earlier of a
-    // doubled time, the switch instant for a skipped one.  Zone, local clock
-    // time and UTC, minutes since 1970.
-    const std::tuple<const char*, long long, long long> toUtc[] = {
-        {"Europe/Vienna", 29579040 + 150, 29579040 + 60},   // 2026-03-29 02:30, skipped
-        {"Europe/Vienna", 29881440 + 150, 29881440 + 30},   // 2026-10-25 02:30, twice
-        {"Europe/Vienna", 29881440 + 240, 29881440 + 180},  // 2026-10-25 04:00 CET
-        {"Asia/Kolkata", 29881440, 29881440 - 330},
-    };
-    for (const auto& [name, local, utc] : toUtc) EXPECT_EQ(zone::LocalToUtcMinutes(name, local), utc) << name;
 }
