@@ -72,9 +72,7 @@ TEST(MonthText, AcceptedAndRefused) {
                             " 20246", "2024 6", "2024+6", "2024.6", "2e3 12", "20011/", "20240\xC3\xA9",
                             "\xD9\xA2\xD9\xA0\xD9\xA2\xD9\xA4\xD9\xA0\xD9\xA6"})  // Arabic-Indic digits
         EXPECT_FALSE(CheckMonthText(bad).has_value()) << bad;
-}
-
-TEST(MonthRun, RefusedTextBeepsThenShowsInputErrorOnly) {
+    // A refused month beeps, then says "Input error." and nothing else.
     RecordingReporter rep;
     EXPECT_FALSE(CalculateMonth("189912", kVienna, rep).has_value());
     EXPECT_EQ(rep.log, (Texts{"beep", "box:Error:Input error."}));
@@ -167,31 +165,25 @@ TEST(EventKeys, EntryOrderAndOrdinalSort) {
 }
 
 namespace {
-// Hand-made days, all alike: the 0 h states (moon up, dark) and the
-// crossings "mr0300 ms2300 de0400 db2200" (moonrise, moonset, twilight
-// begin and end at hh:mm) of every day but those in `except`.
+// Hand-made days: the 0 h states (moon up, dark) and the crossings
+// "mr0300 ms2300 de0400 db2200" (moonrise, moonset, twilight begin and end
+// at hh:mm) of days 1, 2, ..., the last one given for the rest.
 struct Hand {
     bool moonUp, dark;
     const char* crossings;
 };
-std::array<Day, 32> handDays(const Hand& all, const std::vector<std::pair<std::size_t, Hand>>& except) {
+std::array<Day, 32> handDays(const std::vector<Hand>& hands) {
     std::array<Day, 32> days{};
     for (std::size_t d = 1; d <= 31; ++d) {
-        Hand h = all;
-        for (const auto& [n, e] : except)
-            if (n == d) h = e;
+        const Hand& h = hands[std::min(d, hands.size()) - 1];
         Day& day = days[d];
         day.number = static_cast<int>(d);
-        day.startMjd = static_cast<double>(d);
-        day.endMjd = day.startMjd + 1;
-        day.bodies[0].aboveAtStart = h.moonUp;
-        day.bodies[2].aboveAtStart = !h.dark;
+        day.startMjd = static_cast<double>(d), day.endMjd = day.startMjd + 1;
+        day.bodies[0].aboveAtStart = h.moonUp, day.bodies[2].aboveAtStart = !h.dark;
         std::istringstream in(h.crossings);
         for (std::string t; in >> t;) {
-            Crossing c;
-            c.direction = t[1] == 'r' || t[1] == 'e' ? Direction::Rise : Direction::Set;
-            c.hhmm = std::stoi(t.substr(2));
-            c.minute = minutes(t.substr(2));
+            Crossing c{t[1] == 'r' || t[1] == 'e' ? Direction::Rise : Direction::Set, 0, 0, std::stoi(t.substr(2)),
+                       minutes(t.substr(2)), false};
             c.mjd = day.startMjd + static_cast<double>(c.minute) / 1440;
             day.bodies[t[0] == 'm' ? 0 : 2].crossings.push_back(c);
         }
@@ -201,54 +193,44 @@ std::array<Day, 32> handDays(const Hand& all, const std::vector<std::pair<std::s
 }  // namespace
 
 // The D.a.n.M. rule on hand-made days: begin-end cells of days 1 (opened by
-// its 0 h state) and 2 (after a day like itself), and the number of
-// intervals of the month.  Crossings of one minute apply in the order
-// twilight end, twilight begin, moonrise, moonset.
+// its 0 h state) and 2 (after a day like itself), the number of intervals
+// of the month and "*" when the first runs at 00:00 of day 1.  Crossings of
+// one minute apply in the order twilight end, twilight begin, moonrise,
+// moonset; every interval is the instants of its crossings or midnights.
 TEST(DarkNoMoon, HandMadeDays) {
-    const struct {
-        Hand all;
-        const char* expect;
-        std::vector<std::pair<std::size_t, Hand>> except = {};
-    } cases[] = {
+    const char* const day = "mr1000 ms2300 de0400 db2200";
+    const std::pair<std::vector<Hand>, const char*> cases[] = {
         // The night's interval ends with twilight 03:10; dark again 21:20 after the 04:00 moonset.
-        {{false, true, "ms0400 de0310 db2120"}, "2120-0310 2120-0310 32*"},
+        {{{false, true, "ms0400 de0310 db2120"}}, "2120-0310 2120-0310 32*"},
         // Running at midnight: ends at twilight 04:00, begins again at moonset 23:00.
-        {{false, true, "mr1000 ms2300 de0400 db2200"}, "2300-0400 2300-0400 32*"},
+        {{{false, true, day}}, "2300-0400 2300-0400 32*"},
         // Not dark at 0 h of day 1, the Moon up at 0 h of day 2: day 1 opens
         // only at moonset, day 2 closes it at 0000.
-        {{false, true, "mr1000 ms2300 de0400 db2200"}, "2300- 2300-0000 31",
-         {{1, {false, false, "mr1000 ms2300 de0400 db2200"}}, {2, {true, true, "mr1000 ms2300 de0400 db2200"}}}},
+        {{{false, false, day}, {true, true, day}, {false, true, day}}, "2300- 2300-0000 31"},
         // Twilight end and moonrise at 20:00: db applies before mr.
-        {{true, true, "mr2000 ms0500 de0600 db2000"}, "2000-2000 2000-2000 62"},
+        {{{true, true, "mr2000 ms0500 de0600 db2000"}}, "2000-2000 2000-2000 62"},
         // Moon above all day; never dark; dark and moonless all month.
-        {{true, true, "de0400 db2200"}, "- - 0"},
-        {{true, false, "mr1500 ms0200"}, "- - 0"},
-        {{false, true, ""}, "0000- - 1*"},
+        {{{true, true, "de0400 db2200"}}, "- - 0"},
+        {{{true, false, "mr1500 ms0200"}}, "- - 0"},
+        {{{false, true, ""}}, "0000- - 1*"},
         // Moon up again at midnight without a rise: ends 0000, the 01:00 moonset begins.
-        {{true, true, "ms0100"}, "0100- 0100-0000 31"},
+        {{{true, true, "ms0100"}}, "0100- 0100-0000 31"},
         // Two moonsets on a day (00:41 and 23:51): the first one counts too,
         // dark and moonless from the 04:26 twilight end to its 15:46 begin.
-        {{true, false, "ms0041 db0426 de1546 mr2202 ms2351"}, "0426-1546 0426-1546 31"},
-        // Two intervals a day, the Moon down all day: the cells keep the
-        // later, the model both.
-        {{false, false, "db0100 de0300 db2000 de2300"}, "2000-2300 2000-2300 62"},
+        {{{true, false, "ms0041 db0426 de1546 mr2202 ms2351"}}, "0426-1546 0426-1546 31"},
+        // Two intervals a day, the Moon down all day: the cells keep the later, the model both.
+        {{{false, false, "db0100 de0300 db2000 de2300"}}, "2000-2300 2000-2300 62"},
     };
-    for (const auto& c : cases) {
-        const auto days = handDays(c.all, c.except);
-        const auto intervals = DarkNoMoon(days, 31);
+    for (const auto& [hands, expect] : cases) {
+        const auto intervals = DarkNoMoon(handDays(hands), 31);
         MonthTab t{};
         FillDarkCells(t, intervals);
-        // "*": the first interval runs at 00:00 of day 1.
         const bool atStart = !intervals.empty() && intervals.front().openAtStart;
-        EXPECT_EQ(cells(t, {1, 2}) + " " + std::to_string(intervals.size()) + (atStart ? "*" : ""), c.expect)
-            << c.all.crossings;
-        // The intervals are the instants of their crossings or midnights.
-        for (const Interval& iv : intervals) {
-            EXPECT_EQ(iv.begin, iv.beginDay + minutes(ClockCell(iv.beginHhmm)) / 1440.0) << c.all.crossings;
-            if (!iv.openAtEnd) {
-                EXPECT_EQ(iv.end, iv.endDay + minutes(ClockCell(iv.endHhmm)) / 1440.0);
-            }
-        }
+        EXPECT_EQ(cells(t, {1, 2}) + " " + std::to_string(intervals.size()) + (atStart ? "*" : ""), expect)
+            << hands[0].crossings;
+        for (const Interval& iv : intervals)
+            EXPECT_TRUE(iv.begin == iv.beginDay + minutes(ClockCell(iv.beginHhmm)) / 1440.0 &&
+                        (iv.openAtEnd || iv.end == iv.endDay + minutes(ClockCell(iv.endHhmm)) / 1440.0));
     }
 }
 
@@ -298,8 +280,7 @@ TEST(MonthInvariants, RandomMonths) {
         SCOPED_TRACE(testing::Message() << text << " lon " << p.longitude << " lat " << p.latitude << " tz "
                                         << p.clock.fixedHours << (p.clock.summerTime ? " summer" : ""));
         const MonthResult r = calc(text, p);
-        ASSERT_EQ(r.keys.size(), 124u);
-        EXPECT_TRUE(std::is_sorted(r.keys.begin(), r.keys.end()));
+        ASSERT_TRUE(r.keys.size() == 124u && std::is_sorted(r.keys.begin(), r.keys.end()));
         const double cphi = astro::cn(p.latitude), sphi = astro::sn(p.latitude);
         // Sine of the altitude less the horizon's, `hours` after an instant.
         auto f = [&](int obj, double mjd, double hours) {
@@ -310,9 +291,7 @@ TEST(MonthInvariants, RandomMonths) {
             const Day& day = r.day(d);
             for (std::size_t b = 0; b < kBodies; ++b) {
                 const auto& cs = day.bodies[b].crossings;
-                const std::string &first = r.tab[static_cast<std::size_t>(d)][2 * b + 1],
-                                  &second = r.tab[static_cast<std::size_t>(d)][2 * b + 2];
-                EXPECT_EQ(cs.empty(), second.empty()) << "day " << d << " '" << first << "'";
+                EXPECT_EQ(cs.empty(), r.tab[static_cast<std::size_t>(d)][2 * b + 2].empty()) << "day " << d;
                 EXPECT_TRUE(std::is_sorted(cs.begin(), cs.end(), [](auto& a, auto& c) { return a.mjd < c.mjd; }));
                 for (const Crossing& c : cs) {
                     EXPECT_TRUE(c.mjd >= day.startMjd && c.mjd <= day.endMjd) << "day " << d;
@@ -328,19 +307,16 @@ TEST(MonthInvariants, RandomMonths) {
         auto darkNoMoon = [&](double mjd) { return f(1, mjd, 0) < 0 && f(3, mjd, 0) < 0; };
         for (std::size_t i = 0; i < r.intervals.size(); ++i) {
             const Interval& iv = r.intervals[i];
+            const double gapFrom = i ? r.intervals[i - 1].end : iv.begin;
             // A begin and an end rounded to one minute apply in the order of
             // their kinds, which may put the end's instant seconds earlier.
-            EXPECT_LE(iv.begin, iv.end + 1 / 1440.0);
-            if (i > 0) {
-                EXPECT_LE(r.intervals[i - 1].end, iv.begin);
-            }
-            if (!steep) continue;
-            if (iv.hours() > 1 / 3.0) {
-                EXPECT_TRUE(darkNoMoon((iv.begin + iv.end) / 2)) << "interval " << i;
+            EXPECT_TRUE(iv.begin <= iv.end + 1 / 1440.0 && gapFrom <= iv.begin) << "interval " << i;
+            if (steep && iv.hours() > 1 / 3.0) {
+                EXPECT_TRUE(darkNoMoon((iv.begin + iv.end) / 2)) << i;
                 ++middles;
             }
-            if (i > 0 && iv.begin - r.intervals[i - 1].end > 1 / 72.0) {
-                EXPECT_FALSE(darkNoMoon((iv.begin + r.intervals[i - 1].end) / 2)) << "gap before " << i;
+            if (steep && iv.begin - gapFrom > 1 / 72.0) {
+                EXPECT_FALSE(darkNoMoon((iv.begin + gapFrom) / 2)) << i;
             }
         }
         if (testing::Test::HasFailure()) return;
@@ -363,9 +339,8 @@ TEST(Nights, FromTheModel) {
             std::vector<double> pieceBegins;
             for (std::size_t i = 0; i < nights.size(); ++i) {
                 const Night& n = nights[i];
-                const std::string dawnCell = i + 1 < nights.size() ? m.tab[i + 2][5] : next.tab[1][5];
-                const std::string dusk = n.dusk ? ClockCell(n.dusk->hhmm) : "none";
-                EXPECT_EQ(dusk + " " + (n.dawn ? ClockCell(n.dawn->hhmm) : "none"), m.tab[i + 1][6] + " " + dawnCell)
+                const std::string dawn = i + 1 < nights.size() ? m.tab[i + 2][5] : next.tab[1][5];
+                EXPECT_EQ(ClockCell(n.dusk->hhmm) + " " + ClockCell(n.dawn->hhmm), m.tab[i + 1][6] + " " + dawn)
                     << text << " night " << i + 1;
                 long long sum = 0;
                 for (const NightPiece& piece : n.dark) {
@@ -374,11 +349,8 @@ TEST(Nights, FromTheModel) {
                 }
                 EXPECT_LE(std::abs(sum - n.darkMinutes), 1) << text << " night " << i + 1;
             }
-            for (const Interval& iv : m.intervals) {
-                if (iv.begin >= nights.front().noon) {
-                    EXPECT_EQ(std::count(pieceBegins.begin(), pieceBegins.end(), iv.begin), 1) << text;
-                }
-            }
+            for (const Interval& iv : m.intervals)
+                EXPECT_TRUE(iv.begin < nights.front().noon || std::count(pieceBegins.begin(), pieceBegins.end(), iv.begin) == 1);
         }
     }
     // Vienna's first night of December 2024 (the README's example).
