@@ -6,23 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
