@@ -2,7 +2,7 @@
 // real widgets, message boxes and beeps recorded, settings in a temporary
 // folder, today's date, the end of the program and the modal dialogs under
 // the test's control.  Print runs go into PDF files read back with poppler's
-// pdftotext and pdfinfo, or through a real print system (CupsPrint below).
+// pdftotext and pdfinfo.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -76,8 +76,7 @@ QByteArray Ini(const char* lon, const char* lat, const char* tz, const char* zon
            "\r\n 0\r\n 0\r\n 0\r\n 0\r\nDejaVu Sans\r\n 10\r\n" + (zone ? QByteArray(zone) + "\r\n" : "");
 }
 
-// A started main window.  Prints go into PDF files in its settings folder
-// unless the test gives its own target.
+// A started main window.  Prints go into PDF files in its settings folder.
 struct Window {
     QTemporaryDir dir;
     RecordingReporter rep;
@@ -90,13 +89,9 @@ struct Window {
     std::function<void(QDialog&)> script;
 
     // Starts on the settings file `ini` (none when empty).
-    explicit Window(const QByteArray& ini = {}, QDate date = {2001, 6, 15},
-                    std::unique_ptr<ui::PrintTarget> target = nullptr)
-        : today(date) {
-        if (!target) {
-            target = std::make_unique<ui::PrintTarget>(true);
-            target->pdfFolder = dir.path();
-        }
+    explicit Window(const QByteArray& ini = {}, QDate date = {2001, 6, 15}) : today(date) {
+        auto target = std::make_unique<ui::PrintTarget>(true);
+        target->pdfFolder = dir.path();
         w = std::make_unique<ui::Form1>(rep, dir.path().toStdString(), std::move(target));
         w->setToday([this] { return today; });
         w->setExitHandler([this](int code) { exitCode = code; });
@@ -472,78 +467,6 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         EXPECT_EQ(ReadFile(t.dir.filePath("x.pdf")), "old page");
         EXPECT_EQ(QDir(t.dir.path()).entryList({"x.pdf*"}), QStringList{"x.pdf"});
     }
-}
-
-// ------------------------------------------------- a real print system
-// cups_print.sh starts a private cupsd with a CUPS-PDF queue and names it in
-// ALMUCAN_CUPS_QUEUE, the queue's output folder in ALMUCAN_CUPS_OUT and,
-// for the last test, the cupsd's process in ALMUCAN_CUPSD_PID; the client
-// library finds that cupsd through CUPS_SERVER.
-namespace {
-class CupsPrint : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (queue.isEmpty() || out.isEmpty()) GTEST_SKIP() << "no print queue (run cups_print.sh)";
-        auto target = std::make_unique<ui::PrintTarget>(false);
-        target->printer.setPrinterName(queue);
-        t = std::make_unique<Window>(QByteArray(), QDate(2001, 6, 15), std::move(target));
-    }
-    const QString queue = qEnvironmentVariable("ALMUCAN_CUPS_QUEUE"), out = qEnvironmentVariable("ALMUCAN_CUPS_OUT");
-    std::unique_ptr<Window> t;
-};
-}  // namespace
-
-// February on US Letter landscape, chosen in Setup and confirmed with OK in
-// a print dialog that is then cancelled, holds for the next, which prints:
-// the queue's PDF, named by the job's title, holds the whole page on a
-// Letter sheet (8.5 x 11 in = 612 x 792 pt), turned so its text runs
-// upwards; 28 February 2001 is a Wednesday.
-TEST_F(CupsPrint, MonthReachesTheQueueOnThePaperChosenInSetup) {
-    t->print("200102", [&](ui::FormPrint& p) {
-        t->setup(p, "US Letter", true, true);
-        Click(p.commandCancel());
-    });
-    t->print("200102", [&](ui::FormPrint& p) {
-        EXPECT_EQ(p.labelOutput()->text(), "Printer: " + queue + " - US Letter, landscape");
-        Click(p.commandPrint());
-    });
-    EXPECT_TRUE(t->rep.log.empty());
-    QStringList pdfs;
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        pdfs = QDir(out).entryList({"*.pdf"});
-        return !pdfs.isEmpty() && Output("lpstat", {"-o", queue}, 5000).trimmed().isEmpty();
-    }, 25000));
-    ASSERT_FALSE(pdfs.isEmpty()) << "no PDF from the queue in " << out.toStdString();
-    EXPECT_TRUE(pdfs[0].startsWith("Almucan_200102")) << pdfs[0].toStdString();
-    const QString bbox = Output("pdftotext", {"-bbox", QDir(out).filePath(pdfs[0]), "-"});
-    EXPECT_TRUE(bbox.contains(R"(<page width="612.000000" height="792.000000">)"));
-    static const QRegularExpression word(R"re(xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" yMax="(\S+)">([^<]*)<)re");
-    QStringList words;
-    for (auto it = word.globalMatch(bbox); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const double x0 = m.captured(1).toDouble(), y0 = m.captured(2).toDouble();
-        const double x1 = m.captured(3).toDouble(), y1 = m.captured(4).toDouble();
-        words << m.captured(5);
-        EXPECT_TRUE(x0 >= 0 && y0 >= 0 && x1 <= 612 && y1 <= 792) << words.back().toStdString() << " off the sheet";
-        if (words.back() == "Month:") { EXPECT_GT(y1 - y0, 2 * (x1 - x0)) << "not written upwards"; }
-    }
-    for (const char* text : {"Month: 200102 Long.: 16.33", "28 W"})
-        EXPECT_TRUE(words.join(' ').contains(text)) << text << " not in " << words.join(' ').toStdString();
-}
-
-// The print service stops while the print dialog is open: Print reports it.
-TEST_F(CupsPrint, StoppedPrintServiceIsReported) {
-    bool ok = false;
-    const int pid = qEnvironmentVariable("ALMUCAN_CUPSD_PID").toInt(&ok);
-    if (!ok) GTEST_SKIP() << "no cupsd to stop";
-    t->print("200103", [&](ui::FormPrint& p) {
-        ::kill(pid, SIGTERM);
-        // The stopped cupsd stays a zombie of the script: ask the client.
-        EXPECT_TRUE(QTest::qWaitFor([] { return Output("lpstat", {"-r"}, 5000).contains("not running"); }, 10000));
-        Click(p.commandPrint());
-    });
-    EXPECT_EQ(t->rep.log, Log{"box:Error:The page could not be printed.\r\nThe printer " + queue.toStdString() +
-                              " cannot be reached."});
 }
 
 int main(int argc, char** argv) {
