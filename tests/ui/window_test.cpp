@@ -232,7 +232,6 @@ TEST(MainWindow, SummerTimeRuleAndTheEndOfTheProgram) {
 TEST(MainWindow, FollowsTheUser) {
     Window t(Ini(" 16.33", " 48.25", " 1", "Europe/Vienna"), QDate(2026, 6, 15));
     const std::string vienna = " - 48.25 N 16.33 E - Europe/Vienna", summer = " (summer time from 29 Mar)";
-    const std::string tromso = "June 2026 - Tromsø 69.65 N 18.96 E - Europe/Oslo" + summer;
     QString printLabel, exportName;
     t.w->setIcsFileChooser([&](const QString& suggested) { exportName = QFileInfo(suggested).fileName(); return QString(); });
     // Keys as the window system delivers them: shortcuts first.
@@ -268,12 +267,12 @@ TEST(MainWindow, FollowsTheUser) {
                            "Tromsø, Troms og Finnmark, Norway|18.95508|69.6489|1|Europe/Oslo");
                  QTest::keyClick(o.TextPlace, Qt::Key_Return);
              });
-         }, "203001", "202606", tromso, true},
+         }, "203001", "202606", "June 2026 - Tromsø 69.65 N 18.96 E - Europe/Oslo" + summer, true},
         {[&] {  // Print, Export
              t.script = [&](QDialog& d) { printLabel = static_cast<ui::FormPrint&>(d).labelOutput()->text(); d.reject(); };
              t.w->menuFPrint()->trigger();
              t.w->menuFExportDark()->trigger();
-         }, "203001", "202606", tromso, true},
+         }, "203001", "202606", "June 2026 - Tromsø 69.65 N 18.96 E - Europe/Oslo" + summer, true},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE("step " + std::to_string(&s - steps));
