@@ -121,11 +121,11 @@ TEST_F(SettingsFolder, ZoneLineIsReadAndWrittenBack) {
 }
 
 // A wrong version, a short or empty file, a line over 64 KiB and values
-// outside what the dialogs take (longitude -180..180, latitude
-// -90..90, zone -12..12, margins 0..297 mm, font size 1..1638 pt):
-// reported, the record and the file left as they were.  A line of 64 KiB
-// is read.  (A FIFO and /dev/zero, no regular files: tests/cli/settings_binary.sh; other
-// headers: MainWindow.SummerTimeRuleAndTheEndOfTheProgram.)
+// outside what the dialogs take (longitude -180..180, latitude -90..90,
+// zone -12..12, margins 0..297 mm, font size 1..1638 pt): reported, the
+// record and the file left as they were.  A line of 64 KiB is read.  (A
+// FIFO and /dev/zero: tests/cli/settings_binary.sh; other headers:
+// MainWindow.SummerTimeRuleAndTheEndOfTheProgram.)
 TEST_F(SettingsFolder, NotValidFilesAreReportedAndLeftUntouched) {
     auto with = [](int line, const std::string& text) {  // kDefaults with one line (0: the header) replaced
         std::string s = kDefaults;

@@ -361,8 +361,8 @@ TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
     EXPECT_EQ(log, (Log{"beep", "box:Error:Can't write\r\n   " + t.iniPath().toStdString() + "\r\nto disk."}));
 }
 
-// One print run's dialogs: the paper and orientation chosen in Setup (only
-// the papers the check knows; OK keeps them for the run, Cancel does not)
+// One print run's dialogs: the paper and orientation chosen in Setup (OK
+// keeps them for the run, Cancel does not)
 // and the margin texts reach the check, which wants at least 100 mm free
 // each way (A4 210 x 297 mm, US Letter 215.9 x 279.4 mm); a refused margin
 // or font size names the box and why.  Save is refused the same way, then
