@@ -25,9 +25,6 @@ almucan_packages() {
     pkgs+=(locales util-linux)
     # The zone test's independent reader of the zone files: Python's zoneinfo.
     pkgs+=(python3)
-    # The print test's private print system: cupsd, lpadmin and lpstat, and
-    # the CUPS-PDF queue that writes each job into a PDF file.
-    [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ] && pkgs+=(cups cups-client printer-driver-cups-pdf)
   fi
   printf '%s\n' "${pkgs[@]}"
 }
