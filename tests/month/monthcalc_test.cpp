@@ -167,7 +167,9 @@ TEST(EventKeys, EntryOrderAndOrdinalSort) {
 namespace {
 // Hand-made days: the 0 h states (moon up, dark) and the crossings
 // "mr0300 ms2300 de0400 db2200" (moonrise, moonset, twilight begin and end
-// at hh:mm) of days 1, 2, ..., the last one given for the rest.
+// at hh:mm; "+m" after the clock time: m minutes after the day's first
+// instant, on a day whose clock was put back) of days 1, 2, ..., the last
+// one given for the rest.
 struct Hand {
     bool moonUp, dark;
     const char* crossings;
@@ -182,8 +184,9 @@ std::array<Day, 32> handDays(const std::vector<Hand>& hands) {
         day.bodies[0].aboveAtStart = h.moonUp, day.bodies[2].aboveAtStart = !h.dark;
         std::istringstream in(h.crossings);
         for (std::string t; in >> t;) {
-            Crossing c{t[1] == 'r' || t[1] == 'e' ? Direction::Rise : Direction::Set, 0, 0, std::stoi(t.substr(2)),
-                       minutes(t.substr(2)), false};
+            const auto plus = t.find('+');
+            Crossing c{t[1] == 'r' || t[1] == 'e' ? Direction::Rise : Direction::Set, 0, 0, std::stoi(t.substr(2, 4)),
+                       plus == std::string::npos ? minutes(t.substr(2)) : std::stoi(t.substr(plus + 1)), false};
             c.mjd = day.startMjd + static_cast<double>(c.minute) / 1440;
             day.bodies[t[0] == 'm' ? 0 : 2].crossings.push_back(c);
         }
@@ -218,6 +221,9 @@ TEST(DarkNoMoon, HandMadeDays) {
         // Two moonsets on a day (00:41 and 23:51): the first one counts too,
         // dark and moonless from the 04:26 twilight end to its 15:46 begin.
         {{{true, false, "ms0041 db0426 de1546 mr2202 ms2351"}}, "0426-1546 0426-1546 31"},
+        // A clock put back at 03:00: darkness ends at 02:31, before the
+        // moonrise at 01:20 on the new clock (03:20 on the old).
+        {{{false, true, "de0231 mr0120+200"}}, "0000-0231 0000-0231 31*"},
         // Two intervals a day, the Moon down all day: the cells keep the later, the model both.
         {{{false, false, "db0100 de0300 db2000 de2300"}}, "2000-2300 2000-2300 62"},
     };
