@@ -1,5 +1,7 @@
 #include "place/place.h"
 
+#include "text/valuerule.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -30,22 +32,6 @@ Place placeAt(gint index) {
     p.zone = text(geonames_city_get_timezone(c.get()));
     p.population = static_cast<long>(geonames_city_get_population(c.get()));
     return p;
-}
-
-// Levenshtein distance of two folded names.
-std::size_t distance(const std::string& a, const std::string& b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diag = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t up = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diag + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diag = up;
-        }
-    }
-    return row[b.size()];
 }
 
 std::string number(double v) {
@@ -111,7 +97,7 @@ std::vector<std::string> Closest(std::string_view query, std::size_t count) {
         City c(geonames_get_city(i));
         if (!c) continue;
         std::string name = text(geonames_city_get_name(c.get()));
-        all.push_back({distance(want, Fold(name)), static_cast<long>(geonames_city_get_population(c.get())),
+        all.push_back({text::EditDistance(want, Fold(name)), static_cast<long>(geonames_city_get_population(c.get())),
                        std::move(name)});
     }
     // Nearest first; among equals the larger place.

@@ -78,6 +78,11 @@ std::string_view trimmed(std::string_view t);
 // 0x7F) written as "\x1B", so that an echoed text cannot steer a terminal.
 std::string printable(std::string_view t);
 
+// The number of single-character insertions, deletions and substitutions
+// that turn one text into the other (Levenshtein), byte by byte: how close
+// a mistyped name is to a known one.
+std::size_t EditDistance(std::string_view a, std::string_view b);
+
 // Character-wise helpers on UTF-8 texts: a character is one code point.
 std::size_t charCount(std::string_view text);
 // Characters [start, start + count) (0-based), clipped to the text.

@@ -1,5 +1,7 @@
 #include "zone/zone.h"
 
+#include "text/valuerule.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -315,21 +317,6 @@ std::string lower(std::string_view s) {
     return t;
 }
 
-std::size_t editDistance(const std::string& a, const std::string& b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diag = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t up = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diag + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diag = up;
-        }
-    }
-    return row[b.size()];
-}
-
 }  // namespace
 
 std::string ZoneinfoRoot() {
@@ -381,7 +368,7 @@ std::vector<std::string> Closest(std::string_view name) {
         const std::string l = lower(n);
         if (l == want) same.push_back(n);
         if (lastPart(l) == lastPart(want)) samePart.push_back(n);
-        const std::size_t d = editDistance(l, want);
+        const std::size_t d = text::EditDistance(l, want);
         if (d < best) near.clear();
         if (d <= best) {
             near.push_back(n);
