@@ -11,18 +11,14 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-prefix="$tmp/prefix"
-cmake --install "$build" --prefix "$prefix" >/dev/null
-bin="$prefix/bin/almucan"
-share="$prefix/share"
+cmake --install "$build" --prefix "$tmp/prefix" >/dev/null
+bin="$tmp/prefix/bin/almucan" share="$tmp/prefix/share"
 [ -x "$bin" ] || fail "no bin/almucan"
 
 # Desktop entry: valid, without hints or warnings, naming the program and icon.
 desktop="$share/applications/almucan.desktop"
-out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
-[ -z "$out" ] || fail "desktop-file-validate says: $out"
-grep -qx 'Exec=almucan' "$desktop" || fail "desktop entry does not start almucan"
-grep -qx 'Icon=almucan' "$desktop" || fail "desktop entry does not name the icon"
+out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
+for key in Exec Icon; do grep -qx "$key=almucan" "$desktop" || fail "desktop entry lacks $key=almucan"; done
 
 # AppStream metadata: valid, without a hint; a Release build installs its
 # programs stripped.
@@ -35,22 +31,15 @@ fi
 # Icon: the SVG and every PNG size at its size.
 [ -f "$share/icons/hicolor/scalable/apps/almucan.svg" ] || fail "no scalable icon"
 for s in 16 24 32 48 64 128 256; do
-  png="$share/icons/hicolor/${s}x${s}/apps/almucan.png"
-  [ -f "$png" ] || fail "no ${s}x${s} icon"
-  file "$png" | grep -q "PNG image data, $s x $s," || fail "$png is not a $s x $s PNG"
+  file "$share/icons/hicolor/${s}x${s}/apps/almucan.png" | grep -q "PNG image data, $s x $s," || fail "no $s x $s icon"
 done
 
 # Manual page: no warnings from man, and every option of --help in it.
 page="$share/man/man1/almucan.1.gz"
-warn=$(man --warnings -l "$page" 2>&1 >/dev/null) || fail "man failed: $warn"
-[ -z "$warn" ] || fail "man --warnings: $warn"
+warn=$(man --warnings -l "$page" 2>&1 >/dev/null) && [ -z "$warn" ] || fail "man --warnings: $warn"
 text=$(MANWIDTH=200 man -l "$page" 2>/dev/null)
-for opt in $("$bin" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
-  grep -q -- "$opt" <<<"$text" || fail "manual page lacks $opt"
-done
-for section in SYNOPSIS OPTIONS FILES 'EXIT STATUS' EXAMPLES; do
-  grep -q "^$section" <<<"$text" || fail "manual page lacks $section"
-done
+for o in $("$bin" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do grep -q -- "$o" <<<"$text" || fail "man: no $o"; done
+for sec in SYNOPSIS OPTIONS FILES 'EXIT STATUS' EXAMPLES; do grep -q "^$sec" <<<"$text" || fail "man: no $sec"; done
 
 # The installed program: the same --events bytes as the build folder's.
 "$bin" --month 202406 --events --settings-dir "$tmp/cfg" >"$tmp/installed.txt"
@@ -69,11 +58,10 @@ mkdir "$tmp/pkg"
 (cd "$tmp/pkg" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/pkg" >cpack.log 2>&1) ||
   { cat "$tmp/pkg/cpack.log" >&2; fail "cpack"; }
 deb=$(ls "$tmp"/pkg/*.deb)
-depends=$(dpkg-deb -f "$deb" Depends)
+depends=$(dpkg-deb -f "$deb" Depends) version=$(dpkg-deb -f "$deb" Version)
 grep -q 'libc6' <<<"$depends" || fail "package dependencies not found: '$depends'"
 [ "$(dpkg-deb -f "$deb" Package)" = almucan ] || fail "package name"
 # One version: the package's, --version's and the AppStream release's.
-version=$(dpkg-deb -f "$deb" Version)
 [ "$("$bin" --version)" = "almucan $version" ] || fail "--version is not 'almucan $version'"
 grep -q "<release version=\"$version\"" "$share/metainfo/org.example.almucan.metainfo.xml" ||
   fail "AppStream release is not $version"

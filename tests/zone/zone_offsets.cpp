@@ -12,33 +12,27 @@
 #include "zone/zone.h"
 
 int main() {
-    std::string name;
-    while (std::getline(std::cin, name)) {
+    for (std::string name; std::getline(std::cin, name);)
         for (int y = 1970; y <= 2100; ++y) {
             std::string line = name + " " + std::to_string(y);
             for (int m = 1; m <= 12; ++m) {
                 const auto clocks = zone::ClocksOfMonth(name, y, m);
                 if (!clocks) return 1;
-                // Every day that exists ends at 24:00 on its own clock.
                 for (std::size_t d = 1; d <= 31; ++d)
-                    if ((*clocks)[d].Exists() && (*clocks)[d].ClockAt((*clocks)[d].lengthHours) != 24)
+                    if (const auto& c = (*clocks)[d]; c.Exists() && c.ClockAt(c.lengthHours) != 24)
                         line += " day-" + std::to_string(d) + "-ends-off-24:00";
                 for (std::size_t d : {1u, 15u}) {
                     const zone::DayClock& c = (*clocks)[d];
-                    // Local minutes since 1970 of the day's 12:00.
-                    const long long noon =
-                        std::llround((c.startMjd - 40587 + c.offsetHours / 24) * 1440 - c.startClock * 60) + 720;
-                    const long long utc = *zone::LocalToUtcMinutes(name, noon);
-                    const double elapsed = (static_cast<double>(utc) - (c.startMjd - 40587) * 1440) / 60;
+                    const double day0 = (c.startMjd - 40587) * 1440;  // minutes since 1970 of the first instant
+                    const auto utc = *zone::LocalToUtcMinutes(
+                        name, std::llround(day0 + c.offsetHours * 60 - c.startClock * 60) + 720);
                     double at12 = c.offsetHours;
-                    for (int k = 0; k < c.switches; ++k)
-                        if (elapsed >= c.switchAt[static_cast<std::size_t>(k)]) at12 += c.shiftHours[static_cast<std::size_t>(k)];
+                    for (std::size_t k = 0; k < static_cast<std::size_t>(c.switches); ++k)
+                        if ((static_cast<double>(utc) - day0) / 60 >= c.switchAt[k]) at12 += c.shiftHours[k];
                     line += " " + std::to_string(std::lround(c.offsetHours * 3600)) + " " +
                             std::to_string(std::lround(at12 * 3600));
                 }
             }
             std::cout << line << '\n';
         }
-    }
-    return 0;
 }
