@@ -104,9 +104,9 @@ TEST_F(PageTest, PageOfJune2024) {
 
 // A body's day from "r0612 s1845" (rise and set at hh:mm, the cells'
 // crossings) with "-" before a crossing the cells do not show.
-month::BodyDay bodyDay(const std::string& spec, bool aboveAtStart = false) {
+month::BodyDay bodyDay(const std::string& crossings, bool aboveAtStart = false) {
     month::BodyDay b{{}, aboveAtStart};
-    std::istringstream in(spec);
+    std::istringstream in(crossings);
     for (std::string t; in >> t;) {
         const bool inCell = t[0] != '-';
         if (!inCell) t.erase(0, 1);
