@@ -405,13 +405,12 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     std::string json;
     for (std::size_t i = 0; i < months.size(); ++i) {
         std::vector<month::Night> nights;
-        // The last night of a month ends in the next month's first day.
-        std::optional<month::MonthResult> next;
+        // The last night of a month ends in the next month's first day: the
+        // next month of a year is already calculated.
+        std::optional<month::MonthResult> after;
         if (wantNights) {
-            const month::YearMonth n = months[i].ym.month == 12 ? month::YearMonth{months[i].ym.year + 1, 1}
-                                                                : month::YearMonth{months[i].ym.year, months[i].ym.month + 1};
-            next = i + 1 < months.size() ? months[i + 1] : month::CalculateMonth(n, place);
-            nights = month::Nights(months[i], *next);
+            if (i + 1 == months.size()) after = month::CalculateMonth(month::ShiftedMonth(months[i].ym, 1), place);
+            nights = month::Nights(months[i], after ? *after : months[i + 1]);
         }
         if (o.text == TextOutput::Json) {
             json += (i ? ",\n" : "") + MonthJson(months[i], nights);

@@ -4,15 +4,13 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "text/valuerule.h"
+
 namespace cli {
 
 namespace {
 
 using nlohmann::ordered_json;
-
-const char* const kWeekdays[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // Whole numbers with leading zeros, written by hand: the text is the same
 // in every locale.
@@ -60,8 +58,7 @@ std::string percent(double f) { return std::to_string(std::llround(100 * f)) + "
 }  // namespace
 
 std::string NightDate(const month::Night& n) {
-    return std::string(kWeekdays[n.weekday]) + " " + std::to_string(n.dayOfMonth) + " " +
-           kMonths[n.date.month - 1] + " " + std::to_string(n.date.year);
+    return text::dayText(n.date.year, n.date.month, n.dayOfMonth, n.weekday);
 }
 
 std::string NightsText(const std::vector<month::Night>& nights) {

@@ -34,11 +34,6 @@ UnixTime utcSeconds(double mjdUt) {
     return static_cast<UnixTime>(std::floor((mjdUt - kMjdOf1970) * 1440 + 0.5)) * 60;
 }
 
-month::YearMonth shifted(month::YearMonth ym, int by) {
-    int i = ym.year * 12 + (ym.month - 1) + by;
-    return {i / 12, i % 12 + 1};
-}
-
 std::string signedZone(long long minutes) {
     char buf[32];
     long long a = minutes < 0 ? -minutes : minutes;
@@ -131,7 +126,7 @@ std::vector<DarkInterval> DarkIntervals(const month::MonthResult& r) {
         di.end = iv.end;
         di.localEnd = localMinutes(r.day(r.dayRows), 2400);
         for (int k = 1; k <= kMaxFollowMonths; ++k) {
-            const month::MonthResult next = month::CalculateMonth(shifted(r.ym, k), r.place);
+            const month::MonthResult next = month::CalculateMonth(month::ShiftedMonth(r.ym, k), r.place);
             if (next.intervals.empty() || !next.intervals.front().openAtStart) break;
             const month::Interval& cont = next.intervals.front();
             di.end = cont.end;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "astro/calendar.h"
 #include "month/monthcalc.h"
 
 namespace month {
@@ -40,10 +39,7 @@ void FillDayColumn(MonthTab& tab, int year, int month) {
     static const char letters[] = "SMTWTFS";
     int days = DaysInMonth(year, month);
     for (int d = 1; d <= days; ++d) {
-        // MJD 0 (1858-11-17) was a Wednesday: (MJD + 3) mod 7 = 0 on Sundays.
-        long long m = static_cast<long long>(astro::mjd(year, month, d, 0));
-        int wd = static_cast<int>(((m + 3) % 7 + 7) % 7);
-        tab[static_cast<std::size_t>(d)][0] = twoDigits(d) + " " + letters[wd];
+        tab[static_cast<std::size_t>(d)][0] = twoDigits(d) + " " + letters[Weekday(year, month, d)];
     }
 }
 

@@ -68,6 +68,17 @@ std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter
     return ym;
 }
 
+YearMonth ShiftedMonth(YearMonth ym, int by) {
+    const int i = ym.year * 12 + (ym.month - 1) + by;
+    return {i / 12, i % 12 + 1};
+}
+
+int Weekday(int year, int month, int day) {
+    // MJD 0 (1858-11-17) was a Wednesday: (MJD + 3) mod 7 = 0 on Sundays.
+    const auto m = static_cast<long long>(astro::mjd(year, month, day, 0));
+    return static_cast<int>(((m + 3) % 7 + 7) % 7);
+}
+
 int DaysInMonth(int year, int month) {
     static const int len[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) return 0;
@@ -184,7 +195,7 @@ Day dayFrame(int year, int month, int d) {
     day.number = d;
     int len = DaysInMonth(year, month);
     if (d > len) {
-        day.date = month == 12 ? YearMonth{year + 1, 1} : YearMonth{year, month + 1};
+        day.date = ShiftedMonth({year, month}, 1);
         day.dayOfMonth = d - len;
     } else {
         day.date = {year, month};
@@ -259,12 +270,6 @@ int ClockMinute(const zone::DayClock& clock, double elapsed) {
         }
     }
     return static_cast<int>(astro::hm(clock.ClockAt(elapsed)));
-}
-
-Day SearchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double glong,
-                     double latitude) {
-    SampleCarry none;
-    return searchDayOnClock(year, month, d, clock, glong, latitude, none);
 }
 
 std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay) {

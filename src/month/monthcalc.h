@@ -48,6 +48,10 @@ std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter
 std::optional<YearMonth> MonthTextValues(std::string_view text);
 
 int DaysInMonth(int year, int month);
+// The month `by` months after ym (before it when by is negative).
+YearMonth ShiftedMonth(YearMonth ym, int by);
+// The weekday of a Gregorian date: 0 Sunday .. 6 Saturday.
+int Weekday(int year, int month, int day);
 
 // Sine of the horizon altitude the daily search uses for object iobj:
 // 1 the Moon (+8'), 2 the Sun (-50'), 3 astronomical twilight (-18
@@ -59,11 +63,6 @@ double HorizonSine(int iobj);
 // (summer hour included), glong degrees west positive, latitude degrees.
 // Every crossing of all the day's windows; the cells' crossings marked.
 Day SearchDay(int year, int month, int d, double zone, double glong, double latitude);
-// The same on a named zone's clock of that day: a day with a switch is
-// searched from its first instant to the next day's (23 or 25 hours),
-// each crossing read on the clock in force at its instant.
-Day SearchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double glong,
-                     double latitude);
 
 // The local clock time (hhmm, rounded to the minute) of the instant
 // `elapsed` hours after the first instant of a named zone's day; a time

@@ -47,9 +47,7 @@ std::vector<Night> Nights(const MonthResult& m, const MonthResult& next) {
         Night n;
         n.date = eve.date;
         n.dayOfMonth = eve.dayOfMonth;
-        // MJD 0 (1858-11-17) was a Wednesday.
-        long long mj = static_cast<long long>(astro::mjd(eve.date.year, eve.date.month, eve.dayOfMonth, 0));
-        n.weekday = static_cast<int>(((mj + 3) % 7 + 7) % 7);
+        n.weekday = Weekday(eve.date.year, eve.date.month, eve.dayOfMonth);
         n.noon = localNoon(eve, m.place.clock);
         n.nextNoon = localNoon(morn, m.place.clock);
         for (const Day* d : {&eve, &morn}) {
