@@ -4,6 +4,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "month/format.h"
 #include "text/valuerule.h"
 
 namespace cli {
@@ -26,8 +27,6 @@ std::string digits(long long v, int width) {
     return neg ? "-" + s : s;
 }
 
-// "hh:mm" of an hhmm number.
-std::string clock(int hhmm) { return digits(hhmm / 100, 2) + ":" + digits(hhmm % 100, 2); }
 
 std::string isoDate(const month::YearMonth& ym, int day) {
     return digits(ym.year, 4) + "-" + digits(ym.month, 2) + "-" + digits(day, 2);
@@ -45,13 +44,13 @@ std::string isoUtc(double mjd) {
            digits(sec / 60 % 60, 2) + ":" + digits(sec % 60, 2) + "Z";
 }
 
-std::string span(const month::NightPiece& p) { return clock(p.beginHhmm) + "-" + clock(p.endHhmm); }
+std::string span(const month::NightPiece& p) { return month::ClockText(p.beginHhmm) + "-" + month::ClockText(p.endHhmm); }
 
 std::string duration(long long minutes) {
     return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min";
 }
 
-std::string crossingClock(const month::Crossing* c) { return c ? clock(c->hhmm) : "--:--"; }
+std::string crossingClock(const month::Crossing* c) { return c ? month::ClockText(c->hhmm) : "--:--"; }
 
 std::string percent(double f) { return std::to_string(std::llround(100 * f)) + "%"; }
 
@@ -86,8 +85,8 @@ std::string NightsTsv(const std::vector<month::Night>& nights) {
         std::string pieces;
         for (const month::NightPiece& p : n.dark) pieces += (pieces.empty() ? "" : ",") + span(p);
         const long long f = std::llround(n.moonFraction * 100);
-        out += isoDate(n.date, n.dayOfMonth) + "\t" + (n.dusk ? clock(n.dusk->hhmm) : "") + "\t" +
-               (n.dawn ? clock(n.dawn->hhmm) : "") + "\t" + pieces + "\t" + std::to_string(n.darkMinutes) +
+        out += isoDate(n.date, n.dayOfMonth) + "\t" + (n.dusk ? month::ClockText(n.dusk->hhmm) : "") + "\t" +
+               (n.dawn ? month::ClockText(n.dawn->hhmm) : "") + "\t" + pieces + "\t" + std::to_string(n.darkMinutes) +
                "\t" + digits(f / 100, 1) + "." + digits(f % 100, 2) + "\n";
     }
     return out;
@@ -127,7 +126,7 @@ std::string MonthJson(const month::MonthResult& m, const std::vector<month::Nigh
             for (const month::Crossing& c : body.crossings) {
                 ordered_json jc;
                 jc["kind"] = c.direction == month::Direction::Rise ? "rise" : "set";
-                jc["local"] = clock(c.hhmm);
+                jc["local"] = month::ClockText(c.hhmm);
                 jc["utc"] = isoUtc(c.mjd);
                 jc["inTable"] = c.inCell;
                 cs.push_back(jc);
@@ -145,10 +144,10 @@ std::string MonthJson(const month::MonthResult& m, const std::vector<month::Nigh
         ji["begin"] = isoUtc(iv.begin);
         ji["end"] = isoUtc(iv.end);
         ji["beginLocal"] = isoDate(m.day(iv.beginDay).date, m.day(iv.beginDay).dayOfMonth) + " " +
-                           clock(iv.beginHhmm);
+                           month::ClockText(iv.beginHhmm);
         if (iv.endDay > 0)
             ji["endLocal"] = isoDate(m.day(iv.endDay).date, m.day(iv.endDay).dayOfMonth) + " " +
-                             clock(iv.endHhmm);
+                             month::ClockText(iv.endHhmm);
         else
             ji["endLocal"] = nullptr;
         ji["minutes"] = std::llround(iv.hours() * 60);
@@ -162,11 +161,11 @@ std::string MonthJson(const month::MonthResult& m, const std::vector<month::Nigh
     for (const month::Night& n : nights) {
         ordered_json o;
         o["date"] = isoDate(n.date, n.dayOfMonth);
-        o["dusk"] = n.dusk ? ordered_json(clock(n.dusk->hhmm)) : ordered_json(nullptr);
-        o["dawn"] = n.dawn ? ordered_json(clock(n.dawn->hhmm)) : ordered_json(nullptr);
+        o["dusk"] = n.dusk ? ordered_json(month::ClockText(n.dusk->hhmm)) : ordered_json(nullptr);
+        o["dawn"] = n.dawn ? ordered_json(month::ClockText(n.dawn->hhmm)) : ordered_json(nullptr);
         ordered_json dark = ordered_json::array();
         for (const month::NightPiece& p : n.dark)
-            dark.push_back({{"begin", clock(p.beginHhmm)}, {"end", clock(p.endHhmm)}});
+            dark.push_back({{"begin", month::ClockText(p.beginHhmm)}, {"end", month::ClockText(p.endHhmm)}});
         o["dark"] = dark;
         o["darkMinutes"] = n.darkMinutes;
         o["moonIlluminated"] = std::round(n.moonFraction * 1000) / 1000;

@@ -7,6 +7,7 @@
 #include "astro/calendar.h"
 #include "astro/sunmoon.h"
 #include "fileio/filewrite.h"
+#include "month/format.h"
 #include "text/valuerule.h"
 
 namespace ical {
@@ -62,9 +63,7 @@ std::string clockText(long long localMinutes) {
 
 std::string crossingClock(const month::Crossing* c) {
     if (!c) return "none";
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d:%02d", c->hhmm / 100, c->hhmm % 100);
-    return buf;
+    return month::ClockText(c->hhmm);
 }
 
 // One body's day in words: its day mark, or the two events its cells show.

@@ -35,6 +35,11 @@ std::string ClockCell(int hhmm) {
     return text;
 }
 
+std::string ClockText(int hhmm) {
+    const std::string c = ClockCell(hhmm);
+    return c.substr(0, 2) + ":" + c.substr(2);
+}
+
 void FillDayColumn(MonthTab& tab, int year, int month) {
     static const char letters[] = "SMTWTFS";
     int days = DaysInMonth(year, month);

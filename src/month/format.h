@@ -17,6 +17,8 @@ const std::array<std::string, 10>& SubHeadings();
 
 // An hhmm number (0..2400) as four digits with leading zeros: "0931".
 std::string ClockCell(int hhmm);
+// The same as "09:31", the clock text of the nights, the JSON and the calendar.
+std::string ClockText(int hhmm);
 
 // Day column: "dd X" for every valid day, X from "SMTWTFS".
 void FillDayColumn(MonthTab& tab, int year, int month);
