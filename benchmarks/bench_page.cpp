@@ -22,13 +22,14 @@ month::MonthResult June() {
 void BM_ScreenPage(benchmark::State& state) {
     month::MonthResult r = June();
     QImage img(1000, 700, QImage::Format_RGB32);
-    settings::Settings st;
+    const render::PrintStyle st;
+    const render::OutputDevice device = render::OutputDevice::Screen;
     report::SilentReporter rep;
     for (auto _ : state) {
         render::QtImageSurface screen(img, render::PictureFont());
-        render::Output out(screen, nullptr, st);
+        render::Output out(screen, nullptr, device);
         render::PageLayout layout;
-        render::PageContext ctx{out, layout, st, "202406", false, rep};
+        render::PageContext ctx{out, layout, st, "202406", rep};
         render::LayOutAndDraw(ctx, r);
         screen.finish();
         benchmark::DoNotOptimize(img.constBits());
@@ -38,13 +39,14 @@ void BM_ScreenPage(benchmark::State& state) {
 BENCHMARK(BM_ScreenPage)->Unit(benchmark::kMillisecond);
 
 void BM_PrintedPagePdf(benchmark::State& state) {
-    month::MonthResult r = June();
-    settings::Settings st;
+    const std::vector<month::MonthResult> june{June()};
+    const std::vector<std::string> text{"202406"};
+    render::PrintStyle st;
     st.marginTop = st.marginBottom = st.marginLeft = st.marginRight = 10;
     report::SilentReporter rep;
     std::string bytes;
     for (auto _ : state) {
-        render::EncodePdf(r, st, "202406", false, "a4", false, bytes, rep);
+        render::EncodePdf(june, st, text, "a4", false, bytes, rep);
         benchmark::DoNotOptimize(bytes.data());
     }
     state.SetItemsProcessed(state.iterations());
@@ -61,11 +63,11 @@ void BM_YearPdf(benchmark::State& state) {
         texts.push_back("2025" + std::string(m < 10 ? "0" : "") + std::to_string(m));
         months.push_back(*month::CalculateMonth(texts.back(), {16.33, 48.25, {1, false, ""}, ""}, rep));
     }
-    settings::Settings st;
+    render::PrintStyle st;
     st.marginTop = st.marginBottom = st.marginLeft = st.marginRight = 10;
     std::string bytes;
     for (auto _ : state) {
-        render::EncodePdf(months, st, texts, false, "a4", false, bytes, rep);
+        render::EncodePdf(months, st, texts, "a4", false, bytes, rep);
         benchmark::DoNotOptimize(bytes.data());
     }
     state.SetItemsProcessed(state.iterations() * 12);

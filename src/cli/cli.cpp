@@ -103,7 +103,7 @@ std::string Usage() {
            "  --help               this text\n";
 }
 
-std::string VersionText() { return std::string("almucan ") + settings::kVersion + "\n"; }
+std::string VersionText() { return std::string("almucan ") + text::kVersion + "\n"; }
 
 ParseResult ParseArgs(const std::vector<std::string>& args) {
     ParseResult r;
@@ -217,9 +217,9 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
         const std::optional<std::string>* text;
         double* target;
         text::NumberField field;
-    } fields[] = {{&o.lon, &s.longitude, settings::Named(settings::kLongitudeField, "--lon")},
-                  {&o.lat, &s.latitude, settings::Named(settings::kLatitudeField, "--lat")},
-                  {&o.tz, &s.timeZone, settings::Named(settings::kTimeZoneField, "--tz")}};
+    } fields[] = {{&o.lon, &s.place.longitude, settings::Named(settings::kLongitudeField, "--lon")},
+                  {&o.lat, &s.place.latitude, settings::Named(settings::kLatitudeField, "--lat")},
+                  {&o.tz, &s.place.clock.fixedHours, settings::Named(settings::kTimeZoneField, "--tz")}};
     if (o.place) {
         const std::optional<place::Place> p = place::Find(*o.place);
         if (!p) {
@@ -227,10 +227,10 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
             for (const std::string& n : place::Closest(*o.place)) near += (near.empty() ? "" : ", ") + n;
             return "no place named '" + *o.place + "'; the closest names: " + near;
         }
-        s.longitude = p->longitude;
-        s.latitude = p->latitude;
-        s.zoneName = p->zone;
-        s.placeName = p->name;
+        s.place.longitude = p->longitude;
+        s.place.latitude = p->latitude;
+        s.place.clock.zoneName = p->zone;
+        s.place.name = p->name;
         return {};
     }
     for (const auto& f : fields) {
@@ -240,21 +240,19 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
         if (!v) return text::fieldMessage(f.field, why);
         *f.target = *v;
     }
-    if (o.lon || o.lat) s.placeName.clear();
+    if (o.lon || o.lat) s.place.name.clear();
     if (o.zone) {
         if (auto e = zone::Check(*o.zone); e && e->kind == zone::Error::Kind::Unknown) return text::printable(e->message);
-        s.zoneName = *o.zone;
+        s.place.clock.zoneName = *o.zone;
     } else if (o.tz || o.summerTime) {
-        s.zoneName.clear();
+        s.place.clock.zoneName.clear();
     }
     return {};
 }
 
-std::string TableText(const month::MonthResult& r, const settings::Settings& s,
-                      const std::string& monthText) {
-    const bool summerTime = r.place.clock.summerTime;
-    std::string out = settings::WindowTitle(s.version) + "\n";
-    out += render::MonthLineText(s, monthText, summerTime) + "\n\n";
+std::string TableText(const month::MonthResult& r, const std::string& monthText) {
+    std::string out = text::WindowTitle(text::kVersion) + "\n";
+    out += render::MonthLineText(r.place, monthText) + "\n\n";
     const auto& h = month::Headings();
     const auto& sh = month::SubHeadings();
     auto line = [&](const std::array<std::string, 10>& cells, std::size_t last) {
@@ -340,7 +338,6 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     if (g.defaultFont && !std::filesystem::exists(s.settingsPath, ec)) g.defaultFont(fontName, fontSize);
     if (settings::LoadOrCreateSettings(s, fontName, fontSize, rep) == settings::LoadResult::NotValid)
         return 1;
-    s.outputDevice = settings::OutputDevice::Screen;
     ApplyLocation(o, s);
     // An unknown name on line 11 is said and the fixed zone used; a zone
     // file that cannot be read ends the run.
@@ -357,8 +354,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         return 2;
     }
 
-    month::Place place = month::PlaceOf(s, o.summerTime);
-    place.name = s.placeName;  // the JSON view names a place chosen by name
+    const month::Place place = zone::InForce(s.place, o.summerTime);
     std::vector<std::string> texts;
     if (o.year) {
         for (int m = 1; m <= 12; ++m)
@@ -377,10 +373,12 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     // calendar holds the intervals that begin in these months, each
     // followed to its end through the months after.
     std::string pngBytes, pdfBytes, icsText;
-    if (o.png && !g.png(months[0], s, texts[0], o.summerTime, o.width, o.height, pngBytes, rep))
+    if (o.png && !g.png(months[0], texts[0], o.width, o.height, pngBytes, rep))
         return 1;
-    if (o.inkSaver) s.inkSaver = true;  // this run only: the file is not written again
-    if (o.pdf && !g.pdf(months, s, texts, o.summerTime, o.paper, o.landscape, pdfBytes, rep))
+    // --ink-saver is for this run only: the file is not written again.
+    const render::PrintStyle style{s.marginTop,  s.marginBottom, s.marginLeft,          s.marginRight,
+                                   s.fontName, s.fontSize,   s.inkSaver || o.inkSaver};
+    if (o.pdf && !g.pdf(months, style, texts, o.paper, o.landscape, pdfBytes, rep))
         return 1;
     if (o.ics)
         icsText = ical::DarkNightsCalendar(months, static_cast<ical::UnixTime>(std::time(nullptr)));
@@ -419,16 +417,16 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         if (o.nights && o.text != TextOutput::None) {
             if (o.year || o.text == TextOutput::Table)
                 out += (i && o.text == TextOutput::Table ? "\n" : "") +
-                       render::MonthLineText(s, texts[i], o.summerTime) + "\n";
+                       render::MonthLineText(months[i].place, texts[i]) + "\n";
             out += o.text == TextOutput::Tsv ? NightsTsv(nights) : NightsText(nights);
             continue;
         }
         switch (o.text) {
             case TextOutput::Table:
-                out += (i ? "\n" : "") + TableText(months[i], s, texts[i]);
+                out += (i ? "\n" : "") + TableText(months[i], texts[i]);
                 break;
             case TextOutput::Tsv:
-                if (o.year) out += render::MonthLineText(s, texts[i], o.summerTime) + "\n";
+                if (o.year) out += render::MonthLineText(months[i].place, texts[i]) + "\n";
                 out += month::TsvText(months[i]);
                 break;
             case TextOutput::Events: out += months[i].clipboard; break;

@@ -6,6 +6,7 @@
 
 #include "report/reporter.h"
 #include "month/monthcalc.h"
+#include "render/page.h"
 #include "settings/settings.h"
 
 namespace cli {
@@ -62,8 +63,7 @@ std::string ApplyLocation(const Options& o, settings::Settings& s);
 std::string TargetClash(const Options& o, const std::string& settingsPath);
 
 // The month table as the window shows it, for a terminal.
-std::string TableText(const month::MonthResult& r, const settings::Settings& s,
-                      const std::string& monthText);
+std::string TableText(const month::MonthResult& r, const std::string& monthText);
 
 // Writes messages to standard error (CR LF as line breaks); no beep.
 class StderrReporter final : public report::Reporter {
@@ -76,14 +76,12 @@ public:
 struct GraphicOutputs {
     // Draw the page and put the file's bytes into `bytes`; return false
     // after reporting a failure.
-    bool (*png)(const month::MonthResult&, settings::Settings&, const std::string& monthText,
-                bool summerTime, int width, int height, std::string& bytes,
-                report::Reporter&) = nullptr;
+    bool (*png)(const month::MonthResult&, const std::string& monthText, int width, int height,
+                std::string& bytes, report::Reporter&) = nullptr;
     // One printed page per month, in the order given.
-    bool (*pdf)(const std::vector<month::MonthResult>&, settings::Settings&,
-                const std::vector<std::string>& monthTexts, bool summerTime,
-                const std::string& paper, bool landscape, std::string& bytes,
-                report::Reporter&) = nullptr;
+    bool (*pdf)(const std::vector<month::MonthResult>&, const render::PrintStyle&,
+                const std::vector<std::string>& monthTexts, const std::string& paper,
+                bool landscape, std::string& bytes, report::Reporter&) = nullptr;
     // The font recorded in a newly created settings file.
     void (*defaultFont)(std::string& name, float& size) = nullptr;
 };

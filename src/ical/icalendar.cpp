@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "settings/version.h"
+#include "text/version.h"
 #include "text/valuerule.h"
 
 namespace ical {
@@ -90,7 +90,7 @@ std::string UtcDateTime(UnixTime t) {
 }
 
 std::string ProdId() {
-    return std::string("-//Almucan//Almucan ") + settings::kVersion + "//EN";
+    return std::string("-//Almucan//Almucan ") + text::kVersion + "//EN";
 }
 
 std::string CalendarText(const std::vector<Event>& events, UnixTime stamp,

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "zone/clock.h"
+
 namespace month {
 
 struct YearMonth {
@@ -18,29 +20,9 @@ struct YearMonth {
     int month = 0;
 };
 
-// The local clock of a place: a fixed offset (hours east) plus the summer
-// hour, or a zone of the tz database, whose offset changes with the date.
-struct Clock {
-    double fixedHours = 0;   // hours east of UTC, the summer hour not included
-    bool summerTime = false; // one hour added to fixedHours
-    // A zone of the tz database ("Europe/Vienna"); empty for the fixed zone.
-    std::string zoneName{};
-
-    bool named() const { return !zoneName.empty(); }
-    // The fixed zone's offset with the summer hour (hours east).
-    double fixedOffsetHours() const { return summerTime ? fixedHours + 1 : fixedHours; }
-    // The offset in force at an instant (MJD UT), hours east.  A named zone
-    // the database cannot give an offset for counts as the fixed zone.
-    double offsetAt(double mjdUt) const;
-};
-
-// Where and on which clock a month is calculated.
-struct Place {
-    double longitude = 0;  // degrees, east positive
-    double latitude = 0;   // degrees, north positive
-    Clock clock{};
-    std::string name{};    // the place's name when one was chosen, else empty
-};
+// The place and its clock (zone/clock.h).
+using zone::Clock;
+using zone::Place;
 
 // The three horizons of the daily search, in search order: the Moon at
 // +8', the Sun at -50' and the Sun at -18 degrees (astronomical twilight,

@@ -6,7 +6,6 @@
 #include "astro/altitude.h"
 #include "astro/calendar.h"
 #include "month/format.h"
-#include "settings/settingsfile.h"
 #include "text/valuerule.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -29,7 +28,7 @@ std::optional<YearMonth> MonthTextValues(std::string_view text) {
     auto number = [&](std::size_t at, std::size_t n) {
         int v = 0;
         for (char c : t.substr(at, n)) v = v * 10 + (c - '0');
-        return static_cast<std::int16_t>(v);
+        return v;
     };
     return YearMonth{number(0, 4), number(4, 2)};
 }
@@ -38,25 +37,6 @@ std::optional<YearMonth> CheckMonthText(std::string_view text) {
     const auto ym = MonthTextValues(text);
     if (!ym || ym->year < 1900 || ym->year > 2100 || ym->month < 1 || ym->month > 12) return std::nullopt;
     return ym;
-}
-
-Place PlaceOf(const settings::Settings& s, bool summerTime) {
-    Place p;
-    p.longitude = s.longitude;
-    p.latitude = s.latitude;
-    p.clock.fixedHours = s.timeZone;
-    p.clock.zoneName = settings::ZoneInForce(s);
-    // The summer-time box belongs to the fixed zone; a named zone keeps its
-    // own summer time day by day.
-    p.clock.summerTime = summerTime && p.clock.zoneName.empty();
-    p.name = s.placeName;
-    return p;
-}
-
-double Clock::offsetAt(double mjdUt) const {
-    if (named())
-        if (auto h = zone::OffsetHoursAt(zoneName, mjdUt)) return *h;
-    return fixedOffsetHours();
 }
 
 std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter& reporter) {

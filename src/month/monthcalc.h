@@ -9,16 +9,10 @@
 #include <vector>
 
 #include "report/reporter.h"
-#include "settings/settings.h"
 #include "month/model.h"
 #include "zone/zone.h"
 
 namespace month {
-
-// The place and clock of a settings record: its named zone when the
-// database knows the name, else its fixed zone with the summer hour when
-// `summerTime` is ticked.
-Place PlaceOf(const settings::Settings& s, bool summerTime);
 
 // The month: its typed model and the views the table and the clipboard
 // show, made from the model by one formatter (month/format.h).
@@ -35,16 +29,15 @@ struct MonthResult {
     const Day& day(int d) const { return days[static_cast<std::size_t>(d)]; }
 };
 
-// The three tests of the month text "yyyymm": exactly 6 characters, year
-// 1900..2100 and month 1..12 from the leading numbers of characters 1-4
-// and 5-6, rounded half to even; values beyond 16 bits are errors.
+// The month text "yyyymm": six ASCII digits (blanks around them aside),
+// year 1900..2100 and month 1..12.
 std::optional<YearMonth> CheckMonthText(std::string_view text);
 
 // CheckMonthText, and for a refused text the beep and "Input error.".
 std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter& reporter);
 
-// Year and month as the phase symbol reads them from the month text
-// (first four and last two characters); empty when they do not fit 16 bits.
+// Year and month of six ASCII digits yyyymm (blanks around them aside), in
+// any range, as the phase symbol reads them; empty for any other text.
 std::optional<YearMonth> MonthTextValues(std::string_view text);
 
 int DaysInMonth(int year, int month);

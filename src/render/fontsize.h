@@ -4,12 +4,12 @@
 // font system takes, not a number) is drawn in the default size.
 #include <cmath>
 
-#include "settings/location.h"
 
 namespace render {
 
-// Largest font size in points that is drawn as given.
-inline constexpr double kMaxFontPoints = settings::kFontSizeField.upper;
+// Largest font size in points that is drawn as given: what the font
+// system takes (the print dialog's bound on the size).
+inline constexpr double kMaxFontPoints = 1638;
 
 inline double DrawableFontSize(double size, double fallback) {
     if (std::isfinite(size) && size >= 1 && size <= kMaxFontPoints) return size;

@@ -8,7 +8,7 @@
 
 #include "astro/calendar.h"
 #include "month/format.h"
-#include "settings/settingsfile.h"
+#include "text/version.h"
 #include "text/valuerule.h"
 
 namespace render {
@@ -186,7 +186,7 @@ void DrawM(PageContext& ctx, int LLine) {
 
 void PageSetup(PageContext& ctx) {
     PageLayout& L = ctx.layout;
-    const settings::Settings& st = ctx.settings;
+    const PrintStyle& st = ctx.print;
     OutputSurface& cur = ctx.out.current();
     // The printer is measured in the print font the page is written in,
     // so columns and lines fit the text; its own font is put back.
@@ -261,16 +261,14 @@ void WriteLine(PageContext& ctx, double y, const std::string& txt) {
 
 }  // namespace
 
-std::string MonthLineText(const settings::Settings& st, const std::string& monthText,
-                          bool summerTime) {
+std::string MonthLineText(const month::Place& place, const std::string& monthText) {
     std::string line = "Month: " + monthText + "   ";
-    if (!st.placeName.empty()) line += st.placeName + "   ";
-    line += "Long.: " + text::GeneralNumber(st.longitude) +
-                       "   Lat.: " + text::GeneralNumber(st.latitude) + "   Time Zone: ";
-    const std::string zoneName = settings::ZoneInForce(st);
-    if (!zoneName.empty()) return line + zoneName;
-    line += text::GeneralNumber(st.timeZone);
-    if (summerTime) line += ", Summertime";
+    if (!place.name.empty()) line += place.name + "   ";
+    line += "Long.: " + text::GeneralNumber(place.longitude) +
+            "   Lat.: " + text::GeneralNumber(place.latitude) + "   Time Zone: ";
+    if (place.clock.named()) return line + place.clock.zoneName;
+    line += text::GeneralNumber(place.clock.fixedHours);
+    if (place.clock.summerTime) line += ", Summertime";
     return line;
 }
 
@@ -278,12 +276,12 @@ namespace {
 
 // The printed page's header above the table: title, credit line, month
 // line, then the headings with "Time" over the graph (page rows 1, 2, 4, 6).
-void DrawHeader(PageContext& ctx, const month::MonthTab& tab) {
+void DrawHeader(PageContext& ctx, const month::MonthResult& m) {
+    const month::MonthTab& tab = m.tab;
     const PageLayout& L = ctx.layout;
-    const settings::Settings& st = ctx.settings;
-    WriteLine(ctx, L.y_st + 1 * L.y_d, std::string(settings::kTitle) + "   V" + st.version);
+    WriteLine(ctx, L.y_st + 1 * L.y_d, std::string(text::kTitle) + "   V" + text::kVersion);
     WriteLine(ctx, L.y_st + 2 * L.y_d, kCreditLine);
-    WriteLine(ctx, L.y_st + 4 * L.y_d, MonthLineText(st, ctx.monthText, ctx.summerTime));
+    WriteLine(ctx, L.y_st + 4 * L.y_d, MonthLineText(m.place, ctx.monthText));
     for (int c = 0; c < kColumns; ++c)
         WriteTxt(ctx, L.x_st + c * L.x_d, L.y_st + 6 * L.y_d, tab[0][static_cast<std::size_t>(c)]);
     WriteTxt(ctx, L.xg_st, L.y_st + 6 * L.y_d, "Time");
@@ -459,7 +457,7 @@ void DrawLegends(PageContext& ctx) {
 
 bool DrawPage(PageContext& ctx, const month::MonthResult& m) {
     PageLayout& L = ctx.layout;
-    const settings::Settings& st = ctx.settings;
+    const PrintStyle& st = ctx.print;
     bool printing = !ctx.out.screen();
     if (!printing) {
         ctx.out.picture().Clear();
@@ -473,7 +471,7 @@ bool DrawPage(PageContext& ctx, const month::MonthResult& m) {
     float savedSize = prn.FontSize();
     prn.SetFontName(st.fontName);
     prn.SetFontSize(st.fontSize);
-    DrawHeader(ctx, m.tab);
+    DrawHeader(ctx, m);
     // The table starts on page row 7: its row 0 holds the sub-headings.
     double top = L.y_st;
     L.y_st = L.y_st + kPrintTableRow * L.y_d;

@@ -8,7 +8,6 @@
 
 #include "report/reporter.h"
 #include "month/monthcalc.h"
-#include "settings/settings.h"
 #include "render/surface.h"
 
 namespace render {
@@ -23,23 +22,35 @@ struct PageLayout {
     double xg_d = 0;   // width of one hour
 };
 
+// Where a Calculate draws: the main window's picture box or the printer.
+enum class OutputDevice { Screen, Printer };
+
 // The output selector: every operation goes to the picture box when
-// settings.outputDevice names it at that moment (and a printer exists),
-// otherwise to the printer.
+// `device` names it at that moment (or no printer exists), otherwise to
+// the printer.
 class Output {
 public:
-    Output(OutputSurface& picture, OutputSurface* printer, const settings::Settings& settings)
-        : picture_(picture), printer_(printer), settings_(settings) {}
-    bool screen() const {
-        return settings_.outputDevice == settings::OutputDevice::Screen || printer_ == nullptr;
-    }
+    Output(OutputSurface& picture, OutputSurface* printer, const OutputDevice& device)
+        : picture_(picture), printer_(printer), device_(device) {}
+    bool screen() const { return device_ == OutputDevice::Screen || printer_ == nullptr; }
     OutputSurface& current() { return screen() ? picture_ : *printer_; }
     OutputSurface& picture() { return picture_; }
 
 private:
     OutputSurface& picture_;
     OutputSurface* printer_;
-    const settings::Settings& settings_;
+    const OutputDevice& device_;
+};
+
+// The printed page's layout as the settings give it.
+struct PrintStyle {
+    double marginTop = 0;     // millimetres
+    double marginBottom = 0;
+    double marginLeft = 0;
+    double marginRight = 0;
+    std::string fontName;     // the print font
+    float fontSize = 10;      // points
+    bool inkSaver = false;    // the ink-saving shades
 };
 
 // The shades of the graph and the phase symbol: the normal page, or the
@@ -62,19 +73,18 @@ Shades PageShades(bool inkSaver);
 struct PageContext {
     Output& out;
     PageLayout& layout;
-    const settings::Settings& settings;
+    const PrintStyle& print;
     std::string monthText;  // the month box as typed
-    bool summerTime = false;
     report::Reporter& reporter;
     Shades shades = PageShades(false);
 };
 
 // The month line of the printed page and the text table: "Month: 202406
-// Long.: 16.33   Lat.: 48.25   Time Zone: 1, Summertime", or with a named
-// zone in force "... Time Zone: Europe/Vienna"; a place chosen by name
-// stands before the coordinates ("Month: 202406   Vienna   Long.: ...").
-std::string MonthLineText(const settings::Settings& st, const std::string& monthText,
-                          bool summerTime);
+// Long.: 16.33   Lat.: 48.25   Time Zone: 1, Summertime" for the place a
+// month was calculated for, or with a named zone in force "... Time Zone:
+// Europe/Vienna"; a place chosen by name stands before the coordinates
+// ("Month: 202406   Vienna   Long.: ...").
+std::string MonthLineText(const month::Place& place, const std::string& monthText);
 
 // Writes txt with its top-left corner at (X, Y); tcol colours it on the
 // screen (black when absent); the picture box's fore colour is kept.

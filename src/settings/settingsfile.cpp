@@ -82,8 +82,8 @@ bool parseLines(const LineCollector& in, settings::Settings& s) {
     struct Line {
         double& to;
         const text::NumberField& field;
-    } numbers[] = {{r.longitude, kLongitudeField}, {r.latitude, kLatitudeField},
-                   {r.timeZone, kTimeZoneField},   {r.marginTop, kMarginField},
+    } numbers[] = {{r.place.longitude, kLongitudeField}, {r.place.latitude, kLatitudeField},
+                   {r.place.clock.fixedHours, kTimeZoneField},   {r.marginTop, kMarginField},
                    {r.marginBottom, kMarginField}, {r.marginLeft, kMarginField},
                    {r.marginRight, kMarginField}};
     for (std::size_t i = 0; i < std::size(numbers); ++i) {
@@ -95,8 +95,8 @@ bool parseLines(const LineCollector& in, settings::Settings& s) {
     r.fontSize = text::toSingle(text::value(l[9]));
     if (!(r.fontSize >= kFontSizeField.lower && r.fontSize <= kFontSizeField.upper)) return false;
     auto optional = [&l](std::size_t i) { return l.size() > i ? l[i] : std::string(); };
-    r.zoneName = optional(10);
-    r.placeName = optional(11);
+    r.place.clock.zoneName = optional(10);
+    r.place.name = optional(11);
     r.nightVision = text::value(optional(12)) != 0;
     r.inkSaver = text::value(optional(13)) != 0;
     s = std::move(r);
@@ -169,12 +169,12 @@ std::string SettingsPathFor(const std::string& dir) {
 }
 
 std::string ZoneInForce(const settings::Settings& s) {
-    return s.zoneName.empty() || zone::Check(s.zoneName) ? std::string() : s.zoneName;
+    return s.place.clock.zoneName.empty() || zone::Check(s.place.clock.zoneName) ? std::string() : s.place.clock.zoneName;
 }
 
 std::optional<zone::Error> ZoneProblem(const settings::Settings& s) {
-    if (s.zoneName.empty()) return std::nullopt;
-    std::optional<zone::Error> e = zone::Check(s.zoneName);
+    if (s.place.clock.zoneName.empty()) return std::nullopt;
+    std::optional<zone::Error> e = zone::Check(s.place.clock.zoneName);
     if (e && e->kind == zone::Error::Kind::Unknown)
         e->message = "Settings, line 11: " + e->message + (e->message.back() == '?' ? " " : ". ") +
                      "The fixed time zone is in force.";
@@ -188,20 +188,20 @@ std::string SettingsFileText(const settings::Settings& s) {
         t += "\r\n";
     };
     line(kHeader + s.version);
-    line(text::numberText(s.longitude));
-    line(text::numberText(s.latitude));
+    line(text::numberText(s.place.longitude));
+    line(text::numberText(s.place.latitude));
     // A reader of ten lines takes line 4 as the zone: the named zone's
     // standard hours when the database knows the name.
     const std::optional<double> zoneHours =
-        s.zoneName.empty() ? std::nullopt : zone::SettingsHours(s.zoneName);
-    line(text::numberText(zoneHours ? *zoneHours : s.timeZone));
+        s.place.clock.zoneName.empty() ? std::nullopt : zone::SettingsHours(s.place.clock.zoneName);
+    line(text::numberText(zoneHours ? *zoneHours : s.place.clock.fixedHours));
     line(text::numberText(s.marginTop));
     line(text::numberText(s.marginBottom));
     line(text::numberText(s.marginLeft));
     line(text::numberText(s.marginRight));
     line(s.fontName);
     line(text::numberTextSingle(s.fontSize));
-    const std::string optional[] = {s.zoneName, s.placeName, s.nightVision ? "1" : "",
+    const std::string optional[] = {s.place.clock.zoneName, s.place.name, s.nightVision ? "1" : "",
                                     s.inkSaver ? "1" : ""};
     std::size_t used = 0;
     for (std::size_t i = 0; i < std::size(optional); ++i)
@@ -238,23 +238,23 @@ std::string SystemZone() {
 }
 
 void FillDefaults(settings::Settings& s, const std::string& defaultFontName, float defaultFontSize) {
-    s.longitude = kDefaultLongitude;
-    s.latitude = kDefaultLatitude;
-    s.timeZone = kDefaultTimeZone;
+    s.place.longitude = kDefaultLongitude;
+    s.place.latitude = kDefaultLatitude;
+    s.place.clock.fixedHours = kDefaultTimeZone;
     s.marginTop = s.marginBottom = s.marginLeft = s.marginRight = 0;
     s.fontName = defaultFontName;
     s.fontSize = defaultFontSize;
-    s.zoneName.clear();
-    s.placeName.clear();
+    s.place.clock.zoneName.clear();
+    s.place.name.clear();
     s.nightVision = s.inkSaver = false;
     const std::string zoneName = SystemZone();
     if (zoneName.empty()) return;
     if (const std::optional<place::Place> p = place::LargestInZone(zoneName)) {
-        s.longitude = p->longitude;
-        s.latitude = p->latitude;
-        s.zoneName = zoneName;
-        s.placeName = p->name;
-        if (const auto hours = zone::SettingsHours(zoneName)) s.timeZone = *hours;
+        s.place.longitude = p->longitude;
+        s.place.latitude = p->latitude;
+        s.place.clock.zoneName = zoneName;
+        s.place.name = p->name;
+        if (const auto hours = zone::SettingsHours(zoneName)) s.place.clock.fixedHours = *hours;
     }
 }
 

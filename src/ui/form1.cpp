@@ -87,12 +87,12 @@ QString DayAndMonth(int day, int month) {
 
 // "Europe/Oslo (summer time from 29 Mar)", "Europe/Oslo (standard time)",
 // or for the fixed zone "UTC+1" and "UTC+1 (summer time)".
-QString ZoneText(const settings::Settings& s, const month::YearMonth& ym, bool summer) {
-    const std::string name = settings::ZoneInForce(s);
+QString ZoneText(const month::Clock& clock, const month::YearMonth& ym) {
+    const std::string& name = clock.zoneName;
     if (name.empty()) {
-        const QString hours = QString::fromStdString(text::GeneralNumber(s.timeZone));
-        return QStringLiteral("UTC") + (s.timeZone < 0 ? "" : "+") + hours +
-               (summer ? QStringLiteral(" (summer time)") : QString());
+        const QString hours = QString::fromStdString(text::GeneralNumber(clock.fixedHours));
+        return QStringLiteral("UTC") + (clock.fixedHours < 0 ? "" : "+") + hours +
+               (clock.summerTime ? QStringLiteral(" (summer time)") : QString());
     }
     QString t = QString::fromStdString(name);
     const std::optional<zone::SummerTime> st = zone::SummerTimeOf(name, ym.year, ym.month);
@@ -302,8 +302,8 @@ void Form1::endProgram(int code) {
 
 void Form1::Form_Activate() {
     if (ended_) return;
-    settings_.version = settings::kVersion;
-    setWindowTitle(QString::fromStdString(settings::WindowTitle(settings_.version)));
+    settings_.version = text::kVersion;
+    setWindowTitle(QString::fromStdString(text::WindowTitle(settings_.version)));
     TextDate->setText(today_().toString(QStringLiteral("yyyyMM")));
     // April to October is summer time; this never clears the box.
     const QString t = TextDate->text();
@@ -325,7 +325,6 @@ bool Form1::loadSettings() {
         endProgram(1);
         return false;
     }
-    settings_.outputDevice = settings::OutputDevice::Screen;
     // A zone that is named but cannot be used leaves the fixed zone in
     // force; that is said once.
     const std::optional<zone::Error> problem = settings::ZoneProblem(settings_);
@@ -351,8 +350,13 @@ void Form1::applyNightVision() {
     for (QWidget* w : std::initializer_list<QWidget*>{this, MenuF, MenuV}) w->setPalette(p);
 }
 
+render::PrintStyle Form1::printStyle() const {
+    const settings::Settings& s = settings_;
+    return {s.marginTop, s.marginBottom, s.marginLeft, s.marginRight, s.fontName, s.fontSize, s.inkSaver};
+}
+
 bool Form1::drawMonth(const std::string& monthText, bool summer, bool printing, QString& failure) {
-    const month::Place place = month::PlaceOf(settings_, summer);
+    const month::Place place = zone::InForce(settings_.place, summer);
 
     render::QtImageSurface screen(Picture1->image(), render::PictureFont());
     screen.SetNightVision(settings_.nightVision);
@@ -368,10 +372,12 @@ bool Form1::drawMonth(const std::string& monthText, bool summer, bool printing, 
         print_->printer.setDocName(render::DocumentTitle(monthText));
         paper = std::make_unique<render::QtPrinterSurface>(print_->printer);
     }
-    render::Output out(screen, paper.get(), settings_);
-    render::PageContext ctx{out, layout_, settings_, monthText, summer, reporter_};
+    const render::OutputDevice device = printing ? render::OutputDevice::Printer : render::OutputDevice::Screen;
+    render::Output out(screen, paper.get(), device);
+    const render::PrintStyle style = printStyle();
+    render::PageContext ctx{out, layout_, style, monthText, reporter_};
     // The ink saver is a style of the printed page only.
-    if (printing) ctx.shades = render::PageShades(settings_.inkSaver);
+    if (printing) ctx.shades = render::PageShades(style.inkSaver);
 
     std::optional<month::MonthResult> result =
         month::CalculateMonth(monthText, place, reporter_);
@@ -394,10 +400,10 @@ bool Form1::drawMonth(const std::string& monthText, bool summer, bool printing, 
 void Form1::drawScreenPage() {
     render::QtImageSurface screen(Picture1->image(), render::PictureFont());
     screen.SetNightVision(settings_.nightVision);
-    settings::Settings st = settings_;
-    st.outputDevice = settings::OutputDevice::Screen;
-    render::Output out(screen, nullptr, st);
-    render::PageContext ctx{out, layout_, st, lastMonthText_, lastSummer_, reporter_};
+    const render::OutputDevice device = render::OutputDevice::Screen;
+    render::Output out(screen, nullptr, device);
+    const render::PrintStyle style = printStyle();
+    render::PageContext ctx{out, layout_, style, lastMonthText_, reporter_};
     render::LayOutAndDraw(ctx, *last_);
     finishScreenPage(screen);
 }
@@ -416,13 +422,14 @@ void Form1::finishScreenPage(render::QtImageSurface& screen) {
         p.fillRect(QRectF(L.x_st, L.y_st + today.day() * L.y_d, L.xg_st - L.x_st, L.y_d),
                    settings_.nightVision ? QColor(70, 0, 0) : QColor(255, 236, 150));
     }
-    const double lat = settings_.latitude, lon = settings_.longitude;
-    QString where = QString::fromStdString(settings_.placeName);
+    const month::Place& place = last_->place;
+    const double lat = place.latitude, lon = place.longitude;
+    QString where = QString::fromStdString(place.name);
     if (!where.isEmpty()) where += ' ';
     where += QString::number(std::fabs(lat), 'f', 2) + (lat < 0 ? " S " : " N ") +
              QString::number(std::fabs(lon), 'f', 2) + (lon < 0 ? " W" : " E");
     LabelStatus->setText(QString::fromLatin1(kMonthNames[ym.month - 1]) + ' ' + QString::number(ym.year) +
-                         " - " + where + " - " + ZoneText(settings_, ym, lastSummer_));
+                         " - " + where + " - " + ZoneText(place.clock, ym));
 }
 
 QString Form1::statusText() const { return LabelStatus->text(); }
@@ -433,21 +440,20 @@ void Form1::Picture1_Resize() {
     Picture1->update();
 }
 
-void Form1::CommandCalc_Click() { Calculate(settings::OutputDevice::Screen); }
+void Form1::CommandCalc_Click() { Calculate(render::OutputDevice::Screen); }
 
-void Form1::Calculate(settings::OutputDevice device) {
+void Form1::Calculate(render::OutputDevice device) {
     if (ended_) return;
-    if (device == settings::OutputDevice::Printer && last_)
+    if (device == render::OutputDevice::Printer && last_)
         calculate(lastMonthText_, lastSummer_, device);
     else
         calculate(std::string(text::trimmed(TextDate->text().toStdString())), CheckST->isChecked(), device);
 }
 
-void Form1::calculate(const std::string& monthText, bool summer, settings::OutputDevice device) {
+void Form1::calculate(const std::string& monthText, bool summer, render::OutputDevice device) {
     // A refused month changes nothing else: picture, clipboard, pointer, selector.
     if (!month::AcceptMonthText(monthText, reporter_)) return;
-    const bool printing = device == settings::OutputDevice::Printer;
-    settings_.outputDevice = device;
+    const bool printing = device == render::OutputDevice::Printer;
     bool pageOk = true;
     QString printFailure;
     std::string failure;
@@ -460,7 +466,6 @@ void Form1::calculate(const std::string& monthText, bool summer, settings::Outpu
         } catch (...) {
             failure = "unknown error";
         }
-        settings_.outputDevice = settings::OutputDevice::Screen;
     }
     Picture1->update();
 
@@ -495,13 +500,13 @@ void Form1::MenuFOptions_Click() {
     // The file holds what was saved: fields a refused Save had taken are
     // put back.  The page follows a saved place.
     if (loadSettings() && result == QDialog::Accepted && last_)
-        calculate(lastMonthText_, CheckST->isChecked(), settings::OutputDevice::Screen);
+        calculate(lastMonthText_, CheckST->isChecked(), render::OutputDevice::Screen);
 }
 
 void Form1::MenuFPrint_Click() {
     if (ended_) return;
     {
-        FormPrint dlg(settings_, reporter_, *print_, [this] { Calculate(settings::OutputDevice::Printer); },
+        FormPrint dlg(settings_, reporter_, *print_, [this] { Calculate(render::OutputDevice::Printer); },
                       last_ ? lastMonthText_ : std::string(text::trimmed(TextDate->text().toStdString())), runDialog_, this);
         runDialog_(dlg);
     }
@@ -516,7 +521,7 @@ void Form1::MenuFExportDark_Click() {
     const QString suggested = QString::fromStdString("dark-nights-" + monthText + ".ics");
     const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
     if (file.isEmpty()) return;
-    const month::Place place = month::PlaceOf(settings_, last_ ? lastSummer_ : CheckST->isChecked());
+    const month::Place place = zone::InForce(settings_.place, last_ ? lastSummer_ : CheckST->isChecked());
     std::string error;
     bool written = true;
     {

@@ -61,7 +61,7 @@ public:
 
     // Calculate on the picture box (the month in the box) or, for the
     // print dialog, the printer (the month shown on the page).
-    void Calculate(settings::OutputDevice device);
+    void Calculate(render::OutputDevice device);
 
     // The month shown on the page ("202406"), empty before the first
     // calculation; the status line that says what it shows.
@@ -133,7 +133,7 @@ private:
     // why where that is known.
     bool drawMonth(const std::string& monthText, bool summer, bool printing, QString& failure);
     // Calculate of a given month and summer-time state.
-    void calculate(const std::string& monthText, bool summer, settings::OutputDevice device);
+    void calculate(const std::string& monthText, bool summer, render::OutputDevice device);
     // Activation's loading step: the settings file read (or created), the
     // selector, the summer-time box's state and night vision.  False when
     // the file is not valid (the program ends).
@@ -148,6 +148,8 @@ private:
     void applyNightVision();
     void endProgram(int code);
     // Draws `last_` on the picture box after a fresh page set-up.
+    // The printed page's margins, font and shades from the settings.
+    render::PrintStyle printStyle() const;
     void drawScreenPage();
     int twipsX(int twips) const;
     int twipsY(int twips) const;

@@ -115,15 +115,15 @@ void FormOptions::showEvent(QShowEvent* e) {
 }
 
 void FormOptions::Form_Activate() {
-    TextLong->setText(QString::fromStdString(text::BoxNumberText(settings_.longitude)));
-    TextLat->setText(QString::fromStdString(text::BoxNumberText(settings_.latitude)));
-    TextTZ->setText(QString::fromStdString(text::BoxNumberText(settings_.timeZone)));
-    if (settings_.zoneName.empty())
+    TextLong->setText(QString::fromStdString(text::BoxNumberText(settings_.place.longitude)));
+    TextLat->setText(QString::fromStdString(text::BoxNumberText(settings_.place.latitude)));
+    TextTZ->setText(QString::fromStdString(text::BoxNumberText(settings_.place.clock.fixedHours)));
+    if (settings_.place.clock.zoneName.empty())
         ComboZone->setCurrentIndex(0);
     else
-        ComboZone->setEditText(QString::fromStdString(settings_.zoneName));
+        ComboZone->setEditText(QString::fromStdString(settings_.place.clock.zoneName));
     showZoneValidity(ComboZone->currentText());
-    placeName_ = settings_.placeName;
+    placeName_ = settings_.place.name;
     placeLabel_ = QString::fromStdString(placeName_);
     TextPlace->setText(placeLabel_);
     placeLong_ = TextLong->text();
@@ -185,9 +185,9 @@ void FormOptions::CommandSave_Click() {
         const text::NumberField& field;
     };
     const Entry entries[] = {
-        {TextLong, settings_.longitude, settings::kLongitudeField},
-        {TextLat, settings_.latitude, settings::kLatitudeField},
-        {TextTZ, settings_.timeZone, settings::kTimeZoneField},
+        {TextLong, settings_.place.longitude, settings::kLongitudeField},
+        {TextLat, settings_.place.latitude, settings::kLatitudeField},
+        {TextTZ, settings_.place.clock.fixedHours, settings::kTimeZoneField},
     };
     std::string error;
     std::string placeName;
@@ -195,9 +195,9 @@ void FormOptions::CommandSave_Click() {
     // The zone: the first entry or nothing typed is the fixed zone.
     const QString zoneText = ComboZone->currentText();
     if (zoneText == FixedZoneEntry() || zoneText.trimmed().isEmpty())
-        settings_.zoneName.clear();
+        settings_.place.clock.zoneName.clear();
     else if (!zone::Check(zoneText.toStdString()))
-        settings_.zoneName = zoneText.toStdString();
+        settings_.place.clock.zoneName = zoneText.toStdString();
     else
         error = "Zone: not a zone of the time zone database";
     for (const Entry& en : entries) {
@@ -213,7 +213,7 @@ void FormOptions::CommandSave_Click() {
         reporter_.error("Input error - wrong value.\r\n" + text::printable(error));
         return;
     }
-    settings_.placeName = placeName;
+    settings_.place.name = placeName;
     // A failed write reports itself; the dialog closes all the same.
     settings::SaveSettings(settings_, reporter_);
     accept();

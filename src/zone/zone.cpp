@@ -1,4 +1,5 @@
 #include "zone/zone.h"
+#include "zone/clock.h"
 
 #include "text/valuerule.h"
 
@@ -513,6 +514,19 @@ std::optional<long long> LocalToUtcMinutes(std::string_view name, long long loca
     if (!z) return std::nullopt;
     Lookup info{*z};
     return toSys(info, seconds{localMinutes * 60}).time_since_epoch().count() / 60;
+}
+
+double Clock::offsetAt(double mjdUt) const {
+    if (named())
+        if (auto h = OffsetHoursAt(zoneName, mjdUt)) return *h;
+    return fixedOffsetHours();
+}
+
+Place InForce(const Place& stored, bool summerTime) {
+    Place p = stored;
+    if (p.clock.named() && Check(p.clock.zoneName)) p.clock.zoneName.clear();
+    p.clock.summerTime = summerTime && !p.clock.named();
+    return p;
 }
 
 }  // namespace zone

@@ -22,12 +22,13 @@ float F(double v) { return static_cast<float>(v); }
 
 struct PageTest : ::testing::Test {
     RecordingSurface picture, printer;
-    settings::Settings settings;
+    render::PrintStyle style;
+    render::OutputDevice device = render::OutputDevice::Screen;
     RecordingReporter reporter;
     // One hour is 10 units wide from x = 100; rows are 20 units high.
     render::PageLayout layout{0, 20, 5, 50, 100, 10};
-    render::Output out{picture, &printer, settings};
-    render::PageContext ctx{out, layout, settings, "202406", false, reporter};
+    render::Output out{picture, &printer, device};
+    render::PageContext ctx{out, layout, style, "202406", reporter};
 
     // June 2024 at Vienna laid out and drawn on the current surface.
     void DrawJune2024() {
@@ -46,10 +47,10 @@ TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
     // (A4 210 x 297 mm, US Letter 215.9 x 279.4 mm), here 10 units a
     // millimetre; 43 rows (0 to 42, the key's); texts 200 high, so that rows are not capped at 1.3
     // text heights.
-    settings.marginTop = 10;
-    settings.marginBottom = 15;
-    settings.marginLeft = 20;
-    settings.marginRight = 25;
+    style.marginTop = 10;
+    style.marginBottom = 15;
+    style.marginLeft = 20;
+    style.marginRight = 25;
     printer.textHeight = 200;
     // Paper and orientation code, sheet size; top, bottom, left, column
     // width, graph left and right.
@@ -58,7 +59,7 @@ TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
         {9, 1, 2100, 2970, {100, 2820, 200, 50, 710, 1850}},   // A4 portrait
         {1, 2, 2794, 2159, {100, 2009, 200, 50, 710, 2544}}};  // US Letter landscape
     for (const auto& [paper, orientation, w, h, edges] : sheets) {
-        if (paper) settings.outputDevice = settings::OutputDevice::Printer;
+        if (paper) device = render::OutputDevice::Printer;
         RecordingSurface& s = paper ? printer : picture;
         s.width = w, s.height = h, s.paper = paper, s.orientation = orientation;
         render::PageSetup(ctx);
@@ -73,7 +74,7 @@ TEST_F(PageTest, PageOfJune2024) {
     // filled in their own colours and at least four bars (night, twilight,
     // daylight, Moon).
     for (RecordingSurface* s : {&printer, &picture}) {
-        settings.outputDevice = s == &printer ? settings::OutputDevice::Printer : settings::OutputDevice::Screen;
+        device = s == &printer ? render::OutputDevice::Printer : render::OutputDevice::Screen;
         DrawJune2024();
         EXPECT_EQ(s->circles.size(), 90u);
         for (const auto& c : s->circles) EXPECT_EQ(c.fill, c.color);
@@ -174,17 +175,5 @@ TEST_F(PageTest, PhaseSymbols) {
         for (const auto& o : c) EXPECT_EQ(std::tuple(o.x, o.y, o.w, o.fill), std::tuple(x, y, 12.f, o.color));
         // At a quarter the ellipse is nearly a vertical line.
         EXPECT_TRUE(day != 14 || *c[2].aspect > 5.0f) << *c[2].aspect;
-    }
-}
-
-TEST(PhaseCase, ExactFullAndNewMoonDrawTheNeighbouringLimits) {
-    // Full (cos of the program's pi is just above -1): half disc and
-    // ellipse yellow, all lit; new and just before new: an ellipse of
-    // aspect 1 in black covers the disc.
-    const std::tuple<double, double, render::Color> cases[] = {
-        {0.5, std::cos(3.141593), kYellow}, {1e-12, 1.0, kBlack}, {1 - 1e-12, 1.0, kBlack}};
-    for (const auto& [f, c, half] : cases) {
-        const render::PhaseCase p = render::FindPhaseCase(f, c);
-        EXPECT_EQ(std::pair(p.found, p.half), std::pair(true, half)) << f;
     }
 }

@@ -346,7 +346,7 @@ TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
         EXPECT_EQ(log.empty(), closes);  // the message of a refusal: "52,52" below
         EXPECT_EQ(t.ini() != before, closes);  // every Save here that passes changes the file
         if (!ini.isEmpty()) { EXPECT_EQ(t.ini(), ini); }
-        EXPECT_EQ(t.w->settings().longitude, t.ini().split('\n')[1].toDouble());  // the place in use is the file's
+        EXPECT_EQ(t.w->settings().place.longitude, t.ini().split('\n')[1].toDouble());  // the place in use is the file's
     }
     save("10", "52,52", "1", nullptr, false);
     EXPECT_EQ(log, (Log{"beep", "box:Error:Input error - wrong value.\r\n" +
@@ -423,8 +423,6 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
     EXPECT_TRUE(QFileInfo(pdf).isSymLink());
     EXPECT_EQ(t.rep.log, Log{"box:Almucan - Print:The month page was written to\r\n   " + pdf.toStdString()});
     EXPECT_EQ(t.ini(), saved);
-    EXPECT_EQ(t.w->settings().marginLeft, 5);
-    EXPECT_EQ(t.w->settings().outputDevice, settings::OutputDevice::Screen);
     EXPECT_TRUE(Output("pdftotext", {"-layout", pdf, "-"}).contains("Month: 200103"));
     const QString info = Output("pdfinfo", {pdf});  // A4 landscape: 842 x 595 pt
     for (const char* line : {"^Title: +Almucan 200103$", "^Page size: +842 x 595 pts \\(A4\\)$"})
@@ -456,13 +454,12 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         else target.printer.setOutputFormat(QPrinter::NativeFormat), target.printer.setPrinterName("NoSuchPrinter");
         const rlimit limit{std::min(maxFileBytes, keep.rlim_max), keep.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        t.w->Calculate(settings::OutputDevice::Printer);
+        t.w->Calculate(render::OutputDevice::Printer);
         ::setrlimit(RLIMIT_FSIZE, &keep);
         ASSERT_EQ(t.rep.boxes.size(), 1u);
         EXPECT_EQ(t.rep.log[0].rfind("box:Error:The page could not be printed.\r\n" +
                                          (pdf ? "Can't write " + file.toStdString() + ": " : "") + reason, 0), 0u)
             << t.rep.log[0];
-        EXPECT_EQ(t.w->settings().outputDevice, settings::OutputDevice::Screen);
         EXPECT_EQ(ReadFile(t.dir.filePath("x.pdf")), "old page");
         EXPECT_EQ(QDir(t.dir.path()).entryList({"x.pdf*"}), QStringList{"x.pdf"});
     }

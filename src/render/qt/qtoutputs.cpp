@@ -14,8 +14,8 @@
 
 namespace render {
 
-bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
-               bool summerTime, int width, int height, std::string& bytes, report::Reporter& rep) {
+bool EncodePng(const month::MonthResult& r, const std::string& monthText, int width, int height,
+               std::string& bytes, report::Reporter& rep) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) {
         rep.error("The image of " + std::to_string(width) + " x " + std::to_string(height) +
@@ -25,11 +25,11 @@ bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::st
     image.fill(Qt::white);
     {
         QtImageSurface screen(image, PictureFont());
-        settings::Settings st = s;
-        st.outputDevice = settings::OutputDevice::Screen;
-        Output out(screen, nullptr, st);
+        const OutputDevice device = OutputDevice::Screen;
+        Output out(screen, nullptr, device);
         PageLayout layout;
-        PageContext ctx{out, layout, st, monthText, summerTime, rep};
+        const PrintStyle style;
+        PageContext ctx{out, layout, style, monthText, rep};
         LayOutAndDraw(ctx, r);
         screen.finish();
     }
@@ -45,10 +45,9 @@ bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::st
 
 namespace {
 
-bool DrawPdf(const std::vector<month::MonthResult>& months, settings::Settings& s,
-             const std::vector<std::string>& monthTexts, bool summerTime,
-             const std::string& paper, bool landscape, std::string& bytes,
-             report::Reporter& rep) {
+bool DrawPdf(const std::vector<month::MonthResult>& months, const PrintStyle& style,
+             const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
+             std::string& bytes, report::Reporter& rep) {
     QByteArray data;
     QBuffer buffer(&data);
     bool ok = buffer.open(QIODevice::WriteOnly);
@@ -70,14 +69,13 @@ bool DrawPdf(const std::vector<month::MonthResult>& months, settings::Settings& 
         QtImageSurface picture(pictureImage, PictureFont());
         QtPrinterSurface prn(writer, QGuiApplication::font());
         prn.KeepDocumentOpen();
-        settings::Settings st = s;
-        st.outputDevice = settings::OutputDevice::Printer;
-        Output out(picture, &prn, st);
+        const OutputDevice device = OutputDevice::Printer;
+        Output out(picture, &prn, device);
         // Each month is a print run of its own on the next page.
         for (std::size_t i = 0; i < months.size() && i < monthTexts.size(); ++i) {
             PageLayout layout;
-            PageContext ctx{out, layout, st, monthTexts[i], summerTime, rep};
-            ctx.shades = PageShades(st.inkSaver);
+            PageContext ctx{out, layout, style, monthTexts[i], rep};
+            ctx.shades = PageShades(style.inkSaver);
             ok = LayOutAndDraw(ctx, months[i]) && ok;
         }
         ok = prn.FinishPages() && ok;
@@ -92,21 +90,13 @@ bool DrawPdf(const std::vector<month::MonthResult>& months, settings::Settings& 
 
 }  // namespace
 
-bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
-               bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
-               report::Reporter& rep) {
-    return EncodePdf(std::vector<month::MonthResult>{r}, s, std::vector<std::string>{monthText},
-                     summerTime, paper, landscape, bytes, rep);
-}
-
-bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings& s,
-               const std::vector<std::string>& monthTexts, bool summerTime,
-               const std::string& paper, bool landscape, std::string& bytes,
-               report::Reporter& rep) {
+bool EncodePdf(const std::vector<month::MonthResult>& months, const PrintStyle& style,
+               const std::vector<std::string>& monthTexts, const std::string& paper,
+               bool landscape, std::string& bytes, report::Reporter& rep) {
     // The pages are drawn in memory: too little of it is reported, like a
     // PNG image too large.
     try {
-        return DrawPdf(months, s, monthTexts, summerTime, paper, landscape, bytes, rep);
+        return DrawPdf(months, style, monthTexts, paper, landscape, bytes, rep);
     } catch (const std::bad_alloc&) {
         bytes.clear();
         rep.error("The PDF document of " + std::to_string(months.size()) +

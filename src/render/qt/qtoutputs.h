@@ -7,28 +7,22 @@
 
 #include "report/reporter.h"
 #include "month/monthcalc.h"
-#include "settings/settings.h"
+#include "render/page.h"
 
 namespace render {
 
 // Draws the page as the window shows it on a white image of width x height
 // pixels and encodes it as PNG into `bytes`.  False after reporting (an
 // image too large for the memory, an encoder failure).
-bool EncodePng(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
-               bool summerTime, int width, int height, std::string& bytes, report::Reporter& rep);
+bool EncodePng(const month::MonthResult& r, const std::string& monthText, int width, int height,
+               std::string& bytes, report::Reporter& rep);
 
-// Prints the page into a PDF document exactly as a print run does (margins
-// and print font of the settings, which the caller has checked); paper
-// "a4" or "letter".  False after reporting.
-bool EncodePdf(const month::MonthResult& r, settings::Settings& s, const std::string& monthText,
-               bool summerTime, const std::string& paper, bool landscape, std::string& bytes,
-               report::Reporter& rep);
-
-// The same for several months, one page each, in one document.
-bool EncodePdf(const std::vector<month::MonthResult>& months, settings::Settings& s,
-               const std::vector<std::string>& monthTexts, bool summerTime,
-               const std::string& paper, bool landscape, std::string& bytes,
-               report::Reporter& rep);
+// Prints the months into a PDF document, one page each, exactly as a print
+// run does (margins and print font of `style`, which the caller has
+// checked); paper "a4" or "letter".  False after reporting.
+bool EncodePdf(const std::vector<month::MonthResult>& months, const PrintStyle& style,
+               const std::vector<std::string>& monthTexts, const std::string& paper,
+               bool landscape, std::string& bytes, report::Reporter& rep);
 
 // The system's general font: the print font of a new settings file,
 // for the window and the command line alike.

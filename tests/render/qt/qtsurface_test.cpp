@@ -17,7 +17,7 @@ static report::SilentReporter quiet;
 static const month::MonthResult june = month::CalculateMonth("202406", {16.33, 48.25, {1, false, ""}, ""}, quiet).value();
 
 TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
-    // June 2024 at Vienna in summer time, margins 0: only the 10 pt border
+    // June 2024 at Vienna, margins 0: only the 10 pt border
     // keeps the page off the sheet's edge.  At each font size the PDF is
     // one page titled by the month, with the header and legends; every cell
     // of the table is a word of its own (the columns fit the print font),
@@ -37,11 +37,9 @@ TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
           for (bool landscape : {false, true}) {
             if (landscape) std::swap(width, height);
             SCOPED_TRACE(std::string(paper) + " " + std::to_string(size) + " pt" + (landscape ? " landscape" : ""));
-            settings::Settings st;
-            st.fontName = "DejaVu Sans";
-            st.fontSize = size;
+            const render::PrintStyle st{0, 0, 0, 0, "DejaVu Sans", size, false};
             std::string bytes;
-            ASSERT_TRUE(render::EncodePdf(june, st, "202406", true, paper, landscape, bytes, quiet));
+            ASSERT_TRUE(render::EncodePdf({june}, st, {"202406"}, paper, landscape, bytes, quiet));
             QProcess p;
             p.start("pdftotext", {"-bbox", "-", "-"});
             p.write(bytes.data(), static_cast<qint64>(bytes.size()));
@@ -67,8 +65,8 @@ TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
                             std::stod(w[4]) <= height) << w.str();
             }
             for (const char* text : {"Rise and Set for Sun and Moon V0.9 ",
-                                     "Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1, Summertime ",
-                                     "= Dark and no Moon", "= (always) above horizon"})
+                                     "Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1 ",
+                                     "= Dark and no Moon", "= (always) above horizon", "Graph: night twilight day Moon up"})
                 EXPECT_NE(line.find(text), std::string::npos) << text;
             for (const auto& [text, n] : cells) EXPECT_GE(count[text], n) << text;
             EXPECT_TRUE(count["0"] >= 1 && count["24"] >= 1);
@@ -83,11 +81,12 @@ TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
 TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
     QImage img(1000, 700, QImage::Format_RGB32);
     img.fill(Qt::red);
-    settings::Settings st;
+    const render::PrintStyle st;
+    const render::OutputDevice screenDevice = render::OutputDevice::Screen;
     render::PageLayout L;
     render::QtImageSurface screen(img, render::PictureFont());
-    render::Output out(screen, nullptr, st);
-    render::PageContext ctx{out, L, st, "202406", false, quiet};
+    render::Output out(screen, nullptr, screenDevice);
+    render::PageContext ctx{out, L, st, "202406", quiet};
     render::LayOutAndDraw(ctx, june);
     screen.finish();
     // Cleared to white outside the graph.
