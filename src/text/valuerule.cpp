@@ -134,15 +134,6 @@ std::string numberText(double v, int digits) {
 
 std::string numberTextSingle(float v) { return numberText(static_cast<double>(v), 7); }
 
-std::optional<std::int16_t> toInt16(double v) {
-    if (!std::isfinite(v)) return std::nullopt;
-    // Out of range long before rounding matters; also keeps nearbyint sane.
-    if (v < -40000.0 || v > 40000.0) return std::nullopt;
-    double r = std::nearbyint(v);  // the default rounding mode: half to even
-    if (r < -32768.0 || r > 32767.0) return std::nullopt;
-    return static_cast<std::int16_t>(r);
-}
-
 float toSingle(double v) {
     // Doubles beyond the float range round to the largest float or to
     // infinity exactly as IEEE round-to-nearest does; spelled out so that no

@@ -26,11 +26,6 @@ std::string numberText(double v, int digits = 15);
 // Number text of a single-precision value (7 significant digits).
 std::string numberTextSingle(float v);
 
-// Round half to even and check the 16-bit integer range, as an assignment
-// to a 16-bit whole number would.  Empty when the value does not fit
-// (including NaN and infinity).
-std::optional<std::int16_t> toInt16(double v);
-
 // Round a double to single precision; values beyond the float range become
 // +-infinity (defined behaviour, no UB).
 float toSingle(double v);

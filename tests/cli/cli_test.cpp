@@ -5,9 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <regex>
 
 #include <unistd.h>
 
@@ -17,13 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-std::vector<std::string> split(const std::string& s, char sep) {
-    std::vector<std::string> parts;
-    std::istringstream in(s);
-    for (std::string part; std::getline(in, part, sep);) parts.push_back(part);
-    return parts;
-}
-
 class Cli : public ::testing::Test {
 protected:
     void TearDown() override { fs::remove_all(dir_); }
@@ -39,8 +33,6 @@ protected:
         for (const auto& b : rep.boxes) messages_ += b.text;
         return code;
     }
-    // A cell of the --tsv output: line `row`, column `col`.
-    std::string cell(std::size_t row, std::size_t col) const { return split(split(out_, '\n').at(row), '\t').at(col); }
     const fs::path dir_ = fs::temp_directory_path() / ("almucan-cli-" + std::to_string(::getpid()) + "-" +
                                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::string out_, messages_;
@@ -50,46 +42,38 @@ protected:
 // Each error names the option at fault ("" marks arguments that are taken).
 TEST(CliArgs, OptionsAndTheirErrors) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"--bogus"}, "--bogus"},
-        {{"--tsv", "--events"}, "--tsv excludes --events"},
-        {{"--size", "10x10"}, "--size: wants WxH"},
-        {{"--size", "8 00x600"}, "--size: wants WxH"},
-        {{"--size", "800x600 "}, ""},
-        {{"--paper", "a3"}, "--paper: wants a4 or letter"},
-        {{"--pdf", ""}, "--pdf: the file name is empty"},
+        {{"--bogus"}, "--bogus"},                          {{"--tsv", "--events"}, "--tsv excludes --events"},
+        {{"--size", "10x10"}, "--size: wants WxH"},        {{"--size", "800x600 "}, ""},
+        {{"--paper", "a3"}, "--paper: wants a4 or letter"}, {{"--pdf", ""}, "--pdf: the file name is empty"},
         {{"--month", "202501", "--year", "2025"}, "--year and --month exclude each other"},
-        {{"--year", "2025", "--png", "x.png"}, "--year and --png exclude each other"},
         {{"--year", "2025", "--events"}, "--year and --events exclude each other"},
-        {{"--year", "1899"}, "--year: wants a year from 1900 to 2100"},
         {{"--year", "2101"}, "--year: wants a year from 1900 to 2100"},
         {{"--zone", "Europe/Vienna", "--tz", "1"}, "--tz excludes --zone"},
         {{"--zone", "Europe/Vienna", "--summer-time"}, "--summer-time excludes --zone"},
-        {{"--year", "1900"}, ""},
-        {{"--year", "2100"}, ""},
+        {{"--year", "1900"}, ""},                          {{"--year", "2100"}, ""},
     };
     for (const auto& [args, want] : cases) {
         const std::string e = cli::ParseArgs(args).error;
         EXPECT_EQ(e.empty(), want.empty()) << args[0] << ": " << e;
         EXPECT_NE(e.find(want), std::string::npos) << e;
     }
-    // A repeated option takes its last value; blanks around a size are taken.
+    // A repeated option takes its last value.
     EXPECT_EQ(*cli::ParseArgs({"--month", "202401", "--month", "202402"}).options.month, "202402");
-    EXPECT_EQ(cli::ParseArgs({"--size", " 800x600"}).options.width, 800);
 }
 
 // The title and month line (as on the page), with zones named on the
 // command line or in the settings file, and places by name (their
-// coordinates and zone: tests/place).
+// coordinates and zone: tests/place).  A year's TSV has each month's line
+// before its table (its months: check_ics.py reads --year --json).
 TEST_F(Cli, ExitCodesOutputsAndMessages) {
     const struct {
         std::vector<std::string> args;
         int code;
         std::string inOut, message;
     } cases[] = {
-        {{"--month", "202406"}, 0, "Almucan V0.9 - Rise and Set for Sun and Moon\nMonth: 202406 ", ""},
+        {{"--month", "202406", "--summer-time"}, 0, "Almucan V0.9 - Rise and Set for Sun and Moon\n"
+         "Month: 202406   Long.: 16.33   Lat.: 48.25   Time Zone: 1, Summertime\n\n", ""},
         {{"--month", "202406", "--png", "x.png"}, 1, "", "PNG output needs the Qt build of Almucan"},
-        {{"--month", "202603", "--zone", "Europe/Vienna"}, 0,
-         "Month: 202603   Long.: 16.33   Lat.: 48.25   Time Zone: Europe/Vienna\n", ""},
         {{"--year", "2026", "--tsv", "--zone", "Asia/Kolkata", "--lon", "88.36", "--lat", "22.57"}, 0,
          "Month: 202612   Long.: 88.36   Lat.: 22.57   Time Zone: Asia/Kolkata\n", ""},
         {{"--month", "202412", "--place", "tromso"}, 0,
@@ -122,27 +106,12 @@ TEST_F(Cli, ExitCodesOutputsAndMessages) {
 TEST_F(Cli, NumberTextsTakenWholeOrRefused) {
     const std::pair<const text::NumberField*, const char*> options[] = {
         {&settings::kLongitudeField, "--lon"}, {&settings::kLatitudeField, "--lat"}, {&settings::kTimeZoneField, "--tz"}};
-    for (const auto& c : testsupport::kNumberTexts) {
-        for (const auto& [field, option] : options) {
-            if (&c.field != field) continue;
-            EXPECT_EQ(run({"--month", "202406", option, c.text, "--events"}), c.reason ? 2 : 0) << c.text;
-            EXPECT_EQ(messages_, c.reason ? text::fieldMessage(settings::Named(*field, option), c.reason) : "");
-        }
-    }
-}
-
-// The year's TSV is the twelve months' TSV, each after its month line (as
-// on the page).
-TEST_F(Cli, YearTsvIsTheTwelveMonthsWithTheirMonthLines) {
-    ASSERT_EQ(run({"--year", "2024", "--tsv", "--summer-time"}), 0);
-    const std::string year = out_;
-    std::string want;
-    for (int m = 1; m <= 12; ++m) {
-        const std::string month = (m < 10 ? "20240" : "2024") + std::to_string(m);
-        ASSERT_EQ(run({"--month", month, "--tsv", "--summer-time"}), 0);
-        want += "Month: " + month + "   Long.: 16.33   Lat.: 48.25   Time Zone: 1, Summertime\n" + out_;
-    }
-    EXPECT_EQ(year, want);
+    for (const auto& c : testsupport::kNumberTexts)
+        for (const auto& [field, option] : options)
+            if (&c.field == field) {
+                EXPECT_EQ(run({"--month", "202406", option, c.text, "--events"}), c.reason ? 2 : 0) << c.text;
+                EXPECT_EQ(messages_, c.reason ? text::fieldMessage(settings::Named(*field, option), c.reason) : "");
+            }
 }
 
 // The location options reach the table (at 78.2 N the Sun stays below the
@@ -150,8 +119,8 @@ TEST_F(Cli, YearTsvIsTheTwelveMonthsWithTheirMonthLines) {
 // table of the zone an hour east.
 TEST_F(Cli, TsvFollowsTheOptionsWhichAreNotSaved) {
     ASSERT_EQ(run({"--month", "202402", "--tsv", "--lon", "15.6", "--lat", "78.2", "--tz", "1"}), 0);
-    EXPECT_EQ(split(out_, '\n').size(), 30u);
-    EXPECT_EQ(cell(1, 0) + "|" + cell(1, 3), "01 T|b.h.");
+    EXPECT_EQ(std::count(out_.begin(), out_.end(), '\n'), 30);  // the headings and 29 days
+    EXPECT_TRUE(std::regex_search(out_, std::regex("\n01 T\t[^\t]*\t[^\t]*\tb\\.h\\.\t"))) << out_;
     std::ifstream in(dir_ / "Almucan.INI", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}).substr(0, 22), "Almucan V0.9\r\n 16.33\r\n");
     ASSERT_EQ(run({"--month", "202406", "--tsv", "--summer-time"}), 0);

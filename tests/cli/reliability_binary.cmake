@@ -58,7 +58,6 @@ set(rows
   "qt|ics-any-locale|0||LC_ALL=de_DE.UTF-8 $A $M $S --ics $D/de.ics --pdf $D/m.pdf && LC_ALL=C $A $M $S --ics $D/c.ics|diff <(grep -v DTSTAMP $D/de.ics) <(grep -v DTSTAMP $D/c.ics) && grep -q '^GEO:48.250000.16.330000' $D/c.ics"
   # Messages name the option at fault.
   "any|month-without-value|2|--month: needs a value, got the option --tsv|$A --month --tsv $S|usage"
-  "any|last-without-value|2|option --tz needs a value|$A $M $S --tz|usage"
   # Places by name: a name not found gives the three nearest.
   "any|places-springfield|0||$A --places Springfield > $D/s|test $(grep -c '^Springfield\t[^\t]*\tUnited States of America\t[0-9.]*\t-[0-9.]*\tAmerica/' $D/s) -ge 5"
   "any|place-unknown|2|no place named 'Tromsoo'. the closest names: Tromsø, Tomsk, Towson|$A --place Tromsoo $M $S|test ! -e $D/cfg"

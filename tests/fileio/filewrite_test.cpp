@@ -1,6 +1,5 @@
-// Whole-file writes: a new file, and the failures that must leave
-// everything as it was.  Replacing an old file keeps its permissions and a
-// link to it: SettingsFolder.SaveReplacesTheFileOrTheTargetOfItsLink.
+// Whole-file writes: a new file, an old one replaced (also through links),
+// and the failures that must leave everything as it was.
 #include "fileio/filewrite.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +23,23 @@ TEST(ReplaceFile, WritesThroughATemporaryFileAndCleansUp) {
     fs::create_directories(dir);
     fs::create_symlink("loop", dir / "loop");
     EXPECT_EQ(fileio::ReplaceFile((dir / "new.bin").string(), "abc"), "");
-    EXPECT_EQ((std::ostringstream() << std::ifstream(dir / "new.bin", std::ios::binary).rdbuf()).str(), "abc");
+    const auto read = [](const fs::path& p) { return (std::ostringstream() << std::ifstream(p, std::ios::binary).rdbuf()).str(); };
+    EXPECT_EQ(read(dir / "new.bin"), "abc");
+    // A longer old file leaves no tail and keeps its permissions; through a
+    // link (and a link to a link) the file it names is replaced, the link stays.
+    fs::create_symlink("new.bin", dir / "link");
+    fs::create_symlink("link", dir / "chain");
+    fs::permissions(dir / "new.bin", fs::perms::owner_read | fs::perms::owner_write);
+    for (const char* name : {"new.bin", "link", "chain"}) {
+        EXPECT_EQ(fileio::ReplaceFile((dir / name).string(), name), "");
+        EXPECT_TRUE(read(dir / "new.bin") == name && fs::is_symlink(dir / name) == (name[0] != 'n'));
+        EXPECT_EQ(fs::status(dir / "new.bin").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    }
     for (const auto& [path, reason] : {std::pair<fs::path, std::string>{"", "No such file or directory"},
                                        {dir, "Is a directory"}, {dir / "loop", "Too many levels of symbolic links"}})
         EXPECT_EQ(fileio::ReplaceFile(path.string(), "abc"), reason) << path;
     EXPECT_TRUE(fs::is_symlink(dir / "loop"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 4);  // no temporary file
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
         std::ofstream(dir / "x.tmp") << "part";
         if (::fork() == 0) {

@@ -72,19 +72,14 @@ TEST(MonthText, AcceptedAndRefused) {
                             " 20246", "2024 6", "2024+6", "2024.6", "2e3 12", "20011/", "20240\xC3\xA9",
                             "\xD9\xA2\xD9\xA0\xD9\xA2\xD9\xA4\xD9\xA0\xD9\xA6"})  // Arabic-Indic digits
         EXPECT_FALSE(CheckMonthText(bad).has_value()) << bad;
-    // A refused month beeps, then says "Input error." and nothing else.
-    RecordingReporter rep;
-    EXPECT_FALSE(CalculateMonth("189912", kVienna, rep).has_value());
-    EXPECT_EQ(rep.log, (Texts{"beep", "box:Error:Input error."}));
-    EXPECT_TRUE(rep.boxes.size() == 1 && rep.boxes[0].icon == report::Icon::Critical);
+    // A refused month beeps and says "Input error.": MainWindow.BadMonthLeavesEverythingAlone...
 }
 
 // Gregorian month lengths (2000 a leap year, 1900 and 2100 not); 1 September
 // 2024 was a Sunday (row 31 of September without a Day text); rows 29 to
-// 31 of February carry on into March (the events of 1 to 3 March);
-// February 2024's TSV: the heading line and 29 day lines of ten
-// tab-separated cells.
-TEST(MonthRun, DayRowsDayColumnAndTsv) {
+// 31 of February carry on into March (the events of 1 to 3 March).  (The
+// TSV: Cli.TsvFollowsTheOptionsWhichAreNotSaved.)
+TEST(MonthRun, DayRowsAndDayColumn) {
     const std::pair<const char*, int> cases[] = {
         {"200102", 28}, {"200002", 29}, {"190002", 28}, {"210002", 28}, {"202404", 30}, {"202412", 31}};
     for (const auto& [text, days] : cases) EXPECT_EQ(calc(text).dayRows, days) << text;
@@ -93,9 +88,6 @@ TEST(MonthRun, DayRowsDayColumnAndTsv) {
     const MonthTab feb = calc("200102").tab, mar = calc("200103").tab;
     for (std::size_t d = 29; d <= 31; ++d)
         EXPECT_TRUE(std::equal(feb[d].begin() + 1, feb[d].begin() + 7, mar[d - 28].begin() + 1)) << d;
-    const std::string tsv = TsvText(calc("202402"));
-    EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 30);
-    EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\t'), 30 * 9);
 }
 
 // Zones chosen so that a sunset falls at 23:59:50 and at 23:59:00 local
@@ -117,9 +109,8 @@ TEST(DailyEvents, EventsAtTheEdgesOfTheDayAre0000And2400) {
 // Sun and twilight cells of 21 June and 21 December: the white nights at
 // 50 N, polar day and night at Svalbard (78.2 N; in December the noon Sun
 // is about -11 degrees), deeper polar night at 85 N and the southern
-// summer ("hhmm" stands for any clock text).  Sunrise 03:43 and sunset
-// 20:21 UT on 21 June 2024 at the Royal Observatory, 0.0 E 51.48 N
-// (published almanac values); the method is good to about a minute.
+// summer ("hhmm" stands for any clock text).  The times themselves:
+// Accuracy.EventsAgreeWithLibnova.
 TEST(DailyEvents, KnownSunCells) {
     const std::tuple<const char*, Place, const char*> cases[] = {
         {"202406", at(10, 50, 1), "hhmm hhmm a.b. "},     {"202412", at(10, 50, 1), "hhmm hhmm hhmm hhmm"},
@@ -133,9 +124,6 @@ TEST(DailyEvents, KnownSunCells) {
         EXPECT_EQ(form(row[3]) + " " + form(row[4]) + " " + form(row[5]) + " " + form(row[6]), cells)
             << month << " " << loc.latitude;
     }
-    const MonthTab greenwich = calc("202406", at(0, 51.4769, 0)).tab;
-    EXPECT_NEAR(minutes(greenwich[21][3]), 3 * 60 + 43, 2);
-    EXPECT_NEAR(minutes(greenwich[21][4]), 20 * 60 + 21, 2);
 }
 
 // The three horizons: the sine of float(8/60), float(-50/60) and -18
@@ -245,8 +233,6 @@ TEST(DarkNoMoon, HandMadeDays) {
 // a day the intervals an independent ephemeris gives (tests/data/README.md).
 TEST(DarkNoMoon, KnownMonths) {
     const std::tuple<const char*, Place, std::vector<std::size_t>, const char*> cases[] = {
-        // London, June: never astronomically dark ("a.b." every day).
-        {"202406", at(0, 51.5, 0), {1, 10, 20, 30}, "- - - -"},
         // Tromso, December: day 1 twilight end 17:04, begin 06:02 with the
         // Moon down; 13-18 the Moon above all day; 19: moonrise 17:50.
         {"202412", at(18.96, 69.65, 1), {1, 13, 18, 19}, "1704-0602 - - 1655-1750"},

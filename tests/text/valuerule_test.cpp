@@ -42,13 +42,8 @@ TEST(ValueRule, LeadingNumberAndNumberTextsReadBack) {
     for (float f : {10.0f, 0.1f, 7.25f, 1e30f, -3.3f}) EXPECT_EQ(toSingle(value(numberTextSingle(f))), f);
 }
 
-// Half to even within range; single precision overflows to infinity; code
-// points; the header line's numbers (page tests check 16.33, 0.5, -3.5, -4).
+// Single precision overflows to infinity; code points; the header line's numbers (page tests check 16.33, 0.5, -3.5, -4).
 TEST(Numbers, RoundedTypedAndFormatted) {
-    const struct { double v; std::optional<std::int16_t> i; } cases[] = {
-        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.4999, 2}, {32767, 32767}, {32767.4, 32767}, {32767.5, {}},
-        {-32768.5, -32768}, {-32768.6, {}}, {std::nan(""), {}}, {1e300, {}}, {inf, {}}};
-    for (const auto& c : cases) EXPECT_EQ(toInt16(c.v), c.i) << c.v;
     EXPECT_EQ(std::pair(toSingle(1e300), toSingle(-1e300)), std::pair(float(inf), float(-inf)));
     const std::string_view s = "2024\xC3\xA9" "6";
     EXPECT_EQ(std::to_string(charCount(s)) + "|" + std::string(charMid(s, 4, 2)) + "|" +
