@@ -350,13 +350,14 @@ void Form1::applyNightVision() {
     for (QWidget* w : std::initializer_list<QWidget*>{this, MenuF, MenuV}) w->setPalette(p);
 }
 
+month::Place Form1::placeInForce() const { return zone::InForce(settings_.place, CheckST->isChecked()); }
+
 render::PrintStyle Form1::printStyle() const {
     const settings::Settings& s = settings_;
     return {s.marginTop, s.marginBottom, s.marginLeft, s.marginRight, s.fontName, s.fontSize, s.inkSaver};
 }
 
-bool Form1::drawMonth(const std::string& monthText, bool summer, bool printing, QString& failure) {
-    const month::Place place = zone::InForce(settings_.place, summer);
+bool Form1::drawMonth(const std::string& monthText, const month::Place& place, bool printing, QString& failure) {
 
     render::QtImageSurface screen(Picture1->image(), render::PictureFont());
     screen.SetNightVision(settings_.nightVision);
@@ -387,7 +388,6 @@ bool Form1::drawMonth(const std::string& monthText, bool summer, bool printing, 
     if (!printing) {
         last_ = std::move(result);
         lastMonthText_ = monthText;
-        lastSummer_ = summer;
         finishScreenPage(screen);
         return true;
     }
@@ -445,12 +445,12 @@ void Form1::CommandCalc_Click() { Calculate(render::OutputDevice::Screen); }
 void Form1::Calculate(render::OutputDevice device) {
     if (ended_) return;
     if (device == render::OutputDevice::Printer && last_)
-        calculate(lastMonthText_, lastSummer_, device);
+        calculate(lastMonthText_, last_->place, device);
     else
-        calculate(std::string(text::trimmed(TextDate->text().toStdString())), CheckST->isChecked(), device);
+        calculate(std::string(text::trimmed(TextDate->text().toStdString())), placeInForce(), device);
 }
 
-void Form1::calculate(const std::string& monthText, bool summer, render::OutputDevice device) {
+void Form1::calculate(const std::string& monthText, month::Place place, render::OutputDevice device) {
     // A refused month changes nothing else: picture, clipboard, pointer, selector.
     if (!month::AcceptMonthText(monthText, reporter_)) return;
     const bool printing = device == render::OutputDevice::Printer;
@@ -460,7 +460,7 @@ void Form1::calculate(const std::string& monthText, bool summer, render::OutputD
     {
         WaitCursor hourglass;
         try {
-            pageOk = drawMonth(monthText, summer, printing, printFailure);
+            pageOk = drawMonth(monthText, place, printing, printFailure);
         } catch (const std::exception& ex) {
             failure = *ex.what() ? ex.what() : "unknown error";
         } catch (...) {
@@ -500,7 +500,7 @@ void Form1::MenuFOptions_Click() {
     // The file holds what was saved: fields a refused Save had taken are
     // put back.  The page follows a saved place.
     if (loadSettings() && result == QDialog::Accepted && last_)
-        calculate(lastMonthText_, CheckST->isChecked(), render::OutputDevice::Screen);
+        calculate(lastMonthText_, placeInForce(), render::OutputDevice::Screen);
 }
 
 void Form1::MenuFPrint_Click() {
@@ -521,7 +521,7 @@ void Form1::MenuFExportDark_Click() {
     const QString suggested = QString::fromStdString("dark-nights-" + monthText + ".ics");
     const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
     if (file.isEmpty()) return;
-    const month::Place place = zone::InForce(settings_.place, last_ ? lastSummer_ : CheckST->isChecked());
+    const month::Place place = last_ ? last_->place : placeInForce();
     std::string error;
     bool written = true;
     {

@@ -131,9 +131,10 @@ private:
     // Steps after the month check: lay out, calculate, clipboard, draw or
     // print.  False when the page could not be printed; `failure` then says
     // why where that is known.
-    bool drawMonth(const std::string& monthText, bool summer, bool printing, QString& failure);
-    // Calculate of a given month and summer-time state.
-    void calculate(const std::string& monthText, bool summer, render::OutputDevice device);
+    bool drawMonth(const std::string& monthText, const month::Place& place, bool printing, QString& failure);
+    // Calculate of a given month for a place and its clock (the
+    // summer-time box applied).
+    void calculate(const std::string& monthText, month::Place place, render::OutputDevice device);
     // Activation's loading step: the settings file read (or created), the
     // selector, the summer-time box's state and night vision.  False when
     // the file is not valid (the program ends).
@@ -148,6 +149,8 @@ private:
     void applyNightVision();
     void endProgram(int code);
     // Draws `last_` on the picture box after a fresh page set-up.
+    // The settings' place with the summer-time box applied.
+    month::Place placeInForce() const;
     // The printed page's margins, font and shades from the settings.
     render::PrintStyle printStyle() const;
     void drawScreenPage();
@@ -163,7 +166,6 @@ private:
     // picture box changes size.
     std::optional<month::MonthResult> last_;
     std::string lastMonthText_;
-    bool lastSummer_ = false;
     // The last zone problem shown (an unknown or unreadable zone named by
     // the settings): shown once, not at every activation.
     std::string zoneProblemShown_;
