@@ -1,11 +1,9 @@
 cmake_minimum_required(VERSION 3.24)
-# The program under failures and hostile arguments, one row per case:
-#   name | exit code | regular expression for standard error (its lines
-#   only, unless the row ends in "usage") | shell command | shell check after
-# In the commands $A is the program, $D a fresh folder, $S "--settings-dir
-# $D/cfg"; 'qt' rows need the Qt build, 'vm' rows a build without the
-# sanitizers (they limit virtual memory).
-# Called with -DALMUCAN=<program> -DDIR=<folder> -DQT=ON|OFF -DVM=ON|OFF.
+# The program under failures and hostile arguments, one row per case: need |
+# name | exit code | standard error's one line (a regular expression; the
+# usage may follow it when the check is "usage") | command | check after.
+# $A is the program, $D a fresh folder, $S "--settings-dir $D/cfg"; 'qt' rows
+# need the Qt build, 'vm' rows one without the sanitizers (they limit memory).
 set(M "--month 202406")
 # Root may write any file: the read-only row then runs as nobody.
 execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -39,10 +37,9 @@ set(rows
   "any|zone-unreadable|1|^The time zone Europe/Vienna cannot be read: the file is empty|mkdir -p $D/z/Europe && touch $D/z/Europe/Vienna && TZDIR=$D/z $A $M $S --zone Europe/Vienna|"
   "any|zone-escaped|2|^unknown time zone 'x\\\\x1B\\\\x07y'|$A $M $S --zone \"$(printf 'x\\033\\007y')\"|"
   "any|month-blanks-around|0||$A --month ' 202406 ' $S > $D/o|grep -q '^Month: 202406   Long' $D/o"
-  # Output targets: two outputs never share a file or standard output, nor
-  # take the settings file's place (refused before anything is written);
-  # standard output, descriptors, pipes and FIFOs are written in place; a
-  # file the user may not write is kept (run as nobody when root).
+  # Output targets: two outputs never share a file or standard output, nor the settings file's
+  # place; standard output, descriptors, pipes and FIFOs are written in place; a file the user
+  # may not write is kept (run as nobody when root).
   "qt|same-file|2|^--pdf and --ics name the same file $D/same\\.x|$A $M $S --ics $D/same.x --pdf $D/same.x|test ! -e $D/same.x"
   "qt|same-file-through-link|2|^--png and --pdf name the same file|ln -s p.x $D/l.x && $A $M $S --png $D/p.x --pdf $D/l.x|test ! -e $D/p.x"
   "any|settings-file|2|^--ics $D/cfg/Almucan\\.INI is the settings file|$A $M $S --ics $D/cfg/Almucan.INI|test ! -e $D/cfg"
@@ -58,20 +55,19 @@ set(rows
   "qt|ics-any-locale|0||LC_ALL=de_DE.UTF-8 $A $M $S --ics $D/de.ics --pdf $D/m.pdf && LC_ALL=C $A $M $S --ics $D/c.ics|diff <(grep -v DTSTAMP $D/de.ics) <(grep -v DTSTAMP $D/c.ics) && grep -q '^GEO:48.250000.16.330000' $D/c.ics"
   # Messages name the option at fault.
   "any|month-without-value|2|--month: needs a value, got the option --tsv|$A --month --tsv $S|usage"
-  # Places by name: a name not found gives the three nearest.
+  # Places by name: a place's table is that of its coordinates and zone; a
+  # name not found gives the three nearest.
   "any|places-springfield|0||$A --places Springfield > $D/s|test $(grep -c '^Springfield\t[^\t]*\tUnited States of America\t[0-9.]*\t-[0-9.]*\tAmerica/' $D/s) -ge 5"
+  "any|place-same-tsv|0||$A --place Tromso --month 202412 --tsv $S > $D/a && $A --lon 18.95508 --lat 69.6489 --zone Europe/Oslo --month 202412 --tsv $S > $D/b|cmp $D/a $D/b"
   "any|place-unknown|2|no place named 'Tromsoo'. the closest names: Tromsø, Tomsk, Towson|$A --place Tromsoo $M $S|test ! -e $D/cfg"
   "any|place-excludes-zone|2|--zone excludes --place|$A --place Tromso --zone UTC $M $S|usage"
-  # The bytes of --events: 124 lines (4 event keys on 31 days), each ended
-  # by CR LF.  Graphic outputs alone print no text: a PNG of the requested
-  # size, a one-page letter PDF with the month line, a year of twelve A4
-  # pages in month order (pdfinfo and pdftotext: poppler).
+  # --events: 124 lines (4 keys on 31 days) ended by CR LF.  Graphic outputs alone print no
+  # text: a PNG of the size asked, a one-page letter PDF, a year of twelve A4 pages in order.
   "any|events-crlf|0||$A --month 200102 --events $S > $D/e|test $(wc -l < $D/e) = 124 && test $(grep -c $'\\r$' $D/e) = 124 && test -z \"$(tail -c 1 $D/e \\| tr -d '\\n')\""
   "qt|png-and-pdf|0||$A $M $S --png $D/j.png --size 640x480 --pdf $D/j.pdf --paper letter --landscape > $D/o|test ! -s $D/o && file $D/j.png \\| grep -q 'PNG image data, 640 x 480,' && pdfinfo $D/j.pdf \\| grep -Eq '^Pages: +1$' && pdfinfo $D/j.pdf \\| grep -q '792 x 612' && pdftotext $D/j.pdf - \\| tr -s ' \\n' '  ' \\| grep -q 'Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1 '"
   "qt|pdf-year|0||$A --year 2025 $S --pdf $D/y.pdf > $D/o|test ! -s $D/o && pdfinfo $D/y.pdf \\| grep -Eq '^Pages: +12$' && pdfinfo $D/y.pdf \\| grep -q '595 x 842 pts (A4)' && test \"$(pdftotext $D/y.pdf - \\| tr -s ' \\n' '  ' \\| grep -o 'Month: 2025[0-9]*' \\| tr -d '\\n')\" = \"$(printf 'Month: 2025%02d' $(seq 12))\""
-  # Hostile settings files (a FIFO, a link to /dev/zero, a header and 200 MB
-  # of line feeds) are not valid at once, with little memory ($P: peak in
-  # KiB to $D/peak), and keep their kind; one that cannot be read says why.
+  # Hostile settings files (a FIFO, /dev/zero, 200 MB of line feeds) are not valid at once, in
+  # little memory ($P: peak KiB to $D/peak), and keep their kind; an unreadable one says why.
   "any|settings-fifo|1|^INI-file $D/cfg/Almucan\\.INI not valid\\.\nPlease delete it\\.|mkdir $D/cfg && mkfifo $D/cfg/Almucan.INI && $P $A $M $S|test -p $D/cfg/Almucan.INI && test $(tail -n 1 $D/peak) -lt 100000"
   "any|settings-dev-zero|1|^INI-file $D/cfg/Almucan\\.INI not valid\\.\n|mkdir $D/cfg && ln -s /dev/zero $D/cfg/Almucan.INI && $P $A $M $S|test -L $D/cfg/Almucan.INI && test $(tail -n 1 $D/peak) -lt 100000"
   "any|settings-200mb-wrong-header|1|^INI-file $D/cfg/Almucan\\.INI not valid\\.\n|mkdir $D/cfg && printf 'Almucan V1.0\\r\\n' > $D/cfg/Almucan.INI && head -c 200000000 /dev/zero \\| tr '\\0' '\\n' >> $D/cfg/Almucan.INI && $P $A $M $S|test -f $D/cfg/Almucan.INI && test $(tail -n 1 $D/peak) -lt 100000 && rm $D/cfg/Almucan.INI"
