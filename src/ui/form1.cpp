@@ -451,7 +451,7 @@ void Form1::Calculate(render::OutputDevice device) {
 }
 
 void Form1::calculate(const std::string& monthText, month::Place place, render::OutputDevice device) {
-    // A refused month changes nothing else: picture, clipboard, pointer, selector.
+    // A refused month changes nothing else: picture, clipboard, pointer.
     if (!month::AcceptMonthText(monthText, reporter_)) return;
     const bool printing = device == render::OutputDevice::Printer;
     bool pageOk = true;

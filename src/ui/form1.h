@@ -93,7 +93,7 @@ public:
     QAction* menuFExit() const { return MenuFExit; }
 
 public slots:
-    // Version, title, month box, summer-time box, settings file, selector.
+    // Version, title, month box, summer-time box, settings file.
     void Form_Activate();
     // One month: check, lay out, calculate, clipboard, draw or print.
     void CommandCalc_Click();
@@ -136,7 +136,7 @@ private:
     // summer-time box applied).
     void calculate(const std::string& monthText, month::Place place, render::OutputDevice device);
     // Activation's loading step: the settings file read (or created), the
-    // selector, the summer-time box's state and night vision.  False when
+    // summer-time box's state and night vision.  False when
     // the file is not valid (the program ends).
     bool loadSettings();
     // The month `months` away from the one in the box (or the page's),
