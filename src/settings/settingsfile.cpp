@@ -168,10 +168,6 @@ std::string SettingsPathFor(const std::string& dir) {
     return dir + "/" + kSettingsFileName;
 }
 
-std::string ZoneInForce(const settings::Settings& s) {
-    return s.place.clock.zoneName.empty() || zone::Check(s.place.clock.zoneName) ? std::string() : s.place.clock.zoneName;
-}
-
 std::optional<zone::Error> ZoneProblem(const settings::Settings& s) {
     if (s.place.clock.zoneName.empty()) return std::nullopt;
     std::optional<zone::Error> e = zone::Check(s.place.clock.zoneName);

@@ -41,10 +41,6 @@ inline constexpr const char* kNoSettingsDirMessage =
 // dir + "/" + "Almucan.INI", with exactly one separator.
 std::string SettingsPathFor(const std::string& dir);
 
-// The zone name of `s` when it names a zone whose file reads, else empty
-// (the fixed zone is in force).
-std::string ZoneInForce(const settings::Settings& s);
-
 // Why the zone `s` names is not in force, as the text to show: an unknown
 // name (a trailing blank, a renamed zone) with the closest names, or a
 // zone file that cannot be read.  Nothing when no zone is named or it is

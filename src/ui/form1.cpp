@@ -334,7 +334,7 @@ bool Form1::loadSettings() {
                                                 : ""));
     zoneProblemShown_ = problem ? problem->message : std::string();
     // A named zone brings its own summer time, day by day.
-    const std::string zoneName = settings::ZoneInForce(settings_);
+    const std::string zoneName = zone::InForce(settings_.place, false).clock.zoneName;
     CheckST->setEnabled(zoneName.empty());
     CheckST->setToolTip(zoneName.empty() ? QStringLiteral("summertime")
                                          : QString::fromStdString("summer time follows the time zone " +

@@ -524,7 +524,8 @@ double Clock::offsetAt(double mjdUt) const {
 
 Place InForce(const Place& stored, bool summerTime) {
     Place p = stored;
-    if (p.clock.named() && Check(p.clock.zoneName)) p.clock.zoneName.clear();
+    // Only whether the file reads matters here: no closest names are sought.
+    if (p.clock.named() && !find(p.clock.zoneName)) p.clock.zoneName.clear();
     p.clock.summerTime = summerTime && !p.clock.named();
     return p;
 }
