@@ -13,23 +13,8 @@ namespace {
 
 using nlohmann::ordered_json;
 
-// Whole numbers with leading zeros, written by hand: the text is the same
-// in every locale.
-std::string digits(long long v, int width) {
-    std::string s;
-    bool neg = v < 0;
-    unsigned long long u = neg ? static_cast<unsigned long long>(-v) : static_cast<unsigned long long>(v);
-    do {
-        s.insert(s.begin(), static_cast<char>('0' + u % 10));
-        u /= 10;
-    } while (u);
-    while (static_cast<int>(s.size()) < width) s.insert(s.begin(), '0');
-    return neg ? "-" + s : s;
-}
-
-
 std::string isoDate(const month::YearMonth& ym, int day) {
-    return digits(ym.year, 4) + "-" + digits(ym.month, 2) + "-" + digits(day, 2);
+    return text::padded(ym.year, 4) + "-" + text::padded(ym.month, 2) + "-" + text::padded(day, 2);
 }
 
 // "2024-06-01T20:21:34Z" of an instant (MJD UT), to the second.
@@ -39,9 +24,9 @@ std::string isoUtc(double mjd) {
     const long long days = (s >= 0 ? s : s - 86399) / 86400;
     const long long sec = s - days * 86400;
     const year_month_day ymd{sys_days{std::chrono::days{days}}};
-    return digits(static_cast<int>(ymd.year()), 4) + "-" + digits(static_cast<unsigned>(ymd.month()), 2) +
-           "-" + digits(static_cast<unsigned>(ymd.day()), 2) + "T" + digits(sec / 3600, 2) + ":" +
-           digits(sec / 60 % 60, 2) + ":" + digits(sec % 60, 2) + "Z";
+    return text::padded(static_cast<int>(ymd.year()), 4) + "-" + text::padded(static_cast<unsigned>(ymd.month()), 2) +
+           "-" + text::padded(static_cast<unsigned>(ymd.day()), 2) + "T" + text::padded(sec / 3600, 2) + ":" +
+           text::padded(sec / 60 % 60, 2) + ":" + text::padded(sec % 60, 2) + "Z";
 }
 
 std::string span(const month::NightPiece& p) { return month::ClockText(p.beginHhmm) + "-" + month::ClockText(p.endHhmm); }
@@ -87,14 +72,14 @@ std::string NightsTsv(const std::vector<month::Night>& nights) {
         const long long f = std::llround(n.moonFraction * 100);
         out += isoDate(n.date, n.dayOfMonth) + "\t" + (n.dusk ? month::ClockText(n.dusk->hhmm) : "") + "\t" +
                (n.dawn ? month::ClockText(n.dawn->hhmm) : "") + "\t" + pieces + "\t" + std::to_string(n.darkMinutes) +
-               "\t" + digits(f / 100, 1) + "." + digits(f % 100, 2) + "\n";
+               "\t" + text::padded(f / 100, 1) + "." + text::padded(f % 100, 2) + "\n";
     }
     return out;
 }
 
 std::string MonthJson(const month::MonthResult& m, const std::vector<month::Night>& nights) {
     ordered_json j;
-    j["month"] = digits(m.ym.year, 4) + "-" + digits(m.ym.month, 2);
+    j["month"] = text::padded(m.ym.year, 4) + "-" + text::padded(m.ym.month, 2);
     ordered_json place;
     if (!m.place.name.empty()) place["name"] = m.place.name;
     place["longitude"] = m.place.longitude;

@@ -1,7 +1,6 @@
 #include "ical/darknights.h"
 
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 #include "astro/calendar.h"
@@ -35,14 +34,11 @@ UnixTime utcSeconds(double mjdUt) {
     return static_cast<UnixTime>(std::floor((mjdUt - kMjdOf1970) * 1440 + 0.5)) * 60;
 }
 
+// "UTC+2", "UTC-3:30".
 std::string signedZone(long long minutes) {
-    char buf[32];
-    long long a = minutes < 0 ? -minutes : minutes;
-    if (a % 60 == 0)
-        std::snprintf(buf, sizeof buf, "UTC%c%lld", minutes < 0 ? '-' : '+', a / 60);
-    else
-        std::snprintf(buf, sizeof buf, "UTC%c%lld:%02lld", minutes < 0 ? '-' : '+', a / 60, a % 60);
-    return buf;
+    const long long a = minutes < 0 ? -minutes : minutes;
+    return std::string("UTC") + (minutes < 0 ? '-' : '+') + std::to_string(a / 60) +
+           (a % 60 ? ":" + text::padded(a % 60, 2) : "");
 }
 
 // "Sat 1 Jun 2024" of a local day count from 1970-01-01.
@@ -55,10 +51,8 @@ std::string dayText(long long days) {
 
 std::string clockText(long long localMinutes) {
     long long days = localMinutes >= 0 ? localMinutes / 1440 : -((-localMinutes + 1439) / 1440);
-    long long m = localMinutes - days * 1440;
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "%s %02lld:%02lld", dayText(days).c_str(), m / 60, m % 60);
-    return buf;
+    const long long m = localMinutes - days * 1440;
+    return dayText(days) + " " + text::padded(m / 60, 2) + ":" + text::padded(m % 60, 2);
 }
 
 std::string crossingClock(const month::Crossing* c) {

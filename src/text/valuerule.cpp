@@ -264,6 +264,18 @@ std::string significant(double v, int digits) {
     return res.ec == std::errc() ? std::string(buf, res.ptr) : std::string("0");
 }
 
+std::string padded(long long v, int width) {
+    std::string s;
+    const bool neg = v < 0;
+    unsigned long long u = neg ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+    do {
+        s.insert(s.begin(), static_cast<char>('0' + u % 10));
+        u /= 10;
+    } while (u);
+    while (static_cast<int>(s.size()) < width) s.insert(s.begin(), '0');
+    return neg ? "-" + s : s;
+}
+
 std::string dayText(int year, int month, int day, int weekday) {
     static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",

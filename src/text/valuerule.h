@@ -62,6 +62,9 @@ std::string fieldMessage(const NumberField& field, const std::string& reason);
 // at most `digits` significant digits in the shortest form ("%.4g").
 std::string fixed(double v, int decimals);
 std::string significant(double v, int digits);
+// A whole number with leading zeros to at least `width` digits ("%0*lld"):
+// padded(7, 2) is "07", padded(-5, 3) "-005".
+std::string padded(long long v, int width);
 
 // English names, whatever the locale: "Sat 1 Jun 2024" of a Gregorian date
 // (weekday 0 = Sunday).

@@ -64,5 +64,6 @@ TEST(Numbers, RoundedTypedAndFormatted) {
                   "|" + significant(16.333333, 5) + "|" + significant(-180, 15),
               "48.250000|-16.3300|50|48.25|16.333|-180");
     EXPECT_EQ(dayText(2024, 6, 1, 6) + "|" + dayText(1900, 12, 31, 1), "Sat 1 Jun 2024|Mon 31 Dec 1900");
+    EXPECT_EQ(padded(7, 2) + "|" + padded(-5, 3) + "|" + padded(1234, 2) + "|" + padded(0, 1), "07|-005|1234|0");
     EXPECT_EQ(printable("a\x1B[2J\tb\x7F\xC3\xA9"), "a\\x1B[2J\\x09b\\x7F\xC3\xA9");
 }
