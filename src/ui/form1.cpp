@@ -352,6 +352,8 @@ void Form1::applyNightVision() {
 
 month::Place Form1::placeInForce() const { return zone::InForce(settings_.place, CheckST->isChecked()); }
 
+std::string Form1::boxMonthText() const { return std::string(text::trimmed(TextDate->text().toStdString())); }
+
 render::PrintStyle Form1::printStyle() const {
     const settings::Settings& s = settings_;
     return {s.marginTop, s.marginBottom, s.marginLeft, s.marginRight, s.fontName, s.fontSize, s.inkSaver};
@@ -447,7 +449,7 @@ void Form1::Calculate(render::OutputDevice device) {
     if (device == render::OutputDevice::Printer && last_)
         calculate(lastMonthText_, last_->place, device);
     else
-        calculate(std::string(text::trimmed(TextDate->text().toStdString())), placeInForce(), device);
+        calculate(boxMonthText(), placeInForce(), device);
 }
 
 void Form1::calculate(const std::string& monthText, month::Place place, render::OutputDevice device) {
@@ -507,7 +509,7 @@ void Form1::MenuFPrint_Click() {
     if (ended_) return;
     {
         FormPrint dlg(settings_, reporter_, *print_, [this] { Calculate(render::OutputDevice::Printer); },
-                      last_ ? lastMonthText_ : std::string(text::trimmed(TextDate->text().toStdString())), runDialog_, this);
+                      pageMonthText(), runDialog_, this);
         runDialog_(dlg);
     }
     loadSettings();
@@ -516,7 +518,7 @@ void Form1::MenuFPrint_Click() {
 void Form1::MenuFExportDark_Click() {
     if (ended_) return;
     // The month shown on the page.
-    const std::string monthText = last_ ? lastMonthText_ : std::string(text::trimmed(TextDate->text().toStdString()));
+    const std::string monthText = pageMonthText();
     if (!month::AcceptMonthText(monthText, reporter_)) return;
     const QString suggested = QString::fromStdString("dark-nights-" + monthText + ".ics");
     const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
@@ -548,12 +550,12 @@ void Form1::stepMonth(int months) {
         CommandCalc_Click();  // says what is wrong with the box
         return;
     }
-    const int index = ym->year * 12 + ym->month - 1 + months;
-    if (index / 12 < 1900 || index / 12 > 2100) {
+    const month::YearMonth to = month::ShiftedMonth(*ym, months);
+    if (to.year < 1900 || to.year > 2100) {
         reporter_.beep();
         return;
     }
-    TextDate->setText(QStringLiteral("%1%2").arg(index / 12, 4, 10, QLatin1Char('0')).arg(index % 12 + 1, 2, 10, QLatin1Char('0')));
+    TextDate->setText(QString::fromStdString(text::padded(to.year, 4) + text::padded(to.month, 2)));
     CommandCalc_Click();
 }
 

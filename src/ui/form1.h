@@ -151,6 +151,10 @@ private:
     // Draws `last_` on the picture box after a fresh page set-up.
     // The settings' place with the summer-time box applied.
     month::Place placeInForce() const;
+    // The month box's text without the blanks around it.
+    std::string boxMonthText() const;
+    // The month shown on the page (the box's before the first page).
+    std::string pageMonthText() const { return last_ ? lastMonthText_ : boxMonthText(); }
     // The printed page's margins, font and shades from the settings.
     render::PrintStyle printStyle() const;
     void drawScreenPage();
