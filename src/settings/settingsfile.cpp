@@ -234,15 +234,13 @@ std::string SystemZone() {
 }
 
 void FillDefaults(settings::Settings& s, const std::string& defaultFontName, float defaultFontSize) {
-    s.place.longitude = kDefaultLongitude;
-    s.place.latitude = kDefaultLatitude;
-    s.place.clock.fixedHours = kDefaultTimeZone;
-    s.marginTop = s.marginBottom = s.marginLeft = s.marginRight = 0;
-    s.fontName = defaultFontName;
-    s.fontSize = defaultFontSize;
-    s.place.clock.zoneName.clear();
-    s.place.name.clear();
-    s.nightVision = s.inkSaver = false;
+    // The record's own defaults, keeping which file and version it is for.
+    settings::Settings d;
+    d.version = s.version;
+    d.settingsPath = s.settingsPath;
+    d.fontName = defaultFontName;
+    d.fontSize = defaultFontSize;
+    s = std::move(d);
     const std::string zoneName = SystemZone();
     if (zoneName.empty()) return;
     if (const std::optional<place::Place> p = place::LargestInZone(zoneName)) {
