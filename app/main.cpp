@@ -63,7 +63,7 @@ int ExecQtProgram(char** argv) {
     for (const std::string& path : {dir + ALMUCAN_QT_PROGRAM,
                                     dir + ALMUCAN_QT_PROGRAM_DIR "/" ALMUCAN_QT_PROGRAM}) {
         ::execv(path.c_str(), argv);
-        if (why.empty() || errno != ENOENT) why = path + ": " + std::strerror(errno);
+        if (why.empty() || errno != ENOENT) why = path + ": " + fileio::Reason(errno);
     }
     fileio::WriteAll(STDERR_FILENO, "almucan: the window and image program could not be started: " +
                                         why + "\n");

@@ -1,6 +1,7 @@
 #include "zone/zone.h"
 #include "zone/clock.h"
 
+#include "fileio/filewrite.h"
 #include "text/valuerule.h"
 
 #include <fcntl.h>
@@ -234,7 +235,7 @@ std::shared_ptr<const ZoneFile> load(std::string_view name, std::string& why) {
     if (!Known(name)) return nullptr;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        why = std::strerror(errno);
+        why = fileio::Reason(errno);
         return nullptr;
     }
     std::string bytes;
@@ -243,7 +244,7 @@ std::shared_ptr<const ZoneFile> load(std::string_view name, std::string& why) {
     while (bytes.size() <= (1u << 20)) {
         const ssize_t got = ::read(fd, buf, sizeof buf);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) why = std::strerror(errno);
+        if (got < 0) why = fileio::Reason(errno);
         if (got <= 0) break;
         bytes.append(buf, static_cast<std::size_t>(got));
     }
