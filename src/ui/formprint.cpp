@@ -256,21 +256,12 @@ void FormPrint::CommandSetup_Click() {
 
 void FormPrint::CommandPrint_Click() {
     if (!CheckPrinting()) return;
-    const double keptLeft = settings_.marginLeft, keptRight = settings_.marginRight,
-                 keptTop = settings_.marginTop, keptBottom = settings_.marginBottom;
-    const std::string keptFont = settings_.fontName;
-    const float keptSize = settings_.fontSize;
-    const bool keptInk = settings_.inkSaver;
+    // A print run never changes the saved layout: the run prints with the
+    // dialog's layout, then the record is as it was.
+    const settings::Settings kept = settings_;
     storeLayout();
     runPrint_();
-    // A print run never changes the saved layout.
-    settings_.marginLeft = keptLeft;
-    settings_.marginRight = keptRight;
-    settings_.marginTop = keptTop;
-    settings_.marginBottom = keptBottom;
-    settings_.fontName = keptFont;
-    settings_.fontSize = keptSize;
-    settings_.inkSaver = keptInk;
+    settings_ = kept;
     accept();
 }
 
