@@ -359,9 +359,7 @@ std::vector<std::string> Names() {
 
 std::vector<std::string> Closest(std::string_view name) {
     const std::vector<std::string> names = Names();
-    std::string want = lower(name);
-    want.erase(0, want.find_first_not_of(" \t"));
-    want.erase(want.find_last_not_of(" \t") + 1);
+    const std::string want = lower(text::trimmed(name));
     if (want.empty()) return {};
     auto lastPart = [](const std::string& s) { return s.substr(s.rfind('/') + 1); };
     std::vector<std::string> same, samePart, near;
