@@ -10,6 +10,8 @@ namespace astro {
 
 // Degrees to radians; one unit in the last place above pi/180 in double.
 inline constexpr double kDeg = 0.0174532925199433;
+// The Modified Julian Date of 1970-01-01 0h UT, the start of Unix time.
+inline constexpr int kMjdOf1970 = 40587;
 
 // The small helpers below are inline: the altitude calls them some 1,500
 // times a month, and inlined the compiler computes sn(x) and cn(x) of the

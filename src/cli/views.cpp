@@ -4,6 +4,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "astro/calendar.h"
 #include "month/format.h"
 #include "text/valuerule.h"
 
@@ -20,7 +21,7 @@ std::string isoDate(const month::YearMonth& ym, int day) {
 // "2024-06-01T20:21:34Z" of an instant (MJD UT), to the second.
 std::string isoUtc(double mjd) {
     using namespace std::chrono;
-    const long long s = std::llround((mjd - 40587) * 86400);
+    const long long s = std::llround((mjd - astro::kMjdOf1970) * 86400);
     const long long days = (s >= 0 ? s : s - 86399) / 86400;
     const long long sec = s - days * 86400;
     const year_month_day ymd{sys_days{std::chrono::days{days}}};

@@ -13,7 +13,7 @@ namespace ical {
 
 namespace {
 
-constexpr long long kMjdOf1970 = 40587;  // MJD of 1970-01-01
+using astro::kMjdOf1970;
 // Months an interval is followed into before it is given up (the longest
 // dark and moonless stretch, in the polar night, lasts about two weeks).
 constexpr int kMaxFollowMonths = 3;

@@ -1,6 +1,7 @@
 #include "zone/zone.h"
 #include "zone/clock.h"
 
+#include "astro/calendar.h"
 #include "fileio/filewrite.h"
 #include "text/valuerule.h"
 
@@ -41,7 +42,8 @@ namespace {
 using std::chrono::seconds;
 using date::sys_seconds;
 
-constexpr double kMjdOf1970 = 40587;  // MJD of 1970-01-01
+using astro::kMjdOf1970;
+
 // Begin and end of the periods that have none: about 35,000 years either
 // side of 1970, far beyond any date asked and far from overflowing.
 constexpr std::int64_t kFar = std::int64_t{1} << 40;
