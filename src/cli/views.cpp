@@ -105,7 +105,13 @@ std::string MonthJson(const month::MonthResult& m, const std::vector<month::Nigh
             jb["aboveAtStart"] = body.aboveAtStart;
             switch (body.mark()) {
                 case month::DayMark::Above: jb["mark"] = "above"; break;
-                case month::DayMark::Below: jb["mark"] = day.exists ? "below" : nullptr; break;
+                case month::DayMark::Below:
+                    // A date the zone skipped has no mark: null.
+                    if (day.exists)
+                        jb["mark"] = "below";
+                    else
+                        jb["mark"] = nullptr;
+                    break;
                 case month::DayMark::None: jb["mark"] = nullptr; break;
             }
             ordered_json cs = ordered_json::array();

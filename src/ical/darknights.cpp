@@ -88,7 +88,18 @@ std::string nightLine(const month::Day& day) {
 }
 
 void addNights(DarkInterval& out, const month::MonthResult& m, int from, int to) {
-    for (int d = from; d <= to; ++d) out.nights.push_back(nightLine(m.day(d)));
+    for (int d = from; d <= to; ++d)
+        if (m.day(d).exists) out.nights.push_back(nightLine(m.day(d)));
+}
+
+// A clock time of day number d of m in local minutes since 1970.  "2400"
+// is the first instant of the next day that exists: after a date the zone
+// skipped, that is not the skipped date's 00:00, which never was.
+long long localMinutesOf(const month::MonthResult& m, int d, int hhmm) {
+    if (hhmm == 2400)
+        for (int next = d + 1; next <= 31; ++next)
+            if (m.day(next).exists) return localMinutes(m.day(next), 0);
+    return localMinutes(m.day(d), hhmm);
 }
 
 std::string placeText(const month::Place& p) {
@@ -105,10 +116,10 @@ std::vector<DarkInterval> DarkIntervals(const month::MonthResult& r) {
         if (iv.openAtStart) continue;
         DarkInterval di;
         di.begin = iv.begin;
-        di.localBegin = localMinutes(r.day(iv.beginDay), iv.beginHhmm);
+        di.localBegin = localMinutesOf(r, iv.beginDay, iv.beginHhmm);
         if (!iv.openAtEnd) {
             di.end = iv.end;
-            di.localEnd = localMinutes(r.day(iv.endDay), iv.endHhmm);
+            di.localEnd = localMinutesOf(r, iv.endDay, iv.endHhmm);
             addNights(di, r, iv.beginDay, iv.endDay);
             out.push_back(std::move(di));
             continue;
@@ -117,18 +128,18 @@ std::vector<DarkInterval> DarkIntervals(const month::MonthResult& r) {
         // models, whose first interval, running at their 00:00, carries on.
         addNights(di, r, iv.beginDay, r.dayRows);
         di.end = iv.end;
-        di.localEnd = localMinutes(r.day(r.dayRows), 2400);
+        di.localEnd = localMinutesOf(r, r.dayRows, 2400);
         for (int k = 1; k <= kMaxFollowMonths; ++k) {
             const month::MonthResult next = month::CalculateMonth(month::ShiftedMonth(r.ym, k), r.place);
             if (next.intervals.empty() || !next.intervals.front().openAtStart) break;
             const month::Interval& cont = next.intervals.front();
             di.end = cont.end;
             if (!cont.openAtEnd) {
-                di.localEnd = localMinutes(next.day(cont.endDay), cont.endHhmm);
+                di.localEnd = localMinutesOf(next, cont.endDay, cont.endHhmm);
                 addNights(di, next, 1, cont.endDay);
                 break;
             }
-            di.localEnd = localMinutes(next.day(next.dayRows), 2400);
+            di.localEnd = localMinutesOf(next, next.dayRows, 2400);
             addNights(di, next, 1, next.dayRows);
         }
         out.push_back(std::move(di));

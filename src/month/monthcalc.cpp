@@ -254,56 +254,72 @@ int ClockMinute(const zone::DayClock& clock, double elapsed) {
 
 std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay) {
     std::vector<Interval> out;
-    bool moonDown = false, dark = false, open = false;
+    bool open = false;
     Interval cur;
-    // Opens or closes an interval when the dark-and-no-Moon condition has
-    // just changed: at a day's first instant or at a crossing.
-    auto update = [&](int d, double mjd, int hhmm) {
-        bool both = moonDown && dark;
-        if (both && !open) {
-            cur = Interval{};
-            cur.begin = mjd;
-            cur.beginDay = d;
-            cur.beginHhmm = hhmm;
-            open = true;
-        } else if (open && !both) {
-            cur.end = mjd;
-            cur.endDay = d;
-            cur.endHhmm = hhmm;
-            out.push_back(cur);
-            open = false;
-        }
+    // Where the dark-and-no-Moon condition last changed inside a step: the
+    // instant (MJD UT), its clock time, and whether it was the day's 0 h
+    // states rather than a crossing.
+    struct Change {
+        double mjd = 0;
+        int hhmm = 0;
+        bool atStart = false;
     };
     struct Step {
-        long long minute;
-        int rank;  // at equal minutes: twilight end, twilight begin, moonrise, moonset
         const Crossing* c;
+        bool moon;
     };
     std::vector<Step> steps;
+    bool firstDay = true;  // the month's first day that exists
     for (int d = 1; d <= lastDay; ++d) {
         const Day& day = days[static_cast<std::size_t>(d)];
         if (!day.exists) continue;
-        moonDown = !day.moonUpAtStart();
-        dark = day.darkAtStart();
-        update(d, day.startMjd, 0);
-        if (d == 1 && open) cur.openAtStart = true;
         steps.clear();
-        for (const Crossing& c : day.body(Body::Twilight).crossings)
-            steps.push_back({c.minute, c.direction == Direction::Set ? 0 : 1, &c});
-        for (const Crossing& c : day.body(Body::Moon).crossings)
-            steps.push_back({c.minute, c.direction == Direction::Rise ? 2 : 3, &c});
-        std::stable_sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
-            return a.minute != b.minute ? a.minute < b.minute : a.rank < b.rank;
+        for (const Crossing& c : day.body(Body::Twilight).crossings) steps.push_back({&c, false});
+        for (const Crossing& c : day.body(Body::Moon).crossings) steps.push_back({&c, true});
+        std::sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
+            return a.c->minute != b.c->minute ? a.c->minute < b.c->minute : a.c->mjd < b.c->mjd;
         });
-        for (const Step& s : steps) {
-            switch (s.rank) {
-                case 0: dark = true; break;
-                case 1: dark = false; break;
-                case 2: moonDown = false; break;
-                default: moonDown = true; break;
+        // The crossings are taken a rounded minute at a time; the day's
+        // first step is its 0 h states with the crossings of minute 0.  A
+        // step writes a begin (an end) only when the condition after it is
+        // open (closed) and was closed (open) before it, so no interval is
+        // empty; the instant is that of the step's last change that opened
+        // (closed) it.
+        bool moonDown = !day.moonUpAtStart();
+        bool dark = day.darkAtStart();
+        bool both = moonDown && dark;
+        Change opened, closed;
+        (both ? opened : closed) = Change{day.startMjd, 0, true};
+        bool before = open;
+        long long minute = 0;
+        std::size_t i = 0;
+        for (;;) {
+            for (; i < steps.size() && steps[i].c->minute <= minute; ++i) {
+                const Crossing& c = *steps[i].c;
+                (steps[i].moon ? moonDown : dark) = c.direction == Direction::Set;
+                const bool now = moonDown && dark;
+                if (now != both) (now ? opened : closed) = Change{c.mjd, c.hhmm, false};
+                both = now;
             }
-            update(d, s.c->mjd, s.c->hhmm);
+            if (both && !before) {
+                cur = Interval{};
+                cur.begin = opened.mjd;
+                cur.beginDay = d;
+                cur.beginHhmm = opened.hhmm;
+                cur.openAtStart = firstDay && opened.atStart;
+                open = true;
+            } else if (!both && before) {
+                cur.end = closed.mjd;
+                cur.endDay = d;
+                cur.endHhmm = closed.hhmm;
+                out.push_back(cur);
+                open = false;
+            }
+            if (i == steps.size()) break;
+            before = open;
+            minute = steps[i].c->minute;
         }
+        firstDay = false;
     }
     if (open) {
         cur.openAtEnd = true;

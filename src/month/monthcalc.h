@@ -62,10 +62,14 @@ Day SearchDay(int year, int month, int d, double zone, double glong, double lati
 // that would round onto or past a switch is the last minute before it.
 int ClockMinute(const zone::DayClock& clock, double elapsed);
 
-// The D.a.n.M. intervals of days 1..lastDay: at each day's first instant
-// the 0 h states, then the day's Moon and -18 degree crossings in the
-// order of their rounded minute (at equal minutes twilight end, twilight
-// begin, moonrise, moonset).
+// The D.a.n.M. intervals of days 1..lastDay.  Each day sets the Moon's and
+// the darkness's states from its 0 h samples, then applies its Moon and
+// -18 degree crossings a rounded minute at a time (within a minute in the
+// order of their instants; the 0 h states and minute 0 are the first
+// step).  A begin (end) is written only where the condition after the
+// minute is open (closed) and was closed (open) before it: no interval is
+// empty.  Its instant is that of the minute's last crossing that opened
+// (closed) it, or the day's first instant when the 0 h states did.
 std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay);
 
 // Steps 1 and 3 to 9 of a Calculate run (no drawing).  On a refused month

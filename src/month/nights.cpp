@@ -36,9 +36,16 @@ std::vector<Interval> joined(const MonthResult& m, const MonthResult& next) {
 }  // namespace
 
 std::vector<Night> Nights(const MonthResult& m, const MonthResult& next) {
+    // A date the zone skipped has no night: the night before it runs to
+    // local noon of the next day that exists.
     std::vector<const Day*> days;
-    for (int d = 1; d <= m.dayRows; ++d) days.push_back(&m.day(d));
-    days.push_back(&next.day(1));
+    for (int d = 1; d <= m.dayRows; ++d)
+        if (m.day(d).exists) days.push_back(&m.day(d));
+    for (int d = 1; d <= 31; ++d)
+        if (next.day(d).exists) {
+            days.push_back(&next.day(d));
+            break;
+        }
     const std::vector<Interval> intervals = joined(m, next);
     std::vector<Night> nights;
     for (std::size_t i = 0; i + 1 < days.size(); ++i) {

@@ -10,7 +10,11 @@
 #include <fstream>
 #include <regex>
 
+#include <nlohmann/json.hpp>
+#include <time.h>
 #include <unistd.h>
+
+#include "cli/views.h"
 
 #include "numbertexts.h"
 #include "recording_reporter.h"
@@ -118,4 +122,38 @@ TEST_F(Cli, TsvFollowsTheOptionsWhichAreNotSaved) {
     const std::string summer = out_;
     ASSERT_EQ(run({"--month", "202406", "--tsv", "--tz", "2"}), 0);
     EXPECT_EQ(summer, out_);
+}
+
+// The JSON of a month: every crossing's "utc" is its instant to the second
+// (as gmtime_r reads the same count of seconds, before 1970 too), and a
+// date the zone skipped has null marks.
+TEST(Json, InstantsAndSkippedDates) {
+    const std::tuple<int, int, zone::Place, int> cases[] = {
+        {1950, 6, {16.33, 48.25, {1, false, ""}, ""}, 0},
+        {1900, 1, {-171.77, -13.83, {-11, false, ""}, ""}, 0},
+        {2011, 12, {-171.77, -13.83, {0, false, "Pacific/Apia"}, "Apia"}, 30},
+    };
+    for (const auto& [year, mon, place, skipped] : cases) {
+        const month::MonthResult m = month::CalculateMonth(month::YearMonth{year, mon}, place);
+        const auto next = month::CalculateMonth(month::ShiftedMonth(m.ym, 1), place);
+        const auto j = nlohmann::json::parse(cli::MonthJson(m, month::Nights(m, next)));
+        int checked = 0;
+        for (int d = 1; d <= m.dayRows; ++d) {
+            const auto& jd = j["days"][static_cast<std::size_t>(d - 1)];
+            for (std::size_t b = 0; b < month::kBodies; ++b) {
+                const char* name = b == 0 ? "moon" : b == 1 ? "sun" : "twilight";
+                EXPECT_EQ(jd[name]["mark"].is_null(), d == skipped || m.day(d).bodies[b].mark() == month::DayMark::None);
+                const auto& cs = m.day(d).bodies[b].crossings;
+                ASSERT_EQ(jd[name]["crossings"].size(), cs.size());
+                for (std::size_t k = 0; k < cs.size(); ++k, ++checked) {
+                    const auto t = static_cast<time_t>(std::llround((cs[k].mjd - 40587) * 86400));
+                    struct tm tm {};
+                    char iso[32];
+                    strftime(iso, sizeof iso, "%Y-%m-%dT%H:%M:%SZ", gmtime_r(&t, &tm));
+                    EXPECT_EQ(jd[name]["crossings"][k]["utc"], iso) << year << " day " << d;
+                }
+            }
+        }
+        EXPECT_GT(checked, 100);
+    }
 }

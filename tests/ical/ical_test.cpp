@@ -73,3 +73,18 @@ TEST(DarkIntervals, NamedZoneGivesEachDayItsOwnOffset) {
         EXPECT_NE(events[i].description.find("(local time, Europe/Vienna)"), std::string::npos);
     }
 }
+
+// Apia skipped 30 Dec 2011 (UTC-10 to UTC+14 at its midnight): the
+// interval running past 29 Dec's last minute (moonset 23:59:3x, the table's
+// "2400") begins at the first instant that existed, and no description
+// names the skipped date.
+TEST(DarkIntervals, SkippedDateIsNeitherNamedNorListed) {
+    const month::Place apia{-171.77, -13.83, {0, false, "Pacific/Apia"}, "Apia"};
+    const auto events = DarkNightEvents({month::CalculateMonth(month::YearMonth{2011, 12}, apia)});
+    int found = 0;
+    for (const Event& e : events) {
+        EXPECT_EQ(e.description.find("30 Dec 2011"), std::string::npos) << e.description;
+        found += e.description.find("from Sat 31 Dec 2011 00:00 to Sat 31 Dec 2011 05:42") != std::string::npos;
+    }
+    EXPECT_EQ(found, 1);
+}

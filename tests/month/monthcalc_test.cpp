@@ -157,7 +157,8 @@ namespace {
 // "mr0300 ms2300 de0400 db2200" (moonrise, moonset, twilight begin and end
 // at hh:mm; "+m" after the clock time: m minutes after the day's first
 // instant, on a day whose clock was put back) of days 1, 2, ..., the last
-// one given for the rest.
+// one given for the rest.  Crossings of one minute lie a few hundredths of
+// a second apart, in the order written.
 struct Hand {
     bool moonUp, dark;
     const char* crossings;
@@ -171,11 +172,12 @@ std::array<Day, 32> handDays(const std::vector<Hand>& hands) {
         day.startMjd = static_cast<double>(d), day.endMjd = day.startMjd + 1;
         day.bodies[0].aboveAtStart = h.moonUp, day.bodies[2].aboveAtStart = !h.dark;
         std::istringstream in(h.crossings);
-        for (std::string t; in >> t;) {
+        int k = 0;
+        for (std::string t; in >> t; ++k) {
             const auto plus = t.find('+');
             Crossing c{t[1] == 'r' || t[1] == 'e' ? Direction::Rise : Direction::Set, 0, 0, std::stoi(t.substr(2, 4)),
                        plus == std::string::npos ? minutes(t.substr(2)) : std::stoi(t.substr(plus + 1)), false};
-            c.mjd = day.startMjd + static_cast<double>(c.minute) / 1440;
+            c.mjd = day.startMjd + static_cast<double>(c.minute) / 1440 + k * 1e-7;
             day.bodies[t[0] == 'm' ? 0 : 2].crossings.push_back(c);
         }
     }
@@ -185,9 +187,11 @@ std::array<Day, 32> handDays(const std::vector<Hand>& hands) {
 
 // The D.a.n.M. rule on hand-made days: begin-end cells of days 1 (opened by
 // its 0 h state) and 2 (after a day like itself), the number of intervals
-// of the month and "*" when the first runs at 00:00 of day 1.  Crossings of
-// one minute apply in the order twilight end, twilight begin, moonrise,
-// moonset; every interval is the instants of its crossings or midnights.
+// of the month and "*" when the first runs at 00:00 of day 1.  The
+// crossings of one minute apply together: a begin (end) only where the
+// minute leaves the condition open (closed) after closed (open) before, at
+// the instant of its last crossing that opened (closed) it; every interval
+// is the instants of its crossings or midnights.
 TEST(DarkNoMoon, HandMadeDays) {
     const char* const day = "mr1000 ms2300 de0400 db2200";
     const std::pair<std::vector<Hand>, const char*> cases[] = {
@@ -198,8 +202,15 @@ TEST(DarkNoMoon, HandMadeDays) {
         // Not dark at 0 h of day 1, the Moon up at 0 h of day 2: day 1 opens
         // only at moonset, day 2 closes it at 0000.
         {{{false, false, day}, {true, true, day}, {false, true, day}}, "2300- 2300-0000 31"},
-        // Twilight end and moonrise at 20:00: db applies before mr.
-        {{{true, true, "mr2000 ms0500 de0600 db2000"}}, "2000-2000 2000-2000 62"},
+        // Moonrise and twilight end in the same minute, either first: no
+        // interval; dark and moonless 05:00-06:00 only.
+        {{{true, true, "mr2000 ms0500 de0600 db2000"}}, "0500-0600 0500-0600 31"},
+        {{{true, true, "db2000 ms0500 de0600 mr2000"}}, "0500-0600 0500-0600 31"},
+        // Twilight end, moonrise and moonset in one minute: opened by the moonset.
+        {{{false, false, "de0500 db2000 mr2000 ms2000"}}, "2000- 2000-0000 31"},
+        // A moonset in minute 0000 of a day whose 0 h sample has the Moon up:
+        // one step with the 0 h states, so day 2 neither ends nor begins.
+        {{{true, true, "ms0000"}}, "0000- - 1"},
         // Moon above all day; never dark; dark and moonless all month.
         {{{true, true, "de0400 db2200"}}, "- - 0"},
         {{{true, false, "mr1500 ms0200"}}, "- - 0"},
@@ -222,10 +233,14 @@ TEST(DarkNoMoon, HandMadeDays) {
         const bool atStart = !intervals.empty() && intervals.front().openAtStart;
         EXPECT_EQ(cells(t, {1, 2}) + " " + std::to_string(intervals.size()) + (atStart ? "*" : ""), expect)
             << hands[0].crossings;
+        auto instant = [](int d, int hhmm) { return d + minutes(ClockCell(hhmm)) / 1440.0; };
         for (const Interval& iv : intervals)
-            EXPECT_TRUE(iv.begin == iv.beginDay + minutes(ClockCell(iv.beginHhmm)) / 1440.0 &&
-                        (iv.openAtEnd || iv.end == iv.endDay + minutes(ClockCell(iv.endHhmm)) / 1440.0));
+            EXPECT_TRUE(std::abs(iv.begin - instant(iv.beginDay, iv.beginHhmm)) < 1e-5 &&
+                        (iv.openAtEnd || std::abs(iv.end - instant(iv.endDay, iv.endHhmm)) < 1e-5));
     }
+    // The moonset (the minute's fourth crossing) opened it: its instant.
+    const auto three = DarkNoMoon(handDays({{false, false, "de0500 db2000 mr2000 ms2000"}}), 31);
+    EXPECT_EQ(three.at(0).begin, 1 + 1200 / 1440.0 + 3e-7);
 }
 
 // Whole months at places and dates where an earlier scan went wrong: cells
@@ -246,6 +261,13 @@ TEST(DarkNoMoon, KnownMonths) {
         {"200804", at(-4, 67, -2, true), {1}, "2315-2323"},
         // The Sun up from 04:07 to 19:07: dark and moonless from 23:14.
         {"199710", inZone(151.93, -60.32, "Australia/Sydney"), {23}, "2314-2359"},
+        // Moonrise and twilight end both at 20:25 on the 27th: no interval.
+        {"202402", at(159.1, -31.5, 11), {26, 27, 28}, "- - 2024-2050"},
+        // Vienna's switch days end with a moonrise in their last local hour:
+        // 23:43 on the 25-hour 27 Oct 2013, 23:16 on the 23-hour 27 Mar 2016
+        // (the same instants in the fixed zones +1 and +1 with summer time).
+        {"201310", inZone(16.33, 48.25, "Europe/Vienna"), {27}, "1829-2343"},
+        {"201603", inZone(16.33, 48.25, "Europe/Vienna"), {27}, "2106-2316"},
     };
     for (const auto& [month, place, days, expect] : cases)
         EXPECT_EQ(cells(calc(month, place).tab, days), expect) << month << " " << place.latitude;
@@ -300,9 +322,10 @@ TEST(MonthInvariants, RandomMonths) {
         for (std::size_t i = 0; i < r.intervals.size(); ++i) {
             const Interval& iv = r.intervals[i];
             const double gapFrom = i ? r.intervals[i - 1].end : iv.begin;
-            // A begin and an end rounded to one minute apply in the order of
-            // their kinds, which may put the end's instant seconds earlier.
-            EXPECT_TRUE(iv.begin <= iv.end + 1 / 1440.0 && gapFrom <= iv.begin) << "interval " << i;
+            // Never empty: an end at least a rounded minute after its begin.
+            EXPECT_TRUE(iv.begin < iv.end && gapFrom <= iv.begin &&
+                        (iv.endDay != iv.beginDay || iv.endHhmm > iv.beginHhmm || iv.openAtEnd))
+                << "interval " << i;
             if (steep && iv.hours() > 1 / 3.0) {
                 EXPECT_TRUE(darkNoMoon((iv.begin + iv.end) / 2)) << i;
                 ++middles;
@@ -319,9 +342,11 @@ TEST(MonthInvariants, RandomMonths) {
 
 // The nights of months whose dusk falls before midnight: dusk is the
 // evening's twilight end cell, dawn the next row's twilight begin, the
-// dark minutes add up the night's pieces as their clock times read, and
-// every interval of the month begins a piece of a night.
+// dark minutes add up the night's pieces as their clock times read, an
+// interval that runs into the next month is one piece, and every interval
+// of the month begins a piece of a night.
 TEST(Nights, FromTheModel) {
+    int acrossMonthEnd = 0;
     for (const Place& p : {kVienna, inZone(16.33, 48.25, "Europe/Vienna"), at(-70.67, -33.45, -4)}) {
         for (const char* text : {"202412", "202603"}) {
             const MonthResult m = calc(text, p);
@@ -335,7 +360,11 @@ TEST(Nights, FromTheModel) {
                 EXPECT_EQ(ClockCell(n.dusk->hhmm) + " " + ClockCell(n.dawn->hhmm), m.tab[i + 1][6] + " " + dawn)
                     << text << " night " << i + 1;
                 long long sum = 0;
-                for (const NightPiece& piece : n.dark) {
+                const double monthEnd = m.day(m.dayRows).endMjd;
+                for (std::size_t k = 0; k < n.dark.size(); ++k) {
+                    const NightPiece& piece = n.dark[k];
+                    EXPECT_TRUE(k == 0 || n.dark[k - 1].end < piece.begin) << text << " night " << i + 1;
+                    acrossMonthEnd += piece.begin < monthEnd && piece.end > monthEnd;
                     sum += (minutes(ClockCell(piece.endHhmm)) - minutes(ClockCell(piece.beginHhmm)) + 1440) % 1440;
                     pieceBegins.push_back(piece.begin);
                 }
@@ -345,11 +374,38 @@ TEST(Nights, FromTheModel) {
                 EXPECT_TRUE(iv.begin < nights.front().noon || std::count(pieceBegins.begin(), pieceBegins.end(), iv.begin) == 1);
         }
     }
+    EXPECT_GE(acrossMonthEnd, 1);
     // Vienna's first night of December 2024 (the README's example).
     const MonthResult dec = calc("202412", inZone(16.33, 48.25, "Europe/Vienna"));
     const Night first = Nights(dec, calc("202501", inZone(16.33, 48.25, "Europe/Vienna"))).front();
     EXPECT_EQ(ClockCell(first.dark.at(0).beginHhmm) + "-" + ClockCell(first.dark.at(0).endHhmm) + " " +
                   std::to_string(first.darkMinutes), "1755-0534 699");
+}
+
+// Dates a zone skipped (its clock jumped over the whole day) have no night;
+// the night before runs to local noon of the next day that exists.  Its
+// dusk and dawn are the month table's twilight end before and twilight
+// begin after the skipped date; no night has an empty piece.
+TEST(Nights, SkippedDates) {
+    const std::tuple<const char*, Place, int, const char*> cases[] = {
+        {"201112", inZone(-171.77, -13.83, "Pacific/Apia"), 30, "2117 0542 2400-0542"},
+        {"199308", inZone(167.73, 8.72, "Pacific/Kwajalein"), 21, "2015 0530 2146-0530"},
+        {"201112", inZone(16.33, 48.25, "Pacific/Apia"), 30, ""},
+    };
+    for (const auto& [text, place, skipped, expect] : cases) {
+        const MonthResult m = calc(text, place);
+        const auto nights = Nights(m, CalculateMonth(ShiftedMonth(m.ym, 1), place));
+        ASSERT_EQ(nights.size(), static_cast<std::size_t>(m.dayRows - 1)) << text;
+        for (const Night& n : nights) {
+            EXPECT_NE(n.dayOfMonth, skipped) << text;
+            EXPECT_NEAR(n.nextNoon - n.noon, 1, 0.05) << text << " " << n.dayOfMonth;
+            for (const NightPiece& piece : n.dark) EXPECT_LT(piece.begin, piece.end) << text << " " << n.dayOfMonth;
+            if (n.dayOfMonth != skipped - 1 || !*expect) continue;
+            std::string got = ClockCell(n.dusk ? n.dusk->hhmm : 0) + " " + ClockCell(n.dawn ? n.dawn->hhmm : 0);
+            for (const NightPiece& piece : n.dark) got += " " + ClockCell(piece.beginHhmm) + "-" + ClockCell(piece.endHhmm);
+            EXPECT_EQ(got, expect) << text;
+        }
+    }
 }
 
 // Days before the switch equal the fixed zone of their summer state, days
