@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "astro/fpcheck.h"
-#include "text/valuerule.h"
 
 namespace astro {
 
@@ -45,12 +44,6 @@ double hm(double ut) {
     double hh = std::floor(u);
     double mm = std::floor((u - hh) * 60 + 0.5);
     return std::floor(hh * 100 + mm);
-}
-
-std::optional<double> TimeDec(std::string_view text) {
-    double v = text::value(text);
-    if (text::charCount(text) != 4 || v < 0 || v > 2400) return std::nullopt;
-    return text::value(text::charMid(text, 0, 2)) + text::value(text::charMid(text, 2, 2)) / 60;
 }
 
 }  // namespace astro

@@ -1,17 +1,13 @@
 #pragma once
 // Calendar and clock arithmetic: fractional and integer parts, sine and
-// cosine in degrees, Modified Julian Dates, local mean sidereal time and the
-// conversions between decimal hours and hhmm clock numbers and texts.
+// cosine in degrees, Modified Julian Dates, local mean sidereal time and
+// decimal hours as hhmm clock numbers.
 #include <cmath>
-#include <optional>
-#include <string_view>
 
 namespace astro {
 
 // Degrees to radians; one unit in the last place above pi/180 in double.
 inline constexpr double kDeg = 0.0174532925199433;
-// The Modified Julian Date of 1970-01-01 0h UT, the start of Unix time.
-inline constexpr int kMjdOf1970 = 40587;
 
 // The small helpers below are inline: the altitude calls them some 1,500
 // times a month, and inlined the compiler computes sn(x) and cn(x) of the
@@ -36,10 +32,5 @@ double mjd(int Y, int m, int d, double h);
 double lmst(double mjd, double glong);
 // Decimal hour to hhmm number (hh * 100 + mm), rounded to the minute.
 double hm(double ut);
-// Four-character hhmm text (0000 to 2400, minutes not checked) to decimal
-// hours; empty when the text is not of that form.
-std::optional<double> TimeDec(std::string_view text);
-// What the caller reports when TimeDec refuses a text.
-inline constexpr const char* kTimeDecError = "wrong time-format for function TimeDec";
 
 }  // namespace astro

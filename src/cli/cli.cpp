@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "calendar/calendar.h"
 #include "text/valuerule.h"
 #include "fileio/filewrite.h"
 #include "cli/views.h"
@@ -407,7 +408,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         // next month of a year is already calculated.
         std::optional<month::MonthResult> after;
         if (wantNights) {
-            if (i + 1 == months.size()) after = month::CalculateMonth(month::ShiftedMonth(months[i].ym, 1), place);
+            if (i + 1 == months.size()) after = month::CalculateMonth(calendar::ShiftedMonth(months[i].ym, 1), place);
             nights = month::Nights(months[i], after ? *after : months[i + 1]);
         }
         if (o.text == TextOutput::Json) {

@@ -1,10 +1,9 @@
 #include "cli/views.h"
 
-#include <chrono>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-#include "astro/calendar.h"
+#include "calendar/calendar.h"
 #include "month/format.h"
 #include "text/valuerule.h"
 
@@ -14,21 +13,7 @@ namespace {
 
 using nlohmann::ordered_json;
 
-std::string isoDate(const month::YearMonth& ym, int day) {
-    return text::padded(ym.year, 4) + "-" + text::padded(ym.month, 2) + "-" + text::padded(day, 2);
-}
-
-// "2024-06-01T20:21:34Z" of an instant (MJD UT), to the second.
-std::string isoUtc(double mjd) {
-    using namespace std::chrono;
-    const long long s = std::llround((mjd - astro::kMjdOf1970) * 86400);
-    const long long days = (s >= 0 ? s : s - 86399) / 86400;
-    const long long sec = s - days * 86400;
-    const year_month_day ymd{sys_days{std::chrono::days{days}}};
-    return text::padded(static_cast<int>(ymd.year()), 4) + "-" + text::padded(static_cast<unsigned>(ymd.month()), 2) +
-           "-" + text::padded(static_cast<unsigned>(ymd.day()), 2) + "T" + text::padded(sec / 3600, 2) + ":" +
-           text::padded(sec / 60 % 60, 2) + ":" + text::padded(sec % 60, 2) + "Z";
-}
+std::string isoDate(const month::YearMonth& ym, int day) { return calendar::IsoDate(ym.year, ym.month, day); }
 
 std::string span(const month::NightPiece& p) { return month::ClockText(p.beginHhmm) + "-" + month::ClockText(p.endHhmm); }
 
@@ -119,7 +104,7 @@ std::string MonthJson(const month::MonthResult& m, const std::vector<month::Nigh
                 ordered_json jc;
                 jc["kind"] = c.direction == month::Direction::Rise ? "rise" : "set";
                 jc["local"] = month::ClockText(c.hhmm);
-                jc["utc"] = isoUtc(c.mjd);
+                jc["utc"] = calendar::IsoInstant(c.mjd);
                 jc["inTable"] = c.inCell;
                 cs.push_back(jc);
             }
@@ -133,8 +118,8 @@ std::string MonthJson(const month::MonthResult& m, const std::vector<month::Nigh
     ordered_json ivs = ordered_json::array();
     for (const month::Interval& iv : m.intervals) {
         ordered_json ji;
-        ji["begin"] = isoUtc(iv.begin);
-        ji["end"] = isoUtc(iv.end);
+        ji["begin"] = calendar::IsoInstant(iv.begin);
+        ji["end"] = calendar::IsoInstant(iv.end);
         ji["beginLocal"] = isoDate(m.day(iv.beginDay).date, m.day(iv.beginDay).dayOfMonth) + " " +
                            month::ClockText(iv.beginHhmm);
         if (iv.endDay > 0)

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <ctime>
 
-#include "astro/calendar.h"
+#include "calendar/calendar.h"
 #include "astro/sunmoon.h"
 #include "fileio/filewrite.h"
 #include "month/format.h"
@@ -13,14 +13,14 @@ namespace ical {
 
 namespace {
 
-using astro::kMjdOf1970;
+using calendar::kMjdOf1970;
 // Months an interval is followed into before it is given up (the longest
 // dark and moonless stretch, in the polar night, lasts about two weeks).
 constexpr int kMaxFollowMonths = 3;
 
 // Days from 1970-01-01 to a day's calendar date.
 long long localDay(const month::Day& day) {
-    return std::llround(astro::mjd(day.date.year, day.date.month, day.dayOfMonth, 0)) - kMjdOf1970;
+    return calendar::DaysSince1970(day.date.year, day.date.month, day.dayOfMonth);
 }
 
 // A table clock time of a day as minutes since 1970 on the local clock.
@@ -43,10 +43,8 @@ std::string signedZone(long long minutes) {
 
 // "Sat 1 Jun 2024" of a local day count from 1970-01-01.
 std::string dayText(long long days) {
-    std::time_t t = static_cast<std::time_t>(days * 86400);
-    std::tm tm{};
-    gmtime_r(&t, &tm);
-    return text::dayText(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_wday);
+    const calendar::Date d = calendar::DateOfDays(days);
+    return text::dayText(d.year, d.month, d.day, d.weekday);
 }
 
 std::string clockText(long long localMinutes) {
@@ -130,7 +128,7 @@ std::vector<DarkInterval> DarkIntervals(const month::MonthResult& r) {
         di.end = iv.end;
         di.localEnd = localMinutesOf(r, r.dayRows, 2400);
         for (int k = 1; k <= kMaxFollowMonths; ++k) {
-            const month::MonthResult next = month::CalculateMonth(month::ShiftedMonth(r.ym, k), r.place);
+            const month::MonthResult next = month::CalculateMonth(calendar::ShiftedMonth(r.ym, k), r.place);
             if (next.intervals.empty() || !next.intervals.front().openAtStart) break;
             const month::Interval& cont = next.intervals.front();
             di.end = cont.end;

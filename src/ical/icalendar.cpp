@@ -1,27 +1,12 @@
 #include "ical/icalendar.h"
 
-#include <cstdio>
-
+#include "calendar/calendar.h"
 #include "text/version.h"
 #include "text/valuerule.h"
 
 namespace ical {
 
 namespace {
-
-// Proleptic Gregorian date of a day count from 1970-01-01 (the inverse of
-// days_from_civil in H. Hinnant's chrono date algorithms).
-void civilFromDays(long long z, int& y, int& m, int& d) {
-    z += 719468;
-    long long era = (z >= 0 ? z : z - 146096) / 146097;
-    long long doe = z - era * 146097;
-    long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    long long mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yoe + era * 400 + (m <= 2 ? 1 : 0));
-}
 
 void addLine(std::string& out, std::string_view name, std::string_view value) {
     std::string line(name);
@@ -77,17 +62,7 @@ std::string FoldLine(std::string_view line) {
     }
 }
 
-std::string UtcDateTime(UnixTime t) {
-    long long days = t >= 0 ? t / 86400 : -((-t + 86399) / 86400);
-    long long secs = t - days * 86400;
-    int y = 0, m = 0, d = 0;
-    civilFromDays(days, y, m, d);
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d%02d%02dT%02d%02d%02dZ", y, m, d,
-                  static_cast<int>(secs / 3600), static_cast<int>(secs / 60 % 60),
-                  static_cast<int>(secs % 60));
-    return buf;
-}
+std::string UtcDateTime(UnixTime t) { return calendar::BasicUtc(t); }
 
 std::string ProdId() {
     return std::string("-//Almucan//Almucan ") + text::kVersion + "//EN";

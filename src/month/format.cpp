@@ -42,9 +42,9 @@ std::string ClockText(int hhmm) {
 
 void FillDayColumn(MonthTab& tab, int year, int month) {
     static const char letters[] = "SMTWTFS";
-    int days = DaysInMonth(year, month);
+    int days = calendar::DaysInMonth(year, month);
     for (int d = 1; d <= days; ++d) {
-        tab[static_cast<std::size_t>(d)][0] = twoDigits(d) + " " + letters[Weekday(year, month, d)];
+        tab[static_cast<std::size_t>(d)][0] = twoDigits(d) + " " + letters[calendar::Weekday(year, month, d)];
     }
 }
 

@@ -11,14 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "calendar/calendar.h"
 #include "zone/clock.h"
 
 namespace month {
 
-struct YearMonth {
-    int year = 0;
-    int month = 0;
-};
+using calendar::YearMonth;
 
 // The place and its clock (zone/clock.h).
 using zone::Clock;

@@ -6,7 +6,6 @@
 #include "astro/altitude.h"
 #include "astro/calendar.h"
 #include "month/format.h"
-#include "text/valuerule.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
@@ -15,55 +14,13 @@
 
 namespace month {
 
-namespace {
-
-bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-}  // namespace
-
-std::optional<YearMonth> MonthTextValues(std::string_view text) {
-    // Six ASCII digits yyyymm, blanks around them aside.
-    const std::string_view t = text::trimmed(text);
-    if (t.size() != 6 || t.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
-    auto number = [&](std::size_t at, std::size_t n) {
-        int v = 0;
-        for (char c : t.substr(at, n)) v = v * 10 + (c - '0');
-        return v;
-    };
-    return YearMonth{number(0, 4), number(4, 2)};
-}
-
-std::optional<YearMonth> CheckMonthText(std::string_view text) {
-    const auto ym = MonthTextValues(text);
-    if (!ym || ym->year < 1900 || ym->year > 2100 || ym->month < 1 || ym->month > 12) return std::nullopt;
-    return ym;
-}
-
 std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter& reporter) {
-    auto ym = CheckMonthText(text);
+    auto ym = calendar::CheckMonthText(text);
     if (!ym) {
         reporter.beep();
         reporter.error("Input error.");
     }
     return ym;
-}
-
-YearMonth ShiftedMonth(YearMonth ym, int by) {
-    const int i = ym.year * 12 + (ym.month - 1) + by;
-    return {i / 12, i % 12 + 1};
-}
-
-int Weekday(int year, int month, int day) {
-    // MJD 0 (1858-11-17) was a Wednesday: (MJD + 3) mod 7 = 0 on Sundays.
-    const auto m = static_cast<long long>(astro::mjd(year, month, day, 0));
-    return static_cast<int>(((m + 3) % 7 + 7) % 7);
-}
-
-int DaysInMonth(int year, int month) {
-    static const int len[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
-    if (month == 2 && isLeap(year)) return 29;
-    return len[month - 1];
 }
 
 namespace {
@@ -173,9 +130,9 @@ void searchBodies(Day& day, double mjd0, double glong, double latitude, const Da
 Day dayFrame(int year, int month, int d) {
     Day day;
     day.number = d;
-    int len = DaysInMonth(year, month);
+    int len = calendar::DaysInMonth(year, month);
     if (d > len) {
-        day.date = ShiftedMonth({year, month}, 1);
+        day.date = calendar::ShiftedMonth({year, month}, 1);
         day.dayOfMonth = d - len;
     } else {
         day.date = {year, month};
@@ -354,7 +311,7 @@ MonthResult CalculateMonth(YearMonth ym, const Place& place) {
     MonthResult r;
     r.ym = ym;
     r.place = place;
-    r.dayRows = DaysInMonth(ym.year, ym.month);
+    r.dayRows = calendar::DaysInMonth(ym.year, ym.month);
     const double glong = -place.longitude;
     const double latitude = place.latitude;
     const double zone = place.clock.fixedOffsetHours() / 24;

@@ -29,22 +29,9 @@ struct MonthResult {
     const Day& day(int d) const { return days[static_cast<std::size_t>(d)]; }
 };
 
-// The month text "yyyymm": six ASCII digits (blanks around them aside),
-// year 1900..2100 and month 1..12.
-std::optional<YearMonth> CheckMonthText(std::string_view text);
-
-// CheckMonthText, and for a refused text the beep and "Input error.".
+// calendar::CheckMonthText, and for a refused text the beep and "Input
+// error.".
 std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter& reporter);
-
-// Year and month of six ASCII digits yyyymm (blanks around them aside), in
-// any range, as the phase symbol reads them; empty for any other text.
-std::optional<YearMonth> MonthTextValues(std::string_view text);
-
-int DaysInMonth(int year, int month);
-// The month `by` months after ym (before it when by is negative).
-YearMonth ShiftedMonth(YearMonth ym, int by);
-// The weekday of a Gregorian date: 0 Sunday .. 6 Saturday.
-int Weekday(int year, int month, int day);
 
 // Sine of the horizon altitude the daily search uses for object iobj:
 // 1 the Moon (+8'), 2 the Sun (-50'), 3 astronomical twilight (-18

@@ -54,7 +54,7 @@ std::vector<Night> Nights(const MonthResult& m, const MonthResult& next) {
         Night n;
         n.date = eve.date;
         n.dayOfMonth = eve.dayOfMonth;
-        n.weekday = Weekday(eve.date.year, eve.date.month, eve.dayOfMonth);
+        n.weekday = calendar::Weekday(eve.date.year, eve.date.month, eve.dayOfMonth);
         n.noon = localNoon(eve, m.place.clock);
         n.nextNoon = localNoon(morn, m.place.clock);
         for (const Day* d : {&eve, &morn}) {

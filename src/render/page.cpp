@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "astro/calendar.h"
+#include "calendar/calendar.h"
 #include "month/format.h"
 #include "text/version.h"
 #include "text/valuerule.h"
@@ -147,7 +148,7 @@ void DrawM(PageContext& ctx, int LLine) {
     Color savedFill = ctx.out.current().FillColor();
     ctx.out.current().SetFillStyle(kFillSolid);
 
-    auto ym = month::MonthTextValues(ctx.monthText);
+    auto ym = calendar::MonthTextValues(ctx.monthText);
     int year = ym ? ym->year : 1900;
     int mon = ym ? ym->month : 1;
     double M = astro::mjd(year, mon, LLine, 12);

@@ -154,22 +154,6 @@ std::size_t charCount(std::string_view text) {
     return n;
 }
 
-std::string_view charMid(std::string_view text, std::size_t start, std::size_t count) {
-    auto byteOf = [&](std::size_t chars) {
-        std::size_t n = 0, b = 0;
-        for (; b < text.size(); ++b) {
-            if ((static_cast<unsigned char>(text[b]) & 0xC0) != 0x80) {
-                if (n == chars) return b;
-                ++n;
-            }
-        }
-        return text.size();
-    };
-    std::size_t b0 = byteOf(start);
-    if (count == std::string_view::npos) return text.substr(b0);
-    std::size_t b1 = byteOf(start + count);
-    return text.substr(b0, b1 - b0);
-}
 
 namespace {
 std::string withoutLeadingBlank(std::string t) {

@@ -1,6 +1,6 @@
 #pragma once
 // Reading and writing numbers as text, the same way everywhere in Almucan:
-// the month box, the dialogs, the settings file, TimeDec and the command line.
+// the month box, the dialogs, the settings file, and the command line.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -83,8 +83,5 @@ std::size_t EditDistance(std::string_view a, std::string_view b);
 
 // Character-wise helpers on UTF-8 texts: a character is one code point.
 std::size_t charCount(std::string_view text);
-// Characters [start, start + count) (0-based), clipped to the text.
-std::string_view charMid(std::string_view text, std::size_t start,
-                         std::size_t count = std::string_view::npos);
 
 }  // namespace text

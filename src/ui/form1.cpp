@@ -30,6 +30,7 @@
 #include <cmath>
 #include <optional>
 
+#include "calendar/calendar.h"
 #include "text/valuerule.h"
 #include "ical/darknights.h"
 #include "month/monthcalc.h"
@@ -544,13 +545,13 @@ void Form1::MenuFExit_Click() { endProgram(0); }
 
 void Form1::stepMonth(int months) {
     if (ended_) return;
-    std::optional<month::YearMonth> ym = month::CheckMonthText(TextDate->text().toStdString());
+    std::optional<month::YearMonth> ym = calendar::CheckMonthText(TextDate->text().toStdString());
     if (!ym && last_) ym = last_->ym;
     if (!ym) {
         CommandCalc_Click();  // says what is wrong with the box
         return;
     }
-    const month::YearMonth to = month::ShiftedMonth(*ym, months);
+    const month::YearMonth to = calendar::ShiftedMonth(*ym, months);
     if (to.year < 1900 || to.year > 2100) {
         reporter_.beep();
         return;

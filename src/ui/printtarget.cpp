@@ -17,6 +17,7 @@
 
 #include <sys/stat.h>
 
+#include "calendar/calendar.h"
 #include "fileio/filewrite.h"
 #include "month/monthcalc.h"
 #include "render/paper.h"
@@ -54,7 +55,7 @@ QString PrintTarget::defaultPdfPath(const std::string& monthText) const {
     // the month check accepts ("20011/") would not make a safe file name.
     bool digits = monthText.size() == 6;
     for (char c : monthText) digits = digits && c >= '0' && c <= '9';
-    if (digits && month::CheckMonthText(monthText))
+    if (digits && calendar::CheckMonthText(monthText))
         name = QStringLiteral("Almucan-%1.pdf").arg(QString::fromStdString(monthText));
     return QDir(pdfFolder).filePath(name);
 }

@@ -1,7 +1,7 @@
 #include "zone/zone.h"
 #include "zone/clock.h"
 
-#include "astro/calendar.h"
+#include "calendar/calendar.h"
 #include "fileio/filewrite.h"
 #include "text/valuerule.h"
 
@@ -42,7 +42,7 @@ namespace {
 using std::chrono::seconds;
 using date::sys_seconds;
 
-using astro::kMjdOf1970;
+using calendar::kMjdOf1970;
 
 // Begin and end of the periods that have none: about 35,000 years either
 // side of 1970, far beyond any date asked and far from overflowing.

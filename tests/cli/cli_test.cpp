@@ -135,7 +135,7 @@ TEST(Json, InstantsAndSkippedDates) {
     };
     for (const auto& [year, mon, place, skipped] : cases) {
         const month::MonthResult m = month::CalculateMonth(month::YearMonth{year, mon}, place);
-        const auto next = month::CalculateMonth(month::ShiftedMonth(m.ym, 1), place);
+        const auto next = month::CalculateMonth(calendar::ShiftedMonth(m.ym, 1), place);
         const auto j = nlohmann::json::parse(cli::MonthJson(m, month::Nights(m, next)));
         int checked = 0;
         for (int d = 1; d <= m.dayRows; ++d) {

@@ -1,4 +1,4 @@
-// The month calculation and its model: month-text check and refusal, day
+// The month calculation and its model: day
 // rows, the Day column, rows past the month's end, TSV; the daily search
 // (cell forms at midnight, day marks near the poles and in the white
 // nights, known sunrise/sunset times, the horizons, every crossing of the
@@ -63,17 +63,6 @@ std::string cells(const MonthTab& t, const std::vector<std::size_t>& days) {
 // Columns 0 to 6 of a row: Day, Moon, Sun and twilight.
 std::vector<std::string> events(const MonthTab& t, std::size_t d) { return {t[d].begin(), t[d].begin() + 7}; }
 }  // namespace
-
-TEST(MonthText, AcceptedAndRefused) {
-    // Six ASCII digits, blanks around them aside.
-    for (const char* ok : {"190001", "210012", "200102", " 202406\t"})
-        EXPECT_TRUE(CheckMonthText(ok).has_value()) << ok;
-    for (const char* bad : {"189912", "210101", "20011", "2001013", "200100", "200113", "", "abcdef", "2024-1",
-                            " 20246", "2024 6", "2024+6", "2024.6", "2e3 12", "20011/", "20240\xC3\xA9",
-                            "\xD9\xA2\xD9\xA0\xD9\xA2\xD9\xA4\xD9\xA0\xD9\xA6"})  // Arabic-Indic digits
-        EXPECT_FALSE(CheckMonthText(bad).has_value()) << bad;
-    // A refused month beeps and says "Input error.": MainWindow.BadMonthLeavesEverythingAlone...
-}
 
 // Gregorian month lengths (2000 a leap year, 1900 and 2100 not); 1 September
 // 2024 was a Sunday (row 31 of September without a Day text); rows 29 to
@@ -394,7 +383,7 @@ TEST(Nights, SkippedDates) {
     };
     for (const auto& [text, place, skipped, expect] : cases) {
         const MonthResult m = calc(text, place);
-        const auto nights = Nights(m, CalculateMonth(ShiftedMonth(m.ym, 1), place));
+        const auto nights = Nights(m, CalculateMonth(calendar::ShiftedMonth(m.ym, 1), place));
         ASSERT_EQ(nights.size(), static_cast<std::size_t>(m.dayRows - 1)) << text;
         for (const Night& n : nights) {
             EXPECT_NE(n.dayOfMonth, skipped) << text;
