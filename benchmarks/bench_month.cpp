@@ -4,7 +4,8 @@
 #include <cstdio>
 
 #include "astro/altitude.h"
-#include "astro/calendar.h"
+#include "astro/angles.h"
+#include "calendar/calendar.h"
 #include "report/reporter.h"
 #include "month/monthcalc.h"
 
@@ -46,11 +47,11 @@ BENCHMARK(BM_SwitchMonthFixedZone);
 BENCHMARK(BM_SwitchMonthNamedZone);
 
 void SinaltBody(benchmark::State& state, int iobj) {
-    const double cphi = astro::cn(48.2), sphi = astro::sn(48.2);
-    const double mjd0 = astro::mjd(2024, 6, 1, 0) - 1.0 / 24.0;
+    const astro::Observer at{16.33, astro::CosDeg(48.2), astro::SinDeg(48.2)};
+    const double mjd0 = calendar::Mjd(2024, 6, 1, 0) - 1.0 / 24.0;
     double h = 0;
     for (auto _ : state) {
-        double v = astro::sinalt(iobj, mjd0, h, -16.33, cphi, sphi);
+        double v = astro::SineAltitude(iobj == 1 ? astro::Body::Moon : astro::Body::Sun, mjd0, h, at);
         benchmark::DoNotOptimize(v);
         h += 1.0;
         if (h > 744) h = 0;

@@ -2,27 +2,28 @@
 
 #include <cmath>
 
-#include "astro/calendar.h"
+#include "astro/angles.h"
+#include "astro/siderealtime.h"
 #include "astro/fpcheck.h"
 #include "astro/sunmoon.h"
 
 namespace astro {
 
-double sinalt(int iobj, double mjd0, double hourt, double glong, double cphi, double sphi) {
-    double M = mjd0 + hourt / 24;
+double SineAltitude(Body body, double dayStartMjd, double hours, const Observer& at) {
+    double M = dayStartMjd + hours / 24;
     double t = (M - 51544.5) / 36525;
-    double ra, dec;
-    if (iobj == 1)
-        moon(t, ra, dec);
-    else
-        sun(t, ra, dec);
-    double tau = 15 * (lmst(M, glong) - ra);  // hour angle in degrees
-    return sphi * sn(dec) + cphi * cn(dec) * cn(tau);
+    const Equatorial p = body == Body::Moon ? MoonPosition(t) : SunPosition(t);
+    double tau = 15 * (LocalSiderealHours(M, at.longitudeEast) - p.raHours);  // hour angle in degrees
+    return at.sinLatitude * SinDeg(p.decDegrees) + at.cosLatitude * CosDeg(p.decDegrees) * CosDeg(tau);
 }
 
-void quad(double ym, double y0, double yp, double& xe, double& ye, double& z1, double& z2,
-          int& nz) {
-    nz = 0;
+Parabola FitParabola(double ym, double y0, double yp) {
+    Parabola p;
+    double& xe = p.extremumX;
+    double& ye = p.extremumY;
+    double& z1 = p.root1;
+    double& z2 = p.root2;
+    int& nz = p.rootsInside;
     double a = 0.5 * (ym + yp) - y0;
     double b = 0.5 * (yp - ym);
     double c = y0;
@@ -39,7 +40,7 @@ void quad(double ym, double y0, double yp, double& xe, double& ye, double& z1, d
                 nz = 1;
             }
         }
-        return;
+        return p;
     }
     xe = -b / (2 * a);
     ye = (a * xe + b) * xe + c;
@@ -52,6 +53,7 @@ void quad(double ym, double y0, double yp, double& xe, double& ye, double& z1, d
         if (std::fabs(z2) <= 1) nz = nz + 1;
         if (z1 < -1) z1 = z2;
     }
+    return p;
 }
 
 }  // namespace astro

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/calendar.h"
+#include "astro/angles.h"
 #include "astro/fpcheck.h"
 
 namespace astro {
@@ -15,7 +15,8 @@ constexpr double SINEPS = 0.39778;        // sine of the obliquity
 
 // Ecliptic (lambda, beta in radians) to equatorial ra (h) and dec (deg),
 // with the fixed obliquity.
-void eclToEqu(double l, double b, double& ra, double& dec) {
+Equatorial eclToEqu(double l, double b) {
+    double ra = 0, dec = 0;
     double x = std::cos(b) * std::cos(l);
     double v = std::cos(b) * std::sin(l);
     double w = std::sin(b);
@@ -32,22 +33,23 @@ void eclToEqu(double l, double b, double& ra, double& dec) {
         ra = (48 / P2) * std::atan(y / den);
     }
     if (ra < 0) ra = ra + 24;
+    return {ra, dec};
 }
 }  // namespace
 
-void sun(double t, double& ra, double& dec) {
-    double M = P2 * fpart(0.993133 + 99.997361 * t);
+Equatorial SunPosition(double t) {
+    double M = P2 * FractionalPart(0.993133 + 99.997361 * t);
     double C = 6893 * std::sin(M) + 72 * std::sin(2 * M);
-    double L = P2 * fpart(0.7859453 + M / P2 + (6191.2 * t + C) / 1296000);
-    eclToEqu(L, 0.0, ra, dec);
+    double L = P2 * FractionalPart(0.7859453 + M / P2 + (6191.2 * t + C) / 1296000);
+    return eclToEqu(L, 0.0);
 }
 
-void moon(double t, double& ra, double& dec) {
-    double L0 = fpart(0.606433 + 1336.855225 * t);
-    double l = P2 * fpart(0.374897 + 1325.55241 * t);
-    double ls = P2 * fpart(0.993133 + 99.997361 * t);
-    double D = P2 * fpart(0.827361 + 1236.853086 * t);
-    double F = P2 * fpart(0.259086 + 1342.227825 * t);
+Equatorial MoonPosition(double t) {
+    double L0 = FractionalPart(0.606433 + 1336.855225 * t);
+    double l = P2 * FractionalPart(0.374897 + 1325.55241 * t);
+    double ls = P2 * FractionalPart(0.993133 + 99.997361 * t);
+    double D = P2 * FractionalPart(0.827361 + 1236.853086 * t);
+    double F = P2 * FractionalPart(0.259086 + 1342.227825 * t);
 
     // Perturbations in longitude (arcseconds), in this order.
     double dL = 22640 * std::sin(l);
@@ -77,19 +79,19 @@ void moon(double t, double& ra, double& dec) {
     N = N - 25 * std::sin(F - 2 * l);
     N = N + 21 * std::sin(F - l);
 
-    double lambda = P2 * fpart(L0 + dL / 1296000);
+    double lambda = P2 * FractionalPart(L0 + dL / 1296000);
     double beta = (18520 * std::sin(S) + N) / ARC;
-    eclToEqu(lambda, beta, ra, dec);
+    return eclToEqu(lambda, beta);
 }
 
 double IlluminatedFraction(double mjdUt) {
     double t = (mjdUt - 51544.5) / 36525;
-    double raS = 0, decS = 0, raM = 0, decM = 0;
-    sun(t, raS, decS);
-    moon(t, raM, decM);
+    const Equatorial s = SunPosition(t);
+    const Equatorial m = MoonPosition(t);
+    const double raS = s.raHours, decS = s.decDegrees, raM = m.raHours, decM = m.decDegrees;
     // Elongation psi; seen from the Earth the phase angle is 180 - psi to
     // within 0.15 degrees (the Moon's distance against the Sun's).
-    double cosPsi = sn(decS) * sn(decM) + cn(decS) * cn(decM) * cn(15 * (raS - raM));
+    double cosPsi = SinDeg(decS) * SinDeg(decM) + CosDeg(decS) * CosDeg(decM) * CosDeg(15 * (raS - raM));
     return (1 - cosPsi) / 2;
 }
 

@@ -36,6 +36,27 @@ std::string_view trimmed(std::string_view t) {
 
 }  // namespace
 
+double Mjd(int year, int month, int day, double hour) {
+    // Date key from the arguments as given, before any adjustment.
+    double key = 10000.0 * year + 100.0 * month + day;
+    long long y = year, n = month;
+    if (y < 0) y = y + 1;  // no year 0 before the common era
+    if (n <= 2) {          // January and February: months 13 and 14
+        n = n + 12;
+        y = y - 1;
+    }
+    // Whole-number divisions truncate toward zero.
+    long long b;
+    if (key <= 15821004.1)
+        b = -2 + (y + 4716) / 4 - 1179;
+    else
+        b = y / 400 - y / 100 + y / 4;
+    // n + 1 is 4..15: its part of 30.6001 days is the floor.
+    double whole = static_cast<double>(365 * y - 679004) + static_cast<double>(b) +
+                   std::floor(30.6001 * static_cast<double>(n + 1)) + static_cast<double>(day);
+    return whole + hour / 24;
+}
+
 int DaysInMonth(int year, int month) {
     if (month < 1 || month > 12) return 0;
     const std::chrono::year_month_day_last last{std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} /

@@ -24,6 +24,11 @@ struct Date {
     int weekday = 0;  // 0 Sunday .. 6 Saturday
 };
 
+// Modified Julian Date (days, UT) of a date and hour: the day number may
+// run past the month's end and carries on linearly.  Gregorian from
+// 1582-10-15, Julian up to 1582-10-04.
+double Mjd(int year, int month, int day, double hour);
+
 // Days of the month (0 for a month outside 1..12).
 int DaysInMonth(int year, int month);
 // The weekday of a date: 0 Sunday .. 6 Saturday.

@@ -4,7 +4,8 @@
 #include <cmath>
 
 #include "astro/altitude.h"
-#include "astro/calendar.h"
+#include "astro/angles.h"
+#include "astro/siderealtime.h"
 #include "month/format.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -63,9 +64,9 @@ BodyDay SearchHorizon(F f, double mjd0, const DaySpan<Clock>& span) {
     for (int w = 0, hour = 1; w < span.windows; ++w, hour += 2) {
         double y0 = f(hour);
         double yp = f(hour + 1);
-        double xe = 0, ye = 0, z1 = 0, z2 = 0;
-        int nz = 0;
-        astro::quad(ym, y0, yp, xe, ye, z1, z2, nz);
+        const astro::Parabola fit = astro::FitParabola(ym, y0, yp);
+        const double ye = fit.extremumY, z1 = fit.root1, z2 = fit.root2;
+        const int nz = fit.rootsInside;
         if (nz == 1) {
             take(hour + z1, ym < 0 ? Direction::Rise : Direction::Set);
         } else if (nz == 2) {
@@ -97,10 +98,9 @@ constexpr int kMaxWindows = 25;
 // The search of the three horizons of one day from mjd0, the MJD (UT) of
 // the day's first instant.
 template <class Clock>
-void searchBodies(Day& day, double mjd0, double glong, double latitude, const DaySpan<Clock>& span,
+void searchBodies(Day& day, double mjd0, double longitudeEast, double latitude, const DaySpan<Clock>& span,
                   SampleCarry& carry) {
-    double sphi = astro::sn(latitude);
-    double cphi = astro::cn(latitude);
+    const astro::Observer observer{longitudeEast, astro::CosDeg(latitude), astro::SinDeg(latitude)};
     const double h0[4] = {0.0, HorizonSine(1), HorizonSine(2), HorizonSine(3)};
     // Every whole hour of the day is sampled once per body; the Sun's
     // samples serve both its horizons (-50' and -18 degrees).  The instant
@@ -115,10 +115,10 @@ void searchBodies(Day& day, double mjd0, double glong, double latitude, const Da
         first = 1;
     }
     for (int h = first; h <= last; ++h) {
-        moonSample[static_cast<std::size_t>(h)] = astro::sinalt(1, mjd0, h, glong, cphi, sphi);
-        sunSample[static_cast<std::size_t>(h)] = astro::sinalt(2, mjd0, h, glong, cphi, sphi);
+        moonSample[static_cast<std::size_t>(h)] = astro::SineAltitude(astro::Body::Moon, mjd0, h, observer);
+        sunSample[static_cast<std::size_t>(h)] = astro::SineAltitude(astro::Body::Sun, mjd0, h, observer);
     }
-    // The instant sinalt forms for the last hour: mjd0 + hour / 24.
+    // The instant SineAltitude forms for the last hour: mjd0 + hour / 24.
     carry = {true, mjd0 + static_cast<double>(last) / 24, moonSample[static_cast<std::size_t>(last)],
              sunSample[static_cast<std::size_t>(last)]};
     day.bodies[0] = SearchHorizon([&](int h) { return moonSample[static_cast<std::size_t>(h)] - h0[1]; }, mjd0, span);
@@ -144,26 +144,26 @@ Day dayFrame(int year, int month, int d) {
 }  // namespace
 
 double HorizonSine(int iobj) {
-    static const double h0[4] = {0.0, astro::sn(static_cast<double>(8.0f / 60.0f)),
-                                 astro::sn(static_cast<double>(-50.0f / 60.0f)), astro::sn(-18.0)};
+    static const double h0[4] = {0.0, astro::SinDeg(static_cast<double>(8.0f / 60.0f)),
+                                 astro::SinDeg(static_cast<double>(-50.0f / 60.0f)), astro::SinDeg(-18.0)};
     return iobj >= 1 && iobj <= 3 ? h0[iobj] : 0.0;
 }
 
 namespace {
 
-Day searchDay(int year, int month, int d, double zone, double glong, double latitude, SampleCarry& carry) {
+Day searchDay(int year, int month, int d, double zone, double longitudeEast, double latitude, SampleCarry& carry) {
     Day day = dayFrame(year, month, d);
-    double mjd0 = astro::mjd(year, month, d, 0) - zone;
+    double mjd0 = calendar::Mjd(year, month, d, 0) - zone;
     day.startMjd = mjd0;
-    day.endMjd = astro::mjd(year, month, d + 1, 0) - zone;
-    auto identity = [](double t) { return static_cast<int>(astro::hm(t)); };
-    searchBodies(day, mjd0, glong, latitude, DaySpan<decltype(identity)>{12, 24, identity}, carry);
+    day.endMjd = calendar::Mjd(year, month, d + 1, 0) - zone;
+    auto identity = [](double t) { return astro::ClockNumber(t); };
+    searchBodies(day, mjd0, longitudeEast, latitude, DaySpan<decltype(identity)>{12, 24, identity}, carry);
     return day;
 }
 
-Day searchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double glong,
+Day searchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double longitudeEast,
                      double latitude, SampleCarry& carry) {
-    if (clock.plain) return searchDay(year, month, d, clock.offsetHours / 24, glong, latitude, carry);
+    if (clock.plain) return searchDay(year, month, d, clock.offsetHours / 24, longitudeEast, latitude, carry);
     Day day = dayFrame(year, month, d);
     day.startMjd = clock.startMjd;
     day.endMjd = clock.startMjd + clock.lengthHours / 24;
@@ -179,16 +179,16 @@ Day searchDayOnClock(int year, int month, int d, const zone::DayClock& clock, do
     auto onClock = [&clock](double t) { return ClockMinute(clock, t); };
     int windows = static_cast<int>(std::ceil(clock.lengthHours / 2));
     windows = std::clamp(windows, 1, kMaxWindows);
-    searchBodies(day, clock.startMjd, glong, latitude,
+    searchBodies(day, clock.startMjd, longitudeEast, latitude,
                  DaySpan<decltype(onClock)>{windows, clock.lengthHours, onClock}, carry);
     return day;
 }
 
 }  // namespace
 
-Day SearchDay(int year, int month, int d, double zone, double glong, double latitude) {
+Day SearchDay(int year, int month, int d, double zone, double longitudeEast, double latitude) {
     SampleCarry none;
-    return searchDay(year, month, d, zone, glong, latitude, none);
+    return searchDay(year, month, d, zone, longitudeEast, latitude, none);
 }
 
 int ClockMinute(const zone::DayClock& clock, double elapsed) {
@@ -206,7 +206,7 @@ int ClockMinute(const zone::DayClock& clock, double elapsed) {
             return static_cast<int>(std::floor(last / 60) * 100 + std::fmod(last, 60));
         }
     }
-    return static_cast<int>(astro::hm(clock.ClockAt(elapsed)));
+    return astro::ClockNumber(clock.ClockAt(elapsed));
 }
 
 std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay) {
@@ -312,7 +312,7 @@ MonthResult CalculateMonth(YearMonth ym, const Place& place) {
     r.ym = ym;
     r.place = place;
     r.dayRows = calendar::DaysInMonth(ym.year, ym.month);
-    const double glong = -place.longitude;
+    const double longitudeEast = place.longitude;
     const double latitude = place.latitude;
     const double zone = place.clock.fixedOffsetHours() / 24;
     // A named zone's offsets are looked up once for the whole month.
@@ -321,8 +321,8 @@ MonthResult CalculateMonth(YearMonth ym, const Place& place) {
     SampleCarry carry;
     for (int d = 1; d <= 31; ++d) {
         const auto i = static_cast<std::size_t>(d);
-        r.days[i] = clocks ? searchDayOnClock(ym.year, ym.month, d, (*clocks)[i], glong, latitude, carry)
-                           : searchDay(ym.year, ym.month, d, zone, glong, latitude, carry);
+        r.days[i] = clocks ? searchDayOnClock(ym.year, ym.month, d, (*clocks)[i], longitudeEast, latitude, carry)
+                           : searchDay(ym.year, ym.month, d, zone, longitudeEast, latitude, carry);
     }
     r.intervals = DarkNoMoon(r.days, r.dayRows);
     FormatMonth(r);

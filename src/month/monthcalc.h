@@ -40,9 +40,9 @@ double HorizonSine(int iobj);
 
 // The daily search of day number d (1..31; days past the month's end carry
 // on into the next month) on a fixed offset: zone as a day fraction
-// (summer hour included), glong degrees west positive, latitude degrees.
+// (summer hour included), longitude degrees east positive, latitude degrees.
 // Every crossing of all the day's windows; the cells' crossings marked.
-Day SearchDay(int year, int month, int d, double zone, double glong, double latitude);
+Day SearchDay(int year, int month, int d, double zone, double longitudeEast, double latitude);
 
 // The local clock time (hhmm, rounded to the minute) of the instant
 // `elapsed` hours after the first instant of a named zone's day; a time

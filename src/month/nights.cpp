@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "astro/calendar.h"
+#include "calendar/calendar.h"
 #include "astro/sunmoon.h"
 #include "month/monthcalc.h"
 
@@ -14,7 +14,7 @@ namespace {
 // Local noon of a day: 12:00 on the clock in force around it.
 double localNoon(const Day& day, const Clock& clock) {
     double approx = day.startMjd + 0.5;
-    return astro::mjd(day.date.year, day.date.month, day.dayOfMonth, 12) - clock.offsetAt(approx) / 24;
+    return calendar::Mjd(day.date.year, day.date.month, day.dayOfMonth, 12) - clock.offsetAt(approx) / 24;
 }
 
 // The intervals of both months as one list, the one still open at the end

@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 
-#include "astro/calendar.h"
 #include "calendar/calendar.h"
 #include "month/format.h"
 #include "text/version.h"
@@ -151,8 +150,8 @@ void DrawM(PageContext& ctx, int LLine) {
     auto ym = calendar::MonthTextValues(ctx.monthText);
     int year = ym ? ym->year : 1900;
     int mon = ym ? ym->month : 1;
-    double M = astro::mjd(year, mon, LLine, 12);
-    double M0 = astro::mjd(1900, 1, 1, 15);
+    double M = calendar::Mjd(year, mon, LLine, 12);
+    double M0 = calendar::Mjd(1900, 1, 1, 15);
     double q = (M - M0) / kSynodicMonth;
     double f = q - std::floor(q);
     double c = std::cos(kPi * (2 * f));

@@ -4,7 +4,7 @@
 // back by an independent parser in check_ics.py.
 #include <gtest/gtest.h>
 
-#include "astro/calendar.h"
+#include "calendar/calendar.h"
 #include "astro/sunmoon.h"
 #include "ical/darknights.h"
 #include "ical/icalendar.h"
@@ -46,7 +46,7 @@ TEST(Moon, IlluminatedFractionAtPrincipalPhases) {
     const struct { int day, hour, minute; double fraction, tolerance; } cases[] = {
         {6, 12, 38, 0.0, 0.005}, {14, 5, 18, 0.5, 0.01}, {22, 1, 8, 1.0, 0.005}, {28, 21, 53, 0.5, 0.01}};
     for (const auto& c : cases)
-        EXPECT_NEAR(astro::IlluminatedFraction(astro::mjd(2024, 6, c.day, c.hour + c.minute / 60.0)), c.fraction,
+        EXPECT_NEAR(astro::IlluminatedFraction(calendar::Mjd(2024, 6, c.day, c.hour + c.minute / 60.0)), c.fraction,
                     c.tolerance) << "day " << c.day;
 }
 

@@ -17,7 +17,7 @@
 #include <tuple>
 
 #include "astro/altitude.h"
-#include "astro/calendar.h"
+#include "astro/angles.h"
 #include "month/format.h"
 #include "month/nights.h"
 #include "recording_reporter.h"
@@ -43,8 +43,9 @@ MonthResult calc(const std::string& text, const Place& p = kVienna) {
 // UT hour at which the Sun crosses -50' at longitude 0 and the given
 // latitude on a day of 2024, by bisection between lo and hi.
 double sunCrossingUT(int month, int day, double lat, double lo, double hi) {
-    const double m0 = astro::mjd(2024, month, day, 0);
-    auto up = [&](double h) { return astro::sinalt(2, m0, h, 0, astro::cn(lat), astro::sn(lat)) > HorizonSine(2); };
+    const double m0 = calendar::Mjd(2024, month, day, 0);
+    const astro::Observer at{0, astro::CosDeg(lat), astro::SinDeg(lat)};
+    auto up = [&](double h) { return astro::SineAltitude(astro::Body::Sun, m0, h, at) > HorizonSine(2); };
     const bool upAtLo = up(lo);
     for (double mid = 0.5 * (lo + hi); hi - lo > 1e-9; mid = 0.5 * (lo + hi)) (up(mid) == upAtLo ? lo : hi) = mid;
     return lo;
@@ -284,10 +285,11 @@ TEST(MonthInvariants, RandomMonths) {
                                         << p.clock.fixedHours << (p.clock.summerTime ? " summer" : ""));
         const MonthResult r = calc(text, p);
         ASSERT_TRUE(r.keys.size() == 124u && std::is_sorted(r.keys.begin(), r.keys.end()));
-        const double cphi = astro::cn(p.latitude), sphi = astro::sn(p.latitude);
+        const astro::Observer observer{p.longitude, astro::CosDeg(p.latitude), astro::SinDeg(p.latitude)};
         // Sine of the altitude less the horizon's, `hours` after an instant.
         auto f = [&](int obj, double mjd, double hours) {
-            return astro::sinalt(obj, mjd, hours, -p.longitude, cphi, sphi) - HorizonSine(obj);
+            return astro::SineAltitude(obj == 1 ? astro::Body::Moon : astro::Body::Sun, mjd, hours, observer) -
+                   HorizonSine(obj);
         };
         const bool steep = std::abs(p.latitude) <= 60;
         for (int d = 1; d <= 31; ++d) {

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "astro/calendar.h"
+#include "calendar/calendar.h"
 #include "report/reporter.h"
 #include "month/monthcalc.h"
 
@@ -228,7 +228,7 @@ void CompareMonth(const Place& place, int year, int month, Stats& stats, Referen
     ++stats.months;
 
     const double zoneDays = place.zone / 24.0;
-    const double first = astro::mjd(year, month, 1, 0);
+    const double first = calendar::Mjd(year, month, 1, 0);
     const int days = res->dayRows;
     stats.days += days;
     // Local days 1..days run from first - zone to first + days - zone (UT).
