@@ -73,6 +73,9 @@ set(rows
   "any|settings-200mb-wrong-header|1|^INI-file $D/cfg/Almucan\\.INI not valid\\.\n|mkdir $D/cfg && printf 'Almucan V1.0\\r\\n' > $D/cfg/Almucan.INI && head -c 200000000 /dev/zero \\| tr '\\0' '\\n' >> $D/cfg/Almucan.INI && $P $A $M $S|test -f $D/cfg/Almucan.INI && test $(tail -n 1 $D/peak) -lt 100000 && rm $D/cfg/Almucan.INI"
   "any|settings-200mb-after-header|1|^INI-file $D/cfg/Almucan\\.INI not valid\\.\n|mkdir $D/cfg && printf 'Almucan V0.9\\r\\n' > $D/cfg/Almucan.INI && head -c 200000000 /dev/zero \\| tr '\\0' '\\n' >> $D/cfg/Almucan.INI && $P $A $M $S|test -f $D/cfg/Almucan.INI && test $(tail -n 1 $D/peak) -lt 100000 && rm $D/cfg/Almucan.INI"
   "any|settings-unreadable|1|^INI-file $D/cfg/Almucan\\.INI cannot be read: Permission denied|mkdir $D/cfg && printf 'Almucan V0.9\\r\\n' > $D/cfg/Almucan.INI && chmod 000 $D/cfg/Almucan.INI && $U $A $M $S|"
+  # A settings folder that is a file, a settings file that is a loop of links: the reason, nothing computed.
+  "any|settings-dir-file|1|^INI-file $D/f/Almucan\\.INI cannot be read: Not a directory|touch $D/f && $A $M --settings-dir $D/f > $D/o|test ! -s $D/o"
+  "any|settings-link-loop|1|^INI-file $D/cfg/Almucan\\.INI cannot be read: Too many levels of symbolic links|mkdir $D/cfg && ln -s Almucan.INI $D/cfg/Almucan.INI && $A $M $S --ics $D/d.ics > $D/o|test ! -s $D/o && test ! -e $D/d.ics"
 )
 foreach(row IN LISTS rows)
   string(REPLACE "\\|" "<pipe>" row "${row}")
