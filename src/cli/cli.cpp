@@ -127,9 +127,11 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
         };
     };
     CLI::Option* oMonth = value("--month", month, "yyyymm");
+    // Blanks around the year aside, as around the month.
     CLI::Option* oYear = value("--year", year, "yyyy")->check([](const std::string& v) {
-        bool digits = v.size() == 4 && v.find_first_not_of("0123456789") == std::string::npos;
-        return digits && std::stoi(v) >= 1900 && std::stoi(v) <= 2100
+        const std::string t(text::trimmed(v));
+        bool digits = t.size() == 4 && t.find_first_not_of("0123456789") == std::string::npos;
+        return digits && std::stoi(t) >= 1900 && std::stoi(t) <= 2100
                    ? std::string()
                    : std::string("wants a year from 1900 to 2100 (yyyy)");
     });
@@ -179,6 +181,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     if (o.month) o.month = std::string(text::trimmed(*o.month));  // the page shows the six digits
     take(oYear, year, o.year);
     if (o.year) {
+        o.year = std::string(text::trimmed(*o.year));  // the months' texts and the PDF title
         // A year is twelve months of tables, pages and intervals: the
         // outputs of one month only are refused.
         const char* one = o.month          ? "--month"

@@ -37,6 +37,7 @@ set(rows
   "any|zone-unreadable|1|^The time zone Europe/Vienna cannot be read: the file is empty|mkdir -p $D/z/Europe && touch $D/z/Europe/Vienna && TZDIR=$D/z $A $M $S --zone Europe/Vienna|"
   "any|zone-escaped|2|^unknown time zone 'x\\\\x1B\\\\x07y'|$A $M $S --zone \"$(printf 'x\\033\\007y')\"|"
   "any|month-blanks-around|0||$A --month ' 202406 ' $S > $D/o|grep -q '^Month: 202406   Long' $D/o"
+  "any|year-blanks-around|0||$A --year ' 2024 ' $S > $D/o|grep -q '^Month: 202406   Long' $D/o"
   # Output targets: two outputs never share a file or standard output, nor the settings file's
   # place; standard output, descriptors, pipes and FIFOs are written in place; a file the user
   # may not write is kept (run as nobody when root).
