@@ -44,6 +44,10 @@ struct ParseResult {
     std::string error;  // empty when the arguments are fine
 };
 
+// The options as given; an error for an option that is not taken, options
+// that exclude each other (--places and any option of a month), and an
+// option of a month (its place or an output) without --month or --year,
+// where the window would start without it.
 ParseResult ParseArgs(const std::vector<std::string>& args);
 std::string Usage();
 // "almucan 0.9" and a line end: the answer to --version.

@@ -56,9 +56,15 @@ set(rows
   "qt|ics-any-locale|0||LC_ALL=de_DE.UTF-8 $A $M $S --ics $D/de.ics --pdf $D/m.pdf && LC_ALL=C $A $M $S --ics $D/c.ics|diff <(grep -v DTSTAMP $D/de.ics) <(grep -v DTSTAMP $D/c.ics) && grep -q '^GEO:48.250000.16.330000' $D/c.ics"
   # Messages name the option at fault.
   "any|month-without-value|2|--month: needs a value, got the option --tsv|$A --month --tsv $S|usage"
+  # Options of a month's outputs and location without --month or --year (the window uses
+  # only --settings-dir) are refused, not passed over for the window (no display here).
+  "any|tsv-without-month|2|^almucan: --tsv needs --month or --year|env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:99 $A --tsv $S|usage"
+  "any|lon-without-month|2|^almucan: --lon needs --month or --year|env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:99 $A $S --lon 10|usage"
   # Places by name: a place's table is that of its coordinates and zone; a
   # name not found gives the three nearest.
   "any|places-springfield|0||$A --places Springfield > $D/s|test $(grep -c '^Springfield\t[^\t]*\tUnited States of America\t[0-9.]*\t-[0-9.]*\tAmerica/' $D/s) -ge 5"
+  "any|places-excludes-month|2|^almucan: (--places excludes --month\\|--month excludes --places)|$A --places Wien $M|usage"
+  "any|places-excludes-ink-saver|2|^almucan: (--places excludes --ink-saver\\|--ink-saver excludes --places)|$A --ink-saver --places Wien|usage"
   "any|place-same-tsv|0||$A --place Tromso --month 202412 --tsv $S > $D/a && $A --lon 18.95508 --lat 69.6489 --zone Europe/Oslo --month 202412 --tsv $S > $D/b|cmp $D/a $D/b"
   "any|place-unknown|2|no place named 'Tromsoo'. the closest names: Tromsø, Tomsk, Towson|$A --place Tromsoo $M $S|test ! -e $D/cfg"
   "any|place-excludes-zone|2|--zone excludes --place|$A --place Tromso --zone UTC $M $S|usage"
