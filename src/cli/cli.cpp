@@ -368,12 +368,15 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         rep.error(problem->message);
         if (problem->kind == zone::Error::Kind::Unreadable) return 1;
     }
-    // The PDF page is laid out with the settings' margins: the print
-    // dialog's rule applies.
+    // The PDF page is laid out with the settings' margins and print font:
+    // the print dialog's rule applies.
     if (o.pdf && !render::CheckPrintLayout(
                      s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
                      o.paper == "letter" ? render::kPaperCodeLetter : render::kPaperCodeA4,
-                     o.landscape ? render::kOrientationCodeLandscape : render::kOrientationCodePortrait, rep)) {
+                     o.landscape ? render::kOrientationCodeLandscape : render::kOrientationCodePortrait,
+                     g.printFont ? g.printFont(s.fontName, s.fontSize, o.paper, o.landscape)
+                                 : render::PrintFontExtent{},
+                     rep)) {
         return 2;
     }
 

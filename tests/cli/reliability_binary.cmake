@@ -31,6 +31,8 @@ set(rows
   "any|bad-month-writes-nothing|2|^Input error\\.|$A --month 189912 $S|test ! -e $D/cfg"
   # The print layout of the settings file is checked before a PDF.
   "qt|margins-too-large|2|^Margins too large\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n 250\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
+  # A print font too large for the page (1638 pt, the largest the dialog takes) is refused the same way.
+  "qt|font-too-large|2|^Font too large for the page\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n 0\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 1638\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
   # Numbers taken whole (the table of number texts: tests/support/numbertexts.h).
   "any|number-one-line|2|^--lat wants a number from -90 to 90. use a point: 52\\.52|$A $M $S --lat 52,52|test ! -e $D/cfg"
   "any|zone-localtime|2|^unknown time zone 'localtime'|$A $M $S --zone localtime|"
