@@ -97,6 +97,7 @@ int RunCommandLine(int argc, char** argv, const cli::Options& o) {
         g.png = &render::EncodePng;
         g.pdf = &render::EncodePdf;
         g.defaultFont = &render::DefaultFont;
+        g.printFont = &render::PdfPrintFont;
     }
 #else
     (void)argc;

@@ -71,8 +71,9 @@ std::string Explain(const CLI::ParseError& e) {
 std::string Usage() {
     return "Usage: almucan [--month yyyymm | --year yyyy | --places TEXT] [options]\n"
            "\n"
-           "Without --month or --year the window starts.  With --month the month is\n"
-           "calculated and printed on standard output; with --year the twelve months.\n"
+           "Without --month or --year the window starts (of the options below it takes\n"
+           "only --settings-dir).  With --month the month is calculated and printed on\n"
+           "standard output; with --year the twelve months.\n"
            "\n"
            "  --month yyyymm       month to calculate (1900..2100)\n"
            "  --year yyyy          the twelve months of a year (1900..2100)\n"
@@ -86,7 +87,8 @@ std::string Usage() {
            "  --place NAME         a city by name (Tromso, \"Springfield\"): its longitude,\n"
            "                       latitude and zone; excludes --lon, --lat, --tz, --zone\n"
            "  --places TEXT        list the cities matching TEXT, most populous first:\n"
-           "                       name, region, country, latitude, longitude, zone\n"
+           "                       name, region, country, latitude, longitude, zone;\n"
+           "                       excludes the options of a month\n"
            "  --tsv                the month table as tab-separated values\n"
            "  --events             the sorted event keys (the clipboard text, CR LF)\n"
            "  --nights             one line per night: dusk, dawn, Moon, dark and no Moon\n"
@@ -128,9 +130,11 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
         };
     };
     CLI::Option* oMonth = value("--month", month, "yyyymm");
+    // Blanks around the year aside, as around the month.
     CLI::Option* oYear = value("--year", year, "yyyy")->check([](const std::string& v) {
-        bool digits = v.size() == 4 && v.find_first_not_of("0123456789") == std::string::npos;
-        return digits && std::stoi(v) >= 1900 && std::stoi(v) <= 2100
+        const std::string t(text::trimmed(v));
+        bool digits = t.size() == 4 && t.find_first_not_of("0123456789") == std::string::npos;
+        return digits && std::stoi(t) >= 1900 && std::stoi(t) <= 2100
                    ? std::string()
                    : std::string("wants a year from 1900 to 2100 (yyyy)");
     });
@@ -162,8 +166,16 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
         [](const std::string& v) {
             return v == "a4" || v == "letter" ? std::string() : std::string("wants a4 or letter");
         });
-    app.add_flag("--landscape", o.landscape);
-    app.add_flag("--ink-saver", o.inkSaver);
+    CLI::Option* oLandscape = app.add_flag("--landscape", o.landscape);
+    CLI::Option* oInkSaver = app.add_flag("--ink-saver", o.inkSaver);
+    // The options of a month: its place and its outputs, in the order of
+    // the usage.
+    CLI::Option* const monthOptions[] = {oSummer, oLon,  oLat,  oTz,   oZone, oPlace,
+                                         oTsv,    oEvents, oNights, oJson, oIcs, oPng,
+                                         oSize,   oPdf,  oPaper, oLandscape, oInkSaver};
+    // --places lists places and calculates nothing.
+    for (CLI::Option* other : monthOptions) oPlaces->excludes(other);
+    oPlaces->excludes(oMonth)->excludes(oYear);
     app.add_flag("-h,--help", o.help);
     app.add_flag("--version", o.version);
     try {
@@ -173,6 +185,16 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
         r.error = Explain(e);
         return r;
     }
+    // Without --month or --year the window starts, and it takes only the
+    // settings folder: the options of a month would be passed over.
+    if (oMonth->count() == 0 && oYear->count() == 0 && oPlaces->count() == 0 && !o.help && !o.version) {
+        for (CLI::Option* opt : monthOptions) {
+            if (opt->count() > 0) {
+                r.error = opt->get_name() + " needs --month or --year";
+                return r;
+            }
+        }
+    }
     auto take = [](CLI::Option* opt, const std::string& v, std::optional<std::string>& to) {
         if (opt->count() > 0) to = v;
     };
@@ -180,6 +202,7 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     if (o.month) o.month = std::string(text::trimmed(*o.month));  // the page shows the six digits
     take(oYear, year, o.year);
     if (o.year) {
+        o.year = std::string(text::trimmed(*o.year));  // the months' texts and the PDF title
         // A year is twelve months of tables, pages and intervals: the
         // outputs of one month only are refused.
         const char* one = o.month          ? "--month"
@@ -346,12 +369,15 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         rep.error(problem->message);
         if (problem->kind == zone::Error::Kind::Unreadable) return 1;
     }
-    // The PDF page is laid out with the settings' margins: the print
-    // dialog's rule applies.
+    // The PDF page is laid out with the settings' margins and print font:
+    // the print dialog's rule applies.
     if (o.pdf && !render::CheckPrintLayout(
                      s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
                      o.paper == "letter" ? render::kPaperCodeLetter : render::kPaperCodeA4,
-                     o.landscape ? render::kOrientationCodeLandscape : render::kOrientationCodePortrait, rep)) {
+                     o.landscape ? render::kOrientationCodeLandscape : render::kOrientationCodePortrait,
+                     g.printFont ? g.printFont(s.fontName, s.fontSize, o.paper, o.landscape)
+                                 : render::PrintFontExtent{},
+                     rep)) {
         return 2;
     }
 

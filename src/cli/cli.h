@@ -44,6 +44,10 @@ struct ParseResult {
     std::string error;  // empty when the arguments are fine
 };
 
+// The options as given; an error for an option that is not taken, options
+// that exclude each other (--places and any option of a month), and an
+// option of a month (its place or an output) without --month or --year,
+// where the window would start without it.
 ParseResult ParseArgs(const std::vector<std::string>& args);
 std::string Usage();
 // "almucan 0.9" and a line end: the answer to --version.
@@ -84,6 +88,9 @@ struct GraphicOutputs {
                 bool landscape, std::string& bytes, report::Reporter&) = nullptr;
     // The font recorded in a newly created settings file.
     void (*defaultFont)(std::string& name, float& size) = nullptr;
+    // The print font measured on the PDF page (paper "a4" or "letter").
+    render::PrintFontExtent (*printFont)(const std::string& fontName, float fontSize,
+                                         const std::string& paper, bool landscape) = nullptr;
 };
 
 // --places: one line per place matching `text` (place::ListLine, LF),
@@ -92,7 +99,7 @@ std::string PlacesText(const std::string& text);
 
 // The whole command-line run (--month or --year); returns the process exit code.
 // 0 success, 1 settings file not valid or an output failed, 2 bad input
-// (a month, location or print layout that is refused).  Every argument is
+// (a month, location or print layout, margins or font, that is refused).  Every argument is
 // checked before the settings file is created; the image and the PDF are
 // both drawn before either file is written.
 int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep);

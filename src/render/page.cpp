@@ -184,27 +184,56 @@ void DrawM(PageContext& ctx, int LLine) {
     ctx.out.current().SetFillStyle(savedStyle);
 }
 
+namespace {
+
+// A table column ("99999") and a line ("GgQq") in the surface's units.
+struct TextExtent {
+    double column = 0;
+    double line = 0;
+};
+TextExtent Measure(OutputSurface& s) { return {s.TextWidth("99999"), s.TextHeight("GgQq")}; }
+
+// The printer is measured in the print font the page is written in, so
+// columns and lines fit the text; its own font is put back.
+TextExtent MeasureInFont(OutputSurface& prn, const std::string& fontName, float fontSize) {
+    const std::string savedFont = prn.FontName();
+    const float savedSize = prn.FontSize();
+    prn.SetFontName(fontName);
+    prn.SetFontSize(fontSize);
+    const TextExtent e = Measure(prn);
+    prn.SetFontName(savedFont);
+    prn.SetFontSize(savedSize);
+    return e;
+}
+
+// The printer's sheet in millimetres.  The print dialog refuses every
+// paper but A4 and Letter; another code that slips through is laid out as
+// A4 rather than dividing by 0.
+PaperMm Sheet(OutputSurface& prn) {
+    return PaperSizeMm(prn.PaperSize(), prn.Orientation()).value_or(*PaperSizeMm(kPaperCodeA4, prn.Orientation()));
+}
+
+}  // namespace
+
+PrintFontExtent MeasurePrintFont(OutputSurface& printer, const std::string& fontName, float fontSize) {
+    const TextExtent e = MeasureInFont(printer, fontName, fontSize);
+    const PaperMm paper = Sheet(printer);
+    return {e.line * paper.height / printer.ScaleHeight(), e.column * paper.width / printer.ScaleWidth()};
+}
+
+PaperMm PrintedPageNeeds(const PrintFontExtent& font) {
+    // The graph starts a fifth of a column after the table (PageSetup).
+    return {kGraphColumn * font.columnWidth + font.columnWidth / 5, kPrintRows * font.lineHeight};
+}
+
 void PageSetup(PageContext& ctx) {
     PageLayout& L = ctx.layout;
     const PrintStyle& st = ctx.print;
     OutputSurface& cur = ctx.out.current();
-    // The printer is measured in the print font the page is written in,
-    // so columns and lines fit the text; its own font is put back.
     const bool printer = !ctx.out.screen();
-    std::string savedFont;
-    float savedSize = 0;
-    if (printer) {
-        savedFont = cur.FontName();
-        savedSize = cur.FontSize();
-        cur.SetFontName(st.fontName);
-        cur.SetFontSize(st.fontSize);
-    }
-    double w = cur.TextWidth("99999");
-    double th = cur.TextHeight("GgQq");
-    if (printer) {
-        cur.SetFontName(savedFont);
-        cur.SetFontSize(savedSize);
-    }
+    const TextExtent e = printer ? MeasureInFont(cur, st.fontName, st.fontSize) : Measure(cur);
+    const double w = e.column;
+    const double th = e.line;
     double top = 0;
     double bottom = 0;
     double left = 0;
@@ -216,11 +245,7 @@ void PageSetup(PageContext& ctx) {
         right = w / 5;
         L.y_d = (ctx.out.picture().ScaleHeight() - top - bottom) / kScreenRows;
     } else {
-        // The print dialog refuses every paper but A4 and Letter; another
-        // code that slips through is laid out as A4 rather than dividing
-        // by 0.
-        const PaperMm paper = PaperSizeMm(cur.PaperSize(), cur.Orientation())
-                                  .value_or(*PaperSizeMm(kPaperCodeA4, cur.Orientation()));
+        const PaperMm paper = Sheet(cur);
         double across = cur.ScaleWidth() / paper.width;
         double down = cur.ScaleHeight() / paper.height;
         top = down * st.marginTop;

@@ -8,6 +8,7 @@
 
 #include "report/reporter.h"
 #include "month/monthcalc.h"
+#include "render/paper.h"
 #include "render/surface.h"
 
 namespace render {
@@ -129,6 +130,21 @@ std::string SwitchMark(double shiftHours);
 // Page set-up: measures the current surface (the printer in the print
 // font of the settings) and sets the layout.
 void PageSetup(PageContext& ctx);
+
+// The print font as the page set-up measures it, in millimetres of the
+// sheet: the height of a line and the width of a table column ("99999").
+struct PrintFontExtent {
+    double lineHeight = 0;
+    double columnWidth = 0;
+};
+// The font `fontName` of `fontSize` points measured on the printer surface
+// `printer` as PageSetup does (the surface's own font put back).
+PrintFontExtent MeasurePrintFont(OutputSurface& printer, const std::string& fontName, float fontSize);
+// The least room in millimetres the printed page needs in a print font of
+// `font`: down, its rows (title to the graph's key) each a line high;
+// across, the table's columns and the gap before the graph, which gets
+// whatever is left (and so needs a little more than this).
+PaperMm PrintedPageNeeds(const PrintFontExtent& font);
 // Output: clears the picture or writes the printed header, the table, the
 // bars, phase symbols, hour axis and (printing) the legends, and ends the
 // print document.  On paper the table's row 0 shows the sub-headings.

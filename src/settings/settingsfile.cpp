@@ -30,9 +30,14 @@ const char* const kHeader = "Almucan V";
 // bytes read ahead stays far below 1 MiB.
 static_assert((kSettingsLines + 1) * (kMaxSettingsLineBytes + 2) < (std::size_t{1} << 20));
 
+// The UTF-8 byte-order mark some editors write before the first line.
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr std::size_t kByteOrderMarkBytes = sizeof kByteOrderMark - 1;
+
 // Collects the first kSettingsLines lines of a byte stream fed in pieces.
 // Lines end at CR LF, CR or LF; a line end after the last line does not
-// open another line.
+// open another line.  A byte-order mark at the start is no part of the
+// first line.
 class LineCollector {
 public:
     // Takes the next bytes; false once no more are wanted (all lines are
@@ -40,6 +45,15 @@ public:
     bool feed(std::string_view bytes) {
         for (char c : bytes) {
             if (done()) return false;
+            if (!started_) {
+                if (c == kByteOrderMark[markBytes_]) {
+                    started_ = ++markBytes_ == kByteOrderMarkBytes;
+                    continue;
+                }
+                // Only the mark's first bytes: they belong to the line.
+                started_ = true;
+                current_.assign(kByteOrderMark, markBytes_);
+            }
             if (skipLf_) {
                 skipLf_ = false;
                 if (c == '\n') continue;
@@ -59,23 +73,30 @@ public:
     }
     // End of the data: the characters after the last line end form a line.
     void finish() {
+        if (!started_) current_.assign(kByteOrderMark, markBytes_);
+        started_ = true;
         if (!done() && !current_.empty()) lines.push_back(std::move(current_));
     }
     bool done() const { return tooLong_ || lines.size() >= kSettingsLines; }
-    bool tooLong() const { return tooLong_; }
+    // The number (from 1) of a line longer than kMaxSettingsLineBytes; 0
+    // when every line read is short enough.
+    std::size_t tooLongLine() const { return tooLong_ ? lines.size() + 1 : 0; }
 
     std::vector<std::string> lines;
 
 private:
     std::string current_;
+    std::size_t markBytes_ = 0;  // bytes of the byte-order mark seen at the start
+    bool started_ = false;       // past the byte-order mark, or past where it would be
     bool skipLf_ = false;
     bool tooLong_ = false;
 };
 
 bool parseLines(const LineCollector& in, settings::Settings& s) {
     const auto& l = in.lines;
-    // A zone line too long to read is no zone: the ten lines before it stand.
-    if (l.size() < kRequiredSettingsLines || l[0] != kHeader + s.version) return false;
+    // A line too long to read makes the file not valid wherever it stands:
+    // the lines after it would be lost.
+    if (in.tooLongLine() != 0 || l.size() < kRequiredSettingsLines || l[0] != kHeader + s.version) return false;
     settings::Settings r = s;
     // Stored values are read by the value rule, but each must lie within
     // what the dialogs take.
@@ -137,7 +158,9 @@ bool readLines(const std::string& path, const std::string& header, LineCollector
     return ok;
 }
 
-bool fileExists(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+// 0 when `path` names a file (links followed), else the system's error
+// number: ENOENT when it is missing.
+int reachError(const std::string& path) { return ::access(path.c_str(), F_OK) == 0 ? 0 : errno; }
 
 }  // namespace
 
@@ -254,19 +277,26 @@ void FillDefaults(settings::Settings& s, const std::string& defaultFontName, flo
 
 LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
                         float defaultFontSize, report::Reporter& reporter) {
-    if (!fileExists(s.settingsPath)) {
+    // Only a missing file is made anew: one that cannot be reached (its
+    // folder is a file, a loop of links) is not replaced by defaults.
+    const int reach = reachError(s.settingsPath);
+    if (reach == ENOENT) {
         FillDefaults(s, defaultFontName, defaultFontSize);
         return SaveSettings(s, reporter) ? LoadResult::Created : LoadResult::CreateFailed;
     }
     LineCollector in;
-    std::string why;
-    if (!readLines(s.settingsPath, kHeader + s.version, in, why) || !parseLines(in, s)) {
+    std::string why = reach != 0 ? fileio::Reason(reach) : std::string();
+    if (reach != 0 || !readLines(s.settingsPath, kHeader + s.version, in, why) || !parseLines(in, s)) {
         reporter.beep();
+        const std::string file = "INI-file " + text::printable(s.settingsPath);
         // A file that cannot be read may be good: no advice to delete it.
         if (!why.empty())
-            reporter.error("INI-file " + text::printable(s.settingsPath) + " cannot be read: " + why);
+            reporter.error(file + " cannot be read: " + why);
+        else if (const std::size_t line = in.tooLongLine())
+            reporter.error(file + " not valid: line " + std::to_string(line) + " is longer than " +
+                           std::to_string(kMaxSettingsLineBytes) + " bytes.\r\nPlease delete it.");
         else
-            reporter.error("INI-file " + text::printable(s.settingsPath) + " not valid.\r\nPlease delete it.");
+            reporter.error(file + " not valid.\r\nPlease delete it.");
         return LoadResult::NotValid;
     }
     return LoadResult::Loaded;

@@ -21,8 +21,8 @@ inline constexpr const char* kSettingsFileName = "Almucan.INI";
 // the place's name, night vision and ink saver (0 or 1).
 inline constexpr std::size_t kSettingsLines = 14;
 inline constexpr std::size_t kRequiredSettingsLines = 10;
-// Longest line read, in bytes without its line end; a longer line makes the
-// file not valid.  Together with kSettingsLines this bounds what a load
+// Longest line read, in bytes without its line end; a longer line among
+// the kSettingsLines read makes the file not valid.  Together with kSettingsLines this bounds what a load
 // reads and keeps to well under 1 MiB whatever the file holds.
 inline constexpr std::size_t kMaxSettingsLineBytes = 64 * 1024;
 
@@ -56,11 +56,11 @@ std::string SettingsFileText(const settings::Settings& s);
 
 // Reads a file's contents into `s` (fields longitude .. fontSize, and
 // zoneName, placeName, nightVision and inkSaver from lines 11 to 14, empty
-// or off without them).  Lines
-// end at CR LF, CR or LF.  False when the first line is not "Almucan V" +
-// s.version, there are fewer than ten lines, one of the ten is longer
-// than kMaxSettingsLineBytes or a number lies outside what the dialogs
-// take (settings/location.h); `s` is then unchanged.
+// or off without them).  Lines end at CR LF, CR or LF; a UTF-8 byte-order
+// mark before the first line is skipped.  False when the first line is
+// not "Almucan V" + s.version, there are fewer than ten lines, one of the
+// fourteen is longer than kMaxSettingsLineBytes or a number lies outside
+// what the dialogs take (settings/location.h); `s` is then unchanged.
 bool ParseSettingsText(std::string_view data, settings::Settings& s);
 
 enum class LoadResult {
@@ -68,7 +68,7 @@ enum class LoadResult {
     Created,       // missing; written with defaults (the caller reads it back)
     CreateFailed,  // missing and could not be written; defaults stay in memory
     NotValid,      // wrong header, too short, a line too long, not a
-                   // regular file or unreadable: message shown
+                   // regular file, unreadable or out of reach: message shown
 };
 
 // The first settings of a user: the system's zone (SystemZone) with the
@@ -89,8 +89,11 @@ std::string SystemZone();
 // when the file is missing, fills the defaults (FillDefaults) and writes
 // them with SaveSettings.  On a
 // file that is not valid: beep and "INI-file <path> not valid." CR LF
-// "Please delete it." through `reporter`; on one that cannot be opened or
-// read: beep and "INI-file <path> cannot be read: <reason>".
+// "Please delete it." through `reporter` (for a line too long: "INI-file
+// <path> not valid: line 12 is longer than 65536 bytes." CR LF "Please
+// delete it."); on one that cannot be reached (its folder is a file, a
+// loop of links), opened or read: beep and "INI-file <path> cannot be
+// read: <reason>" with the system's reason.
 LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
                         float defaultFontSize, report::Reporter& reporter);
 

@@ -22,6 +22,7 @@
 #include "text/valuerule.h"
 #include "render/printcheck.h"
 #include "render/fontsize.h"
+#include "render/qt/qtsurface.h"
 #include "settings/settingsfile.h"
 #include "ui/formoptions.h"
 #include "ui/printersetup.h"
@@ -210,13 +211,18 @@ bool FormPrint::CheckPrinting() {
         v[i] = *m;
     }
     std::string why;
-    if (!text::typedNumber(settings::kFontSizeField, TextFS->text().toStdString(), why)) {
+    const auto size = text::typedNumber(settings::kFontSizeField, TextFS->text().toStdString(), why);
+    if (!size) {
         reporter_.error("Wrong value for the font size.\r\n" +
                         text::fieldMessage(settings::kFontSizeField, why));
         return false;
     }
+    // The font as the print run draws it: measured on the printer.
+    render::QtPrinterSurface printer(target_.printer);
+    const render::PrintFontExtent font =
+        render::MeasurePrintFont(printer, ComboFont->currentText().toStdString(), text::toSingle(*size));
     return render::CheckPrintLayout(v[2], v[3], v[0], v[1], PaperCode(target_.printer),
-                                    OrientationCode(target_.printer), reporter_);
+                                    OrientationCode(target_.printer), font, reporter_);
 }
 
 // Called after CheckPrinting passed: every box holds one number.

@@ -26,7 +26,8 @@ public:
               std::function<void()> runPrint, std::string monthText,
               DialogRunner runDialog = ExecDialog, QWidget* parent = nullptr);
 
-    // True when the margins in the boxes suit the printer's paper;
+    // True when the margins in the boxes suit the printer's paper and the
+    // page fits within them in the font of the boxes;
     // otherwise reports why and gives false.
     bool CheckPrinting();
 

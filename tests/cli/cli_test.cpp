@@ -47,7 +47,7 @@ protected:
 TEST(CliArgs, OptionsAndTheirErrors) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--bogus"}, "--bogus"},                          {{"--tsv", "--events"}, "--tsv excludes --events"},
-        {{"--size", "10x10"}, "--size: wants WxH"}, {{"--size", " 800x600"}, ""}, {{"--size", "800x600 "}, ""},
+        {{"--size", "10x10"}, "--size: wants WxH"}, {{"--month", "202406", "--size", " 800x600"}, ""}, {{"--year", "2024", "--size", "800x600 "}, ""},
         {{"--paper", "a3"}, "--paper: wants a4 or letter"}, {{"--pdf", ""}, "--pdf: the file name is empty"},
         {{"--month", "202501", "--year", "2025"}, "--year and --month exclude each other"},
         {{"--year", "2025", "--events"}, "--year and --events exclude each other"},

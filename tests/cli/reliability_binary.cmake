@@ -31,12 +31,15 @@ set(rows
   "any|bad-month-writes-nothing|2|^Input error\\.|$A --month 189912 $S|test ! -e $D/cfg"
   # The print layout of the settings file is checked before a PDF.
   "qt|margins-too-large|2|^Margins too large\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n 250\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 10\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
+  # A print font too large for the page (1638 pt, the largest the dialog takes) is refused the same way.
+  "qt|font-too-large|2|^Font too large for the page\\.|mkdir -p $D/cfg && printf 'Almucan V0.9\\r\\n 16.33\\r\\n 48.25\\r\\n 1\\r\\n 0\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nDejaVu Sans\\r\\n 1638\\r\\n' > $D/cfg/Almucan.INI && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
   # Numbers taken whole (the table of number texts: tests/support/numbertexts.h).
   "any|number-one-line|2|^--lat wants a number from -90 to 90. use a point: 52\\.52|$A $M $S --lat 52,52|test ! -e $D/cfg"
   "any|zone-localtime|2|^unknown time zone 'localtime'|$A $M $S --zone localtime|"
   "any|zone-unreadable|1|^The time zone Europe/Vienna cannot be read: the file is empty|mkdir -p $D/z/Europe && touch $D/z/Europe/Vienna && TZDIR=$D/z $A $M $S --zone Europe/Vienna|"
   "any|zone-escaped|2|^unknown time zone 'x\\\\x1B\\\\x07y'|$A $M $S --zone \"$(printf 'x\\033\\007y')\"|"
   "any|month-blanks-around|0||$A --month ' 202406 ' $S > $D/o|grep -q '^Month: 202406   Long' $D/o"
+  "any|year-blanks-around|0||$A --year ' 2024 ' $S > $D/o|grep -q '^Month: 202406   Long' $D/o"
   # Output targets: two outputs never share a file or standard output, nor the settings file's
   # place; standard output, descriptors, pipes and FIFOs are written in place; a file the user
   # may not write is kept (run as nobody when root).
@@ -55,9 +58,15 @@ set(rows
   "qt|ics-any-locale|0||LC_ALL=de_DE.UTF-8 $A $M $S --ics $D/de.ics --pdf $D/m.pdf && LC_ALL=C $A $M $S --ics $D/c.ics|diff <(grep -v DTSTAMP $D/de.ics) <(grep -v DTSTAMP $D/c.ics) && grep -q '^GEO:48.250000.16.330000' $D/c.ics"
   # Messages name the option at fault.
   "any|month-without-value|2|--month: needs a value, got the option --tsv|$A --month --tsv $S|usage"
+  # Options of a month's outputs and location without --month or --year (the window uses
+  # only --settings-dir) are refused, not passed over for the window (no display here).
+  "any|tsv-without-month|2|^almucan: --tsv needs --month or --year|env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:99 $A --tsv $S|usage"
+  "any|lon-without-month|2|^almucan: --lon needs --month or --year|env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:99 $A $S --lon 10|usage"
   # Places by name: a place's table is that of its coordinates and zone; a
   # name not found gives the three nearest.
   "any|places-springfield|0||$A --places Springfield > $D/s|test $(grep -c '^Springfield\t[^\t]*\tUnited States of America\t[0-9.]*\t-[0-9.]*\tAmerica/' $D/s) -ge 5"
+  "any|places-excludes-month|2|^almucan: (--places excludes --month\\|--month excludes --places)|$A --places Wien $M|usage"
+  "any|places-excludes-ink-saver|2|^almucan: (--places excludes --ink-saver\\|--ink-saver excludes --places)|$A --ink-saver --places Wien|usage"
   "any|place-same-tsv|0||$A --place Tromso --month 202412 --tsv $S > $D/a && $A --lon 18.95508 --lat 69.6489 --zone Europe/Oslo --month 202412 --tsv $S > $D/b|cmp $D/a $D/b"
   "any|place-unknown|2|no place named 'Tromsoo'. the closest names: Tromsø, Tomsk, Towson|$A --place Tromsoo $M $S|test ! -e $D/cfg"
   "any|place-excludes-zone|2|--zone excludes --place|$A --place Tromso --zone UTC $M $S|usage"
@@ -73,6 +82,9 @@ set(rows
   "any|settings-200mb-wrong-header|1|^INI-file $D/cfg/Almucan\\.INI not valid\\.\n|mkdir $D/cfg && printf 'Almucan V1.0\\r\\n' > $D/cfg/Almucan.INI && head -c 200000000 /dev/zero \\| tr '\\0' '\\n' >> $D/cfg/Almucan.INI && $P $A $M $S|test -f $D/cfg/Almucan.INI && test $(tail -n 1 $D/peak) -lt 100000 && rm $D/cfg/Almucan.INI"
   "any|settings-200mb-after-header|1|^INI-file $D/cfg/Almucan\\.INI not valid\\.\n|mkdir $D/cfg && printf 'Almucan V0.9\\r\\n' > $D/cfg/Almucan.INI && head -c 200000000 /dev/zero \\| tr '\\0' '\\n' >> $D/cfg/Almucan.INI && $P $A $M $S|test -f $D/cfg/Almucan.INI && test $(tail -n 1 $D/peak) -lt 100000 && rm $D/cfg/Almucan.INI"
   "any|settings-unreadable|1|^INI-file $D/cfg/Almucan\\.INI cannot be read: Permission denied|mkdir $D/cfg && printf 'Almucan V0.9\\r\\n' > $D/cfg/Almucan.INI && chmod 000 $D/cfg/Almucan.INI && $U $A $M $S|"
+  # A settings folder that is a file, a settings file that is a loop of links: the reason, nothing computed.
+  "any|settings-dir-file|1|^INI-file $D/f/Almucan\\.INI cannot be read: Not a directory|touch $D/f && $A $M --settings-dir $D/f > $D/o|test ! -s $D/o"
+  "any|settings-link-loop|1|^INI-file $D/cfg/Almucan\\.INI cannot be read: Too many levels of symbolic links|mkdir $D/cfg && ln -s Almucan.INI $D/cfg/Almucan.INI && $A $M $S --ics $D/d.ics > $D/o|test ! -s $D/o && test ! -e $D/d.ics"
 )
 foreach(row IN LISTS rows)
   string(REPLACE "\\|" "<pipe>" row "${row}")

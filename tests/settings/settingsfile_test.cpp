@@ -112,12 +112,14 @@ TEST_F(SettingsFolder, ZoneLineIsReadAndWrittenBack) {
     EXPECT_TRUE(rep_.log.empty());
 }
 
-// A wrong version, a short or empty file, a line over 64 KiB and values
-// outside what the dialogs take (longitude -180..180, latitude -90..90,
-// zone -12..12, margins 0..297 mm, font size 1..1638 pt): reported, the
-// record and the file left as they were.  A line of 64 KiB is read.  (A
-// FIFO and /dev/zero: tests/cli/reliability_binary.cmake; other headers:
-// MainWindow.SummerTimeRuleAndTheEndOfTheProgram.)
+// A wrong version, a short or empty file, a line over 64 KiB (named by its
+// number, also among the optional lines, whose followers would be lost) and
+// values outside what the dialogs take (longitude -180..180, latitude
+// -90..90, zone -12..12, margins 0..297 mm, font size 1..1638 pt):
+// reported, the record and the file left as they were.  A line of 64 KiB
+// is read, and a UTF-8 byte-order mark before the header skipped.  (A
+// FIFO, /dev/zero and a file out of reach: tests/cli/reliability_binary.cmake;
+// other headers: MainWindow.SummerTimeRuleAndTheEndOfTheProgram.)
 TEST_F(SettingsFolder, NotValidFilesAreReportedAndLeftUntouched) {
     auto with = [](int line, const std::string& text) {  // kDefaults with one line (0: the header) replaced
         std::string s = kDefaults;
@@ -125,44 +127,48 @@ TEST_F(SettingsFolder, NotValidFilesAreReportedAndLeftUntouched) {
         for (int i = 0; i < line; ++i) at = s.find("\r\n", at) + 2;
         return s.replace(at, s.find("\r\n", at) - at, text);
     };
-    const std::string cases[] = {
-        with(0, "Almucan V1.0"), "Almucan V0.9\r\n 1\r\n 2\r\n", "", with(8, std::string(65537, 'F')),
-        with(2, " 95"),          with(1, " 1e999"),             with(3, " 1e400"), with(5, "-1"),
-        with(7, " 298"),         with(9, "ten")};
+    const std::string tooLong = " is longer than 65536 bytes.";
+    const std::pair<std::string, std::string> cases[] = {  // the file, what follows "not valid"
+        {with(0, "Almucan V1.0"), "."}, {"Almucan V0.9\r\n 1\r\n 2\r\n", "."}, {"", "."},
+        {with(8, std::string(65537, 'F')), ": line 9" + tooLong},
+        {kDefaults + "\r\n" + std::string(65537, 'P') + "\r\n1\r\n1\r\n", ": line 12" + tooLong},
+        {with(2, " 95"), "."}, {with(1, " 1e999"), "."}, {with(3, " 1e400"), "."}, {with(5, "-1"), "."},
+        {with(7, " 298"), "."}, {with(9, "ten"), "."}};
     s_.place.longitude = 7;
-    for (const auto& c : cases) {
+    for (const auto& [c, what] : cases) {
         writeFile(s_.settingsPath, c);
         rep_.clear();
         EXPECT_EQ(settings::LoadSettings(s_, "F", 10, rep_), settings::LoadResult::NotValid);
         EXPECT_EQ(rep_.log, (std::vector<std::string>{
-                                "beep", "box:Error:INI-file " + s_.settingsPath + " not valid.\r\nPlease delete it."}));
+                                "beep", "box:Error:INI-file " + s_.settingsPath + " not valid" + what + "\r\nPlease delete it."}));
         EXPECT_EQ(s_.place.longitude, 7);
         EXPECT_EQ(readFile(s_.settingsPath), c);
         fs::remove(s_.settingsPath);
     }
-    writeFile(s_.settingsPath, with(8, std::string(65536, 'F')));
+    writeFile(s_.settingsPath, "\xEF\xBB\xBF" + with(8, std::string(65536, 'F')) + "\r\n\r\n1\r\n1\r\n");
     ASSERT_EQ(settings::LoadSettings(s_, "F", 10, rep_), settings::LoadResult::Loaded);
-    EXPECT_EQ(s_.fontName, std::string(65536, 'F'));
+    EXPECT_EQ(std::tie(s_.fontName, s_.nightVision, s_.inkSaver), std::tuple(std::string(65536, 'F'), true, true));
 }
 
 // A file that cannot be written is reported once ("Can't write"): an old
-// one is kept whole, and when a missing one cannot be created (its folder
-// is a regular file) the defaults stay in memory for the run.
+// one is kept whole, and when a missing one cannot be created (no file may
+// grow beyond 20 bytes) the defaults stay in memory for the run.
 TEST_F(SettingsFolder, FailedSaveKeepsTheOldFileWhole) {
     writeFile(s_.settingsPath, kDefaults);
     s_.fontName = std::string(200, 'F');
-    std::signal(SIGXFSZ, SIG_IGN);  // no file may grow beyond 20 bytes
+    std::signal(SIGXFSZ, SIG_IGN);
     rlimit keep{};
     ::getrlimit(RLIMIT_FSIZE, &keep);
     const rlimit small{20, keep.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &small);
     const bool saved = settings::SaveSettings(s_, rep_);
+    const std::string old = readFile(s_.settingsPath);
+    fs::remove(s_.settingsPath);
+    const settings::LoadResult created = settings::LoadSettings(s_, "Mono", 12, rep_);
     ::setrlimit(RLIMIT_FSIZE, &keep);
-    EXPECT_TRUE(!saved && readFile(s_.settingsPath) == kDefaults);
-    const std::string old = s_.settingsPath;
-    s_.settingsPath = settings::SettingsPathFor(old);
-    EXPECT_EQ(settings::LoadSettings(s_, "Mono", 12, rep_), settings::LoadResult::CreateFailed);
+    EXPECT_TRUE(!saved && old == kDefaults);
+    EXPECT_EQ(created, settings::LoadResult::CreateFailed);
     EXPECT_EQ(std::tie(s_.place.longitude, s_.fontName), std::tuple(16.33, std::string("Mono")));
-    EXPECT_EQ(rep_.log, (std::vector<std::string>{"beep", "box:Error:Can't write\r\n   " + old + "\r\nto disk.", "beep",
-                                                  "box:Error:Can't write\r\n   " + s_.settingsPath + "\r\nto disk."}));
+    const std::string cannot = "box:Error:Can't write\r\n   " + s_.settingsPath + "\r\nto disk.";
+    EXPECT_EQ(rep_.log, (std::vector<std::string>{"beep", cannot, "beep", cannot}));
 }

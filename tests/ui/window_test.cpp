@@ -360,28 +360,35 @@ TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
 // One print run's dialogs: the paper and orientation chosen in Setup (OK
 // keeps them for the run, Cancel does not)
 // and the margin texts reach the check, which wants at least 100 mm free
-// each way (A4 210 x 297 mm, US Letter 215.9 x 279.4 mm); a refused margin
+// each way (A4 210 x 297 mm, US Letter 215.9 x 279.4 mm) and the page's 43
+// rows each a line of the font high: DejaVu Sans's line is 1.164 em (its
+// ascent and descent, 1901 + 483 of 2048 units), so on A4 landscape 11 pt
+// (195 mm) fits and 12 pt (213 mm) does not; a refused margin
 // or font size names the box and why.  Save is refused the same way, then
 // writes the layout; Print writes the month to a PDF named and titled by
 // it, says where, and leaves the saved layout alone.
 TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
     Window t;
-    const Log tooLarge{"beep", "box:Error:Margins too large."};
+    const Log tooLarge{"beep", "box:Error:Margins too large."}, fontTooLarge{"beep", "box:Error:Font too large for the page."};
     // The paper chosen in Setup (nullptr: Setup not opened), landscape, OK;
     // the top and left margins (bottom and right the same), the font size;
-    // the messages of the check.
+    // the messages of the check.  The table of 8 pt fits in 100 mm across.
     const std::tuple<const char*, bool, bool, const char*, const char*, const char*, Log> steps[] = {
-        {"US Letter", false, true, "0", "57.9", "10", {}},
-        {"A4", false, false, "0", "57.9", "10", {}},
-        {"A4", false, true, "0", "57.9", "10", tooLarge},
-        {"A4", true, true, "0", "98.5", "10", {}},
-        {nullptr, false, false, "55.5", "0", "10", tooLarge},
+        {"US Letter", false, true, "0", "57.9", "8", {}},
+        {"A4", false, false, "0", "57.9", "8", {}},
+        {"A4", false, true, "0", "57.9", "8", tooLarge},
+        {"A4", true, true, "0", "98.5", "8", {}},
+        {nullptr, false, false, "55.5", "0", "8", tooLarge},
+        {nullptr, false, false, "0", "0", "11", {}},
+        {nullptr, false, false, "0", "0", "12", fontTooLarge},
+        {nullptr, false, false, "0", "0", "1638", fontTooLarge},
         {nullptr, false, false, "0", "0", "0", {"box:Error:Wrong value for the font size.\r\n" +
                                                 text::fieldMessage(settings::kFontSizeField, "out of range")}},
         {nullptr, false, false, "10,5", "0", "10", {"box:Error:Wrong value(s) for margin(s).\r\n" +
             text::fieldMessage(settings::Named(settings::kMarginField, "Top"), "use a point: 10.5")}}};
     const QByteArray before = t.ini();
     t.print("200106", [&](ui::FormPrint& p) {
+        p.comboFont()->setEditText("DejaVu Sans");
         for (const auto& [paper, landscape, ok, top, left, size, log] : steps) {
             SCOPED_TRACE(std::string(paper ? paper : "-") + "|" + top + "|" + left + "|" + size);
             if (paper) t.setup(p, paper, landscape, ok);
@@ -394,7 +401,7 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
         }
         Click(p.commandSave());  // "10,5" still there
         EXPECT_EQ(t.ini(), before);
-        for (auto [box, text] : {std::pair{p.textMT(), "10"}, {p.textMB(), "12.5"}, {p.textML(), "5"}, {p.textFS(), "12"}})
+        for (auto [box, text] : {std::pair{p.textMT(), "10"}, {p.textMB(), "12.5"}, {p.textML(), "5"}, {p.textFS(), "9"}})
             box->setText(text);
         p.comboFont()->setEditText("No Such Font Family");
         t.rep.clear();
@@ -403,7 +410,7 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
         p.reject();
     });
     const QByteArray saved = t.ini();
-    EXPECT_TRUE(saved.endsWith(" 10\r\n 12.5\r\n 5\r\n 0\r\nNo Such Font Family\r\n 12\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.endsWith(" 10\r\n 12.5\r\n 5\r\n 0\r\nNo Such Font Family\r\n 9\r\n")) << saved.toStdString();
 
     // The month's file name is a link to a file yet to be made: it stays a link.
     const QString pdf = t.dir.filePath("Almucan-200103.pdf");
@@ -411,7 +418,6 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
     t.print("200103", [&](ui::FormPrint& p) {
         EXPECT_EQ(p.labelOutput()->text(), "PDF file: " + pdf + " - A4, landscape");
         p.textML()->setText("15");
-        p.textFS()->setText("1638");  // the largest font size must not upset the run
         Click(p.commandPrint());
     });
     EXPECT_EQ(QDir(t.dir.path()).entryList({"Almucan*.pdf*"}), QStringList{"Almucan-200103.pdf"});  // no temporary file

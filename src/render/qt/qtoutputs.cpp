@@ -45,6 +45,16 @@ bool EncodePng(const month::MonthResult& r, const std::string& monthText, int wi
 
 namespace {
 
+// The printable area of a printer: the sheet less the PDF border; the page
+// set-up applies the settings' margins within it.
+void SetUpPdfPage(QPdfWriter& writer, const std::string& paper, bool landscape) {
+    writer.setResolution(1200);
+    const QMarginsF border(kPdfBorderPt, kPdfBorderPt, kPdfBorderPt, kPdfBorderPt);
+    writer.setPageLayout(QPageLayout(QPageSize(paper == "letter" ? QPageSize::Letter : QPageSize::A4),
+                                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait, border,
+                                     QPageLayout::Point));
+}
+
 bool DrawPdf(const std::vector<month::MonthResult>& months, const PrintStyle& style,
              const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
              std::string& bytes, report::Reporter& rep) {
@@ -52,19 +62,12 @@ bool DrawPdf(const std::vector<month::MonthResult>& months, const PrintStyle& st
     QBuffer buffer(&data);
     bool ok = buffer.open(QIODevice::WriteOnly);
     {
-        // The printable area of a printer: the sheet less the PDF border;
-        // the page set-up applies the settings' margins within it.
         QPdfWriter writer(&buffer);
-        writer.setResolution(1200);
+        SetUpPdfPage(writer, paper, landscape);
         // "Almucan yyyymm" for a month, "Almucan yyyy" for a year's pages.
         std::string titled = monthTexts.empty() ? std::string() : monthTexts.front();
         if (monthTexts.size() > 1) titled = titled.substr(0, 4);
         writer.setTitle(DocumentTitle(titled));
-        const QMarginsF border(kPdfBorderPt, kPdfBorderPt, kPdfBorderPt, kPdfBorderPt);
-        writer.setPageLayout(QPageLayout(
-            QPageSize(paper == "letter" ? QPageSize::Letter : QPageSize::A4),
-            landscape ? QPageLayout::Landscape : QPageLayout::Portrait, border,
-            QPageLayout::Point));
         QImage pictureImage(1, 1, QImage::Format_RGB32);
         QtImageSurface picture(pictureImage, PictureFont());
         QtPrinterSurface prn(writer, QGuiApplication::font());
@@ -103,6 +106,17 @@ bool EncodePdf(const std::vector<month::MonthResult>& months, const PrintStyle& 
                   (months.size() == 1 ? " page" : " pages") + " could not be allocated.");
         return false;
     }
+}
+
+PrintFontExtent PdfPrintFont(const std::string& fontName, float fontSize, const std::string& paper,
+                             bool landscape) {
+    // A writer that is never painted on writes nothing.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    SetUpPdfPage(writer, paper, landscape);
+    QtPrinterSurface prn(writer, QGuiApplication::font());
+    return MeasurePrintFont(prn, fontName, fontSize);
 }
 
 void DefaultFont(std::string& name, float& size) {

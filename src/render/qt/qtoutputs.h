@@ -24,6 +24,11 @@ bool EncodePdf(const std::vector<month::MonthResult>& months, const PrintStyle& 
                const std::vector<std::string>& monthTexts, const std::string& paper,
                bool landscape, std::string& bytes, report::Reporter& rep);
 
+// The print font measured on the PDF page EncodePdf draws ("a4" or
+// "letter", portrait or landscape), for the print layout check.
+PrintFontExtent PdfPrintFont(const std::string& fontName, float fontSize, const std::string& paper,
+                             bool landscape);
+
 // The system's general font: the print font of a new settings file,
 // for the window and the command line alike.
 void DefaultFont(std::string& name, float& size);
