@@ -61,6 +61,9 @@ set(rows
   "any|place-same-tsv|0||$A --place Tromso --month 202412 --tsv $S > $D/a && $A --lon 18.95508 --lat 69.6489 --zone Europe/Oslo --month 202412 --tsv $S > $D/b|cmp $D/a $D/b"
   "any|place-unknown|2|no place named 'Tromsoo'. the closest names: Tromsø, Tomsk, Towson|$A --place Tromsoo $M $S|test ! -e $D/cfg"
   "any|place-excludes-zone|2|--zone excludes --place|$A --place Tromso --zone UTC $M $S|usage"
+  # A settings file's place name that is not UTF-8 (Latin-1 "Tromsø") is written with U+FFFD
+  # for the byte; the file keeps its bytes.
+  "any|place-name-latin1|0||printf 'Almucan V0.9\\r\\n 18.95508\\r\\n 69.6489\\r\\n 1\\r\\n 0\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nSans Serif\\r\\n 10\\r\\nEurope/Oslo\\r\\nTroms\\370\\r\\n' > $D/ini && mkdir $D/cfg && cp $D/ini $D/cfg/Almucan.INI && $A $M $S --json > $D/j|cmp $D/ini $D/cfg/Almucan.INI && python3 -m json.tool $D/j > /dev/null && grep -q \"\\\"name\\\": \\\"Troms$(printf '\\357\\277\\275')\\\"\" $D/j"
   # --events: 124 lines (4 keys on 31 days) ended by CR LF.  Graphic outputs alone print no
   # text: a PNG of the size asked, a one-page letter PDF, a year of twelve A4 pages in order.
   "any|events-crlf|0||$A --month 200102 --events $S > $D/e|test $(wc -l < $D/e) = 124 && test $(grep -c $'\\r$' $D/e) = 124 && test -z \"$(tail -c 1 $D/e \\| tr -d '\\n')\""
