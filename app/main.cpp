@@ -127,7 +127,12 @@ int main(int argc, char** argv) {
     const cli::Options& o = pr.options;
     if (o.help) return WriteStdout(cli::Usage(), 0);
     if (o.version) return WriteStdout(cli::VersionText(), 0);
-    if (o.places) return WriteStdout(cli::PlacesText(*o.places), 0);
+    if (o.places) {
+        cli::StderrReporter rep;
+        std::string out;
+        const int rc = cli::PlacesText(*o.places, out, rep);
+        return rc == 0 ? WriteStdout(out, rc) : rc;
+    }
 #ifdef ALMUCAN_QT_PROGRAM
     if ((!o.month && !o.year) || o.png || o.pdf) return ExecQtProgram(argv);
 #endif

@@ -246,11 +246,7 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
                   {&o.tz, &s.place.clock.fixedHours, settings::Named(settings::kTimeZoneField, "--tz")}};
     if (o.place) {
         const std::optional<place::Place> p = place::Find(*o.place);
-        if (!p) {
-            std::string near;
-            for (const std::string& n : place::Closest(*o.place)) near += (near.empty() ? "" : ", ") + n;
-            return "no place named '" + *o.place + "'; the closest names: " + near;
-        }
+        if (!p) return place::NotFound(*o.place);
         s.place.longitude = p->longitude;
         s.place.latitude = p->latitude;
         s.place.clock.zoneName = p->zone;
@@ -320,10 +316,14 @@ void StderrReporter::message(const std::string& text, const std::string&, report
     std::cerr << t << "\n";
 }
 
-std::string PlacesText(const std::string& text) {
-    std::string out;
-    for (const place::Place& p : place::Search(text)) out += place::ListLine(p) + "\n";
-    return out;
+int PlacesText(const std::string& text, std::string& out, report::Reporter& rep) {
+    const std::vector<place::Place> found = place::Search(text);
+    if (found.empty()) {
+        rep.error(place::NotFound(text));
+        return 2;
+    }
+    for (const place::Place& p : found) out += place::ListLine(p) + "\n";
+    return 0;
 }
 
 int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep) {

@@ -93,9 +93,10 @@ struct GraphicOutputs {
                                          const std::string& paper, bool landscape) = nullptr;
 };
 
-// --places: one line per place matching `text` (place::ListLine, LF),
-// most populous first.
-std::string PlacesText(const std::string& text);
+// --places: one line per place matching `text` (place::ListLine, LF) into
+// `out`, exact names first, then most populous first; returns the exit code:
+// 0, or 2 after saying why none matches (the closest names).
+int PlacesText(const std::string& text, std::string& out, report::Reporter& rep);
 
 // The whole command-line run (--month or --year); returns the process exit code.
 // 0 success, 1 settings file not valid or an output failed, 2 bad input

@@ -100,9 +100,16 @@ long long localMinutesOf(const month::MonthResult& m, int d, int hhmm) {
     return localMinutes(m.day(d), hhmm);
 }
 
+// "Tromsø, 69.6489° N, 18.9551° E": the place's name, when it has one, and
+// its coordinates to 4 decimals (about 10 m), as the UID has them.
+// A coordinate that rounds to 0 is north or east.
 std::string placeText(const month::Place& p) {
-    return text::significant(std::fabs(p.latitude), 4) + "\xC2\xB0 " + (p.latitude < 0 ? 'S' : 'N') + ", " +
-           text::significant(std::fabs(p.longitude), 5) + "\xC2\xB0 " + (p.longitude < 0 ? 'W' : 'E');
+    auto coordinate = [](double v, char positive, char negative) {
+        const std::string digits = text::fixed(std::fabs(v), 4);
+        return digits + "\xC2\xB0 " + (v < 0 && digits != text::fixed(0, 4) ? negative : positive);
+    };
+    return (p.name.empty() ? "" : p.name + ", ") + coordinate(p.latitude, 'N', 'S') + ", " +
+           coordinate(p.longitude, 'E', 'W');
 }
 
 }  // namespace

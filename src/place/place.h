@@ -1,6 +1,7 @@
 #pragma once
 // Places by name: the cities of the geonames database (about 24,000 with
 // at least 15,000 inhabitants), found accent- and case-blind.  Qt-free.
+// The names are read once and kept folded for the searches.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,18 +19,31 @@ struct Place {
     long population = 0;
 };
 
-// The places whose name matches `text` (each word of the text begins a
-// word of the name, accents and letter case ignored): those named exactly
-// `text` first, then by population, most populous first.  Empty for an
-// empty text.
+// The places whose name matches `text`: each word of the folded text (Fold)
+// begins a word of the folded name, or runs on into the words after it
+// ("Winstonsalem" finds Winston-Salem); those named exactly `text` (folded)
+// first, then by population, most populous first.  Empty for a text that
+// folds to nothing, is not UTF-8 or is longer than LongestName() (blanks
+// around it aside).
 std::vector<Place> Search(std::string_view text);
 
 // The first of Search(text): the exact name, else the most populous match.
 std::optional<Place> Find(std::string_view text);
 
 // The `count` names of the database nearest to `text` by edit distance
-// (accents and letter case ignored), nearest first, each name once.
+// between the folded texts, nearest first, among equals the larger place,
+// each name once.  Empty for a text longer than LongestName().
 std::vector<std::string> Closest(std::string_view text, std::size_t count = 3);
+
+// The characters of the longest name of the database: a longer text names
+// no place and is not searched.
+std::size_t LongestName();
+
+// Why `text` names no place, for a message: "no place named 'Tromsoo';
+// the closest names: Tromsø, Tomsk, Rossoh'" (the text made valid UTF-8,
+// its control characters escaped as text::printable does), or, for a text
+// longer than LongestName(), its length and the longest name's.
+std::string NotFound(std::string_view text);
 
 // The most populous place whose zone is `zoneName`; empty when none is.
 std::optional<Place> LargestInZone(std::string_view zoneName);
@@ -43,8 +57,13 @@ std::string Label(const Place& p);
 // the decimal point whatever the locale.
 std::string ListLine(const Place& p);
 
-// `text` in lower-case ASCII letters: each accented or foreign letter
-// becomes the first letter of its ASCII spelling ("Tromsø" -> "tromso").
+// `text` as names are compared: accents and letter case left out, each
+// letter without a decomposition spelt in ASCII ("Tromsø" -> "tromso",
+// "Łódź" -> "lodz", "Straße" -> "strasse"), apostrophes left out
+// ("Noril'sk" -> "norilsk"), every other run of characters that are not
+// letters or digits (blanks, hyphens, commas) one blank between words
+// ("Winston-Salem" -> "winston salem").  Letters of other scripts stay,
+// in lower case.  Empty for a text that is not UTF-8.
 std::string Fold(std::string_view text);
 
 }  // namespace place

@@ -284,6 +284,44 @@ std::string printable(std::string_view t) {
     return out;
 }
 
+std::string validUtf8(std::string_view t) {
+    std::string out;
+    out.reserve(t.size());
+    auto byte = [&t](std::size_t i) { return static_cast<unsigned char>(t[i]); };
+    for (std::size_t i = 0; i < t.size();) {
+        const unsigned char b = byte(i);
+        // The length its lead byte announces; 0 for a byte that never leads
+        // (a continuation byte, C0 and C1 of overlong two-byte forms, F5..FF).
+        std::size_t n = 0;
+        if (b < 0x80) n = 1;
+        else if (b >= 0xC2 && b <= 0xDF) n = 2;
+        else if (b >= 0xE0 && b <= 0xEF) n = 3;
+        else if (b >= 0xF0 && b <= 0xF4) n = 4;
+        bool ok = n > 0 && n <= t.size() - i;
+        for (std::size_t k = 1; ok && k < n; ++k) {
+            // The second byte's range rules out overlong three- and
+            // four-byte forms (E0, F0), the surrogates (ED) and code points
+            // above U+10FFFF (F4).
+            unsigned char lo = 0x80, hi = 0xBF;
+            if (k == 1) {
+                if (b == 0xE0) lo = 0xA0;
+                if (b == 0xED) hi = 0x9F;
+                if (b == 0xF0) lo = 0x90;
+                if (b == 0xF4) hi = 0x8F;
+            }
+            ok = byte(i + k) >= lo && byte(i + k) <= hi;
+        }
+        if (ok) {
+            out.append(t.substr(i, n));
+            i += n;
+        } else {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        }
+    }
+    return out;
+}
+
 std::size_t EditDistance(std::string_view a, std::string_view b) {
     std::vector<std::size_t> row(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;

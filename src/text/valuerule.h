@@ -75,6 +75,12 @@ std::string_view trimmed(std::string_view t);
 // A name, month or path for a message: control characters (below 0x20 and
 // 0x7F) written as "\x1B", so that an echoed text cannot steer a terminal.
 std::string printable(std::string_view t);
+// `t` as valid UTF-8: each byte that does not belong to a well-formed
+// character (a stray continuation byte, a lead byte whose sequence is cut
+// short, an overlong form, a surrogate, a code point above U+10FFFF)
+// becomes U+FFFD, one for every such byte; valid characters stay as they
+// are.  A Latin-1 "Troms\xF8" becomes "Troms\uFFFD".
+std::string validUtf8(std::string_view t);
 
 // The number of single-character insertions, deletions and substitutions
 // that turn one text into the other (Levenshtein), byte by byte: how close

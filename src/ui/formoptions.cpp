@@ -152,18 +152,19 @@ void FormOptions::choosePlace(const place::Place& p) {
     placeLat_ = TextLat->text();
 }
 
-bool FormOptions::placeAtSave(std::string& name) {
+std::string FormOptions::placeAtSave(std::string& name) {
     const QString typed = TextPlace->text().trimmed();
     name.clear();
-    if (typed.isEmpty()) return true;
+    if (typed.isEmpty()) return {};
     if (typed != placeLabel_) {
         // A name typed without choosing from the list: its best match.
-        const std::optional<place::Place> p = place::Find(typed.section(',', 0, 0).trimmed().toStdString());
-        if (!p) return false;
+        const std::string wanted = typed.section(',', 0, 0).trimmed().toStdString();
+        const std::optional<place::Place> p = place::Find(wanted);
+        if (!p) return place::NotFound(wanted);
         choosePlace(*p);
     }
     if (TextLong->text() == placeLong_ && TextLat->text() == placeLat_) name = placeName_;
-    return true;
+    return {};
 }
 
 QString FormOptions::FixedZoneEntry() { return QStringLiteral("(fixed: Time Zone above)"); }
@@ -191,7 +192,7 @@ void FormOptions::CommandSave_Click() {
     };
     std::string error;
     std::string placeName;
-    if (!placeAtSave(placeName)) error = "Place: no place of that name";
+    if (const std::string why = placeAtSave(placeName); !why.empty()) error = "Place: " + why;
     // The zone: the first entry or nothing typed is the fixed zone.
     const QString zoneText = ComboZone->currentText();
     if (zoneText == FixedZoneEntry() || zoneText.trimmed().isEmpty())

@@ -70,9 +70,9 @@ private:
     void choosePlace(const place::Place& p);
     // The name to store for the place at Save: the chosen place's while its
     // label and the coordinates it filled stand, empty when the place box
-    // is empty or the coordinates were typed by hand.  False when the box
-    // names no place.
-    bool placeAtSave(std::string& name);
+    // is empty or the coordinates were typed by hand.  Returns why the box
+    // names no place (place::NotFound), or empty.
+    std::string placeAtSave(std::string& name);
 
     QStringListModel* placeModel_ = nullptr;
     std::vector<place::Place> offered_;

@@ -31,7 +31,8 @@ struct Place {
 // The place as a month is calculated for it: a named zone whose file does
 // not read leaves the fixed zone in force, and the summer-time box belongs
 // to the fixed zone only (a named zone keeps its own summer time day by
-// day).
+// day).  The name is made valid UTF-8 (text::validUtf8) for every view that
+// writes it: a settings file may hold it in another encoding.
 Place InForce(const Place& stored, bool summerTime);
 
 }  // namespace zone

@@ -528,6 +528,7 @@ Place InForce(const Place& stored, bool summerTime) {
     // Only whether the file reads matters here: no closest names are sought.
     if (p.clock.named() && !find(p.clock.zoneName)) p.clock.zoneName.clear();
     p.clock.summerTime = summerTime && !p.clock.named();
+    p.name = text::validUtf8(p.name);
     return p;
 }
 

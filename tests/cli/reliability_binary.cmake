@@ -68,8 +68,17 @@ set(rows
   "any|places-excludes-month|2|^almucan: (--places excludes --month\\|--month excludes --places)|$A --places Wien $M|usage"
   "any|places-excludes-ink-saver|2|^almucan: (--places excludes --ink-saver\\|--ink-saver excludes --places)|$A --ink-saver --places Wien|usage"
   "any|place-same-tsv|0||$A --place Tromso --month 202412 --tsv $S > $D/a && $A --lon 18.95508 --lat 69.6489 --zone Europe/Oslo --month 202412 --tsv $S > $D/b|cmp $D/a $D/b"
-  "any|place-unknown|2|no place named 'Tromsoo'. the closest names: Tromsø, Tomsk, Towson|$A --place Tromsoo $M $S|test ! -e $D/cfg"
+  "any|place-unknown|2|no place named 'Tromsoo'. the closest names: Tromsø, Tomsk, Rossoh'|$A --place Tromsoo $M $S|test ! -e $D/cfg"
+  # --places finds names typed with accents and says the nearest when none matches; a name
+  # is echoed escaped; a text longer than any name (54 characters) is refused at once.
+  "any|places-accents|0||$A --places Zür > $D/z|head -n 1 $D/z \\| grep -q '^Zurich\tCanton of Zurich\tSwitzerland\t'"
+  "any|places-none|2|^no place named 'Viena'. the closest names: Vienna, Viana, Siena|$A --places Viena > $D/o|test ! -s $D/o"
+  "any|place-escaped|2|^no place named 'x\\\\x1B\\\\x07y'. the closest names: |$A $M $S --place \"$(printf 'x\\033\\007y')\"|test ! -e $D/cfg"
+  "any|place-too-long|2|^no place has a name that long: 50000 characters, the longest has 54|timeout 10 $A --place \"$(head -c 50000 /dev/zero \\| tr '\\0' x)\" $M $S|test ! -e $D/cfg"
   "any|place-excludes-zone|2|--zone excludes --place|$A --place Tromso --zone UTC $M $S|usage"
+  # A settings file's place name that is not UTF-8 (Latin-1 "Tromsø") is written with U+FFFD
+  # for the byte; the file keeps its bytes.
+  "any|place-name-latin1|0||printf 'Almucan V0.9\\r\\n 18.95508\\r\\n 69.6489\\r\\n 1\\r\\n 0\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nSans Serif\\r\\n 10\\r\\nEurope/Oslo\\r\\nTroms\\370\\r\\n' > $D/ini && mkdir $D/cfg && cp $D/ini $D/cfg/Almucan.INI && $A $M $S --json > $D/j|cmp $D/ini $D/cfg/Almucan.INI && python3 -m json.tool $D/j > /dev/null && grep -q \"\\\"name\\\": \\\"Troms$(printf '\\357\\277\\275')\\\"\" $D/j"
   # --events: 124 lines (4 keys on 31 days) ended by CR LF.  Graphic outputs alone print no
   # text: a PNG of the size asked, a one-page letter PDF, a year of twelve A4 pages in order.
   "any|events-crlf|0||$A --month 200102 --events $S > $D/e|test $(wc -l < $D/e) = 124 && test $(grep -c $'\\r$' $D/e) = 124 && test -z \"$(tail -c 1 $D/e \\| tr -d '\\n')\""

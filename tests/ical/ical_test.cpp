@@ -4,6 +4,8 @@
 // back by an independent parser in check_ics.py.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "calendar/calendar.h"
 #include "astro/sunmoon.h"
 #include "ical/darknights.h"
@@ -87,4 +89,21 @@ TEST(DarkIntervals, SkippedDateIsNeitherNamedNorListed) {
         found += e.description.find("from Sat 31 Dec 2011 00:00 to Sat 31 Dec 2011 05:42") != std::string::npos;
     }
     EXPECT_EQ(found, 1);
+}
+
+// LOCATION: the place's name, when it has one, then its coordinates to 4
+// decimals, the hemisphere of a coordinate that rounds to 0 north or east
+// (Tromsø: the geonames coordinates of tests/place).
+TEST(DarkIntervals, LocationIsTheNameAndTheCoordinates) {
+    const struct { month::Place place; const char* location; } cases[] = {
+        {{18.95508, 69.6489, {1, false, "Europe/Oslo"}, "Troms\xC3\xB8"}, "Troms\xC3\xB8, 69.6489\xC2\xB0 N, 18.9551\xC2\xB0 E"},
+        {{-70.67, -33.45, {-4, false, ""}, ""}, "33.4500\xC2\xB0 S, 70.6700\xC2\xB0 W"},
+        {{-4e-05, -1e-09, {0, false, ""}, ""}, "0.0000\xC2\xB0 N, 0.0000\xC2\xB0 E"},
+        {{-0.00007, -0.00006, {0, false, ""}, ""}, "0.0001\xC2\xB0 S, 0.0001\xC2\xB0 W"}};
+    for (const auto& c : cases) {
+        const auto events = DarkNightEvents({month::CalculateMonth(month::YearMonth{2024, 12}, c.place)});
+        std::set<std::string> locations;
+        for (const Event& e : events) locations.insert(e.location);
+        EXPECT_EQ(locations, std::set<std::string>{c.location});
+    }
 }

@@ -1,6 +1,6 @@
-// Places by name from the geonames database: the order of the matches and
-// the largest place of a zone (the names nearest to a misspelt one:
-// tests/cli's place-unknown row).
+// Places by name from the geonames database: the order of the matches,
+// names typed with or without accents, the largest place of a zone, and
+// the names nearest to a misspelt one.
 #include "place/place.h"
 
 #include <gtest/gtest.h>
@@ -31,5 +31,34 @@ TEST(Place, SearchFindsExactNameFirstThenByPopulation) {
             EXPECT_GE(key(found[i - 1]), key(found[i])) << c.text << ": " << found[i].name;
     }
     EXPECT_EQ(place::Label(*place::Find("Vienna")), "Vienna, Austria");  // region = name
+    // Typed with accents, apostrophes, hyphens or run together, or begun
+    // only: the database's name.
+    const std::pair<const char*, const char*> spellings[] = {
+        {"Zürich", "Zurich"}, {"Zür", "Zurich"}, {"Malmö", "Malmo"}, {"\xC5\x81\xC3\xB3\x64\xC5\xBA", "Lodz"},
+        {"Reykjavík", "Reykjavik"}, {"Montréal", "Montreal"}, {"Kraków", "Krakow"}, {"Tromsø", "Tromsø"},
+        {"Tromso", "Tromsø"}, {"Norilsk", "Noril'sk"}, {"Noril’sk", "Noril'sk"}, {"Winstonsalem", "Winston-Salem"},
+        {"winston salem", "Winston-Salem"}, {"Adapazari", "Adapazarı"}, {"Mu\xCC\x88lheim", "Mülheim"}};
+    for (const auto& [typed, name] : spellings) {
+        const auto p = place::Find(typed);
+        EXPECT_EQ(p ? p->name : "", name) << typed;
+    }
     EXPECT_EQ(place::LargestInZone("Europe/Oslo")->name + place::LargestInZone("Asia/Kolkata")->name, "OsloMumbai");
+}
+
+// A name not found: the three nearest (edit distance of the folded
+// names), control characters escaped; a text longer than the longest name
+// ("Chak Two Hundred Forty-nine Thal Development Authority", 54 characters)
+// is not searched.
+TEST(Place, NotFoundGivesTheClosestNamesOrSaysTooLong) {
+    EXPECT_EQ(place::LongestName(), 54u);
+    const std::pair<std::string, std::string> cases[] = {
+        {"Viena", "no place named 'Viena'; the closest names: Vienna, Viana, Siena"},
+        {"Tromsoo", "no place named 'Tromsoo'; the closest names: Tromsø, Tomsk, Rossoh'"},
+        {"Genf\x1B[2J", "no place named 'Genf\\x1B[2J'; the closest names: Genoa, Geneva, Geneina"},
+        {std::string(54, 'x'), "no place named '" + std::string(54, 'x') + "'; the closest names: "},
+        {std::string(50000, 'x'), "no place has a name that long: 50000 characters, the longest has 54"},
+        {std::string(55, 'x'), "no place has a name that long: 55 characters, the longest has 54"}};
+    for (const auto& [typed, message] : cases)
+        EXPECT_EQ(place::NotFound(typed).substr(0, message.size()), message) << typed.size();
+    EXPECT_TRUE(place::Search(std::string(55, 'a')).empty() && place::Closest(std::string(55, 'a')).empty());
 }

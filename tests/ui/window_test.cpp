@@ -347,6 +347,16 @@ TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
     save("10", "52,52", "1", nullptr, false);
     EXPECT_EQ(log, (Log{"beep", "box:Error:Input error - wrong value.\r\n" +
                                     text::fieldMessage(settings::kLatitudeField, "use a point: 52.52")}));
+    // A place name that is not found: the three nearest (tests/place).
+    t.rep.clear();
+    t.options([&](ui::FormOptions& o) {
+        Type(o.TextPlace, "Viena");
+        Click(o.CommandSave);
+        log = t.rep.log;
+        o.reject();
+    });
+    EXPECT_EQ(log, (Log{"beep", "box:Error:Input error - wrong value.\r\nPlace: no place named 'Viena'; the closest "
+                                "names: Vienna, Viana, Siena"}));
 
     EXPECT_FALSE(t.w->checkST()->isEnabled());
 
