@@ -51,6 +51,9 @@ set(rows
   "any|fifo|0||mkfifo $D/f && { cat $D/f > $D/o & } && $A $M $S --ics $D/f && wait|grep -q '^END:VCALENDAR' $D/o"
   "any|read-only-file|1|^The iCalendar file $D/r\\.ics could not be written: Permission denied|echo old > $D/r.ics && chmod 444 $D/r.ics && $U $A $M $S --ics $D/r.ics|test \"$(cat $D/r.ics)\" = old"
   "vm|pdf-out-of-memory|1|^The PDF document of 1 page could not be allocated\\.|ulimit -v 100000 && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
+  # A year under limits around the size of its compressed pages (two buffers of 16 MiB): made
+  # whole, or the failure said and no file, never an abort ($D/rKB holds a failure's exit code).
+  "vm|pdf-year-out-of-memory|0||for v in 95000 105000 120000\ndo (ulimit -v $v && exec $A --year 2024 $S --pdf $D/y$v.pdf 2>$D/e$v) \\|\\| echo $? > $D/r$v\ndone|for v in 95000 105000 120000\ndo if test -e $D/r$v\nthen test $(cat $D/r$v) = 1 && grep -qx 'The PDF document of 12 pages could not be allocated\\.' $D/e$v && test ! -e $D/y$v.pdf\nelse test ! -s $D/e$v && pdfinfo $D/y$v.pdf \\| grep -Eq '^Pages: +12$'\nfi \\|\\| exit 1\ndone"
   # The same calendar in every locale, with Qt started for the PDF.
   "qt|ics-any-locale|0||LC_ALL=de_DE.UTF-8 $A $M $S --ics $D/de.ics --pdf $D/m.pdf && LC_ALL=C $A $M $S --ics $D/c.ics|diff <(grep -v DTSTAMP $D/de.ics) <(grep -v DTSTAMP $D/c.ics) && grep -q '^GEO:48.250000.16.330000' $D/c.ics"
   # Messages name the option at fault.
