@@ -22,6 +22,11 @@ set(rows
   "qt|pdf-dev-full|1|^The PDF file /dev/full could not be written: No space left|$A $M $S --pdf /dev/full|"
   "any|ics-no-folder|1|^The iCalendar file $D/none/d.ics could not be written: No such file|$A --year 2025 $S --ics $D/none/d.ics|"
   "qt|png-file-too-large|1|could not be written: File too large|echo old > $D/old.png && ulimit -f 8 && $A $M $S --png $D/old.png|test \"$(cat $D/old.png)\" = old && test -z \"$(find $D -name '*.tmp')\""
+  # One output that fails keeps every file of the run as it was: a device, standard output,
+  # a pipe whose reader has gone (the program ends by SIGPIPE, exit 13 here).
+  "qt|png-kept-ics-full|1|^The iCalendar file /dev/full could not be written: No space left|echo old > $D/ok.png && $A $M $S --png $D/ok.png --ics /dev/full|test \"$(cat $D/ok.png)\" = old && test -z \"$(find $D -name '*.tmp')\""
+  "any|ics-kept-stdout-full|1|^almucan: the standard output could not be written: No space left|echo old > $D/d.ics && $A $M $S --ics $D/d.ics --tsv >/dev/full|test \"$(cat $D/d.ics)\" = old && test -z \"$(find $D -name '*.tmp')\""
+  "any|ics-kept-pipe-closed|13||echo old > $D/d.ics && python3 -c 'import os, subprocess, sys\nr, w = os.pipe()\nos.close(r)\nsys.exit(-subprocess.call(sys.argv[1:], stdout=w))' $A $M $S --ics $D/d.ics --tsv|test \"$(cat $D/d.ics)\" = old && test -z \"$(find $D -name '*.tmp')\""
   # Standard output that cannot be written (--version: tests/install).
   "any|stdout-full|1|^almucan: the standard output could not be written: No space left|$A $M $S --events >/dev/full|"
   # Names: an empty settings folder is refused, a file name keeps its bytes.
