@@ -2,7 +2,8 @@ cmake_minimum_required(VERSION 3.24)
 # The program under failures and hostile arguments, one row per case: need |
 # name | exit code | standard error's one line (a regular expression; the
 # usage may follow it when the check is "usage") | command | check after.
-# $A is the program, $D a fresh folder, $S "--settings-dir $D/cfg"; 'qt' rows
+# $A is the program, $D a fresh folder, $S "--settings-dir $D/cfg", $F the
+# library that makes fsync fail when preloaded (tests/fileio); 'qt' rows
 # need the Qt build, 'vm' rows one without the sanitizers (they limit memory).
 set(M "--month 202406")
 # Root may write any file: the read-only row then runs as nobody.
@@ -22,6 +23,8 @@ set(rows
   "qt|pdf-dev-full|1|^The PDF file /dev/full could not be written: No space left|$A $M $S --pdf /dev/full|"
   "any|ics-no-folder|1|^The iCalendar file $D/none/d.ics could not be written: No such file|$A --year 2025 $S --ics $D/none/d.ics|"
   "qt|png-file-too-large|1|could not be written: File too large|echo old > $D/old.png && ulimit -f 8 && $A $M $S --png $D/old.png|test \"$(cat $D/old.png)\" = old && test -z \"$(find $D -name '*.tmp')\""
+  # A disk that loses what was written (fsync fails; ASan allows the preload): the old file kept.
+  "any|fsync-fails|1|^The iCalendar file $D/d\\.ics could not be written: Input/output error|$A $M $S --ics $D/d.ics && echo old > $D/d.ics && LD_PRELOAD=$F ALMUCAN_FAIL_FSYNC=1 ASAN_OPTIONS=verify_asan_link_order=0 $A $M $S --ics $D/d.ics|test \"$(cat $D/d.ics)\" = old && test -z \"$(find $D -name '*.tmp')\""
   # One output that fails keeps every file of the run as it was: a device, standard output,
   # a pipe whose reader has gone (the program ends by SIGPIPE, exit 13 here).
   "qt|png-kept-ics-full|1|^The iCalendar file /dev/full could not be written: No space left|echo old > $D/ok.png && $A $M $S --png $D/ok.png --ics /dev/full|test \"$(cat $D/ok.png)\" = old && test -z \"$(find $D -name '*.tmp')\""
@@ -97,7 +100,7 @@ foreach(row IN LISTS rows)
        GROUP_EXECUTE WORLD_READ WORLD_WRITE WORLD_EXECUTE)
   file(CHMOD ${D}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   string(REPLACE "$A" "\"$A\"" cmd "${cmd}")
-  execute_process(COMMAND bash -o pipefail -c "A=${ALMUCAN} D=${D} S='--settings-dir ${D}/cfg' M='${M}' U='${U}' P='/usr/bin/time -f %M -o ${D}/peak timeout 20'; export XDG_RUNTIME_DIR=${D}/run; ${cmd}"
+  execute_process(COMMAND bash -o pipefail -c "A=${ALMUCAN} D=${D} S='--settings-dir ${D}/cfg' M='${M}' U='${U}' F=${SHIM} P='/usr/bin/time -f %M -o ${D}/peak timeout 20'; export XDG_RUNTIME_DIR=${D}/run; ${cmd}"
                   RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
   string(REPLACE "$D" "${D}" errre "${errre}")
   # No message at all, or the one line wanted (the usage may follow it).
