@@ -105,8 +105,17 @@ int RunCommandLine(int argc, char** argv, const cli::Options& o) {
 #endif
     cli::StderrReporter rep;
     std::string out;
-    int rc = cli::Run(o, g, out, rep);
-    return rc == 0 ? WriteStdout(out, rc) : rc;
+    // The text is written in place after the files' temporaries and before
+    // their renames: standard output that fails keeps every old file.
+    fileio::StagedFiles files;
+    const int rc = cli::Run(o, g, out, rep, &files);
+    if (rc != 0) return rc;
+    if (!out.empty()) files.Stage("-", out, "almucan: the standard output");
+    if (const auto failed = files.Commit()) {
+        fileio::WriteAll(STDERR_FILENO, failed->name + " could not be written: " + failed->reason + "\n");
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace

@@ -326,7 +326,8 @@ int PlacesText(const std::string& text, std::string& out, report::Reporter& rep)
     return 0;
 }
 
-int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep) {
+int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep,
+        fileio::StagedFiles* files) {
     // Everything the arguments alone decide is checked before the settings
     // file may be created.
     if (o.month && !month::AcceptMonthText(*o.month, rep)) {
@@ -414,13 +415,23 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         const std::string& bytes;
         const char* kind;
     };
+    // All are written or none: each to its temporary file first, then
+    // those written in place, then the renames.
+    fileio::StagedFiles own;
+    fileio::StagedFiles& staged = files ? *files : own;
     for (const File& f : {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"},
                           File{o.ics, icsText, "iCalendar"}}) {
         if (!f.path) continue;
-        std::string why = fileio::ReplaceFile(*f.path, f.bytes);
+        const std::string name = std::string("The ") + f.kind + " file " + text::printable(*f.path);
+        const std::string why = staged.Stage(*f.path, f.bytes, name);
         if (!why.empty()) {
-            rep.error(std::string("The ") + f.kind + " file " + text::printable(*f.path) +
-                      " could not be written: " + why);
+            rep.error(name + " could not be written: " + why);
+            return 1;
+        }
+    }
+    if (!files) {
+        if (const auto failed = own.Commit()) {
+            rep.error(failed->name + " could not be written: " + failed->reason);
             return 1;
         }
     }

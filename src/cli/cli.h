@@ -9,6 +9,10 @@
 #include "render/page.h"
 #include "settings/settings.h"
 
+namespace fileio {
+class StagedFiles;
+}
+
 namespace cli {
 
 enum class TextOutput { Table, Tsv, Events, Json, None };
@@ -102,7 +106,10 @@ int PlacesText(const std::string& text, std::string& out, report::Reporter& rep)
 // 0 success, 1 settings file not valid or an output failed, 2 bad input
 // (a month, location or print layout, margins or font, that is refused).  Every argument is
 // checked before the settings file is created; the image and the PDF are
-// both drawn before either file is written.
-int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep);
+// both drawn before either file is written.  The files are staged together
+// (fileio::StagedFiles) and committed here, or, when `files` is given, left
+// staged there for the caller to add standard output and commit.
+int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep,
+        fileio::StagedFiles* files = nullptr);
 
 }  // namespace cli

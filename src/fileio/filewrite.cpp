@@ -1,10 +1,12 @@
 #include "fileio/filewrite.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include <fcntl.h>
@@ -94,11 +96,11 @@ bool SameTarget(const std::string& a, const std::string& b) {
 }
 
 void RemoveTemporariesOnSignals() {
-    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+    for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGPIPE}) {
         struct sigaction sa {};
         sa.sa_handler = RemoveAndEnd;
         sigemptyset(&sa.sa_mask);
-        for (int other : {SIGTERM, SIGINT, SIGHUP}) sigaddset(&sa.sa_mask, other);
+        for (int other : {SIGTERM, SIGINT, SIGHUP, SIGPIPE}) sigaddset(&sa.sa_mask, other);
         ::sigaction(sig, &sa, nullptr);
     }
 }
@@ -148,54 +150,139 @@ std::optional<std::string> WriteTarget(std::string path) {
     return std::nullopt;
 }
 
-std::string ReplaceFile(const std::string& path, std::string_view data) {
+namespace {
+
+// Opens a new temporary file beside `target` for writing: ".NAME.PID-N.tmp",
+// NAME cut short where the whole would pass the longest name a folder
+// holds (NAME_MAX bytes), N counting up past names already taken.
+// Returns the descriptor and sets `temp`, or -1 with errno set.
+int OpenTemporary(const std::string& target, std::string& temp) {
+    const std::size_t slash = target.rfind('/');
+    const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string tail = "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+        temp = dir + "." + base.substr(0, NAME_MAX - 1 - tail.size()) + tail;
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// The folder of `path` as a name to open ("." for a bare name).
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+struct StagedFiles::Entry {
+    std::string name;
+    std::string target;                  // the file replaced, or the target written in place
+    std::string temp;                    // empty: written in place on Commit
+    std::optional<int> stream;           // a descriptor written in place
+    std::string data;                    // what an in-place target gets
+    std::unique_ptr<TemporaryName> guard;
+};
+
+StagedFiles::StagedFiles() = default;
+
+StagedFiles::~StagedFiles() { Abort(); }
+
+std::string StagedFiles::Stage(const std::string& path, std::string_view data, std::string name) {
     if (path.empty()) return Reason(ENOENT);
+    Entry e{std::move(name), path, {}, StreamDescriptor(path), {}, {}};
     // Standard output and other open descriptors: written in place as a
     // stream, whatever file or pipe stands behind them.
-    if (const std::optional<int> stream = StreamDescriptor(path)) {
-        if (::fcntl(*stream, F_GETFD) == -1) return Reason(EBADF);
-        return WriteAll(*stream, data);
+    if (e.stream) {
+        e.data = data;
+        entries_.push_back(std::move(e));
+        return {};
     }
     // Through a link: replace the file it names, not the link.
     const std::optional<std::string> resolved = WriteTarget(path);
     if (!resolved) return Reason(ELOOP);
-    const std::string& target = *resolved;
+    e.target = *resolved;
     struct stat st {};
-    const bool exists = ::stat(target.c_str(), &st) == 0;
+    const bool exists = ::stat(e.target.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
-        int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0) return Reason(errno);
-        return CloseChecked(fd, WriteAll(fd, data));
+        e.data = data;
+        entries_.push_back(std::move(e));
+        return {};
     }
     // A file the user may not write is not replaced behind its back.
-    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Reason(errno);
-    std::string::size_type slash = target.rfind('/');
-    std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = dir + "." + base + "." +
-               std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return Reason(errno);
-    }
-    if (fd < 0) return Reason(EEXIST);
-    const TemporaryName guard(temp);
+    if (exists && ::faccessat(AT_FDCWD, e.target.c_str(), W_OK, AT_EACCESS) != 0) return Reason(errno);
+    const int fd = OpenTemporary(e.target, e.temp);
+    if (fd < 0) return Reason(errno);
+    e.guard = std::make_unique<TemporaryName>(e.temp);
     std::string why = WriteAll(fd, data);
     if (why.empty() && exists && ::fchmod(fd, st.st_mode & 07777) != 0) why = Reason(errno);
     if (why.empty() && ::fsync(fd) != 0) why = Reason(errno);
     why = CloseChecked(fd, why);
-    if (why.empty() && ::rename(temp.c_str(), target.c_str()) != 0) why = Reason(errno);
     if (!why.empty()) {
-        ::unlink(temp.c_str());
+        ::unlink(e.temp.c_str());
         return why;
     }
-    // The rename itself reaches the disk with the folder.
-    const int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd < 0) return {};
-    if (::fsync(dfd) != 0 && errno != EINVAL && errno != EROFS) why = Reason(errno);
-    return CloseChecked(dfd, why);
+    entries_.push_back(std::move(e));
+    return {};
+}
+
+std::optional<StagedFiles::Failure> StagedFiles::Commit() {
+    auto fail = [this](const Entry& e, std::string why) {
+        Failure f{e.name, std::move(why)};
+        Abort();
+        return f;
+    };
+    for (const Entry& e : entries_) {
+        if (!e.temp.empty()) continue;
+        if (e.stream) {
+            if (std::string why = WriteAll(*e.stream, e.data); !why.empty()) return fail(e, why);
+            continue;
+        }
+        const int fd = ::open(e.target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) return fail(e, Reason(errno));
+        if (std::string why = CloseChecked(fd, WriteAll(fd, e.data)); !why.empty()) return fail(e, why);
+    }
+    std::vector<std::string> folders;
+    for (Entry& e : entries_) {
+        if (e.temp.empty()) continue;
+        if (::rename(e.temp.c_str(), e.target.c_str()) != 0) return fail(e, Reason(errno));
+        e.temp.clear();
+        e.guard.reset();
+        const std::string folder = FolderOf(e.target);
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
+    }
+    // The renames themselves reach the disk with their folders.
+    std::optional<Failure> failed;
+    for (const std::string& folder : folders) {
+        const int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dfd < 0) continue;
+        std::string why;
+        if (::fsync(dfd) != 0 && errno != EINVAL && errno != EROFS) why = Reason(errno);
+        why = CloseChecked(dfd, why);
+        if (!why.empty() && !failed) {
+            const auto e = std::find_if(entries_.begin(), entries_.end(),
+                                        [&](const Entry& x) { return FolderOf(x.target) == folder; });
+            failed = Failure{e->name, why};
+        }
+    }
+    entries_.clear();
+    return failed;
+}
+
+void StagedFiles::Abort() {
+    for (const Entry& e : entries_)
+        if (!e.temp.empty()) ::unlink(e.temp.c_str());
+    entries_.clear();
+}
+
+std::string ReplaceFile(const std::string& path, std::string_view data) {
+    StagedFiles file;
+    if (std::string why = file.Stage(path, data); !why.empty()) return why;
+    const std::optional<StagedFiles::Failure> failed = file.Commit();
+    return failed ? failed->reason : std::string();
 }
 
 }  // namespace fileio

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fileio {
 
@@ -22,9 +23,9 @@ std::optional<int> StreamDescriptor(const std::string& path);
 // stream (links followed; a name not yet made compared by its folder).
 bool SameTarget(const std::string& a, const std::string& b);
 
-// Removes the temporary file of a write in progress when SIGTERM, SIGINT
-// or SIGHUP ends the program (which then ends by that signal).  Called
-// once at start.
+// Removes the temporary files of a write in progress when SIGTERM, SIGINT,
+// SIGHUP or SIGPIPE (a pipe written in place whose reader has gone) ends
+// the program (which then ends by that signal).  Called once at start.
 void RemoveTemporariesOnSignals();
 
 // A temporary file that such a signal removes while this lives.
@@ -49,13 +50,46 @@ std::string WriteAll(int fd, std::string_view data);
 // links (more than 40 in a row).
 std::optional<std::string> WriteTarget(std::string path);
 
-// Puts `data` into the file `path`.  A regular file (or a new name) is
-// written through a temporary file in the same folder, flushed to disk and
-// renamed over the target (and the folder flushed), so that a failure
-// leaves an existing file as it was; links are followed (WriteTarget) and
-// kept; a file the user may not write is refused (EACCES), as cp does.  A
-// stream (StreamDescriptor) and anything else that exists and is no
-// regular file (a terminal, a pipe, a FIFO, /dev/null) is written in place.
+// The files of one run, written all or none.  A regular file (or a new
+// name) is written through a temporary file in its folder (a name within
+// NAME_MAX whatever the target's length), flushed to disk, and renamed over
+// the target on Commit; links are followed (WriteTarget) and kept; a file
+// the user may not write is refused (EACCES), as cp does.  A stream
+// (StreamDescriptor) and anything else that exists and is no regular file
+// (a terminal, a pipe, a FIFO, /dev/full) cannot be staged: Commit writes
+// it in place, after every temporary file is written and before any is
+// renamed.  A failure before the renames removes the temporary files and
+// leaves every old file as it was; a set dropped without Commit does too.
+class StagedFiles {
+public:
+    StagedFiles();
+    ~StagedFiles();
+    StagedFiles(const StagedFiles&) = delete;
+    StagedFiles& operator=(const StagedFiles&) = delete;
+
+    // Stages `data` for `path`; `name` says which file a failure of Commit
+    // is about ("The image file x.png").  Returns an empty text (always for
+    // a stream), or the system's reason (the set is then as it was before).
+    std::string Stage(const std::string& path, std::string_view data, std::string name = {});
+
+    struct Failure {
+        std::string name;    // as given to Stage
+        std::string reason;  // the system's reason
+    };
+    // Writes the in-place targets in the order staged, then renames the
+    // temporary files over their targets and flushes their folders.
+    // Nothing on success; the set is empty afterwards either way.
+    std::optional<Failure> Commit();
+
+    // Removes the temporary files; no target is touched.
+    void Abort();
+
+private:
+    struct Entry;
+    std::vector<Entry> entries_;
+};
+
+// Puts `data` into the file `path`: a set of one staged file, committed.
 // Returns an empty text on success, else the system's reason.
 std::string ReplaceFile(const std::string& path, std::string_view data);
 

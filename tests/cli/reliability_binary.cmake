@@ -2,7 +2,8 @@ cmake_minimum_required(VERSION 3.24)
 # The program under failures and hostile arguments, one row per case: need |
 # name | exit code | standard error's one line (a regular expression; the
 # usage may follow it when the check is "usage") | command | check after.
-# $A is the program, $D a fresh folder, $S "--settings-dir $D/cfg"; 'qt' rows
+# $A is the program, $D a fresh folder, $S "--settings-dir $D/cfg", $F the
+# library that makes fsync fail when preloaded (tests/fileio); 'qt' rows
 # need the Qt build, 'vm' rows one without the sanitizers (they limit memory).
 set(M "--month 202406")
 # Root may write any file: the read-only row then runs as nobody.
@@ -22,6 +23,13 @@ set(rows
   "qt|pdf-dev-full|1|^The PDF file /dev/full could not be written: No space left|$A $M $S --pdf /dev/full|"
   "any|ics-no-folder|1|^The iCalendar file $D/none/d.ics could not be written: No such file|$A --year 2025 $S --ics $D/none/d.ics|"
   "qt|png-file-too-large|1|could not be written: File too large|echo old > $D/old.png && ulimit -f 8 && $A $M $S --png $D/old.png|test \"$(cat $D/old.png)\" = old && test -z \"$(find $D -name '*.tmp')\""
+  # A disk that loses what was written (fsync fails; ASan allows the preload): the old file kept.
+  "any|fsync-fails|1|^The iCalendar file $D/d\\.ics could not be written: Input/output error|$A $M $S --ics $D/d.ics && echo old > $D/d.ics && LD_PRELOAD=$F ALMUCAN_FAIL_FSYNC=1 ASAN_OPTIONS=verify_asan_link_order=0 $A $M $S --ics $D/d.ics|test \"$(cat $D/d.ics)\" = old && test -z \"$(find $D -name '*.tmp')\""
+  # One output that fails keeps every file of the run as it was: a device, standard output,
+  # a pipe whose reader has gone (the program ends by SIGPIPE, exit 13 here).
+  "qt|png-kept-ics-full|1|^The iCalendar file /dev/full could not be written: No space left|echo old > $D/ok.png && $A $M $S --png $D/ok.png --ics /dev/full|test \"$(cat $D/ok.png)\" = old && test -z \"$(find $D -name '*.tmp')\""
+  "any|ics-kept-stdout-full|1|^almucan: the standard output could not be written: No space left|echo old > $D/d.ics && $A $M $S --ics $D/d.ics --tsv >/dev/full|test \"$(cat $D/d.ics)\" = old && test -z \"$(find $D -name '*.tmp')\""
+  "any|ics-kept-pipe-closed|13||echo old > $D/d.ics && python3 -c 'import os, subprocess, sys\nr, w = os.pipe()\nos.close(r)\nsys.exit(-subprocess.call(sys.argv[1:], stdout=w))' $A $M $S --ics $D/d.ics --tsv|test \"$(cat $D/d.ics)\" = old && test -z \"$(find $D -name '*.tmp')\""
   # Standard output that cannot be written (--version: tests/install).
   "any|stdout-full|1|^almucan: the standard output could not be written: No space left|$A $M $S --events >/dev/full|"
   # Names: an empty settings folder is refused, a file name keeps its bytes.
@@ -54,6 +62,9 @@ set(rows
   "any|fifo|0||mkfifo $D/f && { cat $D/f > $D/o & } && $A $M $S --ics $D/f && wait|grep -q '^END:VCALENDAR' $D/o"
   "any|read-only-file|1|^The iCalendar file $D/r\\.ics could not be written: Permission denied|echo old > $D/r.ics && chmod 444 $D/r.ics && $U $A $M $S --ics $D/r.ics|test \"$(cat $D/r.ics)\" = old"
   "vm|pdf-out-of-memory|1|^The PDF document of 1 page could not be allocated\\.|ulimit -v 100000 && $A $M $S --pdf $D/m.pdf|test ! -e $D/m.pdf"
+  # A year under limits around the size of its compressed pages (two buffers of 16 MiB): made
+  # whole, or the failure said and no file, never an abort ($D/rKB holds a failure's exit code).
+  "vm|pdf-year-out-of-memory|0||for v in 95000 105000 120000\ndo (ulimit -v $v && exec $A --year 2024 $S --pdf $D/y$v.pdf 2>$D/e$v) \\|\\| echo $? > $D/r$v\ndone|for v in 95000 105000 120000\ndo if test -e $D/r$v\nthen test $(cat $D/r$v) = 1 && grep -qx 'The PDF document of 12 pages could not be allocated\\.' $D/e$v && test ! -e $D/y$v.pdf\nelse test ! -s $D/e$v && pdfinfo $D/y$v.pdf \\| grep -Eq '^Pages: +12$'\nfi \\|\\| exit 1\ndone"
   # The same calendar in every locale, with Qt started for the PDF.
   "qt|ics-any-locale|0||LC_ALL=de_DE.UTF-8 $A $M $S --ics $D/de.ics --pdf $D/m.pdf && LC_ALL=C $A $M $S --ics $D/c.ics|diff <(grep -v DTSTAMP $D/de.ics) <(grep -v DTSTAMP $D/c.ics) && grep -q '^GEO:48.250000.16.330000' $D/c.ics"
   # Messages name the option at fault.
@@ -80,10 +91,11 @@ set(rows
   # for the byte; the file keeps its bytes.
   "any|place-name-latin1|0||printf 'Almucan V0.9\\r\\n 18.95508\\r\\n 69.6489\\r\\n 1\\r\\n 0\\r\\n 0\\r\\n 0\\r\\n 0\\r\\nSans Serif\\r\\n 10\\r\\nEurope/Oslo\\r\\nTroms\\370\\r\\n' > $D/ini && mkdir $D/cfg && cp $D/ini $D/cfg/Almucan.INI && $A $M $S --json > $D/j|cmp $D/ini $D/cfg/Almucan.INI && python3 -m json.tool $D/j > /dev/null && grep -q \"\\\"name\\\": \\\"Troms$(printf '\\357\\277\\275')\\\"\" $D/j"
   # --events: 124 lines (4 keys on 31 days) ended by CR LF.  Graphic outputs alone print no
-  # text: a PNG of the size asked, a one-page letter PDF, a year of twelve A4 pages in order.
+  # text: a PNG of the size asked, a one-page letter PDF, a year of twelve A4 pages in order
+  # titled with the year.
   "any|events-crlf|0||$A --month 200102 --events $S > $D/e|test $(wc -l < $D/e) = 124 && test $(grep -c $'\\r$' $D/e) = 124 && test -z \"$(tail -c 1 $D/e \\| tr -d '\\n')\""
   "qt|png-and-pdf|0||$A $M $S --png $D/j.png --size 640x480 --pdf $D/j.pdf --paper letter --landscape > $D/o|test ! -s $D/o && file $D/j.png \\| grep -q 'PNG image data, 640 x 480,' && pdfinfo $D/j.pdf \\| grep -Eq '^Pages: +1$' && pdfinfo $D/j.pdf \\| grep -q '792 x 612' && pdftotext $D/j.pdf - \\| tr -s ' \\n' '  ' \\| grep -q 'Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1 '"
-  "qt|pdf-year|0||$A --year 2025 $S --pdf $D/y.pdf > $D/o|test ! -s $D/o && pdfinfo $D/y.pdf \\| grep -Eq '^Pages: +12$' && pdfinfo $D/y.pdf \\| grep -q '595 x 842 pts (A4)' && test \"$(pdftotext $D/y.pdf - \\| tr -s ' \\n' '  ' \\| grep -o 'Month: 2025[0-9]*' \\| tr -d '\\n')\" = \"$(printf 'Month: 2025%02d' $(seq 12))\""
+  "qt|pdf-year|0||$A --year 2025 $S --pdf $D/y.pdf > $D/o|test ! -s $D/o && pdfinfo $D/y.pdf \\| grep -Eq '^Pages: +12$' && pdfinfo $D/y.pdf \\| grep -Eq '^Title: +Almucan 2025$' && pdfinfo $D/y.pdf \\| grep -q '595 x 842 pts (A4)' && test \"$(pdftotext $D/y.pdf - \\| tr -s ' \\n' '  ' \\| grep -o 'Month: 2025[0-9]*' \\| tr -d '\\n')\" = \"$(printf 'Month: 2025%02d' $(seq 12))\""
   # Hostile settings files (a FIFO, /dev/zero, 200 MB of line feeds) are not valid at once, in
   # little memory ($P: peak KiB to $D/peak), and keep their kind; an unreadable one says why.
   "any|settings-fifo|1|^INI-file $D/cfg/Almucan\\.INI not valid\\.\nPlease delete it\\.|mkdir $D/cfg && mkfifo $D/cfg/Almucan.INI && $P $A $M $S|test -p $D/cfg/Almucan.INI && test $(tail -n 1 $D/peak) -lt 100000"
@@ -110,7 +122,7 @@ foreach(row IN LISTS rows)
        GROUP_EXECUTE WORLD_READ WORLD_WRITE WORLD_EXECUTE)
   file(CHMOD ${D}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   string(REPLACE "$A" "\"$A\"" cmd "${cmd}")
-  execute_process(COMMAND bash -o pipefail -c "A=${ALMUCAN} D=${D} S='--settings-dir ${D}/cfg' M='${M}' U='${U}' P='/usr/bin/time -f %M -o ${D}/peak timeout 20'; export XDG_RUNTIME_DIR=${D}/run; ${cmd}"
+  execute_process(COMMAND bash -o pipefail -c "A=${ALMUCAN} D=${D} S='--settings-dir ${D}/cfg' M='${M}' U='${U}' F=${SHIM} P='/usr/bin/time -f %M -o ${D}/peak timeout 20'; export XDG_RUNTIME_DIR=${D}/run; ${cmd}"
                   RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
   string(REPLACE "$D" "${D}" errre "${errre}")
   # No message at all, or the one line wanted (the usage may follow it).

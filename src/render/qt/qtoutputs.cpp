@@ -7,6 +7,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QString>
+#include <cstdio>
 #include <new>
 
 #include "render/page.h"
@@ -55,9 +57,55 @@ void SetUpPdfPage(QPdfWriter& writer, const std::string& paper, bool landscape) 
                                      QPageLayout::Point));
 }
 
+// Qt's PDF engine compresses each page when the next one starts, and the
+// last page and the fonts when the document ends, through two buffers of
+// its chunk size (16 MiB each) and zlib's state; when they cannot be had
+// it aborts, or writes streams cut short after a warning.  So the same
+// buffers, with room for zlib and for the document held so far to grow,
+// are taken first and given back: that failing is reported, and
+// afterwards the memory is there for the engine.
+constexpr qsizetype kPdfChunk = qsizetype{16} << 20;  // bytes
+constexpr qsizetype kPdfSlack = qsizetype{1} << 20;   // zlib's state and the page's last bytes
+
+void RequireStreamRoom(const QByteArray& document) {
+    // Each throws std::bad_alloc when the memory is not there.
+    const QByteArray in(kPdfChunk, Qt::Uninitialized), out(kPdfChunk, Qt::Uninitialized),
+        grown(document.size() + kPdfSlack, Qt::Uninitialized);
+}
+
+// The engine's warnings that a stream was cut short (zlib without
+// memory), noted while a document is made; other messages go on to the
+// handler before.
+bool streamCutShort = false;
+QtMessageHandler messagesBefore = nullptr;
+
+void NoteStreamFailures(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) {
+    if (msg.startsWith(QLatin1String("QPdfStream::"))) {
+        streamCutShort = true;
+        return;
+    }
+    if (messagesBefore) {
+        messagesBefore(type, ctx, msg);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, ctx, msg)));
+    }
+}
+
+class StreamFailureWatch {
+public:
+    StreamFailureWatch() {
+        streamCutShort = false;
+        messagesBefore = qInstallMessageHandler(NoteStreamFailures);
+    }
+    ~StreamFailureWatch() { qInstallMessageHandler(messagesBefore); }
+    StreamFailureWatch(const StreamFailureWatch&) = delete;
+    StreamFailureWatch& operator=(const StreamFailureWatch&) = delete;
+};
+
 bool DrawPdf(const std::vector<month::MonthResult>& months, const PrintStyle& style,
              const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
              std::string& bytes, report::Reporter& rep) {
+    const StreamFailureWatch watch;
     QByteArray data;
     QBuffer buffer(&data);
     bool ok = buffer.open(QIODevice::WriteOnly);
@@ -76,13 +124,16 @@ bool DrawPdf(const std::vector<month::MonthResult>& months, const PrintStyle& st
         Output out(picture, &prn, device);
         // Each month is a print run of its own on the next page.
         for (std::size_t i = 0; i < months.size() && i < monthTexts.size(); ++i) {
+            if (i > 0) RequireStreamRoom(data);
             PageLayout layout;
             PageContext ctx{out, layout, style, monthTexts[i], rep};
             ctx.shades = PageShades(style.inkSaver);
             ok = LayOutAndDraw(ctx, months[i]) && ok;
         }
+        RequireStreamRoom(data);
         ok = prn.FinishPages() && ok;
     }
+    if (streamCutShort) throw std::bad_alloc();
     if (!ok || data.isEmpty()) {
         rep.error("The PDF document could not be made.");
         return false;

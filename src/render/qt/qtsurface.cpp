@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QPageSize>
 #include <cmath>
+#include <exception>
 #include <initializer_list>
 #include <numbers>
 
@@ -225,6 +226,14 @@ QtPrinterSurface::QtPrinterSurface(QPagedPaintDevice& printer, const QFont& defa
     : QtSurfaceBase(&printer, defaultFont), printer_(printer), defaultFont_(defaultFont) {}
 
 QtPrinterSurface::~QtPrinterSurface() {
+    // Left by an exception (memory that ran out while a page was made):
+    // ending the painter would finish the document, which needs that
+    // memory again, and a second failure here would abort the program.
+    // The document is given up, its painter with it.
+    if (std::uncaught_exceptions() > 0) {
+        (void)painter_.release();
+        return;
+    }
     if (painter_) painter_->end();
 }
 
