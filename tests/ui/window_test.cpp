@@ -1,8 +1,10 @@
 // The desktop windows driven as a user drives them: keys and clicks on the
 // real widgets, message boxes and beeps recorded, settings in a temporary
 // folder, today's date, the end of the program and the modal dialogs under
-// the test's control.  Print runs go into PDF files read back with poppler's
-// pdftotext and pdfinfo.
+// the test's control.  Print runs go into PDF files, or through a print
+// system of the test's own, read back with poppler's pdftotext and pdfinfo.
+// The program's print system is that one or none (CUPS_SERVER, set in
+// main): never the machine's.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -26,6 +28,7 @@
 #include <sys/resource.h>
 
 #include "month/monthcalc.h"
+#include "private_cups.h"
 #include "recording_reporter.h"
 #include "render/qt/qtsurface.h"
 #include "settings/location.h"
@@ -425,15 +428,17 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
         EXPECT_TRUE(info.contains(QRegularExpression(line, QRegularExpression::MultilineOption))) << line << info.toStdString();
 }
 
-// A print run that fails says why, leaves an earlier file of the same name
-// as it was and no temporary file beside it.
+// A print run that fails says why, prints nothing, leaves an earlier file
+// of the same name as it was and no temporary file beside it.
 TEST(PrintDialog, FailedPrintRunsAreReported) {
-    // The PDF (nullptr: a printer the print system does not know; Qt drops
-    // its name), a limit on the size of any file written, the reason (after
-    // "Can't write <file>: " for a PDF).
+    // The PDF (nullptr: a printer the print system does not know, where Qt
+    // drops the name and keeps the system's default printer), a limit on the
+    // size of any file written, the reason (after "Can't write <file>: " for
+    // a PDF).
     const std::tuple<const char*, rlim_t, const char*> cases[] = {
         {"x.pdf", 4000, "the document is incomplete."},  // disk full
-        {nullptr, RLIM_INFINITY, "No printer is available."}};
+        {nullptr, RLIM_INFINITY, "The printer NoSuchPrinter is not available."}};
+    const PrivateCups cups;  // a default printer for Qt to fall back on, when it starts
     signal(SIGXFSZ, SIG_IGN);
     rlimit keep{};
     ::getrlimit(RLIMIT_FSIZE, &keep);
@@ -447,11 +452,12 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         target.fileChosen = true;
         target.toPdf = pdf != nullptr;
         if (pdf) target.printer.setOutputFileName(file);
-        else target.printer.setOutputFormat(QPrinter::NativeFormat), target.printer.setPrinterName("NoSuchPrinter");
+        else target.printer.setOutputFormat(QPrinter::NativeFormat), target.printerName = "NoSuchPrinter";
         const rlimit limit{std::min(maxFileBytes, keep.rlim_max), keep.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         t.w->Calculate(render::OutputDevice::Printer);
         ::setrlimit(RLIMIT_FSIZE, &keep);
+        EXPECT_EQ(cups.documents(), QStringList{});  // nothing printed
         ASSERT_EQ(t.rep.boxes.size(), 1u);
         EXPECT_EQ(t.rep.log[0].rfind("box:Error:The page could not be printed.\r\n" +
                                          (pdf ? "Can't write " + file.toStdString() + ": " : "") + reason, 0), 0u)
@@ -463,6 +469,9 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The print system is one a test starts on this socket, or none.
+    const QTemporaryDir printSystem;
+    qputenv("CUPS_SERVER", QFile::encodeName(printSystem.filePath("cups.sock")));
     // A first start takes the system's zone: UTC keeps the defaults (Vienna).
     qputenv("TZ", "UTC");
     QApplication app(argc, argv);
