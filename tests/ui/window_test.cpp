@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -79,7 +80,8 @@ QByteArray Ini(const char* lon, const char* lat, const char* tz, const char* zon
            "\r\n 0\r\n 0\r\n 0\r\n 0\r\nDejaVu Sans\r\n 10\r\n" + (zone ? QByteArray(zone) + "\r\n" : "");
 }
 
-// A started main window.  Prints go into PDF files in its settings folder.
+// A started main window.  Prints go into PDF files in its settings folder
+// unless it is given another target.
 struct Window {
     QTemporaryDir dir;
     RecordingReporter rep;
@@ -92,8 +94,9 @@ struct Window {
     std::function<void(QDialog&)> script;
 
     // Starts on the settings file `ini` (none when empty).
-    explicit Window(const QByteArray& ini = {}, QDate date = {2001, 6, 15}) : today(date) {
-        auto target = std::make_unique<ui::PrintTarget>(true);
+    explicit Window(const QByteArray& ini = {}, QDate date = {2001, 6, 15},
+                    std::unique_ptr<ui::PrintTarget> target = std::make_unique<ui::PrintTarget>(true))
+        : today(date) {
         target->pdfFolder = dir.path();
         w = std::make_unique<ui::Form1>(rep, dir.path().toStdString(), std::move(target));
         w->setToday([this] { return today; });
@@ -465,6 +468,31 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         EXPECT_EQ(ReadFile(t.dir.filePath("x.pdf")), "old page");
         EXPECT_EQ(QDir(t.dir.path()).entryList({"x.pdf*"}), QStringList{"x.pdf"});
     }
+}
+
+// A print run through a print system (CUPS) of the test's own, whose only
+// printer is the machine's printer for the window: Setup lists it and
+// takes US Letter; the job's document is the month's page on Letter paper
+// (612 x 792 pt), with the graph's key.
+TEST(PrintDialog, PrintsThroughThePrintSystem) {
+    const PrivateCups cups;
+    if (!cups.started()) GTEST_SKIP() << "no print system of the test's own: " << cups.why().toStdString();
+    ASSERT_EQ(QPrinterInfo::availablePrinterNames(), QStringList{PrivateCups::kQueue});
+    Window t({}, {2001, 6, 15}, ui::PrintTarget::ForThisMachine());
+    ASSERT_FALSE(t.w->printTarget().toPdf);
+    t.print("200103", [&](ui::FormPrint& p) {
+        EXPECT_TRUE(p.labelOutput()->text().startsWith(QString("Printer: %1 - ").arg(PrivateCups::kQueue)));
+        t.setup(p, "US Letter", false, true);
+        Click(p.commandPrint());
+    });
+    EXPECT_EQ(t.w->printTarget().printerName, PrivateCups::kQueue);
+    EXPECT_EQ(t.rep.log, Log{});
+    const QString job = cups.waitForJob();
+    ASSERT_FALSE(job.isEmpty()) << cups.log().toStdString();
+    const QString text = Output("pdftotext", {job, "-"}).simplified();
+    for (const char* line : {"Month: 200103 Long.: 16.33 Lat.: 48.25", "Graph: night twilight day Moon up"})
+        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
+    EXPECT_TRUE(Output("pdfinfo", {job}).contains(QRegularExpression("^Page size: +612 x 792 pts", QRegularExpression::MultilineOption)));
 }
 
 int main(int argc, char** argv) {
