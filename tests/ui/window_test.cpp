@@ -233,8 +233,10 @@ TEST(MainWindow, SummerTimeRuleAndTheEndOfTheProgram) {
 // nothing, not even the month box; Tromsø chosen by name and saved with
 // Enter recalculates the page shown; Print and Export name the month shown;
 // night vision is remembered; Ctrl+Q quits.  Today's row is marked only in
-// today's month.
+// today's month.  Only Calculate (Enter, the button) and a print run replace
+// what the user copied with the month's event keys: browsing leaves it.
 TEST(MainWindow, FollowsTheUser) {
+    QApplication::clipboard()->setText("kept");
     Window t(Ini(" 16.33", " 48.25", " 1", "Europe/Vienna"), QDate(2026, 6, 15));
     const std::string vienna = " - 48.25 N 16.33 E - Europe/Vienna", summer = " (summer time from 29 Mar)";
     QString printLabel, exportName;
@@ -248,15 +250,17 @@ TEST(MainWindow, FollowsTheUser) {
         const char *box, *shown;
         std::string status;
         bool marked = false;  // today's row
+        bool copied = false;  // the clipboard replaced
     } steps[] = {
         {[] {}, "202606", "202606", "June 2026" + vienna + summer, true},
         {[&] { key(Qt::Key_PageDown); }, "202607", "202607", "July 2026" + vienna + summer},
         {[&] { Click(t.w->commandNext()); }, "202608", "202608", "August 2026" + vienna + summer},
         {[&] { key(Qt::Key_PageUp); }, "202607", "202607", "July 2026" + vienna + summer},
-        {[&] { t.enter("202610"); }, "202610", "202610", "October 2026" + vienna + " (summer time until 25 Oct)"},
+        {[&] { t.enter("202610"); }, "202610", "202610", "October 2026" + vienna + " (summer time until 25 Oct)", false, true},
         {[&] { Click(t.w->commandPrev()); }, "202609", "202609", "September 2026" + vienna + summer},
-        {[&] { t.enter("202612"); }, "202612", "202612", "December 2026" + vienna + " (standard time)"},
+        {[&] { t.enter("202612"); }, "202612", "202612", "December 2026" + vienna + " (standard time)", false, true},
         {[&] { key(Qt::Key_T | Qt::ControlModifier); }, "202606", "202606", "June 2026" + vienna + summer, true},
+        {[&] { Click(t.w->commandCalc()); }, "202606", "202606", "June 2026" + vienna + summer, true, true},
         {[&] {  // Options, Cancel
              Type(t.w->textDate(), "203001");
              t.options([](ui::FormOptions& o) { Type(o.TextLong, "1"); Click(o.CommandCancel); });
@@ -278,7 +282,14 @@ TEST(MainWindow, FollowsTheUser) {
              t.w->menuFPrint()->trigger();
              t.w->menuFExportDark()->trigger();
          }, "203001", "202606", "June 2026 - Tromsø 69.65 N 18.96 E - Europe/Oslo" + summer, true},
+        {[&] {  // a print run, into the PDF file: it says where
+             t.script = [](QDialog& d) { Click(static_cast<ui::FormPrint&>(d).commandPrint()); };
+             t.w->menuFPrint()->trigger();
+             EXPECT_EQ(t.rep.boxes.size(), 1u);
+             t.rep.clear();
+         }, "203001", "202606", "June 2026 - Tromsø 69.65 N 18.96 E - Europe/Oslo" + summer, true, true},
     };
+    std::string copied;  // by the last step that copied
     for (const auto& s : steps) {
         SCOPED_TRACE("step " + std::to_string(&s - steps));
         s.act();
@@ -288,11 +299,14 @@ TEST(MainWindow, FollowsTheUser) {
         EXPECT_EQ(t.page().pixelColor(t.page().width() / 8, qRound(t.w->layout().y_st + 15.5 * t.w->layout().y_d)) ==
                       QColor(255, 236, 150), s.marked);
         EXPECT_EQ(t.rep.log, Log{});
+        EXPECT_EQ(Clipboard() != "kept", s.copied);
+        if (s.copied) copied = Clipboard();
+        QApplication::clipboard()->setText("kept");
     }
-    // The page is Tromsø's, and Tromsø is in the file by name.
+    // The page printed is Tromsø's, and Tromsø is in the file by name.
     report::SilentReporter quiet;
     const auto r = month::CalculateMonth("202606", month::Place{18.95508, 69.6489, {1, false, "Europe/Oslo"}, "Tromsø"}, quiet);
-    EXPECT_EQ(Clipboard(), r->clipboard);
+    EXPECT_EQ(copied, r->clipboard);
     EXPECT_TRUE(t.ini().endsWith("Europe/Oslo\r\nTromsø\r\n")) << t.ini().toStdString();
     EXPECT_TRUE(printLabel.contains("Almucan-202606.pdf")) << printLabel.toStdString();
     EXPECT_EQ(exportName, "dark-nights-202606.ics");
