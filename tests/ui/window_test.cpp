@@ -511,9 +511,12 @@ TEST(PrintDialog, PrintsThroughThePrintSystem) {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The print system is one a test starts on this socket, or none.
+    // The print system is one a test starts on this socket, or none; no
+    // system message bus either, through which the print system's client
+    // would look for the network's printers.
     const QTemporaryDir printSystem;
     qputenv("CUPS_SERVER", QFile::encodeName(printSystem.filePath("cups.sock")));
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + QFile::encodeName(printSystem.filePath("no-bus")));
     // A first start takes the system's zone: UTC keeps the defaults (Vienna).
     qputenv("TZ", "UTC");
     QApplication app(argc, argv);
