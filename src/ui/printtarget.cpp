@@ -74,7 +74,8 @@ PrintJob::PrintJob(PrintTarget& target) : target_(target) {
         if (known && target_.printer.printerName() != name) target_.printer.setPrinterName(name);
         if (name.isEmpty())
             reason_ = QStringLiteral("No printer is available.");
-        else if (!known || target_.printer.printerName() != name || target_.printer.outputFormat() != QPrinter::NativeFormat)
+        else if (!known || target_.printer.printerName() != name ||
+                 target_.printer.outputFormat() != QPrinter::NativeFormat)
             reason_ = QStringLiteral("The printer %1 is not available.").arg(name);
         started_ = reason_.isEmpty();
         return;
