@@ -16,6 +16,8 @@ almucan_packages() {
   [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ] && pkgs+=(qt6-base-dev fonts-dejavu-core)
   if [ "${1:-all}" = "all" ]; then
     pkgs+=(libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
+    # The print test's own print system: CUPS's daemon alone.
+    pkgs+=(cups-daemon)
     # Installation and package checks: icon rendering, desktop entry, manual
     # page and AppStream validation, dpkg-shlibdeps, lintian; the iCalendar
     # test's independent parser.

@@ -292,7 +292,7 @@ void Form1::start() {
     show();
     Form_Activate();
     // Never a blank page: the month in the box at once.
-    if (!ended_) CommandCalc_Click();
+    showBoxMonth();
 }
 
 void Form1::endProgram(int code) {
@@ -360,7 +360,8 @@ render::PrintStyle Form1::printStyle() const {
     return {s.marginTop, s.marginBottom, s.marginLeft, s.marginRight, s.fontName, s.fontSize, s.inkSaver};
 }
 
-bool Form1::drawMonth(const std::string& monthText, const month::Place& place, bool printing, QString& failure) {
+bool Form1::drawMonth(const std::string& monthText, const month::Place& place, bool printing, bool copy,
+                      QString& failure) {
 
     render::QtImageSurface screen(Picture1->image(), render::PictureFont());
     screen.SetNightVision(settings_.nightVision);
@@ -379,14 +380,17 @@ bool Form1::drawMonth(const std::string& monthText, const month::Place& place, b
     const render::OutputDevice device = printing ? render::OutputDevice::Printer : render::OutputDevice::Screen;
     render::Output out(screen, paper.get(), device);
     const render::PrintStyle style = printStyle();
-    render::PageContext ctx{out, layout_, style, monthText, reporter_};
+    // A print run lays out a page of its own: the window's layout stays the
+    // picture's.
+    render::PageLayout paperLayout;
+    render::PageContext ctx{out, printing ? paperLayout : layout_, style, monthText, reporter_};
     // The ink saver is a style of the printed page only.
     if (printing) ctx.shades = render::PageShades(style.inkSaver);
 
     std::optional<month::MonthResult> result =
         month::CalculateMonth(monthText, place, reporter_);
     if (!result) return true;  // refused; CalculateMonth has said so
-    QGuiApplication::clipboard()->setText(QString::fromStdString(result->clipboard));
+    if (copy) QGuiApplication::clipboard()->setText(QString::fromStdString(result->clipboard));
     const bool ended = render::LayOutAndDraw(ctx, *result);
     if (!printing) {
         last_ = std::move(result);
@@ -448,12 +452,16 @@ void Form1::CommandCalc_Click() { Calculate(render::OutputDevice::Screen); }
 void Form1::Calculate(render::OutputDevice device) {
     if (ended_) return;
     if (device == render::OutputDevice::Printer && last_)
-        calculate(lastMonthText_, last_->place, device);
+        calculate(lastMonthText_, last_->place, device, true);
     else
-        calculate(boxMonthText(), placeInForce(), device);
+        calculate(boxMonthText(), placeInForce(), device, true);
 }
 
-void Form1::calculate(const std::string& monthText, month::Place place, render::OutputDevice device) {
+void Form1::showBoxMonth() {
+    if (!ended_) calculate(boxMonthText(), placeInForce(), render::OutputDevice::Screen, false);
+}
+
+void Form1::calculate(const std::string& monthText, month::Place place, render::OutputDevice device, bool copy) {
     // A refused month changes nothing else: picture, clipboard, pointer.
     if (!month::AcceptMonthText(monthText, reporter_)) return;
     const bool printing = device == render::OutputDevice::Printer;
@@ -463,7 +471,7 @@ void Form1::calculate(const std::string& monthText, month::Place place, render::
     {
         WaitCursor hourglass;
         try {
-            pageOk = drawMonth(monthText, place, printing, printFailure);
+            pageOk = drawMonth(monthText, place, printing, copy, printFailure);
         } catch (const std::exception& ex) {
             failure = *ex.what() ? ex.what() : "unknown error";
         } catch (...) {
@@ -503,7 +511,7 @@ void Form1::MenuFOptions_Click() {
     // The file holds what was saved: fields a refused Save had taken are
     // put back.  The page follows a saved place.
     if (loadSettings() && result == QDialog::Accepted && last_)
-        calculate(lastMonthText_, placeInForce(), render::OutputDevice::Screen);
+        calculate(lastMonthText_, placeInForce(), render::OutputDevice::Screen, false);
 }
 
 void Form1::MenuFPrint_Click() {
@@ -548,7 +556,7 @@ void Form1::stepMonth(int months) {
     std::optional<month::YearMonth> ym = calendar::CheckMonthText(TextDate->text().toStdString());
     if (!ym && last_) ym = last_->ym;
     if (!ym) {
-        CommandCalc_Click();  // says what is wrong with the box
+        showBoxMonth();  // says what is wrong with the box
         return;
     }
     const month::YearMonth to = calendar::ShiftedMonth(*ym, months);
@@ -557,7 +565,7 @@ void Form1::stepMonth(int months) {
         return;
     }
     TextDate->setText(QString::fromStdString(text::padded(to.year, 4) + text::padded(to.month, 2)));
-    CommandCalc_Click();
+    showBoxMonth();
 }
 
 void Form1::CommandPrev_Click() { stepMonth(-1); }
@@ -566,7 +574,7 @@ void Form1::CommandNext_Click() { stepMonth(1); }
 void Form1::MenuVToday_Click() {
     if (ended_) return;
     TextDate->setText(today_().toString(QStringLiteral("yyyyMM")));
-    CommandCalc_Click();
+    showBoxMonth();
 }
 
 void Form1::MenuVNight_Click() {

@@ -60,7 +60,8 @@ public:
     }
 
     // Calculate on the picture box (the month in the box) or, for the
-    // print dialog, the printer (the month shown on the page).
+    // print dialog, the printer (the month shown on the page).  The
+    // month's event keys go to the clipboard.
     void Calculate(render::OutputDevice device);
 
     // The month shown on the page ("202406"), empty before the first
@@ -128,13 +129,17 @@ private:
     void createActions();
     void createLayout();
     void placeControls();
-    // Steps after the month check: lay out, calculate, clipboard, draw or
-    // print.  False when the page could not be printed; `failure` then says
-    // why where that is known.
-    bool drawMonth(const std::string& monthText, const month::Place& place, bool printing, QString& failure);
+    // Steps after the month check: lay out, calculate, clipboard (when
+    // `copy`), draw or print.  False when the page could not be printed;
+    // `failure` then says why where that is known.
+    bool drawMonth(const std::string& monthText, const month::Place& place, bool printing, bool copy,
+                   QString& failure);
     // Calculate of a given month for a place and its clock (the
-    // summer-time box applied).
-    void calculate(const std::string& monthText, month::Place place, render::OutputDevice device);
+    // summer-time box applied); `copy`: the event keys to the clipboard.
+    void calculate(const std::string& monthText, month::Place place, render::OutputDevice device, bool copy);
+    // The month in the box on the picture box, the clipboard left alone:
+    // the first page, the month steps and Today, which only browse.
+    void showBoxMonth();
     // Activation's loading step: the settings file read (or created), the
     // summer-time box's state and night vision.  False when
     // the file is not valid (the program ends).

@@ -254,7 +254,7 @@ void FormPrint::CommandSetup_Click() {
                              this);
     if (runDialog_(setup) == QDialog::Accepted) {
         const QString before = target_.printer.outputFileName();
-        setup.apply(target_.printer);
+        setup.apply(target_);
         if (target_.toPdf && target_.printer.outputFileName() != before) target_.fileChosen = true;
     }
     showOutput();

@@ -111,10 +111,14 @@ QPageLayout::Orientation PrinterSetupDialog::orientation() const {
     return OptionLandscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-void PrinterSetupDialog::apply(QPrinter& printer) const {
+void PrinterSetupDialog::apply(PrintTarget& target) const {
+    QPrinter& printer = target.printer;
     if (!fileName().isEmpty()) printer.setOutputFileName(fileName());
     // A new printer first: the print system sets that printer's own paper,
-    // which the choice below then replaces.
+    // which the choice below then replaces.  The name chosen is the
+    // target's even when the printer has gone since the list was made: the
+    // print run then says so.
+    if (ComboPrinter) target.printerName = printerName();
     if (!printerName().isEmpty() && printerName() != printer.printerName())
         printer.setPrinterName(printerName());
     printer.setPageSize(QPageSize(paper()));

@@ -7,6 +7,8 @@
 #include <QPageSize>
 #include <QStringList>
 
+#include "ui/printtarget.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -26,8 +28,8 @@ public:
     PrinterSetupDialog(const QPrinter& printer, bool toPdf, const QStringList& printers,
                        QWidget* parent = nullptr);
 
-    // Puts the chosen printer or file, paper and orientation into the printer.
-    void apply(QPrinter& printer) const;
+    // Puts the chosen printer or file, paper and orientation into the target.
+    void apply(PrintTarget& target) const;
     QString fileName() const;
     QString printerName() const;
     QPageSize::PageSizeId paper() const;

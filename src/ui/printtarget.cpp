@@ -40,6 +40,8 @@ PrintTarget::PrintTarget(bool pdf) : printer(QPrinter::HighResolution), toPdf(pd
         // A printer's printable area: the page set-up applies the margins
         // of the settings within it.
         render::SetupPdfPrinter(printer, QString(), false, false);
+    } else {
+        printerName = printer.printerName();
     }
     pdfFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (pdfFolder.isEmpty()) pdfFolder = QDir::homePath();
@@ -61,12 +63,24 @@ QString PrintTarget::defaultPdfPath(const std::string& monthText) const {
 }
 
 QString PrintTarget::destination() const {
-    if (toPdf) return printer.outputFileName();
-    return printer.printerName();
+    return toPdf ? printer.outputFileName() : printerName;
 }
 
 PrintJob::PrintJob(PrintTarget& target) : target_(target) {
-    if (!target_.toPdf) return;
+    if (!target_.toPdf) {
+        // Told a name the print system does not know, Qt keeps the printer
+        // it had, and the page would go there: the name is looked up first.
+        const QString& name = target_.printerName;
+        const bool known = !name.isEmpty() && QPrinterInfo::availablePrinterNames().contains(name);
+        if (known && target_.printer.printerName() != name) target_.printer.setPrinterName(name);
+        if (name.isEmpty())
+            reason_ = QStringLiteral("No printer is available.");
+        else if (!known || target_.printer.printerName() != name ||
+                 target_.printer.outputFormat() != QPrinter::NativeFormat)
+            reason_ = QStringLiteral("The printer %1 is not available.").arg(name);
+        started_ = reason_.isEmpty();
+        return;
+    }
     file_ = target_.printer.outputFileName();
     QDir().mkpath(QFileInfo(file_).absolutePath());
     const std::optional<std::string> dest = fileio::WriteTarget(QFile::encodeName(file_).toStdString());
@@ -110,10 +124,8 @@ bool EndsLikePdf(const QString& path) {
 bool PrintJob::finish(bool ended) {
     if (!started_) return false;
     if (!target_.toPdf) {
-        const QString name = target_.printer.printerName();
-        if (name.isEmpty())
-            reason_ = QStringLiteral("No printer is available.");
-        else if (QPrinterInfo::printerInfo(name).isNull())
+        const QString& name = target_.printerName;
+        if (QPrinterInfo::printerInfo(name).isNull())
             reason_ = QStringLiteral("The printer %1 cannot be reached.").arg(name);
         else if (!ended)
             reason_ = QStringLiteral("The printer %1 reported an error.").arg(name);

@@ -38,6 +38,11 @@ struct PrintTarget {
 
     QPrinter printer;
     bool toPdf;
+    // The print system's printer that gets the page (not used for PDF):
+    // the default one at the start, then the one chosen in the set-up.
+    // Kept apart from `printer`, which keeps its previous printer (the
+    // default one, say) when told a name the print system does not know.
+    QString printerName;
     // Set when the user picked the PDF file in the printer set-up; the
     // default name then no longer follows the month box.
     bool fileChosen = false;
@@ -48,12 +53,14 @@ struct PrintTarget {
 // One print run on a target.  A PDF goes to a temporary file beside the
 // chosen one (beside the file it names, when it is a link), which replaces
 // it only when the document is complete, so a failed run leaves an
-// existing file as it was and a link stays a link.  For a printer, Qt does not
-// say whether the print system took the job (a stopped print service is
-// not reported), so the printer is looked up again after the job.
+// existing file as it was and a link stays a link.  A printer is looked up
+// before the job, which does not begin when the print system does not know
+// it; Qt does not say whether the print system took the job (a stopped
+// print service is not reported), so the printer is looked up again after.
 class PrintJob {
 public:
-    // Points the printer at the temporary file; see started().
+    // Points the printer at the temporary file, or at the target's printer
+    // when the print system knows it; see started().
     explicit PrintJob(PrintTarget& target);
     // Puts the printer's file name back and removes an unused temporary file.
     ~PrintJob();

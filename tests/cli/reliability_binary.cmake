@@ -14,9 +14,11 @@ if(uid STREQUAL "0")
 endif()
 set(rows
   # Graphic outputs use the offscreen platform whatever the display says;
-  # the window without a display says so instead of aborting.
-  "qt|display-x|0||env -u QT_QPA_PLATFORM DISPLAY=:99 $A $M $S --png $D/x.png|test -s $D/x.png"
-  "qt|window-no-display|1|window cannot be shown: no display could be reached \\(DISPLAY=\":99\"|env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:99 $A $S|"
+  # the window without a display says so instead of aborting.  The display
+  # is a path in the row's fresh folder: no X server can be reached by it
+  # (a display number might have a server on this machine).
+  "qt|display-x|0||env -u QT_QPA_PLATFORM DISPLAY=$D/no-display $A $M $S --png $D/x.png|test -s $D/x.png"
+  "qt|window-no-display|1|window cannot be shown: no display could be reached \\(DISPLAY=\"$D/no-display\"|env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=$D/no-display $A $S|"
   # An image too large for the memory.
   "vm|huge-image|1|^The image of 20000 x 20000 pixels could not be allocated\\.|ulimit -v 1200000 && $A $M $S --png $D/big.png --size 20000x20000|test ! -e $D/big.png"
   # Files that cannot be written: reported, exit 1, an old file kept whole.

@@ -2,8 +2,11 @@
 // recording surfaces.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
+#include <set>
 #include <sstream>
 #include <tuple>
 
@@ -100,6 +103,71 @@ TEST_F(PageTest, PageOfJune2024) {
     for (int h = 0; h <= 24; ++h)
         EXPECT_EQ(std::tuple(lines[h].x, lines[h].y, lines[h].h, lines[h].color),
                   std::tuple(F(layout.xg_st + h * layout.xg_d), F(10 + layout.y_d), F(31 * layout.y_d), render::kWhite));
+}
+
+// The graph's key shows the bars' own shades, on the screen and on paper
+// in both print styles: the box beside "night", "twilight", "day" and "Moon
+// up" is filled (hatched, for the ink saver's night) as that bar is on every
+// day of December 2024 at Vienna.  Each bar is found where the month model
+// puts it: its hours, a row's bar height (the Moon's band thinner).
+TEST_F(PageTest, KeyShowsTheBarsOwnShades) {
+    using Paint = std::pair<std::string, render::Color>;  // a filled "box" or a "hatch" of sloping lines
+    const auto m = month::CalculateMonth("202412", {16.33, 48.25, {1, false, ""}, ""}, reporter).value();
+    for (const auto& [printing, inkSaver] : {std::pair{false, false}, {true, false}, {true, true}}) {
+        SCOPED_TRACE(std::string(printing ? "paper" : "screen") + (inkSaver ? ", ink saver" : ""));
+        RecordingSurface& s = printing ? printer : picture;
+        s = RecordingSurface{};
+        device = printing ? render::OutputDevice::Printer : render::OutputDevice::Screen;
+        ctx.shades = render::PageShades(inkSaver);
+        ASSERT_TRUE(render::LayOutAndDraw(ctx, m));
+        const render::PageLayout& L = layout;
+        // The boxes and the sloping lines (a hatch) painted within x0..x1, y0..y1.
+        constexpr float e = 1e-3f;
+        auto painted = [&](double x0, double x1, double y0, double y1, bool withBoxes) {
+            std::set<Paint> p;
+            auto within = [&](float x, float w, float y, float h) {
+                return std::min(x, x + w) >= F(x0) - e && std::max(x, x + w) <= F(x1) + e &&
+                       std::min(y, y + h) >= F(y0) - e && std::max(y, y + h) <= F(y1) + e;
+            };
+            for (const auto& o : s.boxes)
+                if (withBoxes && within(o.x, o.w, o.y, o.h)) p.insert({"box", o.color});
+            for (const auto& o : s.lines)
+                if (o.w != 0 && o.h != 0 && within(o.x, o.w, o.y, o.h)) p.insert({"hatch", o.color});
+            return p;
+        };
+        // The key: its box between the word before and the word.
+        std::map<std::string, std::set<Paint>> key;
+        const auto graph = std::find_if(s.texts.begin(), s.texts.end(), [](const auto& t) { return t.text == "Graph:"; });
+        ASSERT_EQ(s.texts.end() - graph, 5);
+        for (auto t = graph + 1; t != s.texts.end(); ++t)
+            key[t->text] = painted((t - 1)->x + s.TextWidth((t - 1)->text), t->x, t->y, t->y + L.y_d, true);
+        // The bars, row by row (paper: the table from page row 7): the box
+        // of a bar's hours and height, or the night's hatch.
+        std::map<std::string, std::set<Paint>> bars;
+        const double top = L.y_st + (printing ? 7 : 0) * L.y_d;
+        for (int r = 1; r <= m.dayRows; ++r) {
+            const double y = top + r * L.y_d;
+            auto bar = [&](const std::string& word, double from, double to, double height) {
+                std::set<Paint> p;
+                for (const auto& o : s.boxes)
+                    if (std::abs(o.x - F(L.xg_st + from * L.xg_d)) < e && std::abs(o.w - F((to - from) * L.xg_d)) < e &&
+                        o.y == F(y) && std::abs(o.h - F(height * L.y_d)) < e)
+                        p.insert({"box", o.color});
+                if (word == "night") p.merge(painted(L.xg_st, L.xg_st + 24 * L.xg_d, y, y + 0.8 * L.y_d, false));
+                EXPECT_EQ(p.size(), 1u) << word << " on day " << r;
+                bars[word].merge(p);
+            };
+            bar("night", 0, 24, 0.8);
+            for (const auto& [body, word] : {std::pair{month::Body::Twilight, "twilight"}, {month::Body::Sun, "day"},
+                                             {month::Body::Moon, "Moon up"}}) {
+                const month::BarHours h = month::BarOf(m.day(r).body(body));
+                const double height = body == month::Body::Moon ? ctx.shades.moonHeight : 0.8;
+                if (h.from > h.to) bar(word, 0, h.to, height);  // over midnight
+                if (h.from < 24) bar(word, h.from, h.from > h.to ? 24 : h.to, height);
+            }
+        }
+        EXPECT_EQ(key, bars);
+    }
 }
 
 // A body's day from "r0612 s1845" (rise and set at hh:mm, the cells'

@@ -1,8 +1,10 @@
 // The desktop windows driven as a user drives them: keys and clicks on the
 // real widgets, message boxes and beeps recorded, settings in a temporary
 // folder, today's date, the end of the program and the modal dialogs under
-// the test's control.  Print runs go into PDF files read back with poppler's
-// pdftotext and pdfinfo.
+// the test's control.  Print runs go into PDF files, or through a print
+// system of the test's own, read back with poppler's pdftotext and pdfinfo.
+// The program's print system is that one or none (CUPS_SERVER, set in
+// main): never the machine's.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -26,6 +29,7 @@
 #include <sys/resource.h>
 
 #include "month/monthcalc.h"
+#include "private_cups.h"
 #include "recording_reporter.h"
 #include "render/qt/qtsurface.h"
 #include "settings/location.h"
@@ -76,7 +80,8 @@ QByteArray Ini(const char* lon, const char* lat, const char* tz, const char* zon
            "\r\n 0\r\n 0\r\n 0\r\n 0\r\nDejaVu Sans\r\n 10\r\n" + (zone ? QByteArray(zone) + "\r\n" : "");
 }
 
-// A started main window.  Prints go into PDF files in its settings folder.
+// A started main window.  Prints go into PDF files in its settings folder
+// unless it is given another target.
 struct Window {
     QTemporaryDir dir;
     RecordingReporter rep;
@@ -89,8 +94,9 @@ struct Window {
     std::function<void(QDialog&)> script;
 
     // Starts on the settings file `ini` (none when empty).
-    explicit Window(const QByteArray& ini = {}, QDate date = {2001, 6, 15}) : today(date) {
-        auto target = std::make_unique<ui::PrintTarget>(true);
+    explicit Window(const QByteArray& ini = {}, QDate date = {2001, 6, 15},
+                    std::unique_ptr<ui::PrintTarget> target = std::make_unique<ui::PrintTarget>(true))
+        : today(date) {
         target->pdfFolder = dir.path();
         w = std::make_unique<ui::Form1>(rep, dir.path().toStdString(), std::move(target));
         w->setToday([this] { return today; });
@@ -227,8 +233,10 @@ TEST(MainWindow, SummerTimeRuleAndTheEndOfTheProgram) {
 // nothing, not even the month box; Tromsø chosen by name and saved with
 // Enter recalculates the page shown; Print and Export name the month shown;
 // night vision is remembered; Ctrl+Q quits.  Today's row is marked only in
-// today's month.
+// today's month.  Only Calculate (Enter, the button) and a print run replace
+// what the user copied with the month's event keys: browsing leaves it.
 TEST(MainWindow, FollowsTheUser) {
+    QApplication::clipboard()->setText("kept");
     Window t(Ini(" 16.33", " 48.25", " 1", "Europe/Vienna"), QDate(2026, 6, 15));
     const std::string vienna = " - 48.25 N 16.33 E - Europe/Vienna", summer = " (summer time from 29 Mar)";
     QString printLabel, exportName;
@@ -242,15 +250,17 @@ TEST(MainWindow, FollowsTheUser) {
         const char *box, *shown;
         std::string status;
         bool marked = false;  // today's row
+        bool copied = false;  // the clipboard replaced
     } steps[] = {
         {[] {}, "202606", "202606", "June 2026" + vienna + summer, true},
         {[&] { key(Qt::Key_PageDown); }, "202607", "202607", "July 2026" + vienna + summer},
         {[&] { Click(t.w->commandNext()); }, "202608", "202608", "August 2026" + vienna + summer},
         {[&] { key(Qt::Key_PageUp); }, "202607", "202607", "July 2026" + vienna + summer},
-        {[&] { t.enter("202610"); }, "202610", "202610", "October 2026" + vienna + " (summer time until 25 Oct)"},
+        {[&] { t.enter("202610"); }, "202610", "202610", "October 2026" + vienna + " (summer time until 25 Oct)", false, true},
         {[&] { Click(t.w->commandPrev()); }, "202609", "202609", "September 2026" + vienna + summer},
-        {[&] { t.enter("202612"); }, "202612", "202612", "December 2026" + vienna + " (standard time)"},
+        {[&] { t.enter("202612"); }, "202612", "202612", "December 2026" + vienna + " (standard time)", false, true},
         {[&] { key(Qt::Key_T | Qt::ControlModifier); }, "202606", "202606", "June 2026" + vienna + summer, true},
+        {[&] { Click(t.w->commandCalc()); }, "202606", "202606", "June 2026" + vienna + summer, true, true},
         {[&] {  // Options, Cancel
              Type(t.w->textDate(), "203001");
              t.options([](ui::FormOptions& o) { Type(o.TextLong, "1"); Click(o.CommandCancel); });
@@ -272,7 +282,14 @@ TEST(MainWindow, FollowsTheUser) {
              t.w->menuFPrint()->trigger();
              t.w->menuFExportDark()->trigger();
          }, "203001", "202606", "June 2026 - Tromsø 69.65 N 18.96 E - Europe/Oslo" + summer, true},
+        {[&] {  // a print run, into the PDF file: it says where
+             t.script = [](QDialog& d) { Click(static_cast<ui::FormPrint&>(d).commandPrint()); };
+             t.w->menuFPrint()->trigger();
+             EXPECT_EQ(t.rep.boxes.size(), 1u);
+             t.rep.clear();
+         }, "203001", "202606", "June 2026 - Tromsø 69.65 N 18.96 E - Europe/Oslo" + summer, true, true},
     };
+    std::string copied;  // by the last step that copied
     for (const auto& s : steps) {
         SCOPED_TRACE("step " + std::to_string(&s - steps));
         s.act();
@@ -282,11 +299,14 @@ TEST(MainWindow, FollowsTheUser) {
         EXPECT_EQ(t.page().pixelColor(t.page().width() / 8, qRound(t.w->layout().y_st + 15.5 * t.w->layout().y_d)) ==
                       QColor(255, 236, 150), s.marked);
         EXPECT_EQ(t.rep.log, Log{});
+        EXPECT_EQ(Clipboard() != "kept", s.copied);
+        if (s.copied) copied = Clipboard();
+        QApplication::clipboard()->setText("kept");
     }
-    // The page is Tromsø's, and Tromsø is in the file by name.
+    // The page printed is Tromsø's, and Tromsø is in the file by name.
     report::SilentReporter quiet;
     const auto r = month::CalculateMonth("202606", month::Place{18.95508, 69.6489, {1, false, "Europe/Oslo"}, "Tromsø"}, quiet);
-    EXPECT_EQ(Clipboard(), r->clipboard);
+    EXPECT_EQ(copied, r->clipboard);
     EXPECT_TRUE(t.ini().endsWith("Europe/Oslo\r\nTromsø\r\n")) << t.ini().toStdString();
     EXPECT_TRUE(printLabel.contains("Almucan-202606.pdf")) << printLabel.toStdString();
     EXPECT_EQ(exportName, "dark-nights-202606.ics");
@@ -441,15 +461,17 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
         EXPECT_TRUE(info.contains(QRegularExpression(line, QRegularExpression::MultilineOption))) << line << info.toStdString();
 }
 
-// A print run that fails says why, leaves an earlier file of the same name
-// as it was and no temporary file beside it.
+// A print run that fails says why, prints nothing, leaves an earlier file
+// of the same name as it was and no temporary file beside it.
 TEST(PrintDialog, FailedPrintRunsAreReported) {
-    // The PDF (nullptr: a printer the print system does not know; Qt drops
-    // its name), a limit on the size of any file written, the reason (after
-    // "Can't write <file>: " for a PDF).
+    // The PDF (nullptr: a printer the print system does not know, where Qt
+    // drops the name and keeps the system's default printer), a limit on the
+    // size of any file written, the reason (after "Can't write <file>: " for
+    // a PDF).
     const std::tuple<const char*, rlim_t, const char*> cases[] = {
         {"x.pdf", 4000, "the document is incomplete."},  // disk full
-        {nullptr, RLIM_INFINITY, "No printer is available."}};
+        {nullptr, RLIM_INFINITY, "The printer NoSuchPrinter is not available."}};
+    const PrivateCups cups;  // a default printer for Qt to fall back on, when it starts
     signal(SIGXFSZ, SIG_IGN);
     rlimit keep{};
     ::getrlimit(RLIMIT_FSIZE, &keep);
@@ -463,11 +485,12 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         target.fileChosen = true;
         target.toPdf = pdf != nullptr;
         if (pdf) target.printer.setOutputFileName(file);
-        else target.printer.setOutputFormat(QPrinter::NativeFormat), target.printer.setPrinterName("NoSuchPrinter");
+        else target.printer.setOutputFormat(QPrinter::NativeFormat), target.printerName = "NoSuchPrinter";
         const rlimit limit{std::min(maxFileBytes, keep.rlim_max), keep.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         t.w->Calculate(render::OutputDevice::Printer);
         ::setrlimit(RLIMIT_FSIZE, &keep);
+        EXPECT_EQ(cups.documents(), QStringList{});  // nothing printed
         ASSERT_EQ(t.rep.boxes.size(), 1u);
         EXPECT_EQ(t.rep.log[0].rfind("box:Error:The page could not be printed.\r\n" +
                                          (pdf ? "Can't write " + file.toStdString() + ": " : "") + reason, 0), 0u)
@@ -477,8 +500,39 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
     }
 }
 
+// A print run through a print system (CUPS) of the test's own, whose only
+// printer is the machine's printer for the window: Setup lists it and
+// takes US Letter; the job's document is the month's page on Letter paper
+// (612 x 792 pt), with the graph's key.
+TEST(PrintDialog, PrintsThroughThePrintSystem) {
+    const PrivateCups cups;
+    if (!cups.started()) GTEST_SKIP() << "no print system of the test's own: " << cups.why().toStdString();
+    ASSERT_EQ(QPrinterInfo::availablePrinterNames(), QStringList{PrivateCups::kQueue});
+    Window t({}, {2001, 6, 15}, ui::PrintTarget::ForThisMachine());
+    ASSERT_FALSE(t.w->printTarget().toPdf);
+    t.print("200103", [&](ui::FormPrint& p) {
+        EXPECT_TRUE(p.labelOutput()->text().startsWith(QString("Printer: %1 - ").arg(PrivateCups::kQueue)));
+        t.setup(p, "US Letter", false, true);
+        Click(p.commandPrint());
+    });
+    EXPECT_EQ(t.w->printTarget().printerName, PrivateCups::kQueue);
+    EXPECT_EQ(t.rep.log, Log{});
+    const QString job = cups.waitForJob();
+    ASSERT_FALSE(job.isEmpty()) << cups.log().toStdString();
+    const QString text = Output("pdftotext", {job, "-"}).simplified();
+    for (const char* line : {"Month: 200103 Long.: 16.33 Lat.: 48.25", "Graph: night twilight day Moon up"})
+        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
+    EXPECT_TRUE(Output("pdfinfo", {job}).contains(QRegularExpression("^Page size: +612 x 792 pts", QRegularExpression::MultilineOption)));
+}
+
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The print system is one a test starts on this socket, or none; no
+    // system message bus either, through which the print system's client
+    // would look for the network's printers.
+    const QTemporaryDir printSystem;
+    qputenv("CUPS_SERVER", QFile::encodeName(printSystem.filePath("cups.sock")));
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + QFile::encodeName(printSystem.filePath("no-bus")));
     // A first start takes the system's zone: UTC keeps the defaults (Vienna).
     qputenv("TZ", "UTC");
     QApplication app(argc, argv);
