@@ -12,7 +12,7 @@
 
 namespace {
 
-month::MonthResult June() {
+month::Month June() {
     report::SilentReporter rep;
     return *month::CalculateMonth("202406", {16.33, 48.25, {1, false, ""}, ""}, rep);
 }
@@ -20,7 +20,7 @@ month::MonthResult June() {
 // Page set-up and drawing of the screen page: what the window does when
 // the picture box changes size.
 void BM_ScreenPage(benchmark::State& state) {
-    month::MonthResult r = June();
+    month::Month r = June();
     QImage img(1000, 700, QImage::Format_RGB32);
     const render::PrintStyle st;
     const render::OutputDevice device = render::OutputDevice::Screen;
@@ -39,7 +39,7 @@ void BM_ScreenPage(benchmark::State& state) {
 BENCHMARK(BM_ScreenPage)->Unit(benchmark::kMillisecond);
 
 void BM_PrintedPagePdf(benchmark::State& state) {
-    const std::vector<month::MonthResult> june{June()};
+    const std::vector<month::Month> june{June()};
     const std::vector<std::string> text{"202406"};
     render::PrintStyle st;
     st.marginTop = st.marginBottom = st.marginLeft = st.marginRight = 10;
@@ -57,7 +57,7 @@ BENCHMARK(BM_PrintedPagePdf)->Unit(benchmark::kMillisecond);
 // calculated beforehand, as the command line does before drawing).
 void BM_YearPdf(benchmark::State& state) {
     report::SilentReporter rep;
-    std::vector<month::MonthResult> months;
+    std::vector<month::Month> months;
     std::vector<std::string> texts;
     for (int m = 1; m <= 12; ++m) {
         texts.push_back("2025" + std::string(m < 10 ? "0" : "") + std::to_string(m));

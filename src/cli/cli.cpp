@@ -270,7 +270,7 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
     return {};
 }
 
-std::string TableText(const month::MonthResult& r, const std::string& monthText) {
+std::string TableText(const month::Month& r, const std::string& monthText) {
     std::string out = text::WindowTitle(text::kVersion) + "\n";
     out += render::MonthLineText(r.place, monthText) + "\n\n";
     const auto& h = month::Headings();
@@ -283,7 +283,8 @@ std::string TableText(const month::MonthResult& r, const std::string& monthText)
     };
     out += line(h, 8);
     out += line(sh, 8);
-    for (int d = 1; d <= r.dayRows; ++d) out += line(r.tab[static_cast<std::size_t>(d)], 8);
+    const month::MonthTab tab = month::Table(r);
+    for (int d = 1; d <= r.dayRows; ++d) out += line(tab[static_cast<std::size_t>(d)], 8);
     return out;
 }
 
@@ -390,7 +391,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     } else {
         texts.push_back(*o.month);
     }
-    std::vector<month::MonthResult> months;
+    std::vector<month::Month> months;
     for (const std::string& t : texts) {
         auto r = month::CalculateMonth(t, place, rep);
         if (!r) return 2;
@@ -443,7 +444,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         std::vector<month::Night> nights;
         // The last night of a month ends in the next month's first day: the
         // next month of a year is already calculated.
-        std::optional<month::MonthResult> after;
+        std::optional<month::Month> after;
         if (wantNights) {
             if (i + 1 == months.size()) after = month::CalculateMonth(calendar::ShiftedMonth(months[i].ym, 1), place);
             nights = month::Nights(months[i], after ? *after : months[i + 1]);
@@ -467,7 +468,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
                 if (o.year) out += render::MonthLineText(months[i].place, texts[i]) + "\n";
                 out += month::TsvText(months[i]);
                 break;
-            case TextOutput::Events: out += months[i].clipboard; break;
+            case TextOutput::Events: out += month::ClipboardText(months[i]); break;
             case TextOutput::Json:
             case TextOutput::None: break;
         }

@@ -71,7 +71,7 @@ std::string ApplyLocation(const Options& o, settings::Settings& s);
 std::string TargetClash(const Options& o, const std::string& settingsPath);
 
 // The month table as the window shows it, for a terminal.
-std::string TableText(const month::MonthResult& r, const std::string& monthText);
+std::string TableText(const month::Month& r, const std::string& monthText);
 
 // Writes messages to standard error (CR LF as line breaks); no beep.
 class StderrReporter final : public report::Reporter {
@@ -84,10 +84,10 @@ public:
 struct GraphicOutputs {
     // Draw the page and put the file's bytes into `bytes`; return false
     // after reporting a failure.
-    bool (*png)(const month::MonthResult&, const std::string& monthText, int width, int height,
+    bool (*png)(const month::Month&, const std::string& monthText, int width, int height,
                 std::string& bytes, report::Reporter&) = nullptr;
     // One printed page per month, in the order given.
-    bool (*pdf)(const std::vector<month::MonthResult>&, const render::PrintStyle&,
+    bool (*pdf)(const std::vector<month::Month>&, const render::PrintStyle&,
                 const std::vector<std::string>& monthTexts, const std::string& paper,
                 bool landscape, std::string& bytes, report::Reporter&) = nullptr;
     // The font recorded in a newly created settings file.

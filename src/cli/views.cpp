@@ -63,7 +63,7 @@ std::string NightsTsv(const std::vector<month::Night>& nights) {
     return out;
 }
 
-std::string MonthJson(const month::MonthResult& m, const std::vector<month::Night>& nights) {
+std::string MonthJson(const month::Month& m, const std::vector<month::Night>& nights) {
     ordered_json j;
     j["month"] = text::padded(m.ym.year, 4) + "-" + text::padded(m.ym.month, 2);
     ordered_json place;

@@ -21,6 +21,6 @@ std::string NightsText(const std::vector<month::Night>& nights);
 std::string NightsTsv(const std::vector<month::Night>& nights);
 
 // The month as a JSON object (see the README for the schema).
-std::string MonthJson(const month::MonthResult& m, const std::vector<month::Night>& nights);
+std::string MonthJson(const month::Month& m, const std::vector<month::Night>& nights);
 
 }  // namespace cli

@@ -85,7 +85,7 @@ std::string nightLine(const month::Day& day) {
            "; " + bodyWords(day.body(month::Body::Moon), moon);
 }
 
-void addNights(DarkInterval& out, const month::MonthResult& m, int from, int to) {
+void addNights(DarkInterval& out, const month::Month& m, int from, int to) {
     for (int d = from; d <= to; ++d)
         if (m.day(d).exists) out.nights.push_back(nightLine(m.day(d)));
 }
@@ -93,7 +93,7 @@ void addNights(DarkInterval& out, const month::MonthResult& m, int from, int to)
 // A clock time of day number d of m in local minutes since 1970.  "2400"
 // is the first instant of the next day that exists: after a date the zone
 // skipped, that is not the skipped date's 00:00, which never was.
-long long localMinutesOf(const month::MonthResult& m, int d, int hhmm) {
+long long localMinutesOf(const month::Month& m, int d, int hhmm) {
     if (hhmm == 2400)
         for (int next = d + 1; next <= 31; ++next)
             if (m.day(next).exists) return localMinutes(m.day(next), 0);
@@ -114,7 +114,7 @@ std::string placeText(const month::Place& p) {
 
 }  // namespace
 
-std::vector<DarkInterval> DarkIntervals(const month::MonthResult& r) {
+std::vector<DarkInterval> DarkIntervals(const month::Month& r) {
     std::vector<DarkInterval> out;
     for (const month::Interval& iv : r.intervals) {
         // Running at 00:00 of day 1: the month before holds it.
@@ -135,7 +135,7 @@ std::vector<DarkInterval> DarkIntervals(const month::MonthResult& r) {
         di.end = iv.end;
         di.localEnd = localMinutesOf(r, r.dayRows, 2400);
         for (int k = 1; k <= kMaxFollowMonths; ++k) {
-            const month::MonthResult next = month::CalculateMonth(calendar::ShiftedMonth(r.ym, k), r.place);
+            const month::Month next = month::CalculateMonth(calendar::ShiftedMonth(r.ym, k), r.place);
             if (next.intervals.empty() || !next.intervals.front().openAtStart) break;
             const month::Interval& cont = next.intervals.front();
             di.end = cont.end;
@@ -152,7 +152,7 @@ std::vector<DarkInterval> DarkIntervals(const month::MonthResult& r) {
     return out;
 }
 
-std::vector<Event> DarkNightEvents(const std::vector<month::MonthResult>& months) {
+std::vector<Event> DarkNightEvents(const std::vector<month::Month>& months) {
     std::vector<Event> events;
     for (const auto& r : months) {
         const month::Place& p = r.place;
@@ -184,11 +184,11 @@ std::vector<Event> DarkNightEvents(const std::vector<month::MonthResult>& months
     return events;
 }
 
-std::string DarkNightsCalendar(const std::vector<month::MonthResult>& months, UnixTime stamp) {
+std::string DarkNightsCalendar(const std::vector<month::Month>& months, UnixTime stamp) {
     return CalendarText(DarkNightEvents(months), stamp, ProdId());
 }
 
-bool WriteIcs(const std::vector<month::MonthResult>& months, const std::string& path,
+bool WriteIcs(const std::vector<month::Month>& months, const std::string& path,
               std::string& error) {
     std::string text = DarkNightsCalendar(months, static_cast<UnixTime>(std::time(nullptr)));
     std::string why = fileio::ReplaceFile(path, text);

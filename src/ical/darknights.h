@@ -28,18 +28,18 @@ struct DarkInterval {
 
 // The intervals that begin in the month of `r`, in time order, each
 // followed to its end.
-std::vector<DarkInterval> DarkIntervals(const month::MonthResult& r);
+std::vector<DarkInterval> DarkIntervals(const month::Month& r);
 
 // One VEVENT per interval of every month in `months`: times in UTC, summary
 // "Dark, no Moon".
-std::vector<Event> DarkNightEvents(const std::vector<month::MonthResult>& months);
+std::vector<Event> DarkNightEvents(const std::vector<month::Month>& months);
 
 // The iCalendar text of DarkNightEvents with `stamp` as DTSTAMP.
-std::string DarkNightsCalendar(const std::vector<month::MonthResult>& months, UnixTime stamp);
+std::string DarkNightsCalendar(const std::vector<month::Month>& months, UnixTime stamp);
 
 // Writes DarkNightsCalendar (stamped now) to `path` through a temporary file
 // renamed on success.  False with `error` set when the file cannot be written.
-bool WriteIcs(const std::vector<month::MonthResult>& months, const std::string& path,
+bool WriteIcs(const std::vector<month::Month>& months, const std::string& path,
               std::string& error);
 
 }  // namespace ical

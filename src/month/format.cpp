@@ -108,21 +108,28 @@ std::string ClipboardText(const std::vector<std::string>& keys) {
     return out;
 }
 
-void FormatMonth(MonthResult& r) {
-    r.tab = MonthTab{};
-    r.tab[0] = Headings();
-    FillDayColumn(r.tab, r.ym.year, r.ym.month);
-    for (int d = 1; d <= 31; ++d) FillEventCells(r.tab[static_cast<std::size_t>(d)], r.day(d));
-    FillDarkCells(r.tab, r.intervals);
-    r.keys = EventKeys(r.tab);
-    SortKeys(r.keys);
-    r.clipboard = ClipboardText(r.keys);
+MonthTab Table(const Month& m) {
+    MonthTab tab{};
+    tab[0] = Headings();
+    FillDayColumn(tab, m.ym.year, m.ym.month);
+    for (int d = 1; d <= 31; ++d) FillEventCells(tab[static_cast<std::size_t>(d)], m.day(d));
+    FillDarkCells(tab, m.intervals);
+    return tab;
 }
 
-std::string TsvText(const MonthResult& r) {
+std::vector<std::string> SortedKeys(const MonthTab& table) {
+    std::vector<std::string> keys = EventKeys(table);
+    SortKeys(keys);
+    return keys;
+}
+
+std::string ClipboardText(const Month& m) { return ClipboardText(SortedKeys(Table(m))); }
+
+std::string TsvText(const Month& m) {
+    const MonthTab tab = Table(m);
     std::string out;
-    for (int row = 0; row <= r.dayRows; ++row) {
-        const auto& cells = r.tab[static_cast<std::size_t>(row)];
+    for (int row = 0; row <= m.dayRows; ++row) {
+        const auto& cells = tab[static_cast<std::size_t>(row)];
         for (std::size_t c = 0; c < cells.size(); ++c) {
             if (c) out += '\t';
             out += cells[c];

@@ -9,8 +9,6 @@
 
 namespace month {
 
-struct MonthResult;
-
 // Headings of row 0 on the screen and sub-headings of the printed page.
 const std::array<std::string, 10>& Headings();
 const std::array<std::string, 10>& SubHeadings();
@@ -39,12 +37,16 @@ void SortKeys(std::vector<std::string>& keys);
 // The clipboard text: every key followed by CR LF.
 std::string ClipboardText(const std::vector<std::string>& keys);
 
-// Fills the table, the sorted keys and the clipboard text of r from its
-// model.
-void FormatMonth(MonthResult& r);
+// The month's table: headings in row 0, columns 0 to 8 of rows 1..31
+// filled, column 9 empty.
+MonthTab Table(const Month& m);
+// The 124 event keys of the month's table, sorted.
+std::vector<std::string> SortedKeys(const MonthTab& table);
+// The clipboard text of the month: its sorted keys, each followed by CR LF.
+std::string ClipboardText(const Month& m);
 
 // Rows 0 to dayRows of the table, cells separated by tabs, rows ended by LF.
-std::string TsvText(const MonthResult& r);
+std::string TsvText(const Month& m);
 
 // The hours of the local day a body's bar covers, from its cells' rise to
 // its set (over midnight when the rise is later): 0 for no rise, 24 for no

@@ -95,6 +95,19 @@ struct Interval {
     double hours() const { return (end - begin) * 24; }
 };
 
+// The month: for one place, the days 1..31 of the table (the days past the
+// month's end are the next month's first days) and the D.a.n.M. intervals
+// of its days.  A value: every view reads it; nothing in it is text.
+struct Month {
+    YearMonth ym;
+    Place place;
+    int dayRows = 0;                 // days of the month in the Gregorian calendar
+    std::array<Day, 32> days{};      // day numbers 1..31 (entry 0 unused)
+    std::vector<Interval> intervals; // D.a.n.M. intervals of days 1..dayRows, in time order
+
+    const Day& day(int d) const { return days[static_cast<std::size_t>(d)]; }
+};
+
 // Rows 0 (headings) to 32 by columns 0 to 9 (Day, Moon rise, Moon set, Sun
 // rise, Sun set, twilight begin, twilight end, D.a.n.M. begin, D.a.n.M.
 // end, Phase).

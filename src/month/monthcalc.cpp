@@ -6,7 +6,6 @@
 #include "astro/altitude.h"
 #include "astro/angles.h"
 #include "astro/siderealtime.h"
-#include "month/format.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
@@ -306,9 +305,9 @@ void clearVectorUpperState() {
 
 }  // namespace
 
-MonthResult CalculateMonth(YearMonth ym, const Place& place) {
+Month CalculateMonth(YearMonth ym, const Place& place) {
     clearVectorUpperState();
-    MonthResult r;
+    Month r;
     r.ym = ym;
     r.place = place;
     r.dayRows = calendar::DaysInMonth(ym.year, ym.month);
@@ -325,11 +324,10 @@ MonthResult CalculateMonth(YearMonth ym, const Place& place) {
                            : searchDay(ym.year, ym.month, d, zone, longitudeEast, latitude, carry);
     }
     r.intervals = DarkNoMoon(r.days, r.dayRows);
-    FormatMonth(r);
     return r;
 }
 
-std::optional<MonthResult> CalculateMonth(std::string_view monthText, const Place& place,
+std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place,
                                           report::Reporter& reporter) {
     auto ym = AcceptMonthText(monthText, reporter);
     if (!ym) return std::nullopt;

@@ -14,21 +14,6 @@
 
 namespace month {
 
-// The month: its typed model and the views the table and the clipboard
-// show, made from the model by one formatter (month/format.h).
-struct MonthResult {
-    YearMonth ym;
-    Place place;
-    int dayRows = 0;                // days of the month in the Gregorian calendar
-    std::array<Day, 32> days{};     // day numbers 1..31 (entry 0 unused)
-    std::vector<Interval> intervals; // D.a.n.M. intervals of days 1..dayRows, in time order
-    MonthTab tab;                   // columns 0 to 8 filled, 9 empty
-    std::vector<std::string> keys;  // the 124 sorted event keys
-    std::string clipboard;          // each key followed by CR LF
-
-    const Day& day(int d) const { return days[static_cast<std::size_t>(d)]; }
-};
-
 // calendar::CheckMonthText, and for a refused text the beep and "Input
 // error.".
 std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter& reporter);
@@ -62,9 +47,9 @@ std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay);
 // Steps 1 and 3 to 9 of a Calculate run (no drawing).  On a refused month
 // text: beep, "Input error." and no result.  A named zone the database
 // knows gives each day its own clock; otherwise the fixed zone.
-std::optional<MonthResult> CalculateMonth(std::string_view monthText, const Place& place,
+std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place,
                                           report::Reporter& reporter);
 // The same for a month already checked (1900..2100); nothing is reported.
-MonthResult CalculateMonth(YearMonth ym, const Place& place);
+Month CalculateMonth(YearMonth ym, const Place& place);
 
 }  // namespace month

@@ -19,7 +19,7 @@ double localNoon(const Day& day, const Clock& clock) {
 
 // The intervals of both months as one list, the one still open at the end
 // of m joined to its continuation at 00:00 of next's day 1.
-std::vector<Interval> joined(const MonthResult& m, const MonthResult& next) {
+std::vector<Interval> joined(const Month& m, const Month& next) {
     std::vector<Interval> all = m.intervals;
     std::size_t i = 0;
     if (!all.empty() && all.back().openAtEnd && !next.intervals.empty() &&
@@ -35,7 +35,7 @@ std::vector<Interval> joined(const MonthResult& m, const MonthResult& next) {
 
 }  // namespace
 
-std::vector<Night> Nights(const MonthResult& m, const MonthResult& next) {
+std::vector<Night> Nights(const Month& m, const Month& next) {
     // A date the zone skipped has no night: the night before it runs to
     // local noon of the next day that exists.
     std::vector<const Day*> days;

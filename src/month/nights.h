@@ -8,7 +8,7 @@
 
 namespace month {
 
-struct MonthResult;
+
 
 // A part of a dark-and-no-Moon interval inside one night.
 struct NightPiece {
@@ -32,6 +32,6 @@ struct Night {
 // The nights whose evenings are days 1..dayRows of `m`; `next` is the month
 // after (the last night ends in its first day).  The crossings point into
 // `m` and `next`, which must outlive the result.
-std::vector<Night> Nights(const MonthResult& m, const MonthResult& next);
+std::vector<Night> Nights(const Month& m, const Month& next);
 
 }  // namespace month

@@ -301,8 +301,7 @@ namespace {
 
 // The printed page's header above the table: title, credit line, month
 // line, then the headings with "Time" over the graph (page rows 1, 2, 4, 6).
-void DrawHeader(PageContext& ctx, const month::MonthResult& m) {
-    const month::MonthTab& tab = m.tab;
+void DrawHeader(PageContext& ctx, const month::Month& m, const month::MonthTab& tab) {
     const PageLayout& L = ctx.layout;
     WriteLine(ctx, L.y_st + 1 * L.y_d, std::string(text::kTitle) + "   V" + text::kVersion);
     WriteLine(ctx, L.y_st + 2 * L.y_d, kCreditLine);
@@ -342,10 +341,9 @@ void DrawSwitchMark(PageContext& ctx, int r, const std::string& dayText, double 
 
 // Table rows 0 to dayRows with each day's phase symbol and bars; row 0
 // holds `headings`.
-void DrawTable(PageContext& ctx, const month::MonthResult& m,
+void DrawTable(PageContext& ctx, const month::Month& m, const month::MonthTab& tab,
                const std::array<std::string, 10>& headings) {
     const PageLayout& L = ctx.layout;
-    const month::MonthTab& tab = m.tab;
     const int dayRows = m.dayRows;
     for (int r = 0; r <= dayRows; ++r) {
         const auto& row = r == 0 ? headings : tab[static_cast<std::size_t>(r)];
@@ -480,13 +478,14 @@ void DrawLegends(PageContext& ctx) {
 
 }  // namespace
 
-bool DrawPage(PageContext& ctx, const month::MonthResult& m) {
+bool DrawPage(PageContext& ctx, const month::Month& m) {
     PageLayout& L = ctx.layout;
     const PrintStyle& st = ctx.print;
     bool printing = !ctx.out.screen();
+    const month::MonthTab tab = month::Table(m);
     if (!printing) {
         ctx.out.picture().Clear();
-        DrawTable(ctx, m, m.tab[0]);
+        DrawTable(ctx, m, tab, tab[0]);
         DrawAxis(ctx);
         DrawKey(ctx, L.y_st + kKeyRowScreen * L.y_d);
         return true;
@@ -496,11 +495,11 @@ bool DrawPage(PageContext& ctx, const month::MonthResult& m) {
     float savedSize = prn.FontSize();
     prn.SetFontName(st.fontName);
     prn.SetFontSize(st.fontSize);
-    DrawHeader(ctx, m);
+    DrawHeader(ctx, m, tab);
     // The table starts on page row 7: its row 0 holds the sub-headings.
     double top = L.y_st;
     L.y_st = L.y_st + kPrintTableRow * L.y_d;
-    DrawTable(ctx, m, month::SubHeadings());
+    DrawTable(ctx, m, tab, month::SubHeadings());
     DrawAxis(ctx);
     DrawLegends(ctx);
     DrawKey(ctx, L.y_st + kKeyRowPrinted * L.y_d);
@@ -510,7 +509,7 @@ bool DrawPage(PageContext& ctx, const month::MonthResult& m) {
     return prn.EndDoc();
 }
 
-bool LayOutAndDraw(PageContext& ctx, const month::MonthResult& m) {
+bool LayOutAndDraw(PageContext& ctx, const month::Month& m) {
     PageSetup(ctx);
     return DrawPage(ctx, m);
 }

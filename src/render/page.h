@@ -149,8 +149,8 @@ PaperMm PrintedPageNeeds(const PrintFontExtent& font);
 // bars, phase symbols, hour axis and (printing) the legends, and ends the
 // print document.  On paper the table's row 0 shows the sub-headings.
 // Returns false when ending the print document failed.
-bool DrawPage(PageContext& ctx, const month::MonthResult& m);
+bool DrawPage(PageContext& ctx, const month::Month& m);
 // PageSetup, then DrawPage: the page of a month on the current surface.
-bool LayOutAndDraw(PageContext& ctx, const month::MonthResult& m);
+bool LayOutAndDraw(PageContext& ctx, const month::Month& m);
 
 }  // namespace render

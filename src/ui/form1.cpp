@@ -33,6 +33,7 @@
 #include "calendar/calendar.h"
 #include "text/valuerule.h"
 #include "ical/darknights.h"
+#include "month/format.h"
 #include "month/monthcalc.h"
 #include "render/qt/qtoutputs.h"
 #include "render/qt/qtsurface.h"
@@ -387,10 +388,10 @@ bool Form1::drawMonth(const std::string& monthText, const month::Place& place, b
     // The ink saver is a style of the printed page only.
     if (printing) ctx.shades = render::PageShades(style.inkSaver);
 
-    std::optional<month::MonthResult> result =
+    std::optional<month::Month> result =
         month::CalculateMonth(monthText, place, reporter_);
     if (!result) return true;  // refused; CalculateMonth has said so
-    if (copy) QGuiApplication::clipboard()->setText(QString::fromStdString(result->clipboard));
+    if (copy) QGuiApplication::clipboard()->setText(QString::fromStdString(month::ClipboardText(*result)));
     const bool ended = render::LayOutAndDraw(ctx, *result);
     if (!printing) {
         last_ = std::move(result);

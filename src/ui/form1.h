@@ -173,7 +173,7 @@ private:
     render::PageLayout layout_;
     // The last month drawn on the screen, kept to draw it again when the
     // picture box changes size.
-    std::optional<month::MonthResult> last_;
+    std::optional<month::Month> last_;
     std::string lastMonthText_;
     // The last zone problem shown (an unknown or unreadable zone named by
     // the settings): shown once, not at every activation.

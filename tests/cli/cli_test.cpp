@@ -134,7 +134,7 @@ TEST(Json, InstantsAndSkippedDates) {
         {2011, 12, {-171.77, -13.83, {0, false, "Pacific/Apia"}, "Apia"}, 30},
     };
     for (const auto& [year, mon, place, skipped] : cases) {
-        const month::MonthResult m = month::CalculateMonth(month::YearMonth{year, mon}, place);
+        const month::Month m = month::CalculateMonth(month::YearMonth{year, mon}, place);
         const auto next = month::CalculateMonth(calendar::ShiftedMonth(m.ym, 1), place);
         const auto j = nlohmann::json::parse(cli::MonthJson(m, month::Nights(m, next)));
         int checked = 0;

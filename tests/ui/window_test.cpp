@@ -28,6 +28,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include "month/format.h"
 #include "month/monthcalc.h"
 #include "private_cups.h"
 #include "recording_reporter.h"
@@ -306,7 +307,7 @@ TEST(MainWindow, FollowsTheUser) {
     // The page printed is Tromsø's, and Tromsø is in the file by name.
     report::SilentReporter quiet;
     const auto r = month::CalculateMonth("202606", month::Place{18.95508, 69.6489, {1, false, "Europe/Oslo"}, "Tromsø"}, quiet);
-    EXPECT_EQ(copied, r->clipboard);
+    EXPECT_EQ(copied, month::ClipboardText(*r));
     EXPECT_TRUE(t.ini().endsWith("Europe/Oslo\r\nTromsø\r\n")) << t.ini().toStdString();
     EXPECT_TRUE(printLabel.contains("Almucan-202606.pdf")) << printLabel.toStdString();
     EXPECT_EQ(exportName, "dark-nights-202606.ics");

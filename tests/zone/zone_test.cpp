@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "month/format.h"
 #include "month/monthcalc.h"
 #include "zone/zone.h"
 
@@ -37,15 +38,15 @@ TEST(ZoneClock, DaysAndTheirRowsAgainstZoneinfo) {
         EXPECT_EQ(got, c.want) << c.name << " " << c.y;
         EXPECT_FALSE(k.plain) << c.name;
         if (!c.cells) continue;
-        const auto tab = month::CalculateMonth({c.y, c.m}, month::Place{c.lon, c.lat, {0, false, c.name}, ""}).tab;
+        const auto tab = month::Table(month::CalculateMonth({c.y, c.m}, month::Place{c.lon, c.lat, {0, false, c.name}, ""}));
         std::string cells;
         for (std::size_t col = 1; col <= 6; ++col) cells += (col > 1 ? "|" : "") + tab[c.d][col];
         EXPECT_EQ(cells, c.cells) << c.name;
     }
     // A month without a switch is the fixed-zone month of the zone's offset
     // (Tehran's +03:30 past its last listed switch).
-    EXPECT_EQ(month::CalculateMonth({2044, 7}, month::Place{51.39, 35.69, {0, false, "Asia/Tehran"}, ""}).tab,
-              month::CalculateMonth({2044, 7}, month::Place{51.39, 35.69, {3.5, false, ""}, ""}).tab);
+    EXPECT_EQ(month::Table(month::CalculateMonth({2044, 7}, month::Place{51.39, 35.69, {0, false, "Asia/Tehran"}, ""})),
+              month::Table(month::CalculateMonth({2044, 7}, month::Place{51.39, 35.69, {3.5, false, ""}, ""})));
 }
 
 // A private zone folder (TZDIR) with a good Berlin and a Vienna that cannot

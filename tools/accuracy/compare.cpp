@@ -13,6 +13,7 @@
 
 #include "calendar/calendar.h"
 #include "report/reporter.h"
+#include "month/format.h"
 #include "month/monthcalc.h"
 
 namespace accuracy {
@@ -248,6 +249,7 @@ void CompareMonth(const Place& place, int year, int month, Stats& stats, Referen
         reference_events[1] = RstEvents(false, kSunHorizon, from - 1, to, place);
         reference_events[2] = RstEvents(false, kTwilightHorizon, from - 1, to, place);
     }
+    const month::MonthTab tab = month::Table(*res);
     for (int body = 0; body < 3; ++body) {
         const Events& ln = reference_events[static_cast<std::size_t>(body)];
         for (int which = 0; which < 2; ++which) {
@@ -257,7 +259,7 @@ void CompareMonth(const Place& place, int year, int month, Stats& stats, Referen
             for (int d = 1; d <= days; ++d) {
                 const double dayStart = first + (d - 1) - zoneDays;
                 const std::string& cell =
-                    res->tab[static_cast<std::size_t>(d)][static_cast<std::size_t>(kind + 1)];
+                    tab[static_cast<std::size_t>(d)][static_cast<std::size_t>(kind + 1)];
                 bool haveAlmucan = IsTime(cell);
                 double a = 0;
                 if (haveAlmucan) {

@@ -16,7 +16,7 @@
 
 namespace render {
 
-bool EncodePng(const month::MonthResult& r, const std::string& monthText, int width, int height,
+bool EncodePng(const month::Month& r, const std::string& monthText, int width, int height,
                std::string& bytes, report::Reporter& rep) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) {
@@ -102,7 +102,7 @@ public:
     StreamFailureWatch& operator=(const StreamFailureWatch&) = delete;
 };
 
-bool DrawPdf(const std::vector<month::MonthResult>& months, const PrintStyle& style,
+bool DrawPdf(const std::vector<month::Month>& months, const PrintStyle& style,
              const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
              std::string& bytes, report::Reporter& rep) {
     const StreamFailureWatch watch;
@@ -144,7 +144,7 @@ bool DrawPdf(const std::vector<month::MonthResult>& months, const PrintStyle& st
 
 }  // namespace
 
-bool EncodePdf(const std::vector<month::MonthResult>& months, const PrintStyle& style,
+bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
                const std::vector<std::string>& monthTexts, const std::string& paper,
                bool landscape, std::string& bytes, report::Reporter& rep) {
     // The pages are drawn in memory: too little of it is reported, like a

@@ -8,13 +8,15 @@
 #include <map>
 #include <regex>
 
+#include "month/format.h"
 #include "render/page.h"
 #include "render/qt/qtoutputs.h"
 #include "render/qt/qtsurface.h"
 
 static report::SilentReporter quiet;
 // June 2024 at Vienna.
-static const month::MonthResult june = month::CalculateMonth("202406", {16.33, 48.25, {1, false, ""}, ""}, quiet).value();
+static const month::Month june = month::CalculateMonth("202406", {16.33, 48.25, {1, false, ""}, ""}, quiet).value();
+static const month::MonthTab juneTable = month::Table(june);
 
 TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
     // June 2024 at Vienna, margins 0: only the 10 pt border
@@ -29,7 +31,7 @@ TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
     // and 1e30 (a hostile settings file) draw in the default size.
     std::map<std::string, int> cells;
     for (int d = 1; d <= june.dayRows; ++d)
-        for (int c = 1; c <= 8; ++c) ++cells[june.tab[d][c]];
+        for (int c = 1; c <= 8; ++c) ++cells[juneTable[static_cast<std::size_t>(d)][static_cast<std::size_t>(c)]];
     cells.erase("");
     const std::regex word(R"re(<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="([\d.-]+)">([^<]*)<)re");
     for (auto [paper, width, height] : {std::tuple("a4", 595.28, 841.89), std::tuple("letter", 612.0, 792.0)}) {
@@ -94,7 +96,7 @@ TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
     // 03:58, daylight to 19:48, twilight again to 22:47, then night; the
     // Moon 01:20-13:40 in the upper part of the row; below the bars the
     // background shows.
-    EXPECT_EQ(june.tab[1][3], "0358");
+    EXPECT_EQ(month::Table(june)[1][3], "0358");
     const std::tuple<double, double, QColor> points[] = {  // hour, part of the row down, colour
         {0.5, 0.6, QColor(0, 0, 0)},        {2.7, 0.6, QColor(100, 100, 100)},
         {16.5, 0.6, QColor(200, 200, 200)}, {6.5, 0.6, QColor(200, 200, 200)},
