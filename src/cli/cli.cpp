@@ -13,6 +13,7 @@
 #include "cli/views.h"
 #include "month/format.h"
 #include "ical/darknights.h"
+#include "month/months.h"
 #include "render/page.h"
 #include "render/printcheck.h"
 #include "place/place.h"
@@ -236,23 +237,24 @@ ParseResult ParseArgs(const std::vector<std::string>& args) {
     return r;
 }
 
-std::string ApplyLocation(const Options& o, settings::Settings& s) {
-    struct Field {
-        const std::optional<std::string>* text;
-        double* target;
-        text::NumberField field;
-    } fields[] = {{&o.lon, &s.place.longitude, settings::Named(settings::kLongitudeField, "--lon")},
-                  {&o.lat, &s.place.latitude, settings::Named(settings::kLatitudeField, "--lat")},
-                  {&o.tz, &s.place.clock.fixedHours, settings::Named(settings::kTimeZoneField, "--tz")}};
+std::string ResolveLocation(const Options& o, LocationChange& change) {
+    change = LocationChange{};
     if (o.place) {
         const std::optional<place::Place> p = place::Find(*o.place);
         if (!p) return place::NotFound(*o.place);
-        s.place.longitude = p->longitude;
-        s.place.latitude = p->latitude;
-        s.place.clock.zoneName = p->zone;
-        s.place.name = p->name;
+        change.longitude = p->longitude;
+        change.latitude = p->latitude;
+        change.zoneName = p->zone;
+        change.name = p->name;
         return {};
     }
+    struct Field {
+        const std::optional<std::string>* text;
+        std::optional<double>* target;
+        text::NumberField field;
+    } fields[] = {{&o.lon, &change.longitude, settings::Named(settings::kLongitudeField, "--lon")},
+                  {&o.lat, &change.latitude, settings::Named(settings::kLatitudeField, "--lat")},
+                  {&o.tz, &change.fixedHours, settings::Named(settings::kTimeZoneField, "--tz")}};
     for (const auto& f : fields) {
         if (!*f.text) continue;
         std::string why;
@@ -260,14 +262,23 @@ std::string ApplyLocation(const Options& o, settings::Settings& s) {
         if (!v) return text::fieldMessage(f.field, why);
         *f.target = *v;
     }
-    if (o.lon || o.lat) s.place.name.clear();
+    if (o.lon || o.lat) change.name = "";
     if (o.zone) {
         if (auto e = zone::Check(*o.zone); e && e->kind == zone::Error::Kind::Unknown) return text::printable(e->message);
-        s.place.clock.zoneName = *o.zone;
+        change.zoneName = *o.zone;
     } else if (o.tz || o.summerTime) {
-        s.place.clock.zoneName.clear();
+        change.zoneName = "";
     }
     return {};
+}
+
+void ApplyLocation(const LocationChange& change, settings::Settings& s) {
+    zone::Place& p = s.place;
+    if (change.longitude) p.longitude = *change.longitude;
+    if (change.latitude) p.latitude = *change.latitude;
+    if (change.fixedHours) p.clock.fixedHours = *change.fixedHours;
+    if (change.zoneName) p.clock.zoneName = *change.zoneName;
+    if (change.name) p.name = *change.name;
 }
 
 std::string TableText(const month::Month& r, const std::string& monthText) {
@@ -327,33 +338,36 @@ int PlacesText(const std::string& text, std::string& out, report::Reporter& rep)
     return 0;
 }
 
-int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep,
-        fileio::StagedFiles* files) {
-    // Everything the arguments alone decide is checked before the settings
-    // file may be created.
-    if (o.month && !month::AcceptMonthText(*o.month, rep)) {
-        return 2;
-    }
-    settings::Settings s;
-    std::string err = ApplyLocation(o, s);
-    if (!err.empty()) {
+namespace {
+
+// The checks that the arguments alone decide, made before the settings
+// file may be created: the month text, the location options (resolved
+// into `change`) and the outputs this build can make.  0 or the exit code.
+int checkArguments(const Options& o, const GraphicOutputs& g, report::Reporter& rep, LocationChange& change) {
+    if (o.month && !month::AcceptMonthText(*o.month, rep)) return 2;
+    if (const std::string err = ResolveLocation(o, change); !err.empty()) {
         rep.error(err);
         return 2;
     }
     if ((o.png && !g.png) || (o.pdf && !g.pdf)) {
-        rep.error(std::string(o.png && !g.png ? "PNG" : "PDF") +
-                  " output needs the Qt build of Almucan");
+        rep.error(std::string(o.png && !g.png ? "PNG" : "PDF") + " output needs the Qt build of Almucan");
         return 1;
     }
+    return 0;
+}
 
+// The settings file (created with defaults when missing) with the location
+// options applied, and the checks that need it: the output targets apart
+// from it, its zone, its print layout for the PDF.  0 or the exit code.
+int loadSettings(const Options& o, const GraphicOutputs& g, const LocationChange& change, report::Reporter& rep,
+                 settings::Settings& s) {
     const std::optional<std::string> dir = o.settingsDir ? o.settingsDir : settings::DefaultSettingsDir();
     if (!dir) {
         rep.error(settings::kNoSettingsDirMessage);
         return 1;
     }
     s.settingsPath = settings::SettingsPathFor(*dir);
-    err = TargetClash(o, s.settingsPath);
-    if (!err.empty()) {
+    if (const std::string err = TargetClash(o, s.settingsPath); !err.empty()) {
         rep.error(err);
         return 2;
     }
@@ -362,9 +376,8 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     std::string fontName = "Sans Serif";
     float fontSize = 10;
     if (g.defaultFont && !std::filesystem::exists(s.settingsPath, ec)) g.defaultFont(fontName, fontSize);
-    if (settings::LoadOrCreateSettings(s, fontName, fontSize, rep) == settings::LoadResult::NotValid)
-        return 1;
-    ApplyLocation(o, s);
+    if (settings::LoadOrCreateSettings(s, fontName, fontSize, rep) == settings::LoadResult::NotValid) return 1;
+    ApplyLocation(change, s);
     // An unknown name on line 11 is said and the fixed zone used; a zone
     // file that cannot be read ends the run.
     if (const auto problem = settings::ZoneProblem(s)) {
@@ -382,42 +395,52 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
                      rep)) {
         return 2;
     }
+    return 0;
+}
 
-    const month::Place place = zone::InForce(s.place, o.summerTime);
+// The months of the run with their texts as the month line shows them: the
+// month typed, or the twelve months of the year.
+struct RunMonths {
+    std::vector<month::YearMonth> yms;
     std::vector<std::string> texts;
-    if (o.year) {
-        for (int m = 1; m <= 12; ++m)
-            texts.push_back(*o.year + (m < 10 ? "0" : "") + std::to_string(m));
-    } else {
-        texts.push_back(*o.month);
+};
+RunMonths monthsOfRun(const Options& o) {
+    RunMonths r;
+    if (!o.year) {
+        r.yms.push_back(*calendar::CheckMonthText(*o.month));
+        r.texts.push_back(*o.month);
+        return r;
     }
-    std::vector<month::Month> months;
-    for (const std::string& t : texts) {
-        auto r = month::CalculateMonth(t, place, rep);
-        if (!r) return 2;
-        months.push_back(std::move(*r));
+    const std::string year(text::trimmed(*o.year));
+    for (int m = 1; m <= 12; ++m) {
+        r.texts.push_back(year + (m < 10 ? "0" : "") + std::to_string(m));
+        r.yms.push_back(*calendar::CheckMonthText(r.texts.back()));
     }
+    return r;
+}
 
-    // Every file is made first, so that a failure writes none.  The
-    // calendar holds the intervals that begin in these months, each
-    // followed to its end through the months after.
+// The image, the PDF and the calendar, all drawn first and then staged
+// together: all are written or none.  0 or the exit code.
+int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settings& s, const RunMonths& run,
+               month::Months& store, report::Reporter& rep, fileio::StagedFiles* files) {
+    std::vector<month::Month> months;
+    for (const month::YearMonth ym : run.yms) months.push_back(store.at(ym));
     std::string pngBytes, pdfBytes, icsText;
-    if (o.png && !g.png(months[0], texts[0], o.width, o.height, pngBytes, rep))
-        return 1;
+    if (o.png && !g.png(months[0], run.texts[0], o.width, o.height, pngBytes, rep)) return 1;
     // --ink-saver is for this run only: the file is not written again.
-    const render::PrintStyle style{s.marginTop,  s.marginBottom, s.marginLeft,          s.marginRight,
-                                   s.fontName, s.fontSize,   s.inkSaver || o.inkSaver};
-    if (o.pdf && !g.pdf(months, style, texts, o.paper, o.landscape, pdfBytes, rep))
-        return 1;
-    if (o.ics)
-        icsText = ical::DarkNightsCalendar(months, static_cast<ical::UnixTime>(std::time(nullptr)));
+    const render::PrintStyle style{s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
+                                   s.fontName,  s.fontSize,     s.inkSaver || o.inkSaver};
+    if (o.pdf && !g.pdf(months, style, run.texts, o.paper, o.landscape, pdfBytes, rep)) return 1;
+    // The calendar holds the intervals that begin in these months, each
+    // followed to its end through the months after.
+    if (o.ics) icsText = ical::DarkNightsCalendar(run.yms, store, static_cast<ical::UnixTime>(std::time(nullptr)));
     struct File {
         const std::optional<std::string>& path;
         const std::string& bytes;
         const char* kind;
     };
-    // All are written or none: each to its temporary file first, then
-    // those written in place, then the renames.
+    // Each to its temporary file first, then those written in place, then
+    // the renames.
     fileio::StagedFiles own;
     fileio::StagedFiles& staged = files ? *files : own;
     for (const File& f : {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"},
@@ -436,45 +459,59 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
             return 1;
         }
     }
-    // A year: the twelve tables in a row, a blank line between the text
-    // tables and each TSV table introduced by its month line.
+    return 0;
+}
+
+// The text output of the months: a year's twelve tables in a row, a blank
+// line between the text tables and each TSV table introduced by its month
+// line; a year's JSON an array of its months.
+std::string textOutput(const Options& o, const RunMonths& run, month::Months& store) {
+    std::string out, json;
     const bool wantNights = o.nights || o.text == TextOutput::Json;
-    std::string json;
-    for (std::size_t i = 0; i < months.size(); ++i) {
+    for (std::size_t i = 0; i < run.yms.size(); ++i) {
+        const month::Month& m = store.at(run.yms[i]);
+        const std::string& monthText = run.texts[i];
+        // The last night of a month ends in the next month's first day.
         std::vector<month::Night> nights;
-        // The last night of a month ends in the next month's first day: the
-        // next month of a year is already calculated.
-        std::optional<month::Month> after;
-        if (wantNights) {
-            if (i + 1 == months.size()) after = month::CalculateMonth(calendar::ShiftedMonth(months[i].ym, 1), place);
-            nights = month::Nights(months[i], after ? *after : months[i + 1]);
-        }
+        if (wantNights) nights = month::Nights(m, store.at(calendar::ShiftedMonth(m.ym, 1)));
         if (o.text == TextOutput::Json) {
-            json += (i ? ",\n" : "") + MonthJson(months[i], nights);
+            json += (i ? ",\n" : "") + MonthJson(m, nights);
             continue;
         }
         if (o.nights && o.text != TextOutput::None) {
             if (o.year || o.text == TextOutput::Table)
-                out += (i && o.text == TextOutput::Table ? "\n" : "") +
-                       render::MonthLineText(months[i].place, texts[i]) + "\n";
+                out += (i && o.text == TextOutput::Table ? "\n" : "") + render::MonthLineText(m.place, monthText) + "\n";
             out += o.text == TextOutput::Tsv ? NightsTsv(nights) : NightsText(nights);
             continue;
         }
         switch (o.text) {
-            case TextOutput::Table:
-                out += (i ? "\n" : "") + TableText(months[i], texts[i]);
-                break;
+            case TextOutput::Table: out += (i ? "\n" : "") + TableText(m, monthText); break;
             case TextOutput::Tsv:
-                if (o.year) out += render::MonthLineText(months[i].place, texts[i]) + "\n";
-                out += month::TsvText(months[i]);
+                if (o.year) out += render::MonthLineText(m.place, monthText) + "\n";
+                out += month::TsvText(m);
                 break;
-            case TextOutput::Events: out += month::ClipboardText(months[i]); break;
+            case TextOutput::Events: out += month::ClipboardText(m); break;
             case TextOutput::Json:
             case TextOutput::None: break;
         }
     }
-    // A year is a JSON array of its months.
     if (o.text == TextOutput::Json) out += o.year ? "[\n" + json + "]\n" : json;
+    return out;
+}
+
+}  // namespace
+
+int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep,
+        fileio::StagedFiles* files) {
+    LocationChange change;
+    if (const int code = checkArguments(o, g, rep, change)) return code;
+    settings::Settings s;
+    if (const int code = loadSettings(o, g, change, rep, s)) return code;
+    // Each month is calculated once, for every view that needs it.
+    month::Months store(zone::InForce(s.place, o.summerTime));
+    const RunMonths run = monthsOfRun(o);
+    if (const int code = writeFiles(o, g, s, run, store, rep, files)) return code;
+    out += textOutput(o, run, store);
     return 0;
 }
 

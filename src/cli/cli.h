@@ -57,13 +57,23 @@ std::string Usage();
 // "almucan 0.9" and a line end: the answer to --version.
 std::string VersionText();
 
-// Applies --place/--lon/--lat/--tz/--zone to the settings after checking
-// them against the location dialog's bounds, the place and the zone
-// databases; returns an error text or empty.  --place sets the place's
-// coordinates, zone and name; --zone names the zone; --tz or --summer-time
-// set the settings' zone name aside (the fixed zone for this run); --lon
-// or --lat set the place's name aside.
-std::string ApplyLocation(const Options& o, settings::Settings& s);
+// What --place/--lon/--lat/--tz/--zone/--summer-time change in the
+// settings' place: each value set is taken over, the rest kept.
+struct LocationChange {
+    std::optional<double> longitude, latitude, fixedHours;
+    std::optional<std::string> zoneName;  // "" sets the zone name aside (the fixed zone)
+    std::optional<std::string> name;      // "" sets the place's name aside
+};
+
+// Checks the location options against the location dialog's bounds, the
+// place and the zone databases, looking each up once; returns an error
+// text, or empty with `change` set.  --place gives the place's
+// coordinates, zone and name; --zone names the zone; --tz or
+// --summer-time set the zone name aside (the fixed zone for this run);
+// --lon or --lat set the place's name aside.
+std::string ResolveLocation(const Options& o, LocationChange& change);
+// Applies a resolved change to the settings' place.
+void ApplyLocation(const LocationChange& change, settings::Settings& s);
 
 // Why the outputs of `o` cannot all be written: two name the same file or
 // stream, one is the settings file, or one shares standard output with the

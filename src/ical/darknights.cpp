@@ -114,54 +114,49 @@ std::string placeText(const month::Place& p) {
 
 }  // namespace
 
-std::vector<DarkInterval> DarkIntervals(const month::Month& r) {
+std::vector<DarkInterval> DarkIntervals(const month::Month& r, month::Months& following) {
     std::vector<DarkInterval> out;
     for (const month::Interval& iv : r.intervals) {
-        // Running at 00:00 of day 1: the month before holds it.
+        // Running at the month's first instant: the month before holds it.
         if (iv.openAtStart) continue;
         DarkInterval di;
         di.begin = iv.begin;
         di.localBegin = localMinutesOf(r, iv.beginDay, iv.beginHhmm);
+        di.end = iv.end;
         if (!iv.openAtEnd) {
-            di.end = iv.end;
             di.localEnd = localMinutesOf(r, iv.endDay, iv.endHhmm);
             addNights(di, r, iv.beginDay, iv.endDay);
             out.push_back(std::move(di));
             continue;
         }
-        // Still open at the month's end: followed through the next months'
-        // models, whose first interval, running at their 00:00, carries on.
+        // Still open at the month's end: carried on through the months after.
         addNights(di, r, iv.beginDay, r.dayRows);
-        di.end = iv.end;
         di.localEnd = localMinutesOf(r, r.dayRows, 2400);
-        for (int k = 1; k <= kMaxFollowMonths; ++k) {
-            const month::Month next = month::CalculateMonth(calendar::ShiftedMonth(r.ym, k), r.place);
-            if (next.intervals.empty() || !next.intervals.front().openAtStart) break;
-            const month::Interval& cont = next.intervals.front();
-            di.end = cont.end;
-            if (!cont.openAtEnd) {
-                di.localEnd = localMinutesOf(next, cont.endDay, cont.endHhmm);
-                addNights(di, next, 1, cont.endDay);
-                break;
-            }
-            di.localEnd = localMinutesOf(next, next.dayRows, 2400);
-            addNights(di, next, 1, next.dayRows);
+        month::Interval whole = iv;
+        for (int k = 1; k <= kMaxFollowMonths && whole.openAtEnd; ++k) {
+            const month::Month& next = following.at(calendar::ShiftedMonth(r.ym, k));
+            if (!month::JoinContinuation(whole, next)) break;
+            di.end = whole.end;
+            const int lastDay = whole.openAtEnd ? next.dayRows : whole.endDay;
+            di.localEnd = localMinutesOf(next, lastDay, whole.openAtEnd ? 2400 : whole.endHhmm);
+            addNights(di, next, 1, lastDay);
         }
         out.push_back(std::move(di));
     }
     return out;
 }
 
-std::vector<Event> DarkNightEvents(const std::vector<month::Month>& months) {
+std::vector<Event> DarkNightEvents(const std::vector<month::YearMonth>& which, month::Months& months) {
     std::vector<Event> events;
-    for (const auto& r : months) {
+    for (const month::YearMonth ym : which) {
+        const month::Month& r = months.at(ym);
         const month::Place& p = r.place;
         const std::string zoneText =
             p.clock.named() ? p.clock.zoneName
                             : signedZone(std::llround(p.clock.fixedOffsetHours() * 60));
         const std::string geoId = text::fixed(std::fabs(p.latitude), 4) + (p.latitude < 0 ? 'S' : 'N') +
                                   text::fixed(std::fabs(p.longitude), 4) + (p.longitude < 0 ? 'W' : 'E');
-        for (const DarkInterval& iv : DarkIntervals(r)) {
+        for (const DarkInterval& iv : DarkIntervals(r, months)) {
             Event e;
             e.start = utcSeconds(iv.begin);
             e.end = utcSeconds(iv.end);
@@ -184,13 +179,13 @@ std::vector<Event> DarkNightEvents(const std::vector<month::Month>& months) {
     return events;
 }
 
-std::string DarkNightsCalendar(const std::vector<month::Month>& months, UnixTime stamp) {
-    return CalendarText(DarkNightEvents(months), stamp, ProdId());
+std::string DarkNightsCalendar(const std::vector<month::YearMonth>& which, month::Months& months, UnixTime stamp) {
+    return CalendarText(DarkNightEvents(which, months), stamp, ProdId());
 }
 
-bool WriteIcs(const std::vector<month::Month>& months, const std::string& path,
+bool WriteIcs(const std::vector<month::YearMonth>& which, month::Months& months, const std::string& path,
               std::string& error) {
-    std::string text = DarkNightsCalendar(months, static_cast<UnixTime>(std::time(nullptr)));
+    std::string text = DarkNightsCalendar(which, months, static_cast<UnixTime>(std::time(nullptr)));
     std::string why = fileio::ReplaceFile(path, text);
     if (why.empty()) return true;
     error = "cannot write " + path + ": " + why;

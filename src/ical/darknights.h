@@ -11,6 +11,7 @@
 
 #include "ical/icalendar.h"
 #include "month/monthcalc.h"
+#include "month/months.h"
 
 namespace ical {
 
@@ -27,19 +28,19 @@ struct DarkInterval {
 };
 
 // The intervals that begin in the month of `r`, in time order, each
-// followed to its end.
-std::vector<DarkInterval> DarkIntervals(const month::Month& r);
+// followed to its end through the months after it (from `following`).
+std::vector<DarkInterval> DarkIntervals(const month::Month& r, month::Months& following);
 
-// One VEVENT per interval of every month in `months`: times in UTC, summary
-// "Dark, no Moon".
-std::vector<Event> DarkNightEvents(const std::vector<month::Month>& months);
+// One VEVENT per interval of each month in `which` (from `months`, which
+// also gives the months after them): times in UTC, summary "Dark, no Moon".
+std::vector<Event> DarkNightEvents(const std::vector<month::YearMonth>& which, month::Months& months);
 
 // The iCalendar text of DarkNightEvents with `stamp` as DTSTAMP.
-std::string DarkNightsCalendar(const std::vector<month::Month>& months, UnixTime stamp);
+std::string DarkNightsCalendar(const std::vector<month::YearMonth>& which, month::Months& months, UnixTime stamp);
 
 // Writes DarkNightsCalendar (stamped now) to `path` through a temporary file
 // renamed on success.  False with `error` set when the file cannot be written.
-bool WriteIcs(const std::vector<month::Month>& months, const std::string& path,
+bool WriteIcs(const std::vector<month::YearMonth>& which, month::Months& months, const std::string& path,
               std::string& error);
 
 }  // namespace ical

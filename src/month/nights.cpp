@@ -6,6 +6,7 @@
 #include "calendar/calendar.h"
 #include "astro/sunmoon.h"
 #include "month/monthcalc.h"
+#include "month/months.h"
 
 namespace month {
 
@@ -18,17 +19,11 @@ double localNoon(const Day& day, const Clock& clock) {
 }
 
 // The intervals of both months as one list, the one still open at the end
-// of m joined to its continuation at 00:00 of next's day 1.
+// of m joined to its continuation at the first instant of next.
 std::vector<Interval> joined(const Month& m, const Month& next) {
     std::vector<Interval> all = m.intervals;
     std::size_t i = 0;
-    if (!all.empty() && all.back().openAtEnd && !next.intervals.empty() &&
-        next.intervals.front().openAtStart) {
-        all.back().end = next.intervals.front().end;
-        all.back().endHhmm = next.intervals.front().endHhmm;
-        all.back().openAtEnd = next.intervals.front().openAtEnd;
-        i = 1;
-    }
+    if (!all.empty() && all.back().openAtEnd && JoinContinuation(all.back(), next)) i = 1;
     all.insert(all.end(), next.intervals.begin() + static_cast<std::ptrdiff_t>(i), next.intervals.end());
     return all;
 }

@@ -541,7 +541,10 @@ void Form1::MenuFExportDark_Click() {
         auto r = month::CalculateMonth(monthText, place, reporter_);
         // The file's name goes to the system in the local encoding.
         const std::string path = QFile::encodeName(file).toStdString();
-        if (r) written = ical::WriteIcs({*r}, path, error);
+        if (r) {
+            month::Months months(place);
+            written = ical::WriteIcs({months.keep(std::move(*r)).ym}, months, path, error);
+        }
     }
     if (!written) reporter_.error("The dark nights could not be exported:\r\n" + error);
 }

@@ -61,9 +61,9 @@ TEST(DarkIntervals, NamedZoneGivesEachDayItsOwnOffset) {
     // (20751 days and 120 minutes).  The month table's D.a.n.M. cells of
     // day 1: 2018 to 2043; the UID is made of the UTC begin and the place.
     const month::Place vienna{16.33, 48.25, {1, false, "Europe/Vienna"}, ""};
-    const auto r = month::CalculateMonth(month::YearMonth{2026, 10}, vienna);
-    const auto intervals = DarkIntervals(r);
-    const auto events = DarkNightEvents({r});
+    month::Months months(vienna);
+    const auto intervals = DarkIntervals(months.at({2026, 10}), months);
+    const auto events = DarkNightEvents({{2026, 10}}, months);
     ASSERT_EQ(intervals.size(), events.size());
     ASSERT_GE(events.size(), 5u);
     EXPECT_EQ(events[0].uid, "20261001T181800Z-48.2500N16.3300E-dark@almucan");
@@ -82,7 +82,8 @@ TEST(DarkIntervals, NamedZoneGivesEachDayItsOwnOffset) {
 // names the skipped date.
 TEST(DarkIntervals, SkippedDateIsNeitherNamedNorListed) {
     const month::Place apia{-171.77, -13.83, {0, false, "Pacific/Apia"}, "Apia"};
-    const auto events = DarkNightEvents({month::CalculateMonth(month::YearMonth{2011, 12}, apia)});
+    month::Months months(apia);
+    const auto events = DarkNightEvents({{2011, 12}}, months);
     int found = 0;
     for (const Event& e : events) {
         EXPECT_EQ(e.description.find("30 Dec 2011"), std::string::npos) << e.description;
@@ -101,7 +102,8 @@ TEST(DarkIntervals, LocationIsTheNameAndTheCoordinates) {
         {{-4e-05, -1e-09, {0, false, ""}, ""}, "0.0000\xC2\xB0 N, 0.0000\xC2\xB0 E"},
         {{-0.00007, -0.00006, {0, false, ""}, ""}, "0.0001\xC2\xB0 S, 0.0001\xC2\xB0 W"}};
     for (const auto& c : cases) {
-        const auto events = DarkNightEvents({month::CalculateMonth(month::YearMonth{2024, 12}, c.place)});
+        month::Months months(c.place);
+        const auto events = DarkNightEvents({{2024, 12}}, months);
         std::set<std::string> locations;
         for (const Event& e : events) locations.insert(e.location);
         EXPECT_EQ(locations, std::set<std::string>{c.location});

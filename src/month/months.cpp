@@ -1,0 +1,31 @@
+// The months of one place calculated once, and intervals carried on into
+// the month after.
+#include "month/months.h"
+
+#include "month/monthcalc.h"
+
+namespace month {
+
+const Month& Months::at(YearMonth ym) {
+    const int key = ym.year * 12 + ym.month - 1;
+    auto it = months_.find(key);
+    if (it == months_.end()) it = months_.emplace(key, CalculateMonth(ym, place_)).first;
+    return it->second;
+}
+
+const Month& Months::keep(Month m) {
+    const int key = m.ym.year * 12 + m.ym.month - 1;
+    return months_.insert_or_assign(key, std::move(m)).first->second;
+}
+
+bool JoinContinuation(Interval& open, const Month& next) {
+    if (next.intervals.empty() || !next.intervals.front().openAtStart) return false;
+    const Interval& cont = next.intervals.front();
+    open.end = cont.end;
+    open.endDay = cont.endDay;
+    open.endHhmm = cont.endHhmm;
+    open.openAtEnd = cont.openAtEnd;
+    return true;
+}
+
+}  // namespace month

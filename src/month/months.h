@@ -1,0 +1,35 @@
+#pragma once
+// The months of one place, each calculated once, and the interval that
+// runs on from one month into the next.
+#include <map>
+
+#include "month/model.h"
+
+namespace month {
+
+// The months of one place, each calculated when first asked for and kept:
+// a view that needs the month after (the last night, an interval that
+// runs on) gets the same month as every other view.
+class Months {
+public:
+    explicit Months(Place place) : place_(std::move(place)) {}
+    // The month ym (1900..2100 and the months just after 2100).
+    const Month& at(YearMonth ym);
+    // Keeps a month already calculated for this place.
+    const Month& keep(Month m);
+    const Place& place() const { return place_; }
+
+private:
+    Place place_;
+    std::map<int, Month> months_;  // by year * 12 + month - 1; references stay valid
+};
+
+// `open`, an interval still open at the end of its month, carried on into
+// `next`, the month after: joined with next's first interval when that one
+// runs from next's first instant (its end, its end clock time and its end
+// day, a day number of next, taken over; still open at next's end if that
+// one is).  False, and
+// `open` unchanged, when next begins without it.
+bool JoinContinuation(Interval& open, const Month& next);
+
+}  // namespace month
