@@ -63,20 +63,50 @@ std::string NightsTsv(const std::vector<month::Night>& nights) {
     return out;
 }
 
-std::string MonthJson(const month::Month& m, const std::vector<month::Night>& nights) {
-    ordered_json j;
-    j["month"] = text::padded(m.ym.year, 4) + "-" + text::padded(m.ym.month, 2);
-    ordered_json place;
-    if (!m.place.name.empty()) place["name"] = m.place.name;
-    place["longitude"] = m.place.longitude;
-    place["latitude"] = m.place.latitude;
-    if (m.place.clock.named())
-        place["zone"] = m.place.clock.zoneName;
-    else
-        place["utcOffsetHours"] = m.place.clock.fixedOffsetHours();
-    place["summerTime"] = m.place.clock.summerTime;
-    j["place"] = place;
+namespace {
 
+ordered_json placeJson(const month::Place& p) {
+    ordered_json place;
+    if (!p.name.empty()) place["name"] = p.name;
+    place["longitude"] = p.longitude;
+    place["latitude"] = p.latitude;
+    if (p.clock.named())
+        place["zone"] = p.clock.zoneName;
+    else
+        place["utcOffsetHours"] = p.clock.fixedOffsetHours();
+    place["summerTime"] = p.clock.summerTime;
+    return place;
+}
+
+// One body's day: its 0 h state, its day mark and every crossing.
+ordered_json bodyJson(const month::BodyDay& body, bool dayExists) {
+    ordered_json jb;
+    jb["aboveAtStart"] = body.aboveAtStart;
+    switch (body.mark()) {
+        case month::DayMark::Above: jb["mark"] = "above"; break;
+        case month::DayMark::Below:
+            // A date the zone skipped has no mark: null.
+            if (dayExists)
+                jb["mark"] = "below";
+            else
+                jb["mark"] = nullptr;
+            break;
+        case month::DayMark::None: jb["mark"] = nullptr; break;
+    }
+    ordered_json cs = ordered_json::array();
+    for (const month::Crossing& c : body.crossings) {
+        ordered_json jc;
+        jc["kind"] = c.direction == month::Direction::Rise ? "rise" : "set";
+        jc["local"] = month::ClockText(c.hhmm);
+        jc["utc"] = calendar::IsoInstant(c.mjd);
+        jc["inTable"] = c.inCell;
+        cs.push_back(jc);
+    }
+    jb["crossings"] = cs;
+    return jb;
+}
+
+ordered_json daysJson(const month::Month& m) {
     static const char* const bodyNames[month::kBodies] = {"moon", "sun", "twilight"};
     ordered_json days = ordered_json::array();
     for (int d = 1; d <= m.dayRows; ++d) {
@@ -84,37 +114,13 @@ std::string MonthJson(const month::Month& m, const std::vector<month::Night>& ni
         ordered_json jd;
         jd["date"] = isoDate(day.date, day.dayOfMonth);
         jd["exists"] = day.exists;
-        for (std::size_t b = 0; b < month::kBodies; ++b) {
-            const month::BodyDay& body = day.bodies[b];
-            ordered_json jb;
-            jb["aboveAtStart"] = body.aboveAtStart;
-            switch (body.mark()) {
-                case month::DayMark::Above: jb["mark"] = "above"; break;
-                case month::DayMark::Below:
-                    // A date the zone skipped has no mark: null.
-                    if (day.exists)
-                        jb["mark"] = "below";
-                    else
-                        jb["mark"] = nullptr;
-                    break;
-                case month::DayMark::None: jb["mark"] = nullptr; break;
-            }
-            ordered_json cs = ordered_json::array();
-            for (const month::Crossing& c : body.crossings) {
-                ordered_json jc;
-                jc["kind"] = c.direction == month::Direction::Rise ? "rise" : "set";
-                jc["local"] = month::ClockText(c.hhmm);
-                jc["utc"] = calendar::IsoInstant(c.mjd);
-                jc["inTable"] = c.inCell;
-                cs.push_back(jc);
-            }
-            jb["crossings"] = cs;
-            jd[bodyNames[b]] = jb;
-        }
+        for (std::size_t b = 0; b < month::kBodies; ++b) jd[bodyNames[b]] = bodyJson(day.bodies[b], day.exists);
         days.push_back(jd);
     }
-    j["days"] = days;
+    return days;
+}
 
+ordered_json intervalsJson(const month::Month& m) {
     ordered_json ivs = ordered_json::array();
     for (const month::Interval& iv : m.intervals) {
         ordered_json ji;
@@ -132,8 +138,10 @@ std::string MonthJson(const month::Month& m, const std::vector<month::Night>& ni
         ji["openAtEnd"] = iv.openAtEnd;
         ivs.push_back(ji);
     }
-    j["intervals"] = ivs;
+    return ivs;
+}
 
+ordered_json nightsJson(const std::vector<month::Night>& nights) {
     ordered_json jn = ordered_json::array();
     for (const month::Night& n : nights) {
         ordered_json o;
@@ -148,7 +156,18 @@ std::string MonthJson(const month::Month& m, const std::vector<month::Night>& ni
         o["moonIlluminated"] = std::round(n.moonFraction * 1000) / 1000;
         jn.push_back(o);
     }
-    j["nights"] = jn;
+    return jn;
+}
+
+}  // namespace
+
+std::string MonthJson(const month::Month& m, const std::vector<month::Night>& nights) {
+    ordered_json j;
+    j["month"] = text::padded(m.ym.year, 4) + "-" + text::padded(m.ym.month, 2);
+    j["place"] = placeJson(m.place);
+    j["days"] = daysJson(m);
+    j["intervals"] = intervalsJson(m);
+    j["nights"] = nightsJson(nights);
     return j.dump(1, '\t') + "\n";
 }
 

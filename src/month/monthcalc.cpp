@@ -208,81 +208,103 @@ int ClockMinute(const zone::DayClock& clock, double elapsed) {
     return astro::ClockNumber(clock.ClockAt(elapsed));
 }
 
-std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay) {
+namespace {
+
+// The scan of the D.a.n.M. condition over the days of a month: whether an
+// interval is open, and the one being built.
+struct DarkScan {
     std::vector<Interval> out;
     bool open = false;
     Interval cur;
-    // Where the dark-and-no-Moon condition last changed inside a step: the
-    // instant (MJD UT), its clock time, and whether it was the day's 0 h
-    // states rather than a crossing.
-    struct Change {
-        double mjd = 0;
-        int hhmm = 0;
-        bool atStart = false;
-    };
-    struct Step {
-        const Crossing* c;
-        bool moon;
-    };
+};
+
+// Where the condition last changed inside a step: the instant (MJD UT),
+// its clock time, and whether it was the day's 0 h states rather than a
+// crossing.
+struct Change {
+    double mjd = 0;
+    int hhmm = 0;
+    bool atStart = false;
+};
+
+struct Step {
+    const Crossing* c;
+    bool moon;
+};
+
+// The Moon's and the -18 degree crossings of a day in the order the scan
+// applies them: by rounded minute, within a minute by instant.
+std::vector<Step> dayCrossings(const Day& day) {
     std::vector<Step> steps;
+    for (const Crossing& c : day.body(Body::Twilight).crossings) steps.push_back({&c, false});
+    for (const Crossing& c : day.body(Body::Moon).crossings) steps.push_back({&c, true});
+    std::sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
+        return a.c->minute != b.c->minute ? a.c->minute < b.c->minute : a.c->mjd < b.c->mjd;
+    });
+    return steps;
+}
+
+// One day of the scan.  The crossings are taken a rounded minute at a
+// time; the day's first step is its 0 h states with the crossings of
+// minute 0.  A step writes a begin (an end) only when the condition after
+// it is open (closed) and was closed (open) before it, so no interval is
+// empty; the instant is that of the step's last change that opened
+// (closed) it.
+void scanDay(DarkScan& scan, const Day& day, int d, bool firstDay) {
+    const std::vector<Step> steps = dayCrossings(day);
+    bool moonDown = !day.moonUpAtStart();
+    bool dark = day.darkAtStart();
+    bool both = moonDown && dark;
+    Change opened, closed;
+    (both ? opened : closed) = Change{day.startMjd, 0, true};
+    bool before = scan.open;
+    long long minute = 0;
+    std::size_t i = 0;
+    for (;;) {
+        for (; i < steps.size() && steps[i].c->minute <= minute; ++i) {
+            const Crossing& c = *steps[i].c;
+            (steps[i].moon ? moonDown : dark) = c.direction == Direction::Set;
+            const bool now = moonDown && dark;
+            if (now != both) (now ? opened : closed) = Change{c.mjd, c.hhmm, false};
+            both = now;
+        }
+        if (both && !before) {
+            scan.cur = Interval{};
+            scan.cur.begin = opened.mjd;
+            scan.cur.beginDay = d;
+            scan.cur.beginHhmm = opened.hhmm;
+            scan.cur.openAtStart = firstDay && opened.atStart;
+            scan.open = true;
+        } else if (!both && before) {
+            scan.cur.end = closed.mjd;
+            scan.cur.endDay = d;
+            scan.cur.endHhmm = closed.hhmm;
+            scan.out.push_back(scan.cur);
+            scan.open = false;
+        }
+        if (i == steps.size()) break;
+        before = scan.open;
+        minute = steps[i].c->minute;
+    }
+}
+
+}  // namespace
+
+std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay) {
+    DarkScan scan;
     bool firstDay = true;  // the month's first day that exists
     for (int d = 1; d <= lastDay; ++d) {
         const Day& day = days[static_cast<std::size_t>(d)];
         if (!day.exists) continue;
-        steps.clear();
-        for (const Crossing& c : day.body(Body::Twilight).crossings) steps.push_back({&c, false});
-        for (const Crossing& c : day.body(Body::Moon).crossings) steps.push_back({&c, true});
-        std::sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
-            return a.c->minute != b.c->minute ? a.c->minute < b.c->minute : a.c->mjd < b.c->mjd;
-        });
-        // The crossings are taken a rounded minute at a time; the day's
-        // first step is its 0 h states with the crossings of minute 0.  A
-        // step writes a begin (an end) only when the condition after it is
-        // open (closed) and was closed (open) before it, so no interval is
-        // empty; the instant is that of the step's last change that opened
-        // (closed) it.
-        bool moonDown = !day.moonUpAtStart();
-        bool dark = day.darkAtStart();
-        bool both = moonDown && dark;
-        Change opened, closed;
-        (both ? opened : closed) = Change{day.startMjd, 0, true};
-        bool before = open;
-        long long minute = 0;
-        std::size_t i = 0;
-        for (;;) {
-            for (; i < steps.size() && steps[i].c->minute <= minute; ++i) {
-                const Crossing& c = *steps[i].c;
-                (steps[i].moon ? moonDown : dark) = c.direction == Direction::Set;
-                const bool now = moonDown && dark;
-                if (now != both) (now ? opened : closed) = Change{c.mjd, c.hhmm, false};
-                both = now;
-            }
-            if (both && !before) {
-                cur = Interval{};
-                cur.begin = opened.mjd;
-                cur.beginDay = d;
-                cur.beginHhmm = opened.hhmm;
-                cur.openAtStart = firstDay && opened.atStart;
-                open = true;
-            } else if (!both && before) {
-                cur.end = closed.mjd;
-                cur.endDay = d;
-                cur.endHhmm = closed.hhmm;
-                out.push_back(cur);
-                open = false;
-            }
-            if (i == steps.size()) break;
-            before = open;
-            minute = steps[i].c->minute;
-        }
+        scanDay(scan, day, d, firstDay);
         firstDay = false;
     }
-    if (open) {
-        cur.openAtEnd = true;
-        cur.end = days[static_cast<std::size_t>(lastDay)].endMjd;
-        out.push_back(cur);
+    if (scan.open) {
+        scan.cur.openAtEnd = true;
+        scan.cur.end = days[static_cast<std::size_t>(lastDay)].endMjd;
+        scan.out.push_back(scan.cur);
     }
-    return out;
+    return scan.out;
 }
 
 namespace {

@@ -1,0 +1,254 @@
+// The command line's options: their parsing (CLI11), the rules between
+// them, and the usage text.
+#include <CLI/CLI.hpp>
+
+#include "cli/cli.h"
+#include "text/valuerule.h"
+
+namespace cli {
+
+namespace {
+
+// "WxH", blanks around it aside; each side a whole number of pixels.
+bool parseSize(const std::string& s, int& w, int& h) {
+    static constexpr text::NumberField kSide{"--size", 50, 20000, true};
+    const std::string_view t = text::trimmed(s);
+    const auto x = t.find_first_of("xX");
+    if (x == std::string_view::npos) return false;
+    std::string why;
+    const auto lw = text::typedNumber(kSide, t.substr(0, x), why);
+    const auto lh = text::typedNumber(kSide, t.substr(x + 1), why);
+    // No blanks inside: " 800 x 600" is not taken for "800x600".
+    if (!lw || !lh || text::trimmed(t.substr(0, x)).size() != x ||
+        text::trimmed(t.substr(x + 1)).size() != t.size() - x - 1)
+        return false;
+    w = static_cast<int>(*lw);
+    h = static_cast<int>(*lh);
+    return true;
+}
+
+// CLI11's complaint as one line that names the option: "--month --tsv"
+// gives "option --month needs a value (yyyymm)".
+std::string Explain(const CLI::ParseError& e) {
+    std::string what = e.what();
+    static const std::string kMissing = " missing";
+    auto colon = what.find(": ");
+    if (e.get_name() == "ArgumentMismatch" && colon != std::string::npos &&
+        what.size() > kMissing.size() &&
+        what.compare(what.size() - kMissing.size(), kMissing.size(), kMissing) == 0) {
+        // "--month: 1 required yyyymm missing"
+        auto type = what.rfind(' ', what.size() - kMissing.size() - 1);
+        return "option " + what.substr(0, colon) + " needs a value (" +
+               what.substr(type + 1, what.size() - kMissing.size() - type - 1) + ")";
+    }
+    return what;
+}
+
+}  // namespace
+
+std::string Usage() {
+    return "Usage: almucan [--month yyyymm | --year yyyy | --places TEXT] [options]\n"
+           "\n"
+           "Without --month or --year the window starts (of the options below it takes\n"
+           "only --settings-dir).  With --month the month is calculated and printed on\n"
+           "standard output; with --year the twelve months.\n"
+           "\n"
+           "  --month yyyymm       month to calculate (1900..2100)\n"
+           "  --year yyyy          the twelve months of a year (1900..2100)\n"
+           "  --summer-time        summer time in force (one hour added to the zone)\n"
+           "  --settings-dir DIR   folder of Almucan.INI (default ~/.config/Almucan)\n"
+           "  --lon DEG            longitude, east positive (-180..180), not saved\n"
+           "  --lat DEG            latitude, north positive (-90..90), not saved\n"
+           "  --tz HOURS           time zone, east positive, whole hours (-12..12)\n"
+           "  --zone NAME          time zone of the tz database (Europe/Vienna), its summer\n"
+           "                       time day by day; excludes --tz and --summer-time\n"
+           "  --place NAME         a city by name (Tromso, \"Springfield\"): its longitude,\n"
+           "                       latitude and zone; excludes --lon, --lat, --tz, --zone\n"
+           "  --places TEXT        list the cities matching TEXT, most populous first:\n"
+           "                       name, region, country, latitude, longitude, zone;\n"
+           "                       excludes the options of a month\n"
+           "  --tsv                the month table as tab-separated values\n"
+           "  --events             the sorted event keys (the clipboard text, CR LF)\n"
+           "  --nights             one line per night: dusk, dawn, Moon, dark and no Moon\n"
+           "                       (tab-separated with --tsv)\n"
+           "  --json               the month as JSON: crossings, intervals and nights\n"
+           "  --ics FILE           the dark-and-no-Moon intervals as an iCalendar file\n"
+           "  --png FILE           draw the screen page into a PNG image\n"
+           "  --size WxH           size of the PNG image (default 1000x700)\n"
+           "  --pdf FILE           print the month page into a PDF file (a page a month)\n"
+           "  --paper a4|letter    paper of the PDF page (default a4)\n"
+           "  --landscape          landscape PDF page\n"
+           "  --ink-saver          the PDF in the ink-saving style (night hatched, greys)\n"
+           "  --version            the program's version\n"
+           "  A FILE of - is standard output; two outputs never share a file.\n"
+           "  --help               this text\n";
+}
+
+std::string VersionText() { return std::string("almucan ") + text::kVersion + "\n"; }
+
+namespace {
+
+// The parser of one command line: CLI11's application with the options,
+// the texts they receive, and the rules between them.
+class Parser {
+public:
+    explicit Parser(Options& o);
+    // Parses `args`; the error text, or empty.
+    std::string parse(const std::vector<std::string>& args);
+
+private:
+    void defineOptions();
+    std::string windowModeError() const;
+    std::string yearError() const;
+    void collect();
+
+    Options& o;
+    CLI::App app{"almucan"};
+    std::string month, year, dir, lon, lat, tz, zoneName, placeName, placesText, png, size, pdf, paper, ics;
+    bool tsv = false, events = false, json = false;
+    CLI::Option *oMonth = nullptr, *oYear = nullptr, *oSummer = nullptr, *oDir = nullptr, *oLon = nullptr,
+                *oLat = nullptr, *oTz = nullptr, *oZone = nullptr, *oPlace = nullptr, *oPlaces = nullptr,
+                *oTsv = nullptr, *oEvents = nullptr, *oNights = nullptr, *oJson = nullptr, *oPng = nullptr,
+                *oSize = nullptr, *oPdf = nullptr, *oIcs = nullptr, *oPaper = nullptr, *oLandscape = nullptr,
+                *oInkSaver = nullptr;
+    // The options of a month: its place and its outputs, in the order of
+    // the usage.
+    std::vector<CLI::Option*> monthOptions;
+};
+
+Parser::Parser(Options& options) : o(options) {
+    app.set_help_flag();  // --help prints Usage(), not CLI11's own text
+    // A repeated option takes its last value.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    defineOptions();
+}
+
+void Parser::defineOptions() {
+    // CLI11 hands an option the next argument whatever it looks like; a
+    // long option there means the value was left out ("--month --tsv").
+    auto value = [this](const std::string& name, std::string& to, const char* type) {
+        return app.add_option(name, to)->type_name(type)->check([](const std::string& v) {
+            return v.rfind("--", 0) == 0 ? "needs a value, got the option " + v : std::string();
+        });
+    };
+    auto notEmpty = [](const char* what) {
+        return [what](const std::string& v) {
+            return v.empty() ? std::string("the ") + what + " is empty" : std::string();
+        };
+    };
+    oMonth = value("--month", month, "yyyymm");
+    // Blanks around the year aside, as around the month.
+    oYear = value("--year", year, "yyyy")->check([](const std::string& v) {
+        const std::string t(text::trimmed(v));
+        bool digits = t.size() == 4 && t.find_first_not_of("0123456789") == std::string::npos;
+        return digits && std::stoi(t) >= 1900 && std::stoi(t) <= 2100
+                   ? std::string()
+                   : std::string("wants a year from 1900 to 2100 (yyyy)");
+    });
+    oSummer = app.add_flag("--summer-time", o.summerTime);
+    oDir = value("--settings-dir", dir, "DIR")->check(notEmpty("folder name"));
+    oLon = value("--lon", lon, "DEG");
+    oLat = value("--lat", lat, "DEG");
+    oTz = value("--tz", tz, "HOURS");
+    oZone = value("--zone", zoneName, "NAME")->check(notEmpty("zone name"));
+    oZone->excludes(oTz)->excludes(oSummer);
+    oPlace = value("--place", placeName, "NAME")->check(notEmpty("place name"));
+    oPlace->excludes(oLon)->excludes(oLat)->excludes(oTz)->excludes(oZone)->excludes(oSummer);
+    oPlaces = value("--places", placesText, "TEXT")->check(notEmpty("text"));
+    oTsv = app.add_flag("--tsv", tsv);
+    oEvents = app.add_flag("--events", events);
+    oNights = app.add_flag("--nights", o.nights);
+    oJson = app.add_flag("--json", json);
+    oTsv->excludes(oEvents);
+    oJson->excludes(oTsv)->excludes(oEvents)->excludes(oNights);
+    oNights->excludes(oEvents);
+    oPng = value("--png", png, "FILE")->check(notEmpty("file name"));
+    oSize = value("--size", size, "WxH")->check([](const std::string& v) {
+        int w = 0, h = 0;
+        return parseSize(v, w, h) ? std::string() : std::string("wants WxH, each from 50 to 20000, e.g. 1000x700");
+    });
+    oPdf = value("--pdf", pdf, "FILE")->check(notEmpty("file name"));
+    oIcs = value("--ics", ics, "FILE")->check(notEmpty("file name"));
+    oPaper = value("--paper", paper, "a4|letter")->check([](const std::string& v) {
+        return v == "a4" || v == "letter" ? std::string() : std::string("wants a4 or letter");
+    });
+    oLandscape = app.add_flag("--landscape", o.landscape);
+    oInkSaver = app.add_flag("--ink-saver", o.inkSaver);
+    monthOptions = {oSummer, oLon, oLat, oTz,  oZone, oPlace, oTsv,   oEvents,    oNights,
+                    oJson,   oIcs, oPng, oSize, oPdf, oPaper, oLandscape, oInkSaver};
+    // --places lists places and calculates nothing.
+    for (CLI::Option* other : monthOptions) oPlaces->excludes(other);
+    oPlaces->excludes(oMonth)->excludes(oYear);
+    app.add_flag("-h,--help", o.help);
+    app.add_flag("--version", o.version);
+}
+
+// Without --month or --year the window starts, and it takes only the
+// settings folder: the options of a month would be passed over.
+std::string Parser::windowModeError() const {
+    if (oMonth->count() > 0 || oYear->count() > 0 || oPlaces->count() > 0 || o.help || o.version) return {};
+    for (CLI::Option* opt : monthOptions)
+        if (opt->count() > 0) return opt->get_name() + " needs --month or --year";
+    return {};
+}
+
+// A year is twelve months of tables, pages and intervals: the outputs of
+// one month only are refused.
+std::string Parser::yearError() const {
+    if (oYear->count() == 0) return {};
+    const char* one = oMonth->count() > 0 ? "--month" : oPng->count() > 0 ? "--png" : events ? "--events" : nullptr;
+    return one ? std::string("--year and ") + one + " exclude each other" : std::string();
+}
+
+void Parser::collect() {
+    auto take = [](CLI::Option* opt, const std::string& v, std::optional<std::string>& to) {
+        if (opt->count() > 0) to = v;
+    };
+    take(oMonth, month, o.month);
+    if (o.month) o.month = std::string(text::trimmed(*o.month));  // the page shows the six digits
+    take(oYear, year, o.year);
+    if (o.year) o.year = std::string(text::trimmed(*o.year));  // the months' texts and the PDF title
+    take(oDir, dir, o.settingsDir);
+    take(oLon, lon, o.lon);
+    take(oLat, lat, o.lat);
+    take(oTz, tz, o.tz);
+    take(oZone, zoneName, o.zone);
+    take(oPlace, placeName, o.place);
+    take(oPlaces, placesText, o.places);
+    take(oPng, png, o.png);
+    take(oPdf, pdf, o.pdf);
+    take(oIcs, ics, o.ics);
+    if (oSize->count() > 0) parseSize(size, o.width, o.height);  // the last one given
+    if (oPaper->count() > 0) o.paper = paper;
+    if (tsv || events || json) {
+        o.text = tsv ? TextOutput::Tsv : events ? TextOutput::Events : TextOutput::Json;
+        o.textChosen = true;
+    }
+    if (o.nights) o.textChosen = true;
+    // Graphic outputs alone print no table unless a text output is asked for.
+    if (!o.textChosen && (o.png || o.pdf || o.ics)) o.text = TextOutput::None;
+}
+
+std::string Parser::parse(const std::vector<std::string>& args) {
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11's order
+        app.parse(reversed);
+    } catch (const CLI::ParseError& e) {
+        return Explain(e);
+    }
+    if (std::string e = windowModeError(); !e.empty()) return e;
+    if (std::string e = yearError(); !e.empty()) return e;
+    collect();
+    return {};
+}
+
+}  // namespace
+
+ParseResult ParseArgs(const std::vector<std::string>& args) {
+    ParseResult r;
+    Parser parser(r.options);
+    r.error = parser.parse(args);
+    return r;
+}
+
+}  // namespace cli
