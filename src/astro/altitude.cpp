@@ -1,3 +1,4 @@
+// The sine of a body's altitude for an observer, and the parabola through three samples.
 #include "astro/altitude.h"
 
 #include <cmath>

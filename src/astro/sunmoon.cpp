@@ -1,3 +1,4 @@
+// The low-precision series of the Sun's and the Moon's positions, and the Moon's illuminated fraction.
 #include "astro/sunmoon.h"
 
 #include <cmath>

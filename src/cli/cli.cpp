@@ -1,3 +1,4 @@
+// The command-line run: location options, settings, the months, the files and the text outputs.
 #include "cli/cli.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The nights as text and TSV, and the month as JSON, for the command line.
 #include "cli/views.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The dark-and-no-Moon intervals of months as iCalendar events.
 #include "ical/darknights.h"
 
 #include <cmath>

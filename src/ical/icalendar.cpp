@@ -1,3 +1,4 @@
+// The iCalendar (RFC 5545) writer: escaping, line folding, UTC date-times, events.
 #include "ical/icalendar.h"
 
 #include "calendar/calendar.h"

@@ -1,3 +1,4 @@
+// The formatter of the month model: table cells, event keys, clipboard text, TSV and bar hours.
 #include "month/format.h"
 
 #include <algorithm>

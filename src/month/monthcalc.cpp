@@ -1,3 +1,4 @@
+// The month calculation: the daily horizon search and the D.a.n.M. intervals.
 #include "month/monthcalc.h"
 
 #include <algorithm>

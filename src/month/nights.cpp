@@ -1,3 +1,4 @@
+// The nights of a month, from local noon to local noon.
 #include "month/nights.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Places by name from the geonames cities: folded search, closest names, list lines.
 #include "place/place.h"
 
 #include "text/valuerule.h"
