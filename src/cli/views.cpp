@@ -80,7 +80,7 @@ ordered_json placeJson(const month::Place& p) {
 }
 
 // One body's day: its 0 h state, its day mark and every crossing.
-ordered_json bodyJson(const month::BodyDay& body, bool dayExists) {
+ordered_json bodyJson(const month::HorizonDay& body, bool dayExists) {
     ordered_json jb;
     jb["aboveAtStart"] = body.aboveAtStart;
     switch (body.mark()) {
@@ -108,14 +108,14 @@ ordered_json bodyJson(const month::BodyDay& body, bool dayExists) {
 }
 
 ordered_json daysJson(const month::Month& m) {
-    static const char* const bodyNames[month::kBodies] = {"moon", "sun", "twilight"};
+    static const char* const bodyNames[month::kHorizons] = {"moon", "sun", "twilight"};
     ordered_json days = ordered_json::array();
     for (int d = 1; d <= m.dayRows; ++d) {
         const month::Day& day = m.day(d);
         ordered_json jd;
         jd["date"] = isoDate(day.date, day.dayOfMonth);
         jd["exists"] = day.exists;
-        for (std::size_t b = 0; b < month::kBodies; ++b) jd[bodyNames[b]] = bodyJson(day.bodies[b], day.exists);
+        for (std::size_t b = 0; b < month::kHorizons; ++b) jd[bodyNames[b]] = bodyJson(day.horizons[b], day.exists);
         days.push_back(jd);
     }
     return days;

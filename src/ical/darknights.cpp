@@ -67,7 +67,7 @@ struct BodyWords {
     const char* second;  // "ends", "sets"
 };
 
-std::string bodyWords(const month::BodyDay& b, const BodyWords& w) {
+std::string bodyWords(const month::HorizonDay& b, const BodyWords& w) {
     switch (b.mark()) {
         case month::DayMark::Above: return w.upText;
         case month::DayMark::Below: return w.downText;
@@ -82,8 +82,8 @@ std::string nightLine(const month::Day& day) {
                                     "twilight begins", "ends"};
     static const BodyWords moon{"Moon above the horizon all day", "Moon below the horizon all day",
                                 "Moon rises", "sets"};
-    return dayText(localDay(day)) + ": " + bodyWords(day.body(month::Body::Twilight), twilight) +
-           "; " + bodyWords(day.body(month::Body::Moon), moon);
+    return dayText(localDay(day)) + ": " + bodyWords(day.horizon(month::Horizon::Twilight), twilight) +
+           "; " + bodyWords(day.horizon(month::Horizon::Moon), moon);
 }
 
 void addNights(DarkInterval& out, const month::Month& m, int from, int to) {

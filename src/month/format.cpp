@@ -50,10 +50,10 @@ void FillDayColumn(MonthTab& tab, int year, int month) {
 }
 
 void FillEventCells(std::array<std::string, 10>& row, const Day& day) {
-    static const char* const markAbove[kBodies] = {"a.h.", "a.h.", "a.b."};
-    static const char* const markBelow[kBodies] = {"b.h.", "b.h.", "a.d."};
-    for (std::size_t i = 0; i < kBodies; ++i) {
-        const BodyDay& b = day.bodies[i];
+    static const char* const markAbove[kHorizons] = {"a.h.", "a.h.", "a.b."};
+    static const char* const markBelow[kHorizons] = {"b.h.", "b.h.", "a.d."};
+    for (std::size_t i = 0; i < kHorizons; ++i) {
+        const HorizonDay& b = day.horizons[i];
         std::string& first = row[2 * i + 1];
         std::string& second = row[2 * i + 2];
         if (!day.exists) {
@@ -140,7 +140,7 @@ std::string TsvText(const Month& m) {
     return out;
 }
 
-BarHours BarOf(const BodyDay& b) {
+BarHours BarOf(const HorizonDay& b) {
     switch (b.mark()) {
         case DayMark::Above: return {0, 24};
         case DayMark::Below: return {24, 24};

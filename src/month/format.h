@@ -48,13 +48,13 @@ std::string ClipboardText(const Month& m);
 // Rows 0 to dayRows of the table, cells separated by tabs, rows ended by LF.
 std::string TsvText(const Month& m);
 
-// The hours of the local day a body's bar covers, from its cells' rise to
+// The hours of the local day a horizon's bar covers, from its cells' rise to
 // its set (over midnight when the rise is later): 0 for no rise, 24 for no
 // set, 0..24 above all day and 24..24 (nothing) below all day.
 struct BarHours {
     double from = 0;
     double to = 24;
 };
-BarHours BarOf(const BodyDay& b);
+BarHours BarOf(const HorizonDay& b);
 
 }  // namespace month

@@ -25,8 +25,8 @@ using zone::Place;
 // The three horizons of the daily search, in search order: the Moon at
 // +8', the Sun at -50' and the Sun at -18 degrees (astronomical twilight,
 // whose rise is the morning begin and whose set is the evening end).
-enum class Body { Moon = 0, Sun = 1, Twilight = 2 };
-inline constexpr std::size_t kBodies = 3;
+enum class Horizon { Moon = 0, Sun = 1, Twilight = 2 };
+inline constexpr std::size_t kHorizons = 3;
 
 enum class Direction { Rise, Set };
 
@@ -43,7 +43,7 @@ struct Crossing {
 
 enum class DayMark { None, Above, Below };
 
-struct BodyDay {
+struct HorizonDay {
     std::vector<Crossing> crossings;  // every crossing of the day, in time order
     bool aboveAtStart = false;        // above the horizon at the day's first instant (0 h)
     // Above (below) all day when the day has no crossing at all.
@@ -74,11 +74,11 @@ struct Day {
     // day): nothing is searched and the cells read "----".
     bool exists = true;
     double clockShift = 0;   // hours the local clock moves during the day (+1 forward, -1 back)
-    std::array<BodyDay, kBodies> bodies{};
+    std::array<HorizonDay, kHorizons> horizons{};
 
-    const BodyDay& body(Body b) const { return bodies[static_cast<std::size_t>(b)]; }
-    bool moonUpAtStart() const { return body(Body::Moon).aboveAtStart; }
-    bool darkAtStart() const { return !body(Body::Twilight).aboveAtStart; }
+    const HorizonDay& horizon(Horizon h) const { return horizons[static_cast<std::size_t>(h)]; }
+    bool moonUpAtStart() const { return horizon(Horizon::Moon).aboveAtStart; }
+    bool darkAtStart() const { return !horizon(Horizon::Twilight).aboveAtStart; }
 };
 
 // One dark-and-no-Moon interval [begin, end) of the month.

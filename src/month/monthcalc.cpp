@@ -44,8 +44,8 @@ struct DaySpan {
 // once a rise and a set are known would keep: the last rise and the last
 // set found up to the window where both first are known.
 template <class F, class Clock>
-BodyDay SearchHorizon(F f, double mjd0, const DaySpan<Clock>& span) {
-    BodyDay b;
+HorizonDay SearchHorizon(F f, double mjd0, const DaySpan<Clock>& span) {
+    HorizonDay b;
     double ym = f(0);
     b.aboveAtStart = ym > 0;
     int cellRise = -1, cellSet = -1;
@@ -121,9 +121,9 @@ void searchBodies(Day& day, double mjd0, double longitudeEast, double latitude, 
     // The instant SineAltitude forms for the last hour: mjd0 + hour / 24.
     carry = {true, mjd0 + static_cast<double>(last) / 24, moonSample[static_cast<std::size_t>(last)],
              sunSample[static_cast<std::size_t>(last)]};
-    day.bodies[0] = SearchHorizon([&](int h) { return moonSample[static_cast<std::size_t>(h)] - h0[1]; }, mjd0, span);
+    day.horizons[0] = SearchHorizon([&](int h) { return moonSample[static_cast<std::size_t>(h)] - h0[1]; }, mjd0, span);
     for (int iobj = 2; iobj <= 3; ++iobj)
-        day.bodies[static_cast<std::size_t>(iobj - 1)] = SearchHorizon(
+        day.horizons[static_cast<std::size_t>(iobj - 1)] = SearchHorizon(
             [&](int h) { return sunSample[static_cast<std::size_t>(h)] - h0[iobj]; }, mjd0, span);
 }
 
@@ -237,8 +237,8 @@ struct Step {
 // applies them: by rounded minute, within a minute by instant.
 std::vector<Step> dayCrossings(const Day& day) {
     std::vector<Step> steps;
-    for (const Crossing& c : day.body(Body::Twilight).crossings) steps.push_back({&c, false});
-    for (const Crossing& c : day.body(Body::Moon).crossings) steps.push_back({&c, true});
+    for (const Crossing& c : day.horizon(Horizon::Twilight).crossings) steps.push_back({&c, false});
+    for (const Crossing& c : day.horizon(Horizon::Moon).crossings) steps.push_back({&c, true});
     std::sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
         return a.c->minute != b.c->minute ? a.c->minute < b.c->minute : a.c->mjd < b.c->mjd;
     });

@@ -54,7 +54,7 @@ std::vector<Night> Nights(const Month& m, const Month& next) {
         n.noon = localNoon(eve, m.place.clock);
         n.nextNoon = localNoon(morn, m.place.clock);
         for (const Day* d : {&eve, &morn}) {
-            for (const Crossing& c : d->body(Body::Twilight).crossings) {
+            for (const Crossing& c : d->horizon(Horizon::Twilight).crossings) {
                 if (c.mjd < n.noon || c.mjd >= n.nextNoon) continue;
                 if (!n.dusk && c.direction == Direction::Set) n.dusk = &c;
                 if (!n.dawn && c.direction == Direction::Rise && (n.dusk || d == &morn)) n.dawn = &c;

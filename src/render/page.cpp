@@ -365,8 +365,8 @@ void DrawTable(PageContext& ctx, const month::Month& m, const month::MonthTab& t
             const Shades& sh = ctx.shades;
             const Color colours[] = {sh.moon, sh.day, sh.twilight};
             DrawNight(ctx, r);
-            for (month::Body b : {month::Body::Twilight, month::Body::Sun, month::Body::Moon}) {
-                const month::BarHours bar = month::BarOf(day.body(b));
+            for (month::Horizon b : {month::Horizon::Twilight, month::Horizon::Sun, month::Horizon::Moon}) {
+                const month::BarHours bar = month::BarOf(day.horizon(b));
                 DrawG(ctx, r, bar.from, bar.to, colours[static_cast<std::size_t>(b)]);
             }
         }

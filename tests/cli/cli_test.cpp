@@ -140,10 +140,10 @@ TEST(Json, InstantsAndSkippedDates) {
         int checked = 0;
         for (int d = 1; d <= m.dayRows; ++d) {
             const auto& jd = j["days"][static_cast<std::size_t>(d - 1)];
-            for (std::size_t b = 0; b < month::kBodies; ++b) {
+            for (std::size_t b = 0; b < month::kHorizons; ++b) {
                 const char* name = b == 0 ? "moon" : b == 1 ? "sun" : "twilight";
-                EXPECT_EQ(jd[name]["mark"].is_null(), d == skipped || m.day(d).bodies[b].mark() == month::DayMark::None);
-                const auto& cs = m.day(d).bodies[b].crossings;
+                EXPECT_EQ(jd[name]["mark"].is_null(), d == skipped || m.day(d).horizons[b].mark() == month::DayMark::None);
+                const auto& cs = m.day(d).horizons[b].crossings;
                 ASSERT_EQ(jd[name]["crossings"].size(), cs.size());
                 for (std::size_t k = 0; k < cs.size(); ++k, ++checked) {
                     const auto t = static_cast<time_t>(std::llround((cs[k].mjd - 40587) * 86400));

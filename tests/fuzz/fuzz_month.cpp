@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!calendar::CheckMonthText(text) || r->keys.size() != 124) std::abort();
     for (int d = 1; d <= 31; ++d) {
         const month::Day& day = r->day(d);
-        for (const month::BodyDay& b : day.bodies)
+        for (const month::HorizonDay& b : day.horizons)
             for (const month::Crossing& c : b.crossings)
                 if (!(c.mjd >= day.startMjd && c.mjd <= day.endMjd) || c.hhmm < 0 || c.hhmm > 2400 ||
                     c.hhmm % 100 > 59)

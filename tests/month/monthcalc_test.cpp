@@ -160,7 +160,7 @@ std::array<Day, 32> handDays(const std::vector<Hand>& hands) {
         Day& day = days[d];
         day.number = static_cast<int>(d);
         day.startMjd = static_cast<double>(d), day.endMjd = day.startMjd + 1;
-        day.bodies[0].aboveAtStart = h.moonUp, day.bodies[2].aboveAtStart = !h.dark;
+        day.horizons[0].aboveAtStart = h.moonUp, day.horizons[2].aboveAtStart = !h.dark;
         std::istringstream in(h.crossings);
         int k = 0;
         for (std::string t; in >> t; ++k) {
@@ -168,7 +168,7 @@ std::array<Day, 32> handDays(const std::vector<Hand>& hands) {
             Crossing c{t[1] == 'r' || t[1] == 'e' ? Direction::Rise : Direction::Set, 0, 0, std::stoi(t.substr(2, 4)),
                        plus == std::string::npos ? minutes(t.substr(2)) : std::stoi(t.substr(plus + 1)), false};
             c.mjd = day.startMjd + static_cast<double>(c.minute) / 1440 + k * 1e-7;
-            day.bodies[t[0] == 'm' ? 0 : 2].crossings.push_back(c);
+            day.horizons[t[0] == 'm' ? 0 : 2].crossings.push_back(c);
         }
     }
     return days;
@@ -294,8 +294,8 @@ TEST(MonthInvariants, RandomMonths) {
         const bool steep = std::abs(p.latitude) <= 60;
         for (int d = 1; d <= 31; ++d) {
             const Day& day = r.day(d);
-            for (std::size_t b = 0; b < kBodies; ++b) {
-                const auto& cs = day.bodies[b].crossings;
+            for (std::size_t b = 0; b < kHorizons; ++b) {
+                const auto& cs = day.horizons[b].crossings;
                 EXPECT_EQ(cs.empty(), tab[static_cast<std::size_t>(d)][2 * b + 2].empty()) << "day " << d;
                 EXPECT_TRUE(std::is_sorted(cs.begin(), cs.end(), [](auto& a, auto& c) { return a.mjd < c.mjd; }));
                 for (const Crossing& c : cs) {

@@ -158,10 +158,10 @@ TEST_F(PageTest, KeyShowsTheBarsOwnShades) {
                 bars[word].merge(p);
             };
             bar("night", 0, 24, 0.8);
-            for (const auto& [body, word] : {std::pair{month::Body::Twilight, "twilight"}, {month::Body::Sun, "day"},
-                                             {month::Body::Moon, "Moon up"}}) {
-                const month::BarHours h = month::BarOf(m.day(r).body(body));
-                const double height = body == month::Body::Moon ? ctx.shades.moonHeight : 0.8;
+            for (const auto& [body, word] : {std::pair{month::Horizon::Twilight, "twilight"}, {month::Horizon::Sun, "day"},
+                                             {month::Horizon::Moon, "Moon up"}}) {
+                const month::BarHours h = month::BarOf(m.day(r).horizon(body));
+                const double height = body == month::Horizon::Moon ? ctx.shades.moonHeight : 0.8;
                 if (h.from > h.to) bar(word, 0, h.to, height);  // over midnight
                 if (h.from < 24) bar(word, h.from, h.from > h.to ? 24 : h.to, height);
             }
@@ -172,8 +172,8 @@ TEST_F(PageTest, KeyShowsTheBarsOwnShades) {
 
 // A body's day from "r0612 s1845" (rise and set at hh:mm, the cells'
 // crossings) with "-" before a crossing the cells do not show.
-month::BodyDay bodyDay(const std::string& crossings, bool aboveAtStart = false) {
-    month::BodyDay b{{}, aboveAtStart};
+month::HorizonDay bodyDay(const std::string& crossings, bool aboveAtStart = false) {
+    month::HorizonDay b{{}, aboveAtStart};
     std::istringstream in(crossings);
     for (std::string t; in >> t;) {
         const bool inCell = t[0] != '-';
@@ -186,7 +186,7 @@ month::BodyDay bodyDay(const std::string& crossings, bool aboveAtStart = false) 
 
 TEST_F(PageTest, BarsFromTheModel) {
     // Row 3: y 60, 0.8 of a row high; an hour is 10 units from x = 100.
-    const std::tuple<month::BodyDay, std::vector<std::pair<float, float>>> cases[] = {  // bars: x, width
+    const std::tuple<month::HorizonDay, std::vector<std::pair<float, float>>> cases[] = {  // bars: x, width
         {bodyDay("r0612 s1845"), {{162, 125.5f}}},
         {bodyDay("s0815 r2130"), {{100, 82.5f}, {315, 25}}},  // over midnight: two bars
         {bodyDay("s0815"), {{100, 82.5f}}},                   // no rise: from 0 h
