@@ -41,10 +41,8 @@ void OptionsDialog::createWidgets() {
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     placeEdit_->setCompleter(completer);
     connect(placeEdit_, &QLineEdit::textEdited, this, &OptionsDialog::offerPlaces);
-    connect(completer, QOverload<const QString&>::of(&QCompleter::activated), this, [this](const QString& label) {
-        for (const place::Place& p : offered_)
-            if (QString::fromStdString(place::Label(p)) == label) return choosePlace(p);
-    });
+    connect(completer, QOverload<const QString&>::of(&QCompleter::activated), this,
+            &OptionsDialog::chooseOffered);
     longitudeLabel_ = new QLabel(QStringLiteral("Long.:"), locationGroup_);
     longitudeEdit_ = new QLineEdit(locationGroup_);
     longitudeHint_ = new QLabel(QStringLiteral("decimal, East = +"), locationGroup_);
@@ -143,6 +141,11 @@ void OptionsDialog::offerPlaces(const QString& text) {
     for (const place::Place& p : offered_) labels << QString::fromStdString(place::Label(p));
     placeModel_->setStringList(labels);
     if (!labels.isEmpty()) placeEdit_->completer()->complete();
+}
+
+void OptionsDialog::chooseOffered(const QString& label) {
+    for (const place::Place& p : offered_)
+        if (QString::fromStdString(place::Label(p)) == label) return choosePlace(p);
 }
 
 void OptionsDialog::choosePlace(const place::Place& p) {

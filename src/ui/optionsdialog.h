@@ -55,6 +55,8 @@ private:
     void showZoneValidity(const QString& name);
     // The completions of the place text as typed.
     void offerPlaces(const QString& text);
+    // The offered place with this label, chosen.
+    void chooseOffered(const QString& label);
     // Fills the location boxes from a place.
     void choosePlace(const place::Place& p);
     // The name to store for the place at Save: the chosen place's while its

@@ -30,12 +30,20 @@
 
 namespace ui {
 
+namespace {
+
+// Alphabetical order ignoring case; names that differ only in case in
+// case-sensitive order.
+bool BeforeIgnoringCase(const QString& a, const QString& b) {
+    const int c = QString::compare(a, b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
+}
+
+}  // namespace
+
 QStringList SortedFontFamilies() {
     QStringList fams = QFontDatabase::families();
-    std::sort(fams.begin(), fams.end(), [](const QString& a, const QString& b) {
-        int c = QString::compare(a, b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
-    });
+    std::sort(fams.begin(), fams.end(), BeforeIgnoringCase);
     fams.erase(std::unique(fams.begin(), fams.end()), fams.end());
     return fams;
 }
