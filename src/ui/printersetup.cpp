@@ -1,3 +1,4 @@
+// The printer set-up dialog: printer or PDF file, paper and orientation.
 #include "ui/printersetup.h"
 
 #include <QComboBox>
@@ -34,81 +35,81 @@ PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, bool toPdf,
     auto* form = new QFormLayout;
 
     if (toPdf) {
-        TextFile = new QLineEdit(printer.outputFileName(), this);
-        TextFile->setMinimumWidth(320);
-        CommandBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
-        CommandBrowse->setAutoDefault(false);
-        connect(CommandBrowse, &QPushButton::clicked, this,
-                &PrinterSetupDialog::CommandBrowse_Click);
+        fileEdit_ = new QLineEdit(printer.outputFileName(), this);
+        fileEdit_->setMinimumWidth(320);
+        browseButton_ = new QPushButton(QStringLiteral("&Browse..."), this);
+        browseButton_->setAutoDefault(false);
+        connect(browseButton_, &QPushButton::clicked, this,
+                &PrinterSetupDialog::chooseFile);
         auto* fileRow = new QHBoxLayout;
-        fileRow->addWidget(TextFile, 1);
-        fileRow->addWidget(CommandBrowse);
+        fileRow->addWidget(fileEdit_, 1);
+        fileRow->addWidget(browseButton_);
         // The label of a row that is a layout gets no buddy by itself.
-        LabelFile = new QLabel(QStringLiteral("PDF &file:"), this);
-        LabelFile->setBuddy(TextFile);
-        form->addRow(LabelFile, fileRow);
+        fileLabel_ = new QLabel(QStringLiteral("PDF &file:"), this);
+        fileLabel_->setBuddy(fileEdit_);
+        form->addRow(fileLabel_, fileRow);
     } else {
-        ComboPrinter = new QComboBox(this);
-        ComboPrinter->addItems(printers);
-        const int at = ComboPrinter->findText(printer.printerName());
-        if (at >= 0) ComboPrinter->setCurrentIndex(at);
-        LabelPrinter = new QLabel(QStringLiteral("P&rinter:"), this);
-        LabelPrinter->setBuddy(ComboPrinter);
-        form->addRow(LabelPrinter, ComboPrinter);
+        printerBox_ = new QComboBox(this);
+        printerBox_->addItems(printers);
+        const int at = printerBox_->findText(printer.printerName());
+        if (at >= 0) printerBox_->setCurrentIndex(at);
+        printerLabel_ = new QLabel(QStringLiteral("P&rinter:"), this);
+        printerLabel_->setBuddy(printerBox_);
+        form->addRow(printerLabel_, printerBox_);
     }
 
     // Only the papers the margin check knows.
-    ComboPaper = new QComboBox(this);
+    paperBox_ = new QComboBox(this);
     for (QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::Letter})
-        ComboPaper->addItem(PaperName(QPageSize(id)), static_cast<int>(id));
-    const int idx = ComboPaper->findData(static_cast<int>(printer.pageLayout().pageSize().id()));
-    ComboPaper->setCurrentIndex(idx >= 0 ? idx : 0);
-    form->addRow(QStringLiteral("P&aper:"), ComboPaper);
+        paperBox_->addItem(PaperName(QPageSize(id)), static_cast<int>(id));
+    const int idx = paperBox_->findData(static_cast<int>(printer.pageLayout().pageSize().id()));
+    paperBox_->setCurrentIndex(idx >= 0 ? idx : 0);
+    form->addRow(QStringLiteral("P&aper:"), paperBox_);
 
     auto* orientationBox = new QGroupBox(QStringLiteral("Orientation"), this);
-    OptionPortrait = new QRadioButton(QStringLiteral("P&ortrait"), orientationBox);
-    OptionLandscape = new QRadioButton(QStringLiteral("&Landscape"), orientationBox);
+    portraitButton_ = new QRadioButton(QStringLiteral("P&ortrait"), orientationBox);
+    landscapeButton_ = new QRadioButton(QStringLiteral("&Landscape"), orientationBox);
     auto* ol = new QHBoxLayout(orientationBox);
-    ol->addWidget(OptionPortrait);
-    ol->addWidget(OptionLandscape);
-    (printer.pageLayout().orientation() == QPageLayout::Landscape ? OptionLandscape
-                                                                  : OptionPortrait)
+    ol->addWidget(portraitButton_);
+    ol->addWidget(landscapeButton_);
+    (printer.pageLayout().orientation() == QPageLayout::Landscape ? landscapeButton_
+                                                                  : portraitButton_)
         ->setChecked(true);
 
-    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* top = new QVBoxLayout(this);
     top->addLayout(form);
     top->addWidget(orientationBox);
-    top->addWidget(Buttons);
+    top->addWidget(buttons_);
 }
 
-void PrinterSetupDialog::CommandBrowse_Click() {
-    QString f = QFileDialog::getSaveFileName(this, QStringLiteral("PDF file"), TextFile->text(),
+void PrinterSetupDialog::chooseFile() {
+    QString f = QFileDialog::getSaveFileName(this, QStringLiteral("PDF file"), fileEdit_->text(),
                                              QStringLiteral("PDF files (*.pdf)"));
-    if (!f.isEmpty()) TextFile->setText(f);
+    if (!f.isEmpty()) fileEdit_->setText(f);
 }
 
 QString PrinterSetupDialog::fileName() const {
-    if (!TextFile) return QString();
-    QString f = TextFile->text().trimmed();
+    if (!fileEdit_) return QString();
+    QString f = fileEdit_->text().trimmed();
     // A name without a suffix gets ".pdf", so that the file opens as one.
     if (!f.isEmpty() && QFileInfo(f).suffix().isEmpty()) f += QStringLiteral(".pdf");
     return f;
 }
 
 QString PrinterSetupDialog::printerName() const {
-    return ComboPrinter ? ComboPrinter->currentText() : QString();
+    return printerBox_ ? printerBox_->currentText() : QString();
 }
 
 QPageSize::PageSizeId PrinterSetupDialog::paper() const {
-    return static_cast<QPageSize::PageSizeId>(ComboPaper->currentData().toInt());
+    return static_cast<QPageSize::PageSizeId>(paperBox_->currentData().toInt());
 }
 
 QPageLayout::Orientation PrinterSetupDialog::orientation() const {
-    return OptionLandscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return landscapeButton_->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 void PrinterSetupDialog::apply(PrintTarget& target) const {
@@ -118,7 +119,7 @@ void PrinterSetupDialog::apply(PrintTarget& target) const {
     // which the choice below then replaces.  The name chosen is the
     // target's even when the printer has gone since the list was made: the
     // print run then says so.
-    if (ComboPrinter) target.printerName = printerName();
+    if (printerBox_) target.printerName = printerName();
     if (!printerName().isEmpty() && printerName() != printer.printerName())
         printer.setPrinterName(printerName());
     printer.setPageSize(QPageSize(paper()));

@@ -35,22 +35,33 @@ public:
     QPageSize::PageSizeId paper() const;
     QPageLayout::Orientation orientation() const;
 
-    // Either the file row (PDF) or the printer list is present.
-    QLabel* LabelFile = nullptr;
-    QLineEdit* TextFile = nullptr;
-    QPushButton* CommandBrowse = nullptr;
-    QLabel* LabelPrinter = nullptr;
-    QComboBox* ComboPrinter = nullptr;
-    QComboBox* ComboPaper = nullptr;
-    QRadioButton* OptionPortrait = nullptr;
-    QRadioButton* OptionLandscape = nullptr;
-    QDialogButtonBox* Buttons = nullptr;
+    // The controls, for tests.
+    QLineEdit* fileEdit() const { return fileEdit_; }
+    QComboBox* printerBox() const { return printerBox_; }
+    QComboBox* paperBox() const { return paperBox_; }
+    QRadioButton* portraitButton() const { return portraitButton_; }
+    QRadioButton* landscapeButton() const { return landscapeButton_; }
+    QDialogButtonBox* buttons() const { return buttons_; }
 
 public slots:
-    void CommandBrowse_Click();
+    // Asks for the PDF file with a save-file dialog.
+    void chooseFile();
+
+private:
+    // Either the file row (PDF) or the printer list is present.
+    QLabel* fileLabel_ = nullptr;
+    QLineEdit* fileEdit_ = nullptr;
+    QPushButton* browseButton_ = nullptr;
+    QLabel* printerLabel_ = nullptr;
+    QComboBox* printerBox_ = nullptr;
+    QComboBox* paperBox_ = nullptr;
+    QRadioButton* portraitButton_ = nullptr;
+    QRadioButton* landscapeButton_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
 };
 
-// "A4", "US Letter" or the paper's own name.
+// The paper's name for the print dialog: A4 and US Letter by those
+// names, others by Qt's name for them.
 QString PaperName(const QPageSize& paper);
 
 }  // namespace ui

@@ -1,3 +1,4 @@
+// The print target (printer or PDF file) and one print run on it.
 #include "ui/printtarget.h"
 
 #include <QDir>

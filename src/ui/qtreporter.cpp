@@ -1,3 +1,4 @@
+// Reports of the desktop program as message boxes and beeps.
 #include "ui/qtreporter.h"
 
 #include <QApplication>

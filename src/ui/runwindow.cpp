@@ -1,3 +1,4 @@
+// Starting the desktop program: the application, the main window and a missing display.
 #include "ui/runwindow.h"
 
 #include <QApplication>
@@ -7,7 +8,7 @@
 #include <vector>
 
 #include "settings/settingsfile.h"
-#include "ui/form1.h"
+#include "ui/mainwindow.h"
 #include "ui/qtreporter.h"
 
 namespace ui {
@@ -60,7 +61,7 @@ int RunWindow(int& argc, char** argv, const std::string& settingsDir) {
         }
         dir = *found;
     }
-    Form1 w(reporter, dir);
+    MainWindow w(reporter, dir);
     reporter.setParent(&w);
     w.start();
     // A settings file that is not valid ends the program during the first

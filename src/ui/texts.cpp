@@ -1,3 +1,4 @@
+// The help and info texts of the windows.
 #include "ui/texts.h"
 
 #include <initializer_list>

@@ -34,10 +34,10 @@
 #include "recording_reporter.h"
 #include "render/qt/qtsurface.h"
 #include "settings/location.h"
-#include "ui/form1.h"
-#include "ui/formoptions.h"
-#include "ui/formprint.h"
-#include "ui/picturebox.h"
+#include "ui/mainwindow.h"
+#include "ui/optionsdialog.h"
+#include "ui/pagewidget.h"
+#include "ui/printdialog.h"
 #include "ui/printersetup.h"
 #include "ui/printtarget.h"
 
@@ -86,7 +86,7 @@ QByteArray Ini(const char* lon, const char* lat, const char* tz, const char* zon
 struct Window {
     QTemporaryDir dir;
     RecordingReporter rep;
-    std::unique_ptr<ui::Form1> w;
+    std::unique_ptr<ui::MainWindow> w;
     int exitCode = -1;
     QDate today;
     // What the "user" does in the next modal dialog (none: reject it); a
@@ -99,7 +99,7 @@ struct Window {
                     std::unique_ptr<ui::PrintTarget> target = std::make_unique<ui::PrintTarget>(true))
         : today(date) {
         target->pdfFolder = dir.path();
-        w = std::make_unique<ui::Form1>(rep, dir.path().toStdString(), std::move(target));
+        w = std::make_unique<ui::MainWindow>(rep, dir.path().toStdString(), std::move(target));
         w->setToday([this] { return today; });
         w->setExitHandler([this](int code) { exitCode = code; });
         w->setDialogRunner([this](QDialog& d) {
@@ -114,35 +114,35 @@ struct Window {
     // Types `month` and Enter in the month box; the messages.
     Log enter(const char* month) {
         rep.clear();
-        Type(w->textDate(), month);
-        QTest::keyClick(w->textDate(), Qt::Key_Return);
+        Type(w->monthEdit(), month);
+        QTest::keyClick(w->monthEdit(), Qt::Key_Return);
         return rep.log;
     }
     // File, Options: `act` in the dialog.
-    void options(const std::function<void(ui::FormOptions&)>& act) {
-        script = [act](QDialog& d) { act(static_cast<ui::FormOptions&>(d)); };
-        w->menuFOptions()->trigger();
+    void options(const std::function<void(ui::OptionsDialog&)>& act) {
+        script = [act](QDialog& d) { act(static_cast<ui::OptionsDialog&>(d)); };
+        w->optionsAction()->trigger();
     }
     // File, Print with the month box at `month`; `inDialog` acts in the
     // print dialog and closes it.
-    void print(const char* month, const std::function<void(ui::FormPrint&)>& inDialog) {
-        w->textDate()->setText(month);
-        w->commandCalc()->click();
-        script = [&](QDialog& d) { inDialog(static_cast<ui::FormPrint&>(d)); };
-        w->menuFPrint()->trigger();
+    void print(const char* month, const std::function<void(ui::PrintDialog&)>& inDialog) {
+        w->monthEdit()->setText(month);
+        w->calculateButton()->click();
+        script = [&](QDialog& d) { inDialog(static_cast<ui::PrintDialog&>(d)); };
+        w->printAction()->trigger();
     }
     // Setup in the print dialog `p`: chooses `paper` (one of the papers
     // offered) and the orientation and confirms with OK or Cancel.
-    void setup(ui::FormPrint& p, const QString& paper, bool landscape, bool ok) {
+    void setup(ui::PrintDialog& p, const QString& paper, bool landscape, bool ok) {
         script = [&](QDialog& d) {
             auto& u = static_cast<ui::PrinterSetupDialog&>(d);
-            u.ComboPaper->setCurrentIndex(u.ComboPaper->findText(paper));
-            (landscape ? u.OptionLandscape : u.OptionPortrait)->setChecked(true);
-            Click(u.Buttons->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel));
+            u.paperBox()->setCurrentIndex(u.paperBox()->findText(paper));
+            (landscape ? u.landscapeButton() : u.portraitButton())->setChecked(true);
+            Click(u.buttons()->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel));
         };
-        Click(p.commandSetup());
+        Click(p.setupButton());
     }
-    QImage page() const { return w->picture1()->backing(); }
+    QImage page() const { return w->pageWidget()->backing(); }
     QString iniPath() const { return dir.filePath("Almucan.INI"); }
     QByteArray ini() const { return ReadFile(iniPath()); }
 };
@@ -150,7 +150,7 @@ struct Window {
 }  // namespace
 
 // Enter in the month box: a bad month beeps and says so, leaving the
-// clipboard and the picture as they were; a good one fills both.  A larger
+// clipboard and the page as they were; a good one fills both.  A larger
 // window then lays the page out again and draws into the new part without
 // a new calculation; at the minimum size the input row is whole and each
 // of the 32 rows is at least one text height.  Export writes the month shown.
@@ -177,8 +177,8 @@ TEST(MainWindow, BadMonthLeavesEverythingAlonePageFollowsTheWindowExportsIt) {
 
     t.w->resize(300, 200);
     EXPECT_EQ(t.w->size(), t.w->minimumSize());
-    EXPECT_LE(t.w->commandHelp()->geometry().right(), t.w->frame1()->contentsRect().right());
-    EXPECT_GE(t.w->layout().y_d, QFontMetricsF(render::PictureFont(), &t.w->picture1()->image()).height());
+    EXPECT_LE(t.w->helpButton()->geometry().right(), t.w->inputRow()->contentsRect().right());
+    EXPECT_GE(t.w->layout().y_d, QFontMetricsF(render::PictureFont(), &t.w->pageWidget()->image()).height());
 
     // File > Export dark nights... with the file dialog's answer chosen
     // (none: cancelled): the month shown, the place of the settings and the
@@ -191,7 +191,7 @@ TEST(MainWindow, BadMonthLeavesEverythingAlonePageFollowsTheWindowExportsIt) {
     for (const QString& file : {QString(), bad, good}) {
         t.rep.clear();
         answer = file;
-        t.w->menuFExportDark()->trigger();
+        t.w->exportDarkNightsAction()->trigger();
         EXPECT_EQ(t.rep.log, file != bad ? Log{} : Log{"box:Error:The dark nights could not be exported:\r\ncannot write " +
                                                         bad.toStdString() + ": No such file or directory"});
     }
@@ -209,20 +209,20 @@ TEST(MainWindow, BadMonthLeavesEverythingAlonePageFollowsTheWindowExportsIt) {
 TEST(MainWindow, SummerTimeRuleAndTheEndOfTheProgram) {
     for (const auto& [month, summer] : {std::pair{3, false}, {4, true}, {10, true}, {11, false}}) {
         Window t({}, QDate(2024, month, 1));
-        EXPECT_EQ(t.w->checkST()->isChecked(), summer) << month;
-        EXPECT_EQ(t.w->textDate()->text(), t.today.toString("yyyyMM"));
+        EXPECT_EQ(t.w->summerTimeBox()->isChecked(), summer) << month;
+        EXPECT_EQ(t.w->monthEdit()->text(), t.today.toString("yyyyMM"));
     }
     Window t;
     t.today = QDate(2001, 11, 2);
-    t.w->Form_Activate();
-    EXPECT_TRUE(t.w->checkST()->isChecked());
+    t.w->activate();
+    EXPECT_TRUE(t.w->summerTimeBox()->isChecked());
     QFile::remove(t.iniPath());
-    t.w->menuFExit()->trigger();
+    t.w->exitAction()->trigger();
     EXPECT_EQ(t.exitCode, 0);
     EXPECT_FALSE(QFile::exists(t.iniPath()));
 
     Window bad(Ini(" 1", " 2", " 3").replace("V0.9", "V0.9 "));
-    Click(bad.w->commandHelp());
+    Click(bad.w->helpButton());
     EXPECT_EQ(bad.rep.boxes.size(), 1u);
     EXPECT_EQ(bad.exitCode, 1);
 }
@@ -245,7 +245,7 @@ TEST(MainWindow, FollowsTheUser) {
     // Keys as the window system delivers them: shortcuts first.
     t.w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(t.w.get()));
-    auto key = [&](QKeyCombination k) { QTest::keySequence(t.w->textDate(), QKeySequence(k)); };
+    auto key = [&](QKeyCombination k) { QTest::keySequence(t.w->monthEdit(), QKeySequence(k)); };
     const struct {
         std::function<void()> act;
         const char *box, *shown;
@@ -255,37 +255,37 @@ TEST(MainWindow, FollowsTheUser) {
     } steps[] = {
         {[] {}, "202606", "202606", "June 2026" + vienna + summer, true},
         {[&] { key(Qt::Key_PageDown); }, "202607", "202607", "July 2026" + vienna + summer},
-        {[&] { Click(t.w->commandNext()); }, "202608", "202608", "August 2026" + vienna + summer},
+        {[&] { Click(t.w->nextButton()); }, "202608", "202608", "August 2026" + vienna + summer},
         {[&] { key(Qt::Key_PageUp); }, "202607", "202607", "July 2026" + vienna + summer},
         {[&] { t.enter("202610"); }, "202610", "202610", "October 2026" + vienna + " (summer time until 25 Oct)", false, true},
-        {[&] { Click(t.w->commandPrev()); }, "202609", "202609", "September 2026" + vienna + summer},
+        {[&] { Click(t.w->previousButton()); }, "202609", "202609", "September 2026" + vienna + summer},
         {[&] { t.enter("202612"); }, "202612", "202612", "December 2026" + vienna + " (standard time)", false, true},
         {[&] { key(Qt::Key_T | Qt::ControlModifier); }, "202606", "202606", "June 2026" + vienna + summer, true},
-        {[&] { Click(t.w->commandCalc()); }, "202606", "202606", "June 2026" + vienna + summer, true, true},
+        {[&] { Click(t.w->calculateButton()); }, "202606", "202606", "June 2026" + vienna + summer, true, true},
         {[&] {  // Options, Cancel
-             Type(t.w->textDate(), "203001");
-             t.options([](ui::FormOptions& o) { Type(o.TextLong, "1"); Click(o.CommandCancel); });
+             Type(t.w->monthEdit(), "203001");
+             t.options([](ui::OptionsDialog& o) { Type(o.longitudeEdit(), "1"); Click(o.cancelButton()); });
          }, "203001", "202606", "June 2026" + vienna + summer, true},
         {[&] {  // Options, Tromsø from the list, Enter
-             t.options([](ui::FormOptions& o) {
-                 QTest::keyClicks(o.TextPlace, "tromso");
-                 QAbstractItemView* list = o.TextPlace->completer()->popup();
+             t.options([](ui::OptionsDialog& o) {
+                 QTest::keyClicks(o.placeEdit(), "tromso");
+                 QAbstractItemView* list = o.placeEdit()->completer()->popup();
                  ASSERT_TRUE(list->isVisible());
                  QTest::keyClick(list, Qt::Key_Down);
                  QTest::keyClick(list, Qt::Key_Return);
-                 EXPECT_EQ(QStringList({o.TextPlace->text(), o.TextLong->text(), o.TextLat->text(), o.TextTZ->text(), o.ComboZone->currentText()}).join('|'),
+                 EXPECT_EQ(QStringList({o.placeEdit()->text(), o.longitudeEdit()->text(), o.latitudeEdit()->text(), o.timeZoneEdit()->text(), o.zoneBox()->currentText()}).join('|'),
                            "Tromsø, Troms og Finnmark, Norway|18.95508|69.6489|1|Europe/Oslo");
-                 QTest::keyClick(o.TextPlace, Qt::Key_Return);
+                 QTest::keyClick(o.placeEdit(), Qt::Key_Return);
              });
          }, "203001", "202606", "June 2026 - Tromsø 69.65 N 18.96 E - Europe/Oslo" + summer, true},
         {[&] {  // Print, Export
-             t.script = [&](QDialog& d) { printLabel = static_cast<ui::FormPrint&>(d).labelOutput()->text(); d.reject(); };
-             t.w->menuFPrint()->trigger();
-             t.w->menuFExportDark()->trigger();
+             t.script = [&](QDialog& d) { printLabel = static_cast<ui::PrintDialog&>(d).destinationLabel()->text(); d.reject(); };
+             t.w->printAction()->trigger();
+             t.w->exportDarkNightsAction()->trigger();
          }, "203001", "202606", "June 2026 - Tromsø 69.65 N 18.96 E - Europe/Oslo" + summer, true},
         {[&] {  // a print run, into the PDF file: it says where
-             t.script = [](QDialog& d) { Click(static_cast<ui::FormPrint&>(d).commandPrint()); };
-             t.w->menuFPrint()->trigger();
+             t.script = [](QDialog& d) { Click(static_cast<ui::PrintDialog&>(d).printButton()); };
+             t.w->printAction()->trigger();
              EXPECT_EQ(t.rep.boxes.size(), 1u);
              t.rep.clear();
          }, "203001", "202606", "June 2026 - Tromsø 69.65 N 18.96 E - Europe/Oslo" + summer, true, true},
@@ -294,7 +294,7 @@ TEST(MainWindow, FollowsTheUser) {
     for (const auto& s : steps) {
         SCOPED_TRACE("step " + std::to_string(&s - steps));
         s.act();
-        EXPECT_EQ(t.w->textDate()->text().toStdString(), s.box);
+        EXPECT_EQ(t.w->monthEdit()->text().toStdString(), s.box);
         EXPECT_EQ(t.w->shownMonth(), s.shown);
         EXPECT_EQ(t.w->statusText().toStdString(), s.status);
         EXPECT_EQ(t.page().pixelColor(t.page().width() / 8, qRound(t.w->layout().y_st + 15.5 * t.w->layout().y_d)) ==
@@ -313,7 +313,7 @@ TEST(MainWindow, FollowsTheUser) {
     EXPECT_EQ(exportName, "dark-nights-202606.ics");
 
     // Night vision: a black window and page; line 13 of the file.
-    t.w->menuVNight()->trigger();
+    t.w->nightVisionAction()->trigger();
     EXPECT_TRUE(t.ini().endsWith("Tromsø\r\n1\r\n"));
     EXPECT_EQ(t.w->palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(t.page().pixelColor(1, 1), QColor(Qt::black));
@@ -331,17 +331,17 @@ TEST(MainWindow, FollowsTheUser) {
 // MainWindow.FollowsTheUser).
 TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
     Window t(Ini(" 16.33", " 48.25", " 1", "Mars/Olympus"));
-    EXPECT_TRUE(t.w->checkST()->isEnabled());  // unknown zone: the fixed one is in use, said once
-    t.options([](ui::FormOptions& o) { o.reject(); });  // and activated again
+    EXPECT_TRUE(t.w->summerTimeBox()->isEnabled());  // unknown zone: the fixed one is in use, said once
+    t.options([](ui::OptionsDialog& o) { o.reject(); });  // and activated again
     EXPECT_EQ(t.rep.log, Log{"box:Error:Settings, line 11: unknown time zone 'Mars/Olympus'. The fixed time zone is in force."});
     Log log;  // the messages of Save
     auto save = [&](const char* lon, const char* lat, const char* tz, const char* zone, bool closes) {
         t.rep.clear();
-        t.options([&](ui::FormOptions& o) {
-            for (auto [box, text] : {std::pair{o.TextLong, lon}, {o.TextLat, lat}, {o.TextTZ, tz}})
+        t.options([&](ui::OptionsDialog& o) {
+            for (auto [box, text] : {std::pair{o.longitudeEdit(), lon}, {o.latitudeEdit(), lat}, {o.timeZoneEdit(), tz}})
                 if (text) Type(box, text);
-            if (zone) o.ComboZone->setEditText(zone);
-            Click(o.CommandSave);
+            if (zone) o.zoneBox()->setEditText(zone);
+            Click(o.saveButton());
             EXPECT_EQ(o.isVisible(), !closes);
             log = t.rep.log;
             o.reject();
@@ -370,16 +370,16 @@ TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
                                     text::fieldMessage(settings::kLatitudeField, "use a point: 52.52")}));
     // A place name that is not found: the three nearest (tests/place).
     t.rep.clear();
-    t.options([&](ui::FormOptions& o) {
-        Type(o.TextPlace, "Viena");
-        Click(o.CommandSave);
+    t.options([&](ui::OptionsDialog& o) {
+        Type(o.placeEdit(), "Viena");
+        Click(o.saveButton());
         log = t.rep.log;
         o.reject();
     });
     EXPECT_EQ(log, (Log{"beep", "box:Error:Input error - wrong value.\r\nPlace: no place named 'Viena'; the closest "
                                 "names: Vienna, Viana, Siena"}));
 
-    EXPECT_FALSE(t.w->checkST()->isEnabled());
+    EXPECT_FALSE(t.w->summerTimeBox()->isEnabled());
 
     // A non-empty folder where the settings file belongs: the new file
     // cannot be renamed over it, whoever runs the test.  Save says so and closes.
@@ -418,25 +418,25 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
         {nullptr, false, false, "10,5", "0", "10", {"box:Error:Wrong value(s) for margin(s).\r\n" +
             text::fieldMessage(settings::Named(settings::kMarginField, "Top"), "use a point: 10.5")}}};
     const QByteArray before = t.ini();
-    t.print("200106", [&](ui::FormPrint& p) {
-        p.comboFont()->setEditText("DejaVu Sans");
+    t.print("200106", [&](ui::PrintDialog& p) {
+        p.fontBox()->setEditText("DejaVu Sans");
         for (const auto& [paper, landscape, ok, top, left, size, log] : steps) {
             SCOPED_TRACE(std::string(paper ? paper : "-") + "|" + top + "|" + left + "|" + size);
             if (paper) t.setup(p, paper, landscape, ok);
-            for (QLineEdit* box : {p.textMT(), p.textMB()}) box->setText(top);
-            for (QLineEdit* box : {p.textML(), p.textMR()}) box->setText(left);
-            p.textFS()->setText(size);
+            for (QLineEdit* box : {p.topMarginEdit(), p.bottomMarginEdit()}) box->setText(top);
+            for (QLineEdit* box : {p.leftMarginEdit(), p.rightMarginEdit()}) box->setText(left);
+            p.fontSizeEdit()->setText(size);
             t.rep.clear();
-            EXPECT_EQ(p.CheckPrinting(), log.empty());
+            EXPECT_EQ(p.checkPrinting(), log.empty());
             EXPECT_EQ(t.rep.log, log);
         }
-        Click(p.commandSave());  // "10,5" still there
+        Click(p.saveButton());  // "10,5" still there
         EXPECT_EQ(t.ini(), before);
-        for (auto [box, text] : {std::pair{p.textMT(), "10"}, {p.textMB(), "12.5"}, {p.textML(), "5"}, {p.textFS(), "9"}})
+        for (auto [box, text] : {std::pair{p.topMarginEdit(), "10"}, {p.bottomMarginEdit(), "12.5"}, {p.leftMarginEdit(), "5"}, {p.fontSizeEdit(), "9"}})
             box->setText(text);
-        p.comboFont()->setEditText("No Such Font Family");
+        p.fontBox()->setEditText("No Such Font Family");
         t.rep.clear();
-        Click(p.commandSave());
+        Click(p.saveButton());
         EXPECT_TRUE(t.rep.log.empty());
         p.reject();
     });
@@ -446,13 +446,13 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
     // The month's file name is a link to a file yet to be made: it stays a link.
     const QString pdf = t.dir.filePath("Almucan-200103.pdf");
     ASSERT_TRUE(QDir(t.dir.path()).mkdir("pages") && QFile::link("pages/march.pdf", pdf));
-    t.print("200103", [&](ui::FormPrint& p) {
-        EXPECT_EQ(p.labelOutput()->text(), "PDF file: " + pdf + " - A4, landscape");
-        p.textML()->setText("15");
+    t.print("200103", [&](ui::PrintDialog& p) {
+        EXPECT_EQ(p.destinationLabel()->text(), "PDF file: " + pdf + " - A4, landscape");
+        p.leftMarginEdit()->setText("15");
         // The saved family is not installed: the box shows another, which
         // depends on the fonts of the machine; the page is printed in one known.
-        p.comboFont()->setEditText("DejaVu Sans");
-        Click(p.commandPrint());
+        p.fontBox()->setEditText("DejaVu Sans");
+        Click(p.printButton());
     });
     EXPECT_EQ(QDir(t.dir.path()).entryList({"Almucan*.pdf*"}), QStringList{"Almucan-200103.pdf"});  // no temporary file
     EXPECT_EQ(QDir(t.dir.filePath("pages")).entryList(QDir::Files), QStringList{"march.pdf"});
@@ -484,7 +484,7 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         Window t;
         const QString file = QDir(t.dir.path()).filePath(pdf ? pdf : "");
         WriteFile(t.dir.filePath("x.pdf"), "old page");
-        t.w->textDate()->setText("200103");
+        t.w->monthEdit()->setText("200103");
         ui::PrintTarget& target = t.w->printTarget();
         target.fileChosen = true;
         target.toPdf = pdf != nullptr;
@@ -492,7 +492,7 @@ TEST(PrintDialog, FailedPrintRunsAreReported) {
         else target.printer.setOutputFormat(QPrinter::NativeFormat), target.printerName = "NoSuchPrinter";
         const rlimit limit{std::min(maxFileBytes, keep.rlim_max), keep.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        t.w->Calculate(render::OutputDevice::Printer);
+        t.w->printMonth();
         ::setrlimit(RLIMIT_FSIZE, &keep);
         EXPECT_EQ(cups.documents(), QStringList{});  // nothing printed
         ASSERT_EQ(t.rep.boxes.size(), 1u);
@@ -514,10 +514,10 @@ TEST(PrintDialog, PrintsThroughThePrintSystem) {
     ASSERT_EQ(QPrinterInfo::availablePrinterNames(), QStringList{PrivateCups::kQueue});
     Window t({}, {2001, 6, 15}, ui::PrintTarget::ForThisMachine());
     ASSERT_FALSE(t.w->printTarget().toPdf);
-    t.print("200103", [&](ui::FormPrint& p) {
-        EXPECT_TRUE(p.labelOutput()->text().startsWith(QString("Printer: %1 - ").arg(PrivateCups::kQueue)));
+    t.print("200103", [&](ui::PrintDialog& p) {
+        EXPECT_TRUE(p.destinationLabel()->text().startsWith(QString("Printer: %1 - ").arg(PrivateCups::kQueue)));
         t.setup(p, "US Letter", false, true);
-        Click(p.commandPrint());
+        Click(p.printButton());
     });
     EXPECT_EQ(t.w->printTarget().printerName, PrivateCups::kQueue);
     EXPECT_EQ(t.rep.log, Log{});

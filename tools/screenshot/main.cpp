@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "report/reporter.h"
-#include "ui/form1.h"
+#include "ui/mainwindow.h"
 #include "ui/printtarget.h"
 
 int main(int argc, char** argv) {
@@ -29,10 +29,10 @@ int main(int argc, char** argv) {
     report::SilentReporter reporter;
     auto target = std::make_unique<ui::PrintTarget>(true);
     target->pdfFolder = dir.path();
-    ui::Form1 w(reporter, dir.path().toStdString(), std::move(target));
+    ui::MainWindow w(reporter, dir.path().toStdString(), std::move(target));
     w.setToday([] { return QDate(2026, 6, 15); });
     w.start();
-    if (night) w.menuVNight()->trigger();
+    if (night) w.nightVisionAction()->trigger();
     QApplication::processEvents();
     if (!w.grab().toImage().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "almucan_screenshot: %s could not be written\n", argv[1]);

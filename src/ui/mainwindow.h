@@ -1,7 +1,7 @@
 #pragma once
-// Form1, the main window: month box with previous and next month buttons,
-// summer-time box, Calculate and Help, the picture box with the month page,
-// the File and View menus and a status line saying what the page shows.
+// The main window: month box with previous and next month buttons,
+// summer-time box, Calculate and Help, the month page, the File and View
+// menus and a status line saying what the page shows.
 #include <QDate>
 #include <QMainWindow>
 #include <functional>
@@ -30,19 +30,18 @@ class QToolButton;
 
 namespace ui {
 
-class PictureBox;
+class PageWidget;
 
-class Form1 final : public QMainWindow {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
     // settingsDir: the folder of the settings file.  print: where print
     // runs go (the machine's printer or a PDF file when null).
-    Form1(report::Reporter& reporter, std::string settingsDir,
-          std::unique_ptr<PrintTarget> print = nullptr, QWidget* parent = nullptr);
-    ~Form1() override;
+    MainWindow(report::Reporter& reporter, std::string settingsDir,
+               std::unique_ptr<PrintTarget> print = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    // Shows the window, runs its first activation and calculates the month
-    // in the box.
+    // Shows the window, activates it and calculates the month in the box.
     void start();
 
     // Today's date for the month box (the clock by default).
@@ -59,10 +58,10 @@ public:
         chooseIcsFile_ = std::move(choose);
     }
 
-    // Calculate on the picture box (the month in the box) or, for the
-    // print dialog, the printer (the month shown on the page).  The
-    // month's event keys go to the clipboard.
-    void Calculate(render::OutputDevice device);
+    // The print run of the print dialog: the month shown on the page (the
+    // box's before the first page) on the printer, its event keys to the
+    // clipboard.
+    void printMonth();
 
     // The month shown on the page ("202406"), empty before the first
     // calculation; the status line that says what it shows.
@@ -77,56 +76,61 @@ public:
     int exitCode() const { return exitCode_; }
 
     // The controls, for tests and the screenshot tool.
-    QGroupBox* frame1() const { return Frame1; }
-    QLineEdit* textDate() const { return TextDate; }
-    QCheckBox* checkST() const { return CheckST; }
-    QPushButton* commandCalc() const { return CommandCalc; }
-    QPushButton* commandHelp() const { return CommandHelp; }
-    QToolButton* commandPrev() const { return CommandPrev; }
-    QToolButton* commandNext() const { return CommandNext; }
-    QAction* menuVToday() const { return MenuVToday; }
-    QAction* menuVNight() const { return MenuVNight; }
-    PictureBox* picture1() const { return Picture1; }
-    QAction* menuFOptions() const { return MenuFOptions; }
-    QAction* menuFPrint() const { return MenuFPrint; }
-    QAction* menuFExportDark() const { return MenuFExportDark; }
-    QAction* menuFInfo() const { return MenuFInfo; }
-    QAction* menuFExit() const { return MenuFExit; }
+    QGroupBox* inputRow() const { return inputRow_; }
+    QLineEdit* monthEdit() const { return monthEdit_; }
+    QCheckBox* summerTimeBox() const { return summerTimeBox_; }
+    QPushButton* calculateButton() const { return calculateButton_; }
+    QPushButton* helpButton() const { return helpButton_; }
+    QToolButton* previousButton() const { return previousButton_; }
+    QToolButton* nextButton() const { return nextButton_; }
+    PageWidget* pageWidget() const { return page_; }
+    QAction* optionsAction() const { return optionsAction_; }
+    QAction* printAction() const { return printAction_; }
+    QAction* exportDarkNightsAction() const { return exportDarkNightsAction_; }
+    QAction* infoAction() const { return infoAction_; }
+    QAction* exitAction() const { return exitAction_; }
+    QAction* todayAction() const { return todayAction_; }
+    QAction* nightVisionAction() const { return nightVisionAction_; }
 
 public slots:
-    // Version, title, month box, summer-time box, settings file.
-    void Form_Activate();
-    // One month: check, lay out, calculate, clipboard, draw or print.
-    void CommandCalc_Click();
-    void CommandHelp_Click();
-    void MenuFOptions_Click();
-    void MenuFPrint_Click();
-    // The dark-and-no-Moon intervals of the month in the box into an
-    // iCalendar file.
-    void MenuFExportDark_Click();
-    void MenuFInfo_Click();
-    void MenuFExit_Click();
+    // Version, title, month box (today's month), summer-time box (checked
+    // from April to October, never cleared), settings file.
+    void activate();
+    // The month in the box: checked, laid out, calculated, its event keys
+    // to the clipboard, drawn on the page.
+    void calculate();
+    void showHelp();
+    // The location dialog; the page follows a saved place.
+    void showOptions();
+    void showPrintDialog();
+    // The dark-and-no-Moon intervals of the month shown into an iCalendar
+    // file.
+    void exportDarkNights();
+    void showInfo();
+    // Ends the program with exit code 0.
+    void quit();
     // The month before or after the one in the box, calculated.
-    void CommandPrev_Click();
-    void CommandNext_Click();
+    void previousMonth();
+    void nextMonth();
     // This month, calculated.
-    void MenuVToday_Click();
-    // Night vision on or off, remembered in the settings file.
-    void MenuVNight_Click();
-    // Lays the page out for the picture box's present size and draws the
+    void showToday();
+    // Night vision as the View menu's item says, remembered in the
+    // settings file.
+    void toggleNightVision();
+    // Lays the page out for the page widget's present size and draws the
     // last calculated month again (nothing before the first calculation).
-    void Picture1_Resize();
+    void redrawPage();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Widgets of the input row and the picture box, with their buttons'
-    // handlers; the File menu and its handlers; tab order, geometry and
-    // the window's sizes.
+    // Widgets of the input row and the page, with their buttons' slots;
+    // the File and View menus and their slots; tab order, geometry and the
+    // window's sizes.
     void createWidgets();
-    void createActions();
+    void createMenus();
     void createLayout();
     void placeControls();
     // Steps after the month check: lay out, calculate, clipboard (when
@@ -134,15 +138,15 @@ private:
     // `failure` then says why where that is known.
     bool drawMonth(const std::string& monthText, const month::Place& place, bool printing, bool copy,
                    QString& failure);
-    // Calculate of a given month for a place and its clock (the
-    // summer-time box applied); `copy`: the event keys to the clipboard.
-    void calculate(const std::string& monthText, month::Place place, render::OutputDevice device, bool copy);
-    // The month in the box on the picture box, the clipboard left alone:
-    // the first page, the month steps and Today, which only browse.
+    // One month for a place and its clock (the summer-time box applied)
+    // on the screen or the printer; `copy`: the event keys to the clipboard.
+    void calculateMonth(const std::string& monthText, month::Place place, render::OutputDevice device,
+                        bool copy);
+    // The month in the box on the page, the clipboard left alone: the
+    // first page, the month steps and Today, which only browse.
     void showBoxMonth();
-    // Activation's loading step: the settings file read (or created), the
-    // summer-time box's state and night vision.  False when
-    // the file is not valid (the program ends).
+    // The settings file read (or created), the summer-time box's state and
+    // night vision.  False when the file is not valid (the program ends).
     bool loadSettings();
     // The month `months` away from the one in the box (or the page's),
     // calculated; a beep beyond 1900..2100.
@@ -153,7 +157,6 @@ private:
     // The window's colours for the present night-vision setting.
     void applyNightVision();
     void endProgram(int code);
-    // Draws `last_` on the picture box after a fresh page set-up.
     // The settings' place with the summer-time box applied.
     month::Place placeInForce() const;
     // The month box's text without the blanks around it.
@@ -162,9 +165,11 @@ private:
     std::string pageMonthText() const { return last_ ? lastMonthText_ : boxMonthText(); }
     // The printed page's margins, font and shades from the settings.
     render::PrintStyle printStyle() const;
+    // Draws `last_` on the page after a fresh page set-up.
     void drawScreenPage();
-    int twipsX(int twips) const;
-    int twipsY(int twips) const;
+    // A length in points as pixels across and down the screen.
+    int pixelsX(double points) const;
+    int pixelsY(double points) const;
 
     report::Reporter& reporter_;
     std::string settingsDir_;
@@ -172,7 +177,7 @@ private:
     settings::Settings settings_;
     render::PageLayout layout_;
     // The last month drawn on the screen, kept to draw it again when the
-    // picture box changes size.
+    // page widget changes size.
     std::optional<month::Month> last_;
     std::string lastMonthText_;
     // The last zone problem shown (an unknown or unreadable zone named by
@@ -185,27 +190,27 @@ private:
     bool ended_ = false;
     int exitCode_ = 0;
 
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* TextDate = nullptr;
-    QCheckBox* CheckST = nullptr;
-    QPushButton* CommandCalc = nullptr;
-    QPushButton* CommandHelp = nullptr;
-    QToolButton* CommandPrev = nullptr;
-    QToolButton* CommandNext = nullptr;
-    QLabel* LabelStatus = nullptr;
-    PictureBox* Picture1 = nullptr;
-    QMenu* MenuF = nullptr;
-    QAction* MenuFOptions = nullptr;
-    QAction* MenuFPrint = nullptr;
-    QAction* MenuFExportDark = nullptr;
-    QAction* MenuFInfo = nullptr;
-    QAction* MenuFExit = nullptr;
-    QMenu* MenuV = nullptr;
-    QAction* MenuVToday = nullptr;
-    QAction* MenuVPrev = nullptr;
-    QAction* MenuVNext = nullptr;
-    QAction* MenuVNight = nullptr;
+    QGroupBox* inputRow_ = nullptr;
+    QLabel* monthLabel_ = nullptr;
+    QLineEdit* monthEdit_ = nullptr;
+    QCheckBox* summerTimeBox_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QToolButton* previousButton_ = nullptr;
+    QToolButton* nextButton_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    PageWidget* page_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* optionsAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* exportDarkNightsAction_ = nullptr;
+    QAction* infoAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QAction* todayAction_ = nullptr;
+    QAction* previousMonthAction_ = nullptr;
+    QAction* nextMonthAction_ = nullptr;
+    QAction* nightVisionAction_ = nullptr;
 };
 
 }  // namespace ui

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's picture box: a sunken frame whose inside shows a
+// The main window's month page: a sunken frame whose inside shows a
 // backing image.  The month page is drawn into the image; painting only
 // copies it, so the drawing survives being covered and uncovered.  A
 // change of size is announced so the page can be laid out anew.
@@ -8,13 +8,13 @@
 
 namespace ui {
 
-class PictureBox final : public QFrame {
+class PageWidget final : public QFrame {
     Q_OBJECT
 public:
-    explicit PictureBox(QWidget* parent = nullptr);
+    explicit PageWidget(QWidget* parent = nullptr);
 
-    // The backing image, brought to the current inner size of the box
-    // first (growing keeps the old drawing in the top-left corner on a
+    // The backing image, brought to the current inner size of the widget
+    // first (growing keeps the drawing so far in the top-left corner on a
     // white background).
     QImage& image();
     const QImage& backing() const { return image_; }

@@ -1,4 +1,5 @@
-#include "ui/picturebox.h"
+// The month page widget: a sunken frame painting its backing image.
+#include "ui/pagewidget.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -6,7 +7,7 @@
 
 namespace ui {
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+PageWidget::PageWidget(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setFocusPolicy(Qt::NoFocus);
@@ -15,12 +16,12 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     image_.fill(Qt::white);
 }
 
-QImage& PictureBox::image() {
+QImage& PageWidget::image() {
     fitImage();
     return image_;
 }
 
-void PictureBox::fitImage() {
+void PageWidget::fitImage() {
     QSize want = contentsRect().size().expandedTo(QSize(1, 1));
     if (image_.size() == want) return;
     QImage grown(want, QImage::Format_RGB32);
@@ -32,13 +33,13 @@ void PictureBox::fitImage() {
     image_ = std::move(grown);
 }
 
-void PictureBox::resizeEvent(QResizeEvent* e) {
+void PageWidget::resizeEvent(QResizeEvent* e) {
     QFrame::resizeEvent(e);
     fitImage();
     emit resized();
 }
 
-void PictureBox::paintEvent(QPaintEvent* e) {
+void PageWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     QRect inner = contentsRect();
     p.fillRect(inner, Qt::white);

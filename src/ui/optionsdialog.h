@@ -1,0 +1,103 @@
+#pragma once
+// The location dialog: the observer's place, longitude, latitude, time
+// zone offset and named zone, saved to the settings file.
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "place/place.h"
+
+#include "report/reporter.h"
+#include "settings/settings.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStringListModel;
+
+namespace ui {
+
+class OptionsDialog final : public QDialog {
+    Q_OBJECT
+public:
+    OptionsDialog(settings::Settings& settings, report::Reporter& reporter, QWidget* parent = nullptr);
+
+    // The controls, for tests.
+    QLineEdit* placeEdit() const { return placeEdit_; }
+    QLineEdit* longitudeEdit() const { return longitudeEdit_; }
+    QLineEdit* latitudeEdit() const { return latitudeEdit_; }
+    QLineEdit* timeZoneEdit() const { return timeZoneEdit_; }
+    QComboBox* zoneBox() const { return zoneBox_; }
+    QPushButton* saveButton() const { return saveButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+
+public slots:
+    // Fills the place, the three number boxes and the zone from the settings.
+    void fillFromSettings();
+    // Checks the boxes, stores the right ones, and when all are right
+    // writes the settings file and closes.
+    void save();
+    void showHelp();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // The controls with their slots; the location grid, the button column
+    // and the tab order.
+    void createWidgets();
+    void createLayout();
+    // The first entry of the zone box: no named zone.
+    static QString fixedZoneEntry();
+    // Marks the zone text as unknown (or not) below the zone box.
+    void showZoneValidity(const QString& name);
+    // The completions of the place text as typed.
+    void offerPlaces(const QString& text);
+    // The offered place with this label, chosen.
+    void chooseOffered(const QString& label);
+    // Fills the location boxes from a place.
+    void choosePlace(const place::Place& p);
+    // The name to store for the place at Save: the chosen place's while its
+    // label and the coordinates it filled stand, empty when the place box
+    // is empty or the coordinates were typed by hand.  Returns why the box
+    // names no place (place::NotFound), or empty.
+    std::string placeAtSave(std::string& name);
+
+    QGroupBox* locationGroup_ = nullptr;
+    // Row 0: a place by name, completed from the place database; choosing
+    // one fills longitude, latitude, time zone and zone.
+    QLabel* placeLabel_ = nullptr;
+    QLineEdit* placeEdit_ = nullptr;
+    // Rows 1 to 3: the number boxes, each with its caption and its sign rule.
+    QLabel* longitudeLabel_ = nullptr;
+    QLineEdit* longitudeEdit_ = nullptr;
+    QLabel* longitudeHint_ = nullptr;
+    QLabel* latitudeLabel_ = nullptr;
+    QLineEdit* latitudeEdit_ = nullptr;
+    QLabel* latitudeHint_ = nullptr;
+    QLabel* timeZoneLabel_ = nullptr;
+    QLineEdit* timeZoneEdit_ = nullptr;
+    QLabel* timeZoneHint_ = nullptr;
+    // Row 4: a zone of the tz database, or the first entry for the fixed
+    // zone of the time zone box; zoneProblem_ says when the name held is
+    // not in the database.
+    QLabel* zoneLabel_ = nullptr;
+    QComboBox* zoneBox_ = nullptr;
+    QLabel* zoneProblem_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+
+    QStringListModel* placeModel_ = nullptr;
+    std::vector<place::Place> offered_;
+    // The place in the box: its name, its label and the coordinate texts it
+    // put into the boxes.
+    std::string chosenName_;
+    QString chosenLabel_, chosenLongitude_, chosenLatitude_;
+    settings::Settings& settings_;
+    report::Reporter& reporter_;
+};
+
+}  // namespace ui
