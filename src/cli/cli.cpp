@@ -37,7 +37,7 @@ std::string pad(const std::string& s, std::size_t w) {
 std::string ResolveLocation(const Options& o, LocationChange& change) {
     change = LocationChange{};
     if (o.place) {
-        const std::optional<place::Place> p = place::Find(*o.place);
+        const std::optional<place::City> p = place::Find(*o.place);
         if (!p) return place::NotFound(*o.place);
         change.longitude = p->longitude;
         change.latitude = p->latitude;
@@ -126,12 +126,12 @@ void StderrReporter::message(const std::string& text, const std::string&, report
 }
 
 int PlacesText(const std::string& text, std::string& out, report::Reporter& rep) {
-    const std::vector<place::Place> found = place::Search(text);
+    const std::vector<place::City> found = place::Search(text);
     if (found.empty()) {
         rep.error(place::NotFound(text));
         return 2;
     }
-    for (const place::Place& p : found) out += place::ListLine(p) + "\n";
+    for (const place::City& p : found) out += place::ListLine(p) + "\n";
     return 0;
 }
 

@@ -17,13 +17,13 @@ namespace {
 struct CityDeleter {
     void operator()(GeonamesCity* c) const { geonames_city_free(c); }
 };
-using City = std::unique_ptr<GeonamesCity, CityDeleter>;
+using CityHandle = std::unique_ptr<GeonamesCity, CityDeleter>;
 
 std::string text(const gchar* s) { return s ? std::string(s) : std::string(); }
 
-Place placeAt(gint index) {
-    City c(geonames_get_city(index));
-    Place p;
+City cityAt(gint index) {
+    CityHandle c(geonames_get_city(index));
+    City p;
     if (!c) return p;
     p.name = text(geonames_city_get_name(c.get()));
     p.region = text(geonames_city_get_state(c.get()));
@@ -111,7 +111,7 @@ const std::vector<Entry>& database() {
         const gint n = geonames_get_n_cities();
         v.reserve(static_cast<std::size_t>(std::max(n, 0)));
         for (gint i = 0; i < n; ++i) {
-            City c(geonames_get_city(i));
+            CityHandle c(geonames_get_city(i));
             if (!c) continue;
             std::string name = text(geonames_city_get_name(c.get()));
             std::string folded = Fold(name);
@@ -177,7 +177,7 @@ std::size_t typedLength(std::string_view query) { return text::charCount(text::t
 
 }  // namespace
 
-std::vector<Place> Search(std::string_view query) {
+std::vector<City> Search(std::string_view query) {
     if (typedLength(query) > LongestName()) return {};
     const std::string want = Fold(query);
     if (want.empty()) return {};
@@ -195,14 +195,14 @@ std::vector<Place> Search(std::string_view query) {
         if (ea != eb) return ea;
         return a->population > b->population;
     });
-    std::vector<Place> places;
+    std::vector<City> places;
     places.reserve(found.size());
-    for (const Entry* e : found) places.push_back(placeAt(e->index));
+    for (const Entry* e : found) places.push_back(cityAt(e->index));
     return places;
 }
 
-std::optional<Place> Find(std::string_view query) {
-    std::vector<Place> all = Search(query);
+std::optional<City> Find(std::string_view query) {
+    std::vector<City> all = Search(query);
     if (all.empty()) return std::nullopt;
     return std::move(all.front());
 }
@@ -248,12 +248,12 @@ std::string NotFound(std::string_view query) {
     return "no place named '" + text::printable(text::validUtf8(query)) + "'; the closest names: " + near;
 }
 
-std::optional<Place> LargestInZone(std::string_view zoneName) {
+std::optional<City> LargestInZone(std::string_view zoneName) {
     std::optional<gint> best;
     guint bestPopulation = 0;
     const gint n = geonames_get_n_cities();
     for (gint i = 0; i < n; ++i) {
-        City c(geonames_get_city(i));
+        CityHandle c(geonames_get_city(i));
         if (!c || zoneName != text(geonames_city_get_timezone(c.get()))) continue;
         const guint pop = geonames_city_get_population(c.get());
         if (!best || pop > bestPopulation) {
@@ -262,17 +262,17 @@ std::optional<Place> LargestInZone(std::string_view zoneName) {
         }
     }
     if (!best) return std::nullopt;
-    return placeAt(*best);
+    return cityAt(*best);
 }
 
-std::string Label(const Place& p) {
+std::string Label(const City& p) {
     std::string l = p.name;
     if (!p.region.empty() && p.region != p.name) l += ", " + p.region;
     if (!p.country.empty()) l += ", " + p.country;
     return l;
 }
 
-std::string ListLine(const Place& p) {
+std::string ListLine(const City& p) {
     return p.name + "\t" + p.region + "\t" + p.country + "\t" + number(p.latitude) + "\t" +
            number(p.longitude) + "\t" + p.zone;
 }

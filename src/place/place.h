@@ -9,7 +9,7 @@
 
 namespace place {
 
-struct Place {
+struct City {
     std::string name;     // "Tromsø"
     std::string region;   // "Troms og Finnmark"
     std::string country;  // "Norway"
@@ -25,10 +25,10 @@ struct Place {
 // first, then by population, most populous first.  Empty for a text that
 // folds to nothing, is not UTF-8 or is longer than LongestName() (blanks
 // around it aside).
-std::vector<Place> Search(std::string_view text);
+std::vector<City> Search(std::string_view text);
 
 // The first of Search(text): the exact name, else the most populous match.
-std::optional<Place> Find(std::string_view text);
+std::optional<City> Find(std::string_view text);
 
 // The `count` names of the database nearest to `text` by edit distance
 // between the folded texts, nearest first, among equals the larger place,
@@ -46,16 +46,16 @@ std::size_t LongestName();
 std::string NotFound(std::string_view text);
 
 // The most populous place whose zone is `zoneName`; empty when none is.
-std::optional<Place> LargestInZone(std::string_view zoneName);
+std::optional<City> LargestInZone(std::string_view zoneName);
 
 // "Tromsø, Troms og Finnmark, Norway" (the region left out when empty or
 // equal to the name).
-std::string Label(const Place& p);
+std::string Label(const City& p);
 
 // Name, region, country, latitude, longitude and zone separated by tabs,
 // the numbers in the shortest text that reads back exactly, with "." as
 // the decimal point whatever the locale.
-std::string ListLine(const Place& p);
+std::string ListLine(const City& p);
 
 // `text` as names are compared: accents and letter case left out, each
 // letter without a decomposition spelt in ASCII ("Tromsø" -> "tromso",

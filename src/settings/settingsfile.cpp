@@ -266,7 +266,7 @@ void FillDefaults(settings::Settings& s, const std::string& defaultFontName, flo
     s = std::move(d);
     const std::string zoneName = SystemZone();
     if (zoneName.empty()) return;
-    if (const std::optional<place::Place> p = place::LargestInZone(zoneName)) {
+    if (const std::optional<place::City> p = place::LargestInZone(zoneName)) {
         s.place.longitude = p->longitude;
         s.place.latitude = p->latitude;
         s.place.clock.zoneName = zoneName;

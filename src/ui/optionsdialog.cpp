@@ -135,20 +135,20 @@ void OptionsDialog::fillFromSettings() {
 }
 
 void OptionsDialog::offerPlaces(const QString& text) {
-    offered_ = text.trimmed().size() < 2 ? std::vector<place::Place>{} : place::Search(text.trimmed().toStdString());
+    offered_ = text.trimmed().size() < 2 ? std::vector<place::City>{} : place::Search(text.trimmed().toStdString());
     if (offered_.size() > 20) offered_.resize(20);
     QStringList labels;
-    for (const place::Place& p : offered_) labels << QString::fromStdString(place::Label(p));
+    for (const place::City& p : offered_) labels << QString::fromStdString(place::Label(p));
     placeModel_->setStringList(labels);
     if (!labels.isEmpty()) placeEdit_->completer()->complete();
 }
 
 void OptionsDialog::chooseOffered(const QString& label) {
-    for (const place::Place& p : offered_)
+    for (const place::City& p : offered_)
         if (QString::fromStdString(place::Label(p)) == label) return choosePlace(p);
 }
 
-void OptionsDialog::choosePlace(const place::Place& p) {
+void OptionsDialog::choosePlace(const place::City& p) {
     chosenName_ = p.name;
     chosenLabel_ = QString::fromStdString(place::Label(p));
     placeEdit_->setText(chosenLabel_);
@@ -168,7 +168,7 @@ std::string OptionsDialog::placeAtSave(std::string& name) {
     if (typed != chosenLabel_) {
         // A name typed without choosing from the list: its best match.
         const std::string wanted = typed.section(',', 0, 0).trimmed().toStdString();
-        const std::optional<place::Place> p = place::Find(wanted);
+        const std::optional<place::City> p = place::Find(wanted);
         if (!p) return place::NotFound(wanted);
         choosePlace(*p);
     }

@@ -58,7 +58,7 @@ private:
     // The offered place with this label, chosen.
     void chooseOffered(const QString& label);
     // Fills the location boxes from a place.
-    void choosePlace(const place::Place& p);
+    void choosePlace(const place::City& p);
     // The name to store for the place at Save: the chosen place's while its
     // label and the coordinates it filled stand, empty when the place box
     // is empty or the coordinates were typed by hand.  Returns why the box
@@ -91,7 +91,7 @@ private:
     QPushButton* cancelButton_ = nullptr;
 
     QStringListModel* placeModel_ = nullptr;
-    std::vector<place::Place> offered_;
+    std::vector<place::City> offered_;
     // The place in the box: its name, its label and the coordinate texts it
     // put into the boxes.
     std::string chosenName_;

@@ -24,7 +24,7 @@ TEST(Place, SearchFindsExactNameFirstThenByPopulation) {
         ASSERT_EQ(found.size() >= c.atLeast && found.empty() == c.first.empty(), true) << c.text << " " << found.size();
         if (found.empty()) continue;
         EXPECT_EQ(place::ListLine(found[0]), c.first);
-        auto key = [&](const place::Place& p) {
+        auto key = [&](const place::City& p) {
             return std::pair(place::Fold(p.name) == place::Fold(c.text), p.population);
         };
         for (std::size_t i = 1; i < found.size(); ++i)
