@@ -14,8 +14,8 @@
 
 namespace month {
 
-// calendar::CheckMonthText, and for a refused text the beep and "Input
-// error.".
+// calendar::CheckMonthText; a refused text is reported to `reporter` (a
+// beep and the input error message).
 std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter& reporter);
 
 // Sine of the horizon altitude the daily search uses for object iobj:
@@ -44,9 +44,10 @@ int ClockMinute(const zone::DayClock& clock, double elapsed);
 // (closed) it, or the day's first instant when the 0 h states did.
 std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay);
 
-// Steps 1 and 3 to 9 of a Calculate run (no drawing).  On a refused month
-// text: beep, "Input error." and no result.  A named zone the database
-// knows gives each day its own clock; otherwise the fixed zone.
+// The month of a month text for a place: AcceptMonthText, then the daily
+// search of days 1..31 and the D.a.n.M. intervals (no result for a refused
+// text).  A named zone the database knows gives each day its own clock;
+// otherwise the fixed zone.
 std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place,
                                           report::Reporter& reporter);
 // The same for a month already checked (1900..2100); nothing is reported.
