@@ -405,8 +405,8 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     if (o.png && !g.png(months[0], texts[0], o.width, o.height, pngBytes, rep))
         return 1;
     // --ink-saver is for this run only: the file is not written again.
-    const render::PrintStyle style{s.marginTop,  s.marginBottom, s.marginLeft,          s.marginRight,
-                                   s.fontName, s.fontSize,   s.inkSaver || o.inkSaver};
+    render::PrintStyle style = settings::PrintStyleOf(s);
+    style.inkSaver = style.inkSaver || o.inkSaver;
     if (o.pdf && !g.pdf(months, style, texts, o.paper, o.landscape, pdfBytes, rep))
         return 1;
     if (o.ics)

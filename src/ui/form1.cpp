@@ -357,8 +357,7 @@ month::Place Form1::placeInForce() const { return zone::InForce(settings_.place,
 std::string Form1::boxMonthText() const { return std::string(text::trimmed(TextDate->text().toStdString())); }
 
 render::PrintStyle Form1::printStyle() const {
-    const settings::Settings& s = settings_;
-    return {s.marginTop, s.marginBottom, s.marginLeft, s.marginRight, s.fontName, s.fontSize, s.inkSaver};
+    return settings::PrintStyleOf(settings_);
 }
 
 bool Form1::drawMonth(const std::string& monthText, const month::Place& place, bool printing, bool copy,
@@ -427,7 +426,7 @@ void Form1::finishScreenPage(render::QtImageSurface& screen) {
         const render::PageLayout& L = layout_;
         p.setCompositionMode(settings_.nightVision ? QPainter::CompositionMode_Lighten
                                                    : QPainter::CompositionMode_Darken);
-        p.fillRect(QRectF(L.x_st, L.y_st + today.day() * L.y_d, L.xg_st - L.x_st, L.y_d),
+        p.fillRect(QRectF(L.tableLeft, L.top + today.day() * L.rowHeight, L.graphLeft - L.tableLeft, L.rowHeight),
                    settings_.nightVision ? QColor(70, 0, 0) : QColor(255, 236, 150));
     }
     const month::Place& place = last_->place;
