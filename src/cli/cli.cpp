@@ -225,8 +225,8 @@ int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settin
     std::string pngBytes, pdfBytes, icsText;
     if (o.png && !g.png(months[0], run.texts[0], o.width, o.height, pngBytes, rep)) return 1;
     // --ink-saver is for this run only: the file is not written again.
-    const render::PrintStyle style{s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
-                                   s.fontName,  s.fontSize,     s.inkSaver || o.inkSaver};
+    render::PrintStyle style = settings::PrintStyleOf(s);
+    style.inkSaver = style.inkSaver || o.inkSaver;
     if (o.pdf && !g.pdf(months, style, run.texts, o.paper, o.landscape, pdfBytes, rep)) return 1;
     // The calendar holds the intervals that begin in these months, each
     // followed to its end through the months after.

@@ -1,5 +1,5 @@
 #pragma once
-// The output selector, text placement, event bars, phase symbol and the
+// The output selector, text placement, day bars, phase symbol and the
 // whole month page (page set-up and output) on the current surface.
 #include <functional>
 #include <optional>
@@ -10,17 +10,19 @@
 #include "month/monthcalc.h"
 #include "render/paper.h"
 #include "render/surface.h"
+#include "settings/printstyle.h"
 
 namespace render {
 
-// The six page layout variables, in the current surface's units.
+// Where the page's rows, table columns and graph hours lie, in the
+// current surface's units.
 struct PageLayout {
-    double y_st = 0;   // y of table row 0
-    double y_d = 0;    // row height
-    double x_st = 0;   // x of table column 0
-    double x_d = 0;    // column width
-    double xg_st = 0;  // x of hour 0 of the graph
-    double xg_d = 0;   // width of one hour
+    double top = 0;          // y of table row 0
+    double rowHeight = 0;
+    double tableLeft = 0;    // x of table column 0
+    double columnWidth = 0;  // width of a table column
+    double graphLeft = 0;    // x of hour 0 of the graph
+    double hourWidth = 0;    // width of one hour of the graph
 };
 
 // Where a Calculate draws: the main window's picture box or the printer.
@@ -43,16 +45,9 @@ private:
     const OutputDevice& device_;
 };
 
-// The printed page's layout as the settings give it.
-struct PrintStyle {
-    double marginTop = 0;     // millimetres
-    double marginBottom = 0;
-    double marginLeft = 0;
-    double marginRight = 0;
-    std::string fontName;     // the print font
-    float fontSize = 10;      // points
-    bool inkSaver = false;    // the ink-saving shades
-};
+// The printed page's margins, print font and ink saver: a plain record
+// of values (settings::PrintStyleOf builds it from the settings).
+using PrintStyle = settings::PrintStyle;
 
 // The shades of the graph and the phase symbol: the normal page, or the
 // ink-saving print style (night a light hatch instead of solid black, the
@@ -75,7 +70,7 @@ struct PageContext {
     Output& out;
     PageLayout& layout;
     const PrintStyle& print;
-    std::string monthText;  // the month box as typed
+    std::string monthText;  // the month box as typed, for the printed month line
     report::Reporter& reporter;
     Shades shades = PageShades(false);
 };
@@ -87,27 +82,30 @@ struct PageContext {
 // ("Month: 202406   Vienna   Long.: ...").
 std::string MonthLineText(const month::Place& place, const std::string& monthText);
 
-// Writes txt with its top-left corner at (X, Y); tcol colours it on the
+// Writes text with its top-left corner at (x, y); color colours it on the
 // screen (black when absent); the picture box's fore colour is kept.
-void WriteTxt(PageContext& ctx, double X, double Y, const std::string& txt,
-              std::optional<Color> tcol = std::nullopt);
-// One bar of row LLine from hour TRise to hour TSet of the local day (0..24)
-// in CColor; a rise later than the set draws 0..TSet and TRise..24.  The
-// Moon's band (CColor the shades' Moon) is lower than the others.
-void DrawG(PageContext& ctx, int LLine, double TRise, double TSet, Color CColor);
-// The Moon's phase symbol for day row LLine in the Phase column.
-void DrawM(PageContext& ctx, int LLine);
+void WriteText(PageContext& ctx, double x, double y, const std::string& text,
+               std::optional<Color> color = std::nullopt);
+// One bar of table row `row` from hour fromHour to hour toHour of the local
+// day (0..24) in `shade`; a start later than the end draws 0..toHour and
+// fromHour..24.  The Moon's band (shade the shades' Moon) is lower than
+// the others.
+void DrawBar(PageContext& ctx, int row, double fromHour, double toHour, Color shade);
+// The Moon's phase symbol of `day` (its date: the mean lunation at noon)
+// in the Phase column of table row `row`.
+void DrawPhaseSymbol(PageContext& ctx, int row, const month::Day& day);
 
-// Which shapes draw the phase for a lunation fraction f and phase cosine
-// c: a disc in `disc`, then a half disc (left or right) and the terminator
-// ellipse in `half`.  `found` is false only outside 0 <= f < 1.
+// Which shapes draw the phase for a lunation fraction and the cosine of
+// its phase angle: a disc in `disc`, then a half disc (left or right) and
+// the terminator ellipse in `half`.  `found` is false only outside
+// 0 <= fraction < 1.
 struct PhaseCase {
     bool found = false;
     Color disc = kBlack;
     Color half = kBlack;
     bool leftHalf = true;
 };
-PhaseCase FindPhaseCase(double f, double c);
+PhaseCase FindPhaseCase(double fraction, double cosine);
 
 // How many hours apart the hour labels are written (1, 2, 3, 4, 6, 12,
 // or 24 when even 12 does not fit): the smallest step at which no label

@@ -1,3 +1,4 @@
+// The print layout check: margins, paper and print font that leave the page room on the sheet.
 #include "render/printcheck.h"
 
 #include <cmath>

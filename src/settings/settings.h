@@ -4,6 +4,7 @@
 // settings::LoadSettings / settings::SaveSettings.
 #include <string>
 
+#include "settings/printstyle.h"
 #include "text/version.h"
 #include "zone/clock.h"
 
@@ -35,5 +36,11 @@ struct Settings {
     // Line 14: the printed page with less ink.
     bool inkSaver = false;
 };
+
+// The print style of these settings: the one place the window's print run
+// and the command line's PDF take their margins, font and ink saver from.
+inline PrintStyle PrintStyleOf(const Settings& s) {
+    return {s.marginTop, s.marginBottom, s.marginLeft, s.marginRight, s.fontName, s.fontSize, s.inkSaver};
+}
 
 }  // namespace settings

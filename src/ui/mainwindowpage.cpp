@@ -65,10 +65,7 @@ QString ZoneText(const month::Clock& clock, const month::YearMonth& ym) {
 
 }  // namespace
 
-render::PrintStyle MainWindow::printStyle() const {
-    const settings::Settings& s = settings_;
-    return {s.marginTop, s.marginBottom, s.marginLeft, s.marginRight, s.fontName, s.fontSize, s.inkSaver};
-}
+render::PrintStyle MainWindow::printStyle() const { return settings::PrintStyleOf(settings_); }
 
 bool MainWindow::drawMonth(const std::string& monthText, const month::Place& place, bool printing, bool copy,
                            QString& failure) {
@@ -134,7 +131,7 @@ void MainWindow::finishScreenPage(render::QtImageSurface& screen) {
         const render::PageLayout& L = layout_;
         p.setCompositionMode(settings_.nightVision ? QPainter::CompositionMode_Lighten
                                                    : QPainter::CompositionMode_Darken);
-        p.fillRect(QRectF(L.x_st, L.y_st + today.day() * L.y_d, L.xg_st - L.x_st, L.y_d),
+        p.fillRect(QRectF(L.tableLeft, L.top + today.day() * L.rowHeight, L.graphLeft - L.tableLeft, L.rowHeight),
                    settings_.nightVision ? QColor(70, 0, 0) : QColor(255, 236, 150));
     }
     const month::Place& place = last_->place;

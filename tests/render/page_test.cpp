@@ -66,8 +66,8 @@ TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
         RecordingSurface& s = paper ? printer : picture;
         s.width = w, s.height = h, s.paper = paper, s.orientation = orientation;
         render::PageSetup(ctx);
-        const std::array<double, 6> got{layout.y_st, layout.y_st + (paper ? 43 : 33) * layout.y_d, layout.x_st,
-                                        layout.x_d,  layout.xg_st, layout.xg_st + 24 * layout.xg_d};
+        const std::array<double, 6> got{layout.top, layout.top + (paper ? 43 : 33) * layout.rowHeight, layout.tableLeft,
+                                        layout.columnWidth,  layout.graphLeft, layout.graphLeft + 24 * layout.hourWidth};
         for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], edges[i], 1e-9) << w << " " << i;
     }
 }
@@ -89,9 +89,9 @@ TEST_F(PageTest, PageOfJune2024) {
     const auto& texts = picture.texts;
     ASSERT_EQ(texts.size(), 10u + 300u + 13u + 5u);
     for (int i = 0; i < 13; ++i) EXPECT_EQ(texts[310u + i].text, std::to_string(2 * i));
-    EXPECT_EQ(std::pair(texts[322].x, texts[322].y), std::pair(F(layout.xg_st + 24 * layout.xg_d - 10), F(10)));
+    EXPECT_EQ(std::pair(texts[322].x, texts[322].y), std::pair(F(layout.graphLeft + 24 * layout.hourWidth - 10), F(10)));
     std::string key;
-    for (std::size_t i = 323; i < texts.size(); ++i) key += texts[i].text + (texts[i].y == F(10 + 32 * layout.y_d) ? "|" : "?");
+    for (std::size_t i = 323; i < texts.size(); ++i) key += texts[i].text + (texts[i].y == F(10 + 32 * layout.rowHeight) ? "|" : "?");
     EXPECT_EQ(key, "Graph:|night|twilight|day|Moon up|");
     // A Sunday that follows a Saturday is grey: 1 June 2024 was a Saturday.
     for (const auto& [day, colour] : {std::pair(1, kBlack), {2, render::kGrey}, {8, kBlack}, {9, render::kGrey}})
@@ -102,7 +102,7 @@ TEST_F(PageTest, PageOfJune2024) {
     ASSERT_EQ(lines.size(), 25u + 16u);
     for (int h = 0; h <= 24; ++h)
         EXPECT_EQ(std::tuple(lines[h].x, lines[h].y, lines[h].h, lines[h].color),
-                  std::tuple(F(layout.xg_st + h * layout.xg_d), F(10 + layout.y_d), F(31 * layout.y_d), render::kWhite));
+                  std::tuple(F(layout.graphLeft + h * layout.hourWidth), F(10 + layout.rowHeight), F(31 * layout.rowHeight), render::kWhite));
 }
 
 // The graph's key shows the bars' own shades, on the screen and on paper
@@ -140,20 +140,20 @@ TEST_F(PageTest, KeyShowsTheBarsOwnShades) {
         const auto graph = std::find_if(s.texts.begin(), s.texts.end(), [](const auto& t) { return t.text == "Graph:"; });
         ASSERT_EQ(s.texts.end() - graph, 5);
         for (auto t = graph + 1; t != s.texts.end(); ++t)
-            key[t->text] = painted((t - 1)->x + s.TextWidth((t - 1)->text), t->x, t->y, t->y + L.y_d, true);
+            key[t->text] = painted((t - 1)->x + s.TextWidth((t - 1)->text), t->x, t->y, t->y + L.rowHeight, true);
         // The bars, row by row (paper: the table from page row 7): the box
         // of a bar's hours and height, or the night's hatch.
         std::map<std::string, std::set<Paint>> bars;
-        const double top = L.y_st + (printing ? 7 : 0) * L.y_d;
+        const double top = L.top + (printing ? 7 : 0) * L.rowHeight;
         for (int r = 1; r <= m.dayRows; ++r) {
-            const double y = top + r * L.y_d;
+            const double y = top + r * L.rowHeight;
             auto bar = [&](const std::string& word, double from, double to, double height) {
                 std::set<Paint> p;
                 for (const auto& o : s.boxes)
-                    if (std::abs(o.x - F(L.xg_st + from * L.xg_d)) < e && std::abs(o.w - F((to - from) * L.xg_d)) < e &&
-                        o.y == F(y) && std::abs(o.h - F(height * L.y_d)) < e)
+                    if (std::abs(o.x - F(L.graphLeft + from * L.hourWidth)) < e && std::abs(o.w - F((to - from) * L.hourWidth)) < e &&
+                        o.y == F(y) && std::abs(o.h - F(height * L.rowHeight)) < e)
                         p.insert({"box", o.color});
-                if (word == "night") p.merge(painted(L.xg_st, L.xg_st + 24 * L.xg_d, y, y + 0.8 * L.y_d, false));
+                if (word == "night") p.merge(painted(L.graphLeft, L.graphLeft + 24 * L.hourWidth, y, y + 0.8 * L.rowHeight, false));
                 EXPECT_EQ(p.size(), 1u) << word << " on day " << r;
                 bars[word].merge(p);
             };
@@ -199,7 +199,7 @@ TEST_F(PageTest, BarsFromTheModel) {
     for (const auto& [body, bars] : cases) {
         picture.boxes.clear();
         const month::BarHours h = month::BarOf(body);
-        render::DrawG(ctx, 3, h.from, h.to, render::kLightGrey);
+        render::DrawBar(ctx, 3, h.from, h.to, render::kLightGrey);
         ASSERT_EQ(picture.boxes.size(), bars.size()) << h.from << " " << h.to;
         for (std::size_t i = 0; i < bars.size(); ++i) {
             const auto& b = picture.boxes[i];
@@ -213,21 +213,24 @@ TEST_F(PageTest, PhaseSymbols) {
     // Published lunar phases: June 2024 new moon on the 6th, first quarter
     // on the 14th at 05:18 UT, full moon on the 22nd, last quarter on the
     // 28th; the new moon of 1 January 1900 at 13:52 UT makes noon of that
-    // day late in the lunation.  Month, day, the disc's colour, the half
+    // day late in the lunation.  The day's date (the month text stays
+    // "202406": the symbol reads the model), the disc's colour, the half
     // disc's (and the ellipse's), whether the half is the left one.
-    const std::tuple<const char*, int, render::Color, render::Color, bool> cases[] = {
-        {"202406", 8, kYellow, kBlack, true},    // waxing crescent
-        {"202406", 14, kYellow, kBlack, true},   // the mean lunation's quarter is hours later
-        {"202406", 18, kBlack, kYellow, false},  // waxing gibbous
-        {"202406", 23, kBlack, kYellow, true},   // just after full
-        {"202406", 30, kYellow, kBlack, false},  // waning crescent
-        {"190001", 1, kYellow, kBlack, false},   // a sliver before new moon
+    const std::tuple<calendar::YearMonth, int, render::Color, render::Color, bool> cases[] = {
+        {{2024, 6}, 8, kYellow, kBlack, true},    // waxing crescent
+        {{2024, 6}, 14, kYellow, kBlack, true},   // the mean lunation's quarter is hours later
+        {{2024, 6}, 18, kBlack, kYellow, false},  // waxing gibbous
+        {{2024, 6}, 23, kBlack, kYellow, true},   // just after full
+        {{2024, 6}, 30, kYellow, kBlack, false},  // waning crescent
+        {{1900, 1}, 1, kYellow, kBlack, false},   // a sliver before new moon
     };
-    for (const auto& [month, day, disc, half, left] : cases) {
-        SCOPED_TRACE(std::string(month) + " day " + std::to_string(day));
-        ctx.monthText = month;
+    for (const auto& [date, day, disc, half, left] : cases) {
+        SCOPED_TRACE(std::to_string(date.year) + "-" + std::to_string(date.month) + " day " + std::to_string(day));
+        month::Day d;
+        d.date = date;
+        d.dayOfMonth = day;
         picture.circles.clear();
-        render::DrawM(ctx, day);
+        render::DrawPhaseSymbol(ctx, day, d);
         // A whole disc, a half disc starting straight up (pi/2) when it is
         // the left half, and an ellipse; each of radius 0.6 row, filled in
         // its own colour, at the right edge of column 9 (5 + 450 to 5 + 500)

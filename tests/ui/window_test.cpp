@@ -167,18 +167,18 @@ TEST(MainWindow, BadMonthLeavesEverythingAlonePageFollowsTheWindowExportsIt) {
     EXPECT_EQ(QApplication::clipboard()->text().count("\r\n"), 124);  // 4 event keys a day, 31 days
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);           // hourglass gone
     EXPECT_GT(NonWhitePixels(t.page()), 1000);
-    const double rowHeight = t.w->layout().y_d;
+    const double rowHeight = t.w->layout().rowHeight;
     const int width = t.page().width();
     QApplication::clipboard()->setText("kept");
     t.w->resize(t.w->width() + 200, t.w->height() + 100);
-    EXPECT_GT(t.w->layout().y_d, rowHeight);
+    EXPECT_GT(t.w->layout().rowHeight, rowHeight);
     EXPECT_GT(NonWhitePixels(t.page(), width), 100);
     EXPECT_EQ(Clipboard(), "kept");
 
     t.w->resize(300, 200);
     EXPECT_EQ(t.w->size(), t.w->minimumSize());
     EXPECT_LE(t.w->helpButton()->geometry().right(), t.w->inputRow()->contentsRect().right());
-    EXPECT_GE(t.w->layout().y_d, QFontMetricsF(render::PictureFont(), &t.w->pageWidget()->image()).height());
+    EXPECT_GE(t.w->layout().rowHeight, QFontMetricsF(render::PictureFont(), &t.w->pageWidget()->image()).height());
 
     // File > Export dark nights... with the file dialog's answer chosen
     // (none: cancelled): the month shown, the place of the settings and the
@@ -297,7 +297,7 @@ TEST(MainWindow, FollowsTheUser) {
         EXPECT_EQ(t.w->monthEdit()->text().toStdString(), s.box);
         EXPECT_EQ(t.w->shownMonth(), s.shown);
         EXPECT_EQ(t.w->statusText().toStdString(), s.status);
-        EXPECT_EQ(t.page().pixelColor(t.page().width() / 8, qRound(t.w->layout().y_st + 15.5 * t.w->layout().y_d)) ==
+        EXPECT_EQ(t.page().pixelColor(t.page().width() / 8, qRound(t.w->layout().top + 15.5 * t.w->layout().rowHeight)) ==
                       QColor(255, 236, 150), s.marked);
         EXPECT_EQ(t.rep.log, Log{});
         EXPECT_EQ(Clipboard() != "kept", s.copied);

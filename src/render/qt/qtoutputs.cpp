@@ -1,3 +1,4 @@
+// The command line's PNG image and PDF document of the month page, drawn in memory.
 #include "render/qt/qtoutputs.h"
 
 #include <QBuffer>
@@ -16,7 +17,7 @@
 
 namespace render {
 
-bool EncodePng(const month::Month& r, const std::string& monthText, int width, int height,
+bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height,
                std::string& bytes, report::Reporter& rep) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) {
@@ -32,7 +33,7 @@ bool EncodePng(const month::Month& r, const std::string& monthText, int width, i
         PageLayout layout;
         const PrintStyle style;
         PageContext ctx{out, layout, style, monthText, rep};
-        LayOutAndDraw(ctx, r);
+        LayOutAndDraw(ctx, m);
         screen.finish();
     }
     QByteArray data;

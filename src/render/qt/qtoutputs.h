@@ -14,7 +14,7 @@ namespace render {
 // Draws the page as the window shows it on a white image of width x height
 // pixels and encodes it as PNG into `bytes`.  False after reporting (an
 // image too large for the memory, an encoder failure).
-bool EncodePng(const month::Month& r, const std::string& monthText, int width, int height,
+bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height,
                std::string& bytes, report::Reporter& rep);
 
 // Prints the months into a PDF document, one page each, exactly as a print

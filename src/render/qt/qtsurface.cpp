@@ -1,3 +1,4 @@
+// The Qt drawing surfaces: the picture box's image and the printer or PDF writer (QPainter).
 #include "render/qt/qtsurface.h"
 
 #include "render/fontsize.h"

@@ -104,7 +104,7 @@ TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
         {21.5, 0.6, QColor(100, 100, 100)}, {23.5, 0.6, QColor(0, 0, 0)},
     };
     for (const auto& [hour, part, colour] : points) {
-        const double x = L.xg_st + hour * L.xg_d, y = L.y_st + (1 + part) * L.y_d;
+        const double x = L.graphLeft + hour * L.hourWidth, y = L.top + (1 + part) * L.rowHeight;
         EXPECT_EQ(img.pixelColor(static_cast<int>(x), static_cast<int>(y)), colour) << hour << " h, " << part;
     }
 }
