@@ -110,7 +110,7 @@ std::string ClipboardText(const std::vector<std::string>& keys) {
 }
 
 MonthTab Table(const Month& m) {
-    MonthTab tab{};
+    MonthTab tab;  // every cell an empty string
     tab[0] = Headings();
     FillDayColumn(tab, m.ym.year, m.ym.month);
     for (int d = 1; d <= 31; ++d) FillEventCells(tab[static_cast<std::size_t>(d)], m.day(d));
