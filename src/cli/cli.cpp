@@ -1,3 +1,4 @@
+// The command line: its arguments (CLI11) and the outputs of a run.
 #include "cli/cli.h"
 
 #include <CLI/CLI.hpp>
@@ -8,7 +9,8 @@
 #include <iostream>
 
 #include "calendar/calendar.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 #include "fileio/filewrite.h"
 #include "cli/views.h"
 #include "month/format.h"

@@ -1,3 +1,4 @@
+// Views of the month model for the command line: the nights table and the JSON.
 #include "cli/views.h"
 
 #include <cmath>
@@ -5,7 +6,7 @@
 
 #include "calendar/calendar.h"
 #include "month/format.h"
-#include "text/valuerule.h"
+#include "text/strings.h"
 
 namespace cli {
 

@@ -1,3 +1,4 @@
+// The dark-and-no-Moon intervals of months as iCalendar events.
 #include "ical/darknights.h"
 
 #include <cmath>
@@ -7,7 +8,8 @@
 #include "astro/sunmoon.h"
 #include "fileio/filewrite.h"
 #include "month/format.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 
 namespace ical {
 

@@ -1,8 +1,9 @@
+// A small iCalendar (RFC 5545) writer: content lines, folding and escaped TEXT values.
 #include "ical/icalendar.h"
 
 #include "calendar/calendar.h"
 #include "text/version.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
 
 namespace ical {
 

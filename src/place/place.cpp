@@ -1,6 +1,7 @@
+// Places by name from the geonames cities: accent- and case-blind search, closest names.
 #include "place/place.h"
 
-#include "text/valuerule.h"
+#include "text/strings.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,3 +1,4 @@
+// The month page on a surface: page set-up, header, day rows, event bars and phase symbols.
 #include "render/page.h"
 
 #include "render/paper.h"
@@ -9,7 +10,7 @@
 #include "calendar/calendar.h"
 #include "month/format.h"
 #include "text/version.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
 
 namespace render {
 

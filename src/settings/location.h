@@ -2,7 +2,7 @@
 // The numbers a person types into the settings, with their bounds: one rule
 // for the location dialog, the print dialog, the command line and the
 // settings file (whose values outside these bounds make it not valid).
-#include "text/valuerule.h"
+#include "text/numbers.h"
 
 namespace settings {
 

@@ -17,7 +17,8 @@
 #include "fileio/filewrite.h"
 #include "settings/location.h"
 #include "place/place.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 #include "zone/zone.h"
 
 namespace settings {

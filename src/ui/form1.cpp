@@ -1,3 +1,4 @@
+// The main window: the month box, the month page, the menus, and loading the settings.
 #include "ui/form1.h"
 
 #include <QAction>
@@ -31,7 +32,8 @@
 #include <optional>
 
 #include "calendar/calendar.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 #include "ical/darknights.h"
 #include "month/monthcalc.h"
 #include "render/qt/qtoutputs.h"

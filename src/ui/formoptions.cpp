@@ -1,3 +1,4 @@
+// The Options dialog: the place typed or found by name, its time zone, and their checks.
 #include "ui/formoptions.h"
 
 #include <QComboBox>
@@ -13,7 +14,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 #include "settings/settingsfile.h"
 #include "settings/location.h"
 #include "ui/texts.h"

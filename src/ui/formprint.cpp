@@ -1,3 +1,4 @@
+// The Print dialog: margins, print font, printer set-up and the print run.
 #include "ui/formprint.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@
 #include <utility>
 
 #include "settings/location.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
 #include "render/printcheck.h"
 #include "render/fontsize.h"
 #include "render/qt/qtsurface.h"

@@ -3,7 +3,7 @@
 
 #include "calendar/calendar.h"
 #include "fileio/filewrite.h"
-#include "text/valuerule.h"
+#include "text/strings.h"
 
 #include <fcntl.h>
 #include <unistd.h>
