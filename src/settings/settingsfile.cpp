@@ -1,3 +1,4 @@
+// The settings file Almucan.INI: where it lives, its lines, reading it (bounded) and saving it.
 #include "settings/settingsfile.h"
 
 #include <cerrno>
@@ -9,11 +10,10 @@
 #include <system_error>
 #include <vector>
 
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include "fileio/fileread.h"
 #include "fileio/filewrite.h"
 #include "settings/location.h"
 #include "place/place.h"
@@ -27,9 +27,10 @@ namespace {
 
 const char* const kHeader = "Almucan V";
 
-// Every line that is read, its line end included, plus one buffer of
-// bytes read ahead stays far below 1 MiB.
-static_assert((kSettingsLines + 1) * (kMaxSettingsLineBytes + 2) < (std::size_t{1} << 20));
+// The most bytes read: every line that is read with its line end, and a
+// byte-order mark, stays within this, far below 1 MiB.
+constexpr std::size_t kMaxReadBytes = (kSettingsLines + 1) * (kMaxSettingsLineBytes + 2);
+static_assert(kMaxReadBytes < (std::size_t{1} << 20));
 
 // The UTF-8 byte-order mark some editors write before the first line.
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
@@ -127,36 +128,18 @@ bool parseLines(const LineCollector& in, settings::Settings& s) {
 
 // Reads the lines of the settings file at `path` into `in`.  False when it
 // cannot be opened or read or is not a regular file after following links
-// (a FIFO or a device): it is opened without blocking, so a FIFO with no
-// writer cannot hang the program.  Reading stops once the lines are there
-// or the first line shows a wrong header.  `why` gets the system's reason
-// when the file cannot be opened or read.
+// (a FIFO or a device, which fileio::ReadBounded neither waits on nor
+// reads).  Reading stops once the lines are there or the first line shows
+// a wrong header.  `why` gets the system's reason when the file cannot be
+// opened or read.
 bool readLines(const std::string& path, const std::string& header, LineCollector& in,
                std::string& why) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        why = fileio::Reason(errno);
-        return false;
-    }
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    char buf[16 * 1024];
-    while (ok) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            why = fileio::Reason(errno);
-            ok = false;
-        } else if (n == 0) {
-            in.finish();
-            break;
-        } else if (!in.feed({buf, static_cast<std::size_t>(n)}) ||
-                   (!in.lines.empty() && in.lines[0] != header)) {
-            break;
-        }
-    }
-    ::close(fd);
-    return ok;
+    const fileio::ReadEnd end = fileio::ReadBounded(path, kMaxReadBytes, [&](std::string_view piece) {
+        return in.feed(piece) && (in.lines.empty() || in.lines[0] == header);
+    }, why);
+    if (end == fileio::ReadEnd::Whole) in.finish();
+    // The bound holds every line read: the lines are there before it.
+    return end == fileio::ReadEnd::Whole || end == fileio::ReadEnd::Stopped || end == fileio::ReadEnd::Limit;
 }
 
 // 0 when `path` names a file (links followed), else the system's error

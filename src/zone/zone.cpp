@@ -2,15 +2,11 @@
 #include "zone/clock.h"
 
 #include "calendar/calendar.h"
-#include "fileio/filewrite.h"
+#include "fileio/fileread.h"
 #include "text/strings.h"
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -47,6 +43,9 @@ using calendar::kMjdOf1970;
 // Begin and end of the periods that have none: about 35,000 years either
 // side of 1970, far beyond any date asked and far from overflowing.
 constexpr std::int64_t kFar = std::int64_t{1} << 40;
+
+// The largest zone file is under 4 KB; 1 MiB is no zone file.
+constexpr std::size_t kMaxZoneFileBytes = std::size_t{1} << 20;
 
 // One zone file: its switches and the rule for the years after them.
 struct ZoneFile {
@@ -235,24 +234,14 @@ std::shared_ptr<const ZoneFile> load(std::string_view name, std::string& why) {
     std::lock_guard<std::mutex> lock(cacheMutex);
     if (auto it = cache.find(path); it != cache.end()) return it->second;
     if (!Known(name)) return nullptr;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        why = fileio::Reason(errno);
-        return nullptr;
-    }
     std::string bytes;
-    char buf[65536];
-    // The largest zone file is under 4 KB; 1 MB is no zone file.
-    while (bytes.size() <= (1u << 20)) {
-        const ssize_t got = ::read(fd, buf, sizeof buf);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) why = fileio::Reason(errno);
-        if (got <= 0) break;
-        bytes.append(buf, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    if (!why.empty()) return nullptr;
-    std::optional<ZoneFile> z = bytes.size() > (1u << 20) ? std::nullopt : parse(bytes, why);
+    // One byte more than a zone file may have tells a larger file.
+    const fileio::ReadEnd end = fileio::ReadBounded(path, kMaxZoneFileBytes + 1, [&bytes](std::string_view piece) {
+        bytes.append(piece);
+        return true;
+    }, why);
+    if (end == fileio::ReadEnd::Failed) return nullptr;
+    std::optional<ZoneFile> z = end == fileio::ReadEnd::Whole ? parse(bytes, why) : std::nullopt;
     if (!z) {
         if (why.empty()) why = "it is not a zone file";
         return nullptr;
