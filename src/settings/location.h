@@ -13,8 +13,11 @@ inline constexpr text::NumberField kTimeZoneField{"Time Zone", -12, 12, true};  
 // longest side of the papers printed on (the paper check then wants 100 mm
 // left free).
 inline constexpr text::NumberField kMarginField{"Margins (mm)", 0, 297, false};
+// Largest print font size in points: what the font system takes.  Sizes
+// up to it are drawn as given; the print dialog takes none larger.
+inline constexpr double kMaxFontPoints = 1638;
 // Print font size in points, as the font system draws it.
-inline constexpr text::NumberField kFontSizeField{"Size", 1, 1638, false};
+inline constexpr text::NumberField kFontSizeField{"Size", 1, kMaxFontPoints, false};
 
 // `field` under another name (the command line's "--lat").
 constexpr text::NumberField Named(const text::NumberField& field, const char* name) {
