@@ -16,7 +16,7 @@
 
 #include "cli/cli.h"
 #include "fileio/filewrite.h"
-#include "text/valuerule.h"
+#include "text/strings.h"
 
 #ifdef ALMUCAN_HAVE_UI
 #include "ui/runwindow.h"

@@ -8,7 +8,8 @@
 #include <iostream>
 
 #include "calendar/calendar.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 #include "fileio/filewrite.h"
 #include "cli/views.h"
 #include "month/format.h"

@@ -3,7 +3,8 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 
 namespace cli {
 

@@ -6,7 +6,7 @@
 
 #include "calendar/calendar.h"
 #include "month/format.h"
-#include "text/valuerule.h"
+#include "text/strings.h"
 
 namespace cli {
 

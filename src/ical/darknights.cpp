@@ -8,7 +8,8 @@
 #include "astro/sunmoon.h"
 #include "fileio/filewrite.h"
 #include "month/format.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 
 namespace ical {
 

@@ -3,7 +3,7 @@
 
 #include "calendar/calendar.h"
 #include "text/version.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
 
 namespace ical {
 

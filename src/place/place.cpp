@@ -1,7 +1,7 @@
 // Places by name from the geonames cities: folded search, closest names, list lines.
 #include "place/place.h"
 
-#include "text/valuerule.h"
+#include "text/strings.h"
 
 #include <algorithm>
 #include <charconv>

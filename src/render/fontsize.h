@@ -4,15 +4,14 @@
 // font system takes, not a number) is drawn in the default size.
 #include <cmath>
 
+#include "settings/location.h"
 
 namespace render {
 
-// Largest font size in points that is drawn as given: what the font
-// system takes (the print dialog's bound on the size).
-inline constexpr double kMaxFontPoints = 1638;
-
+// `size` when it is drawn as given (1 pt up to settings::kMaxFontPoints,
+// what the font system takes), else `fallback` (10 when not above 0).
 inline double DrawableFontSize(double size, double fallback) {
-    if (std::isfinite(size) && size >= 1 && size <= kMaxFontPoints) return size;
+    if (std::isfinite(size) && size >= 1 && size <= settings::kMaxFontPoints) return size;
     return fallback > 0 ? fallback : 10.0;
 }
 

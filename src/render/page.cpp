@@ -5,7 +5,7 @@
 
 #include "month/format.h"
 #include "render/pagegrid.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
 #include "text/version.h"
 
 namespace render {

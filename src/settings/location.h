@@ -2,7 +2,7 @@
 // The numbers a person types into the settings, with their bounds: one rule
 // for the location dialog, the print dialog, the command line and the
 // settings file (whose values outside these bounds make it not valid).
-#include "text/valuerule.h"
+#include "text/numbers.h"
 
 namespace settings {
 
@@ -13,8 +13,11 @@ inline constexpr text::NumberField kTimeZoneField{"Time Zone", -12, 12, true};  
 // longest side of the papers printed on (the paper check then wants 100 mm
 // left free).
 inline constexpr text::NumberField kMarginField{"Margins (mm)", 0, 297, false};
+// Largest print font size in points: what the font system takes.  Sizes
+// up to it are drawn as given; the print dialog takes none larger.
+inline constexpr double kMaxFontPoints = 1638;
 // Print font size in points, as the font system draws it.
-inline constexpr text::NumberField kFontSizeField{"Size", 1, 1638, false};
+inline constexpr text::NumberField kFontSizeField{"Size", 1, kMaxFontPoints, false};
 
 // `field` under another name (the command line's "--lat").
 constexpr text::NumberField Named(const text::NumberField& field, const char* name) {

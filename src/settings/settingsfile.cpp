@@ -1,3 +1,4 @@
+// The settings file Almucan.INI: where it lives, its lines, reading it (bounded) and saving it.
 #include "settings/settingsfile.h"
 
 #include <cerrno>
@@ -9,15 +10,15 @@
 #include <system_error>
 #include <vector>
 
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include "fileio/fileread.h"
 #include "fileio/filewrite.h"
 #include "settings/location.h"
 #include "place/place.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 #include "zone/zone.h"
 
 namespace settings {
@@ -26,9 +27,10 @@ namespace {
 
 const char* const kHeader = "Almucan V";
 
-// Every line that is read, its line end included, plus one buffer of
-// bytes read ahead stays far below 1 MiB.
-static_assert((kSettingsLines + 1) * (kMaxSettingsLineBytes + 2) < (std::size_t{1} << 20));
+// The most bytes read: every line that is read with its line end, and a
+// byte-order mark, stays within this, far below 1 MiB.
+constexpr std::size_t kMaxReadBytes = (kSettingsLines + 1) * (kMaxSettingsLineBytes + 2);
+static_assert(kMaxReadBytes < (std::size_t{1} << 20));
 
 // The UTF-8 byte-order mark some editors write before the first line.
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
@@ -92,70 +94,107 @@ private:
     bool tooLong_ = false;
 };
 
+// A number line: read by the value rule into `to` when it lies within what
+// the dialogs take for `field`.
+bool readNumber(std::string_view text, double& to, const text::NumberField& field) {
+    const double v = text::value(text);
+    if (!(v >= field.lower && v <= field.upper)) return false;
+    to = v;
+    return true;
+}
+
+// A text line, kept as it is.
+bool readText(std::string_view text, std::string& to) {
+    to = text;
+    return true;
+}
+
+// An on/off line: any number but 0 is on.
+bool readFlag(std::string_view text, bool& to) {
+    to = text::value(text) != 0;
+    return true;
+}
+
+// One line of the file: how it is read into the record (false when its
+// value makes the file not valid) and how it is written.  Lines 11 to 14
+// are optional: read as empty when the file ends before them, and written
+// only as far as the last one whose text is not `absent`.
+struct Line {
+    bool (*read)(std::string_view text, settings::Settings& r);
+    std::string (*write)(const settings::Settings& s);
+    const char* absent = nullptr;  // nullptr: always written
+};
+
+// The lines in their order in the file.
+const Line kLines[] = {
+    {[](std::string_view t, settings::Settings& r) { return t == kHeader + r.version; },
+     [](const settings::Settings& s) { return kHeader + s.version; }},
+    {[](std::string_view t, settings::Settings& r) { return readNumber(t, r.place.longitude, kLongitudeField); },
+     [](const settings::Settings& s) { return text::numberText(s.place.longitude); }},
+    {[](std::string_view t, settings::Settings& r) { return readNumber(t, r.place.latitude, kLatitudeField); },
+     [](const settings::Settings& s) { return text::numberText(s.place.latitude); }},
+    {[](std::string_view t, settings::Settings& r) { return readNumber(t, r.place.clock.fixedHours, kTimeZoneField); },
+     // A reader of ten lines takes line 4 as the zone: the named zone's
+     // standard hours when the database knows the name.
+     [](const settings::Settings& s) {
+         const std::optional<double> zoneHours =
+             s.place.clock.zoneName.empty() ? std::nullopt : zone::SettingsHours(s.place.clock.zoneName);
+         return text::numberText(zoneHours ? *zoneHours : s.place.clock.fixedHours);
+     }},
+    {[](std::string_view t, settings::Settings& r) { return readNumber(t, r.marginTop, kMarginField); },
+     [](const settings::Settings& s) { return text::numberText(s.marginTop); }},
+    {[](std::string_view t, settings::Settings& r) { return readNumber(t, r.marginBottom, kMarginField); },
+     [](const settings::Settings& s) { return text::numberText(s.marginBottom); }},
+    {[](std::string_view t, settings::Settings& r) { return readNumber(t, r.marginLeft, kMarginField); },
+     [](const settings::Settings& s) { return text::numberText(s.marginLeft); }},
+    {[](std::string_view t, settings::Settings& r) { return readNumber(t, r.marginRight, kMarginField); },
+     [](const settings::Settings& s) { return text::numberText(s.marginRight); }},
+    {[](std::string_view t, settings::Settings& r) { return readText(t, r.fontName); },
+     [](const settings::Settings& s) { return s.fontName; }},
+    {[](std::string_view t, settings::Settings& r) {
+         r.fontSize = text::toSingle(text::value(t));
+         return r.fontSize >= kFontSizeField.lower && r.fontSize <= kFontSizeField.upper;
+     },
+     [](const settings::Settings& s) { return text::numberTextSingle(s.fontSize); }},
+    {[](std::string_view t, settings::Settings& r) { return readText(t, r.place.clock.zoneName); },
+     [](const settings::Settings& s) { return s.place.clock.zoneName; }, ""},
+    {[](std::string_view t, settings::Settings& r) { return readText(t, r.place.name); },
+     [](const settings::Settings& s) { return s.place.name; }, ""},
+    {[](std::string_view t, settings::Settings& r) { return readFlag(t, r.nightVision); },
+     [](const settings::Settings& s) { return std::string(s.nightVision ? "1" : "0"); }, "0"},
+    {[](std::string_view t, settings::Settings& r) { return readFlag(t, r.inkSaver); },
+     [](const settings::Settings& s) { return std::string(s.inkSaver ? "1" : "0"); }, "0"},
+};
+static_assert(std::size(kLines) == kSettingsLines);
+
 bool parseLines(const LineCollector& in, settings::Settings& s) {
     const auto& l = in.lines;
     // A line too long to read makes the file not valid wherever it stands:
     // the lines after it would be lost.
-    if (in.tooLongLine() != 0 || l.size() < kRequiredSettingsLines || l[0] != kHeader + s.version) return false;
-    settings::Settings r = s;
+    if (in.tooLongLine() != 0 || l.size() < kRequiredSettingsLines) return false;
     // Stored values are read by the value rule, but each must lie within
     // what the dialogs take.
-    struct Line {
-        double& to;
-        const text::NumberField& field;
-    } numbers[] = {{r.place.longitude, kLongitudeField}, {r.place.latitude, kLatitudeField},
-                   {r.place.clock.fixedHours, kTimeZoneField},   {r.marginTop, kMarginField},
-                   {r.marginBottom, kMarginField}, {r.marginLeft, kMarginField},
-                   {r.marginRight, kMarginField}};
-    for (std::size_t i = 0; i < std::size(numbers); ++i) {
-        const double v = text::value(l[i + 1]);
-        if (!(v >= numbers[i].field.lower && v <= numbers[i].field.upper)) return false;
-        numbers[i].to = v;
-    }
-    r.fontName = l[8];
-    r.fontSize = text::toSingle(text::value(l[9]));
-    if (!(r.fontSize >= kFontSizeField.lower && r.fontSize <= kFontSizeField.upper)) return false;
-    auto optional = [&l](std::size_t i) { return l.size() > i ? l[i] : std::string(); };
-    r.place.clock.zoneName = optional(10);
-    r.place.name = optional(11);
-    r.nightVision = text::value(optional(12)) != 0;
-    r.inkSaver = text::value(optional(13)) != 0;
+    settings::Settings r = s;
+    for (std::size_t i = 0; i < std::size(kLines); ++i)
+        if (!kLines[i].read(i < l.size() ? std::string_view(l[i]) : std::string_view(), r)) return false;
     s = std::move(r);
     return true;
 }
 
 // Reads the lines of the settings file at `path` into `in`.  False when it
 // cannot be opened or read or is not a regular file after following links
-// (a FIFO or a device): it is opened without blocking, so a FIFO with no
-// writer cannot hang the program.  Reading stops once the lines are there
-// or the first line shows a wrong header.  `why` gets the system's reason
-// when the file cannot be opened or read.
+// (a FIFO or a device, which fileio::ReadBounded neither waits on nor
+// reads).  Reading stops once the lines are there or the first line shows
+// a wrong header.  `why` gets the system's reason when the file cannot be
+// opened or read.
 bool readLines(const std::string& path, const std::string& header, LineCollector& in,
                std::string& why) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        why = fileio::Reason(errno);
-        return false;
-    }
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    char buf[16 * 1024];
-    while (ok) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            why = fileio::Reason(errno);
-            ok = false;
-        } else if (n == 0) {
-            in.finish();
-            break;
-        } else if (!in.feed({buf, static_cast<std::size_t>(n)}) ||
-                   (!in.lines.empty() && in.lines[0] != header)) {
-            break;
-        }
-    }
-    ::close(fd);
-    return ok;
+    const fileio::ReadEnd end = fileio::ReadBounded(path, kMaxReadBytes, [&](std::string_view piece) {
+        return in.feed(piece) && (in.lines.empty() || in.lines[0] == header);
+    }, why);
+    if (end == fileio::ReadEnd::Whole) in.finish();
+    // The bound holds every line read: the lines are there before it.
+    return end == fileio::ReadEnd::Whole || end == fileio::ReadEnd::Stopped || end == fileio::ReadEnd::Limit;
 }
 
 // 0 when `path` names a file (links followed), else the system's error
@@ -201,32 +240,14 @@ std::optional<zone::Error> ZoneProblem(const settings::Settings& s) {
 }
 
 std::string SettingsFileText(const settings::Settings& s) {
+    std::size_t used = 0;  // lines written
+    std::string lines[std::size(kLines)];
+    for (std::size_t i = 0; i < std::size(kLines); ++i) {
+        lines[i] = kLines[i].write(s);
+        if (!kLines[i].absent || lines[i] != kLines[i].absent) used = i + 1;
+    }
     std::string t;
-    auto line = [&](const std::string& l) {
-        t += l;
-        t += "\r\n";
-    };
-    line(kHeader + s.version);
-    line(text::numberText(s.place.longitude));
-    line(text::numberText(s.place.latitude));
-    // A reader of ten lines takes line 4 as the zone: the named zone's
-    // standard hours when the database knows the name.
-    const std::optional<double> zoneHours =
-        s.place.clock.zoneName.empty() ? std::nullopt : zone::SettingsHours(s.place.clock.zoneName);
-    line(text::numberText(zoneHours ? *zoneHours : s.place.clock.fixedHours));
-    line(text::numberText(s.marginTop));
-    line(text::numberText(s.marginBottom));
-    line(text::numberText(s.marginLeft));
-    line(text::numberText(s.marginRight));
-    line(s.fontName);
-    line(text::numberTextSingle(s.fontSize));
-    const std::string optional[] = {s.place.clock.zoneName, s.place.name, s.nightVision ? "1" : "",
-                                    s.inkSaver ? "1" : ""};
-    std::size_t used = 0;
-    for (std::size_t i = 0; i < std::size(optional); ++i)
-        if (!optional[i].empty()) used = i + 1;
-    for (std::size_t i = 0; i < used; ++i)
-        line(i >= 2 && optional[i].empty() ? "0" : optional[i]);
+    for (std::size_t i = 0; i < used; ++i) t += lines[i] + "\r\n";
     return t;
 }
 

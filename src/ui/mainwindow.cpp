@@ -25,7 +25,8 @@
 #include "render/qt/qtoutputs.h"
 #include "render/qt/qtsurface.h"
 #include "settings/settingsfile.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 #include "ui/pagewidget.h"
 #include "zone/zone.h"
 

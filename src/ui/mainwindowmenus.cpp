@@ -6,7 +6,7 @@
 
 #include "calendar/calendar.h"
 #include "settings/settingsfile.h"
-#include "text/valuerule.h"
+#include "text/strings.h"
 #include "ui/mainwindow.h"
 #include "ui/optionsdialog.h"
 #include "ui/pagewidget.h"

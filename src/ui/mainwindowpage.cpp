@@ -14,7 +14,7 @@
 #include "month/format.h"
 #include "month/monthcalc.h"
 #include "render/qt/qtsurface.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
 #include "ui/mainwindow.h"
 #include "ui/pagewidget.h"
 #include "zone/zone.h"

@@ -14,7 +14,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "text/valuerule.h"
+#include "text/numbers.h"
+#include "text/strings.h"
 #include "settings/settingsfile.h"
 #include "settings/location.h"
 #include "ui/texts.h"

@@ -20,7 +20,7 @@
 #include <utility>
 
 #include "settings/location.h"
-#include "text/valuerule.h"
+#include "text/numbers.h"
 #include "render/printcheck.h"
 #include "render/fontsize.h"
 #include "render/qt/qtsurface.h"

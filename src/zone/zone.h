@@ -4,7 +4,8 @@
 // and, past the last one, the file's rule for all later years (a POSIX TZ
 // text, applied through date/ptz.h).  The local clock of each day of a
 // month, checks of names and the conversion of local clock times to UTC.
-// Qt-free.
+// Qt-free.  The public face of the zone library: tzfile.cpp reads the
+// files, zonenames.cpp knows the names, dayclocks.cpp works out the clocks.
 #include <array>
 #include <optional>
 #include <string>

@@ -47,6 +47,8 @@ set(rows
   "any|number-one-line|2|^--lat wants a number from -90 to 90. use a point: 52\\.52|$A $M $S --lat 52,52|test ! -e $D/cfg"
   "any|zone-localtime|2|^unknown time zone 'localtime'|$A $M $S --zone localtime|"
   "any|zone-unreadable|1|^The time zone Europe/Vienna cannot be read: the file is empty|mkdir -p $D/z/Europe && touch $D/z/Europe/Vienna && TZDIR=$D/z $A $M $S --zone Europe/Vienna|"
+  # A zone "file" that is a FIFO without a writer is no zone file; the run does not wait for a writer.
+  "any|zone-fifo|1|^The time zone Europe/Vienna cannot be read: it is not a zone file|mkdir -p $D/z/Europe && mkfifo $D/z/Europe/Vienna && TZDIR=$D/z $P $A $M $S --zone Europe/Vienna|test -p $D/z/Europe/Vienna"
   "any|zone-escaped|2|^unknown time zone 'x\\\\x1B\\\\x07y'|$A $M $S --zone \"$(printf 'x\\033\\007y')\"|"
   "any|month-blanks-around|0||$A --month ' 202406 ' $S > $D/o|grep -q '^Month: 202406   Long' $D/o"
   "any|year-blanks-around|0||$A --year ' 2024 ' $S > $D/o|grep -q '^Month: 202406   Long' $D/o"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "text/valuerule.h"
+#include "text/numbers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     double v;

@@ -1,12 +1,13 @@
-#include "text/valuerule.h"
+// Numbers as text: the value rule, number texts, typed numbers and their messages.
+#include "text/numbers.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
-#include <vector>
+
+#include "text/strings.h"
 
 namespace text {
 
@@ -20,6 +21,30 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 double strtodC(const char* s) {
     static locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     return strtod_l(s, nullptr, cLocale);
+}
+
+// Whether `t` is one decimal number: sign, digits with at most one point
+// (at least one digit), optional exponent with digits.
+bool decimalNumber(std::string_view t) {
+    std::size_t i = 0, digits = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    for (; i < t.size() && isDigit(t[i]); ++i) ++digits;
+    if (i < t.size() && t[i] == '.')
+        for (++i; i < t.size() && isDigit(t[i]); ++i) ++digits;
+    if (digits == 0) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        for (; i < t.size() && isDigit(t[i]); ++i) ++expDigits;
+        if (expDigits == 0) return false;
+    }
+    return i == t.size();
+}
+
+std::string withoutLeadingBlank(std::string t) {
+    if (!t.empty() && t.front() == ' ') t.erase(0, 1);
+    return t;
 }
 
 }  // namespace
@@ -147,21 +172,6 @@ float toSingle(double v) {
     return static_cast<float>(v);
 }
 
-std::size_t charCount(std::string_view text) {
-    std::size_t n = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
-
-namespace {
-std::string withoutLeadingBlank(std::string t) {
-    if (!t.empty() && t.front() == ' ') t.erase(0, 1);
-    return t;
-}
-}  // namespace
-
 std::string BoxNumberText(double v) { return withoutLeadingBlank(numberText(v)); }
 std::string BoxNumberTextSingle(float v) { return withoutLeadingBlank(numberTextSingle(v)); }
 
@@ -169,41 +179,6 @@ std::string GeneralNumber(double v) {
     std::string t = withoutLeadingBlank(numberText(v));
     if (t.rfind(".", 0) == 0) t = "0" + t;
     if (t.rfind("-.", 0) == 0) t = "-0" + t.substr(1);
-    return t;
-}
-
-}  // namespace text
-
-namespace text {
-
-namespace {
-
-bool blank(char c) { return c == ' ' || c == '\t'; }
-
-// Whether `t` is one decimal number: sign, digits with at most one point
-// (at least one digit), optional exponent with digits.
-bool decimalNumber(std::string_view t) {
-    std::size_t i = 0, digits = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    for (; i < t.size() && isDigit(t[i]); ++i) ++digits;
-    if (i < t.size() && t[i] == '.')
-        for (++i; i < t.size() && isDigit(t[i]); ++i) ++digits;
-    if (digits == 0) return false;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-        std::size_t expDigits = 0;
-        for (; i < t.size() && isDigit(t[i]); ++i) ++expDigits;
-        if (expDigits == 0) return false;
-    }
-    return i == t.size();
-}
-
-}  // namespace
-
-std::string_view trimmed(std::string_view t) {
-    while (!t.empty() && blank(t.front())) t.remove_prefix(1);
-    while (!t.empty() && blank(t.back())) t.remove_suffix(1);
     return t;
 }
 
@@ -246,95 +221,6 @@ std::string significant(double v, int digits) {
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
     return res.ec == std::errc() ? std::string(buf, res.ptr) : std::string("0");
-}
-
-std::string padded(long long v, int width) {
-    std::string s;
-    const bool neg = v < 0;
-    unsigned long long u = neg ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-    do {
-        s.insert(s.begin(), static_cast<char>('0' + u % 10));
-        u /= 10;
-    } while (u);
-    while (static_cast<int>(s.size()) < width) s.insert(s.begin(), '0');
-    return neg ? "-" + s : s;
-}
-
-std::string dayText(int year, int month, int day, int weekday) {
-    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return std::string(kDays[((weekday % 7) + 7) % 7]) + " " + std::to_string(day) + " " +
-           kMonths[(month - 1 + 1200) % 12] + " " + std::to_string(year);
-}
-
-std::string printable(std::string_view t) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (char c : t) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) {
-            out += "\\x";
-            out += kHex[u >> 4];
-            out += kHex[u & 15];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-std::string validUtf8(std::string_view t) {
-    std::string out;
-    out.reserve(t.size());
-    auto byte = [&t](std::size_t i) { return static_cast<unsigned char>(t[i]); };
-    for (std::size_t i = 0; i < t.size();) {
-        const unsigned char b = byte(i);
-        // The length its lead byte announces; 0 for a byte that never leads
-        // (a continuation byte, C0 and C1 of overlong two-byte forms, F5..FF).
-        std::size_t n = 0;
-        if (b < 0x80) n = 1;
-        else if (b >= 0xC2 && b <= 0xDF) n = 2;
-        else if (b >= 0xE0 && b <= 0xEF) n = 3;
-        else if (b >= 0xF0 && b <= 0xF4) n = 4;
-        bool ok = n > 0 && n <= t.size() - i;
-        for (std::size_t k = 1; ok && k < n; ++k) {
-            // The second byte's range rules out overlong three- and
-            // four-byte forms (E0, F0), the surrogates (ED) and code points
-            // above U+10FFFF (F4).
-            unsigned char lo = 0x80, hi = 0xBF;
-            if (k == 1) {
-                if (b == 0xE0) lo = 0xA0;
-                if (b == 0xED) hi = 0x9F;
-                if (b == 0xF0) lo = 0x90;
-                if (b == 0xF4) hi = 0x8F;
-            }
-            ok = byte(i + k) >= lo && byte(i + k) <= hi;
-        }
-        if (ok) {
-            out.append(t.substr(i, n));
-            i += n;
-        } else {
-            out += "\xEF\xBF\xBD";
-            ++i;
-        }
-    }
-    return out;
-}
-
-std::size_t EditDistance(std::string_view a, std::string_view b) {
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diag = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t up = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diag + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diag = up;
-        }
-    }
-    return row[b.size()];
 }
 
 }  // namespace text
