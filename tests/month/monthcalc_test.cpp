@@ -428,6 +428,26 @@ TEST(NamedZone, SwitchMonths) {
     EXPECT_EQ(rows, 6);
 }
 
+// Days whose last hours the zone skipped (a switch at 23:00 to the next
+// midnight) have the fixed-zone row without the events after 23:00 (Sofia's
+// moonrise 2336, Nuuk's twilight end 2332); a skipped day has none (the day
+// clocks: ZoneClock.DaysAgainstZoneinfo in tests/zone).  A month without a
+// switch is the fixed-zone month of the zone's offset (Tehran's +03:30 past
+// its last listed switch).
+TEST(NamedZone, DaysWithoutTheirLastHours) {
+    const std::tuple<const char*, double, double, const char*, std::size_t, const char*> cases[] = {
+        {"Europe/Sofia", 23.32, 42.70, "198004", 5, "----|0853|0602|1857|0424|2036"},
+        {"America/Nuuk", -51.72, 64.18, "202403", 30, "0417|0546|0650|2014|0337|----"},
+        {"Pacific/Apia", -171.76, -13.83, "201112", 30, "----|----|----|----|----|----"}};
+    for (const auto& [zone, lon, lat, month, day, want] : cases) {
+        const MonthTab tab = Table(calc(month, inZone(lon, lat, zone)));
+        std::string cells;
+        for (std::size_t col = 1; col <= 6; ++col) cells += (col > 1 ? "|" : "") + tab[day][col];
+        EXPECT_EQ(cells, want) << zone;
+    }
+    EXPECT_EQ(Table(calc("204407", inZone(51.39, 35.69, "Asia/Tehran"))), Table(calc("204407", at(51.39, 35.69, 3.5))));
+}
+
 // Clock times on a switch day: a day starting at 00:00 whose clock is put
 // back half an hour (Lord Howe Island) or an hour, or forward an hour, at
 // 02:00; elapsed hours after midnight and the time shown.  01:59:54 rounds

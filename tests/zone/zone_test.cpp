@@ -8,8 +8,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "month/format.h"
-#include "month/monthcalc.h"
 #include "zone/zone.h"
 
 // Day clocks (zone, year, month, day) from Python's zoneinfo: offset at
@@ -18,35 +16,22 @@
 // what the offsets at 00:00 and 12:00 (zone_offsets.py) do not show.  A
 // switch at 23:00 to the next midnight belongs to the day it ends (Nuuk
 // 2040: rule "M3.5.0/-1"); a skipped day has no hours; Kwajalein 1969 lies
-// before the whole-database check.  The month's row of such a day (Moon,
-// Sun, twilight), where given, is the fixed-zone row without the events
-// after 23:00, which do not exist (Sofia's moonrise 2336, Nuuk's twilight
-// end 2332); a skipped day has none.
-TEST(ZoneClock, DaysAndTheirRowsAgainstZoneinfo) {
+// before the whole-database check.  (The months of such days:
+// NamedZone.DaysWithoutTheirLastHours in tests/month.)
+TEST(ZoneClock, DaysAgainstZoneinfo) {
     // want: offset, start clock, length, switch at, shift.
-    const struct { const char* name; int y, m; std::size_t d; std::vector<double> want; const char* cells = nullptr;
-                   double lon = 0, lat = 0; } cases[] = {
+    const struct { const char* name; int y, m; std::size_t d; std::vector<double> want; } cases[] = {
         {"Europe/Berlin", 2050, 3, 27, {1, 0, 23, 2, 1}}, {"Antarctica/Vostok", 2023, 12, 18, {7, 0, 26, 2, -2}},
-        {"Europe/Sofia", 1980, 4, 5, {2, 0, 23, 23, 1}, "----|0853|0602|1857|0424|2036", 23.32, 42.70},
-        {"America/Nuuk", 2024, 3, 30, {-2, 0, 23, 23, 1}, "0417|0546|0650|2014|0337|----", -51.72, 64.18},
+        {"Europe/Sofia", 1980, 4, 5, {2, 0, 23, 23, 1}},   {"America/Nuuk", 2024, 3, 30, {-2, 0, 23, 23, 1}},
         {"America/Nuuk", 2040, 3, 24, {-2, 0, 23, 23, 1}}, {"Pacific/Kwajalein", 1969, 9, 30, {11, 0, 47, 24, -23}},
-        {"Pacific/Apia", 2011, 12, 30, {14, 24, 0, 0, 0}, "----|----|----|----|----|----", -171.76, -13.83}};
+        {"Pacific/Apia", 2011, 12, 30, {14, 24, 0, 0, 0}}};
     for (const auto& c : cases) {
         const zone::DayClock k = zone::ClocksOfMonth(c.name, c.y, c.m).value()[c.d];
         const std::vector<double> got{k.offsetHours, k.startClock, k.lengthHours, k.switches ? k.switchAt[0] : 0,
                                       k.switches ? k.shiftHours[0] : 0};
         EXPECT_EQ(got, c.want) << c.name << " " << c.y;
         EXPECT_FALSE(k.plain) << c.name;
-        if (!c.cells) continue;
-        const auto tab = month::Table(month::CalculateMonth({c.y, c.m}, month::Place{c.lon, c.lat, {0, false, c.name}, ""}));
-        std::string cells;
-        for (std::size_t col = 1; col <= 6; ++col) cells += (col > 1 ? "|" : "") + tab[c.d][col];
-        EXPECT_EQ(cells, c.cells) << c.name;
     }
-    // A month without a switch is the fixed-zone month of the zone's offset
-    // (Tehran's +03:30 past its last listed switch).
-    EXPECT_EQ(month::Table(month::CalculateMonth({2044, 7}, month::Place{51.39, 35.69, {0, false, "Asia/Tehran"}, ""})),
-              month::Table(month::CalculateMonth({2044, 7}, month::Place{51.39, 35.69, {3.5, false, ""}, ""})));
 }
 
 // A private zone folder (TZDIR) with a good Berlin and a Vienna that cannot
