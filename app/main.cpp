@@ -60,13 +60,11 @@ int ExecQtProgram(char** argv) {
     self.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     const std::string dir = self.substr(0, self.rfind('/') + 1);
     std::string why;
-    for (const std::string& path : {dir + ALMUCAN_QT_PROGRAM,
-                                    dir + ALMUCAN_QT_PROGRAM_DIR "/" ALMUCAN_QT_PROGRAM}) {
+    for (const std::string& path : {dir + ALMUCAN_QT_PROGRAM, dir + ALMUCAN_QT_PROGRAM_DIR "/" ALMUCAN_QT_PROGRAM}) {
         ::execv(path.c_str(), argv);
         if (why.empty() || errno != ENOENT) why = path + ": " + fileio::Reason(errno);
     }
-    fileio::WriteAll(STDERR_FILENO, "almucan: the window and image program could not be started: " +
-                                        why + "\n");
+    fileio::WriteAll(STDERR_FILENO, "almucan: the window and image program could not be started: " + why + "\n");
     return 1;
 }
 #endif

@@ -13,8 +13,7 @@ double LocalSiderealHours(double mjdUt, double longitudeEast) {
     double u = (mjdUt - D) * 24;  // UT hours of the day
     double T = (D - 51544.5) / 36525;
     // Greenwich mean sidereal time in hours at 0 h UT plus the hours since.
-    double G = 6.697374558 + 1.0027379093 * u +
-               (8640184.812866 + (0.093104 - 0.0000062 * T) * T) * T / 3600;
+    double G = 6.697374558 + 1.0027379093 * u + (8640184.812866 + (0.093104 - 0.0000062 * T) * T) * T / 3600;
     return 24 * FractionalPart((G + longitudeEast / 15) / 24);
 }
 

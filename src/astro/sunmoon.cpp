@@ -9,10 +9,10 @@
 namespace astro {
 
 namespace {
-constexpr double P2 = 6.283185307;        // full circle, 2 pi to ten digits
-constexpr double ARC = 206264.8062;       // arcseconds per radian
-constexpr double COSEPS = 0.91748;        // cosine of the obliquity
-constexpr double SINEPS = 0.39778;        // sine of the obliquity
+constexpr double P2 = 6.283185307;   // full circle, 2 pi to ten digits
+constexpr double ARC = 206264.8062;  // arcseconds per radian
+constexpr double COSEPS = 0.91748;   // cosine of the obliquity
+constexpr double SINEPS = 0.39778;   // sine of the obliquity
 
 // Ecliptic (lambda, beta in radians) to equatorial ra (h) and dec (deg),
 // with the fixed obliquity.

@@ -59,8 +59,8 @@ double Mjd(int year, int month, int day, double hour) {
 
 int DaysInMonth(int year, int month) {
     if (month < 1 || month > 12) return 0;
-    const std::chrono::year_month_day_last last{std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} /
-                                                std::chrono::last};
+    const std::chrono::year_month_day_last last{std::chrono::year{year} /
+                                                std::chrono::month{static_cast<unsigned>(month)} / std::chrono::last};
     return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 
@@ -98,8 +98,7 @@ Date DateOfDays(long long days) {
     const sys_days d{std::chrono::days{days}};
     const year_month_day ymd{d};
     return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-            static_cast<int>(static_cast<unsigned>(ymd.day())),
-            static_cast<int>(std::chrono::weekday{d}.c_encoding())};
+            static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(std::chrono::weekday{d}.c_encoding())};
 }
 
 std::string IsoDate(int year, int month, int day) {

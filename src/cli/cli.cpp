@@ -62,7 +62,8 @@ std::string ResolveLocation(const Options& o, LocationChange& change) {
     }
     if (o.lon || o.lat) change.name = "";
     if (o.zone) {
-        if (auto e = zone::Check(*o.zone); e && e->kind == zone::Error::Kind::Unknown) return text::printable(e->message);
+        if (auto e = zone::Check(*o.zone); e && e->kind == zone::Error::Kind::Unknown)
+            return text::printable(e->message);
         change.zoneName = *o.zone;
     } else if (o.tz || o.summerTime) {
         change.zoneName = "";
@@ -106,8 +107,7 @@ std::string TargetClash(const Options& o, const std::string& settingsPath) {
         const std::string shown = text::printable(**path);
         if (o.text != TextOutput::None && fileio::SameTarget(**path, "-"))
             return std::string(name) + " " + shown + " and the text output both go to standard output";
-        if (fileio::SameTarget(**path, settingsPath))
-            return std::string(name) + " " + shown + " is the settings file";
+        if (fileio::SameTarget(**path, settingsPath)) return std::string(name) + " " + shown + " is the settings file";
         for (std::size_t j = i + 1; j < std::size(targets); ++j) {
             const auto& [other, otherName] = targets[j];
             if (*other && fileio::SameTarget(**path, **other))
@@ -184,13 +184,12 @@ int loadSettings(const Options& o, const GraphicOutputs& g, const LocationChange
     }
     // The PDF page is laid out with the settings' margins and print font:
     // the print dialog's rule applies.
-    if (o.pdf && !render::CheckPrintLayout(
-                     s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
-                     o.paper == "letter" ? render::kPaperCodeLetter : render::kPaperCodeA4,
-                     o.landscape ? render::kOrientationCodeLandscape : render::kOrientationCodePortrait,
-                     g.printFont ? g.printFont(s.fontName, s.fontSize, o.paper, o.landscape)
-                                 : render::PrintFontExtent{},
-                     rep)) {
+    if (o.pdf &&
+        !render::CheckPrintLayout(
+            s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
+            o.paper == "letter" ? render::kPaperCodeLetter : render::kPaperCodeA4,
+            o.landscape ? render::kOrientationCodeLandscape : render::kOrientationCodePortrait,
+            g.printFont ? g.printFont(s.fontName, s.fontSize, o.paper, o.landscape) : render::PrintFontExtent{}, rep)) {
         return 2;
     }
     return 0;
@@ -241,8 +240,8 @@ int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settin
     // the renames.
     fileio::StagedFiles own;
     fileio::StagedFiles& staged = files ? *files : own;
-    for (const File& f : {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"},
-                          File{o.ics, icsText, "iCalendar"}}) {
+    for (const File& f :
+         {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"}, File{o.ics, icsText, "iCalendar"}}) {
         if (!f.path) continue;
         const std::string name = std::string("The ") + f.kind + " file " + text::printable(*f.path);
         const std::string why = staged.Stage(*f.path, f.bytes, name);
@@ -278,19 +277,25 @@ std::string textOutput(const Options& o, const RunMonths& run, month::Months& st
         }
         if (o.nights && o.text != TextOutput::None) {
             if (o.year || o.text == TextOutput::Table)
-                out += (i && o.text == TextOutput::Table ? "\n" : "") + render::MonthLineText(m.place, monthText) + "\n";
+                out +=
+                    (i && o.text == TextOutput::Table ? "\n" : "") + render::MonthLineText(m.place, monthText) + "\n";
             out += o.text == TextOutput::Tsv ? NightsTsv(nights) : NightsText(nights);
             continue;
         }
         switch (o.text) {
-            case TextOutput::Table: out += (i ? "\n" : "") + TableText(m, monthText); break;
+            case TextOutput::Table:
+                out += (i ? "\n" : "") + TableText(m, monthText);
+                break;
             case TextOutput::Tsv:
                 if (o.year) out += render::MonthLineText(m.place, monthText) + "\n";
                 out += month::TsvText(m);
                 break;
-            case TextOutput::Events: out += month::ClipboardText(m); break;
+            case TextOutput::Events:
+                out += month::ClipboardText(m);
+                break;
             case TextOutput::Json:
-            case TextOutput::None: break;
+            case TextOutput::None:
+                break;
         }
     }
     if (o.text == TextOutput::Json) out += o.year ? "[\n" + json + "]\n" : json;

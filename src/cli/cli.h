@@ -94,17 +94,16 @@ public:
 struct GraphicOutputs {
     // Draw the page and put the file's bytes into `bytes`; return false
     // after reporting a failure.
-    bool (*png)(const month::Month&, const std::string& monthText, int width, int height,
-                std::string& bytes, report::Reporter&) = nullptr;
+    bool (*png)(const month::Month&, const std::string& monthText, int width, int height, std::string& bytes,
+                report::Reporter&) = nullptr;
     // One printed page per month, in the order given.
-    bool (*pdf)(const std::vector<month::Month>&, const render::PrintStyle&,
-                const std::vector<std::string>& monthTexts, const std::string& paper,
-                bool landscape, std::string& bytes, report::Reporter&) = nullptr;
+    bool (*pdf)(const std::vector<month::Month>&, const render::PrintStyle&, const std::vector<std::string>& monthTexts,
+                const std::string& paper, bool landscape, std::string& bytes, report::Reporter&) = nullptr;
     // The font recorded in a newly created settings file.
     void (*defaultFont)(std::string& name, float& size) = nullptr;
     // The print font measured on the PDF page (paper "a4" or "letter").
-    render::PrintFontExtent (*printFont)(const std::string& fontName, float fontSize,
-                                         const std::string& paper, bool landscape) = nullptr;
+    render::PrintFontExtent (*printFont)(const std::string& fontName, float fontSize, const std::string& paper,
+                                         bool landscape) = nullptr;
 };
 
 // --places: one line per place matching `text` (place::ListLine, LF) into

@@ -34,8 +34,7 @@ std::string Explain(const CLI::ParseError& e) {
     std::string what = e.what();
     static const std::string kMissing = " missing";
     auto colon = what.find(": ");
-    if (e.get_name() == "ArgumentMismatch" && colon != std::string::npos &&
-        what.size() > kMissing.size() &&
+    if (e.get_name() == "ArgumentMismatch" && colon != std::string::npos && what.size() > kMissing.size() &&
         what.compare(what.size() - kMissing.size(), kMissing.size(), kMissing) == 0) {
         // "--month: 1 required yyyymm missing"
         auto type = what.rfind(' ', what.size() - kMissing.size() - 1);
@@ -175,8 +174,8 @@ void Parser::defineOptions() {
     });
     oLandscape = app.add_flag("--landscape", o.landscape);
     oInkSaver = app.add_flag("--ink-saver", o.inkSaver);
-    monthOptions = {oSummer, oLon, oLat, oTz,  oZone, oPlace, oTsv,   oEvents,    oNights,
-                    oJson,   oIcs, oPng, oSize, oPdf, oPaper, oLandscape, oInkSaver};
+    monthOptions = {oSummer, oLon, oLat, oTz,   oZone, oPlace, oTsv,       oEvents,  oNights,
+                    oJson,   oIcs, oPng, oSize, oPdf,  oPaper, oLandscape, oInkSaver};
     // --places lists places and calculates nothing.
     for (CLI::Option* other : monthOptions) oPlaces->excludes(other);
     oPlaces->excludes(oMonth)->excludes(oYear);

@@ -16,7 +16,9 @@ using nlohmann::ordered_json;
 
 std::string isoDate(const month::YearMonth& ym, int day) { return calendar::IsoDate(ym.year, ym.month, day); }
 
-std::string span(const month::NightPiece& p) { return month::ClockText(p.beginHhmm) + "-" + month::ClockText(p.endHhmm); }
+std::string span(const month::NightPiece& p) {
+    return month::ClockText(p.beginHhmm) + "-" + month::ClockText(p.endHhmm);
+}
 
 std::string duration(long long minutes) {
     return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min";
@@ -84,7 +86,9 @@ ordered_json bodyJson(const month::HorizonDay& body, bool dayExists) {
     ordered_json jb;
     jb["aboveAtStart"] = body.aboveAtStart;
     switch (body.mark()) {
-        case month::DayMark::Above: jb["mark"] = "above"; break;
+        case month::DayMark::Above:
+            jb["mark"] = "above";
+            break;
         case month::DayMark::Below:
             // A date the zone skipped has no mark: null.
             if (dayExists)
@@ -92,7 +96,9 @@ ordered_json bodyJson(const month::HorizonDay& body, bool dayExists) {
             else
                 jb["mark"] = nullptr;
             break;
-        case month::DayMark::None: jb["mark"] = nullptr; break;
+        case month::DayMark::None:
+            jb["mark"] = nullptr;
+            break;
     }
     ordered_json cs = ordered_json::array();
     for (const month::Crossing& c : body.crossings) {
@@ -127,11 +133,11 @@ ordered_json intervalsJson(const month::Month& m) {
         ordered_json ji;
         ji["begin"] = calendar::IsoInstant(iv.begin);
         ji["end"] = calendar::IsoInstant(iv.end);
-        ji["beginLocal"] = isoDate(m.day(iv.beginDay).date, m.day(iv.beginDay).dayOfMonth) + " " +
-                           month::ClockText(iv.beginHhmm);
+        ji["beginLocal"] =
+            isoDate(m.day(iv.beginDay).date, m.day(iv.beginDay).dayOfMonth) + " " + month::ClockText(iv.beginHhmm);
         if (iv.endDay > 0)
-            ji["endLocal"] = isoDate(m.day(iv.endDay).date, m.day(iv.endDay).dayOfMonth) + " " +
-                             month::ClockText(iv.endHhmm);
+            ji["endLocal"] =
+                isoDate(m.day(iv.endDay).date, m.day(iv.endDay).dayOfMonth) + " " + month::ClockText(iv.endHhmm);
         else
             ji["endLocal"] = nullptr;
         ji["minutes"] = std::llround(iv.hours() * 60);

@@ -15,8 +15,7 @@ namespace fileio {
 namespace {
 
 // ReadBounded on the open descriptor of a regular file.
-ReadEnd readPieces(int fd, std::size_t maxBytes, const std::function<bool(std::string_view)>& take,
-                   std::string& why) {
+ReadEnd readPieces(int fd, std::size_t maxBytes, const std::function<bool(std::string_view)>& take, std::string& why) {
     char buf[16 * 1024];
     for (std::size_t done = 0;;) {
         if (done == maxBytes) return ReadEnd::Limit;
@@ -34,8 +33,8 @@ ReadEnd readPieces(int fd, std::size_t maxBytes, const std::function<bool(std::s
 
 }  // namespace
 
-ReadEnd ReadBounded(const std::string& path, std::size_t maxBytes,
-                    const std::function<bool(std::string_view)>& take, std::string& why) {
+ReadEnd ReadBounded(const std::string& path, std::size_t maxBytes, const std::function<bool(std::string_view)>& take,
+                    std::string& why) {
     // Without O_NONBLOCK, opening a FIFO would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
@@ -43,8 +42,8 @@ ReadEnd ReadBounded(const std::string& path, std::size_t maxBytes,
         return ReadEnd::Failed;
     }
     struct stat st {};
-    const ReadEnd end = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? readPieces(fd, maxBytes, take, why)
-                                                                      : ReadEnd::NotRegular;
+    const ReadEnd end =
+        ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? readPieces(fd, maxBytes, take, why) : ReadEnd::NotRegular;
     ::close(fd);
     return end;
 }

@@ -24,7 +24,7 @@ enum class ReadEnd {
 // pieces of at most 16 KiB, until `take` returns false, the file ends or
 // maxBytes bytes have been handed over.  On Failed `why` gets the system's
 // reason ("Permission denied"); it is left alone otherwise.
-ReadEnd ReadBounded(const std::string& path, std::size_t maxBytes,
-                    const std::function<bool(std::string_view)>& take, std::string& why);
+ReadEnd ReadBounded(const std::string& path, std::size_t maxBytes, const std::function<bool(std::string_view)>& take,
+                    std::string& why);
 
 }  // namespace fileio

@@ -47,8 +47,8 @@ std::string Reason(int err) {
 std::optional<int> StreamDescriptor(const std::string& path) {
     if (path == "-" || path == "/dev/stdout") return STDOUT_FILENO;
     if (path == "/dev/stderr") return STDERR_FILENO;
-    for (const std::string& prefix : {std::string("/dev/fd/"), std::string("/proc/self/fd/"),
-                                      "/proc/" + std::to_string(::getpid()) + "/fd/"}) {
+    for (const std::string& prefix :
+         {std::string("/dev/fd/"), std::string("/proc/self/fd/"), "/proc/" + std::to_string(::getpid()) + "/fd/"}) {
         if (path.size() <= prefix.size() || path.size() > prefix.size() + 6 ||
             path.compare(0, prefix.size(), prefix) != 0)
             continue;
@@ -64,7 +64,8 @@ std::optional<int> StreamDescriptor(const std::string& path) {
 
 bool SameTarget(const std::string& a, const std::string& b) {
     const std::optional<int> fa = StreamDescriptor(a), fb = StreamDescriptor(b);
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (fa || fb) {
         // Two descriptors, or a descriptor and a name, that lead to one file.
         const bool okA = fa ? ::fstat(*fa, &sa) == 0 : ::stat(a.c_str(), &sa) == 0;
@@ -180,10 +181,10 @@ std::string FolderOf(const std::string& path) {
 
 struct StagedFiles::Entry {
     std::string name;
-    std::string target;                  // the file replaced, or the target written in place
-    std::string temp;                    // empty: written in place on Commit
-    std::optional<int> stream;           // a descriptor written in place
-    std::string data;                    // what an in-place target gets
+    std::string target;         // the file replaced, or the target written in place
+    std::string temp;           // empty: written in place on Commit
+    std::optional<int> stream;  // a descriptor written in place
+    std::string data;           // what an in-place target gets
     std::unique_ptr<TemporaryName> guard;
 };
 

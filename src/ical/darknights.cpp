@@ -32,9 +32,7 @@ long long localMinutes(const month::Day& day, int hhmm) {
 
 // Seconds since 1970 of an instant, rounded to the minute as the table's
 // clock times are.
-UnixTime utcSeconds(double mjdUt) {
-    return static_cast<UnixTime>(std::floor((mjdUt - kMjdOf1970) * 1440 + 0.5)) * 60;
-}
+UnixTime utcSeconds(double mjdUt) { return static_cast<UnixTime>(std::floor((mjdUt - kMjdOf1970) * 1440 + 0.5)) * 60; }
 
 // "UTC+2", "UTC-3:30".
 std::string signedZone(long long minutes) {
@@ -70,21 +68,24 @@ struct BodyWords {
 
 std::string bodyWords(const month::HorizonDay& b, const BodyWords& w) {
     switch (b.mark()) {
-        case month::DayMark::Above: return w.upText;
-        case month::DayMark::Below: return w.downText;
-        case month::DayMark::None: break;
+        case month::DayMark::Above:
+            return w.upText;
+        case month::DayMark::Below:
+            return w.downText;
+        case month::DayMark::None:
+            break;
     }
     return std::string(w.first) + " " + crossingClock(b.cellRise()) + ", " + w.second + " " +
            crossingClock(b.cellSet());
 }
 
 std::string nightLine(const month::Day& day) {
-    static const BodyWords twilight{"never astronomically dark", "astronomically dark all day",
-                                    "twilight begins", "ends"};
-    static const BodyWords moon{"Moon above the horizon all day", "Moon below the horizon all day",
-                                "Moon rises", "sets"};
-    return dayText(localDay(day)) + ": " + bodyWords(day.horizon(month::Horizon::Twilight), twilight) +
-           "; " + bodyWords(day.horizon(month::Horizon::Moon), moon);
+    static const BodyWords twilight{"never astronomically dark", "astronomically dark all day", "twilight begins",
+                                    "ends"};
+    static const BodyWords moon{"Moon above the horizon all day", "Moon below the horizon all day", "Moon rises",
+                                "sets"};
+    return dayText(localDay(day)) + ": " + bodyWords(day.horizon(month::Horizon::Twilight), twilight) + "; " +
+           bodyWords(day.horizon(month::Horizon::Moon), moon);
 }
 
 void addNights(DarkInterval& out, const month::Month& m, int from, int to) {
@@ -154,8 +155,7 @@ std::vector<Event> DarkNightEvents(const std::vector<month::YearMonth>& which, m
         const month::Month& r = months.at(ym);
         const month::Place& p = r.place;
         const std::string zoneText =
-            p.clock.named() ? p.clock.zoneName
-                            : signedZone(std::llround(p.clock.fixedOffsetHours() * 60));
+            p.clock.named() ? p.clock.zoneName : signedZone(std::llround(p.clock.fixedOffsetHours() * 60));
         const std::string geoId = text::fixed(std::fabs(p.latitude), 4) + (p.latitude < 0 ? 'S' : 'N') +
                                   text::fixed(std::fabs(p.longitude), 4) + (p.longitude < 0 ? 'W' : 'E');
         for (const DarkInterval& iv : DarkIntervals(r, months)) {
@@ -167,9 +167,8 @@ std::vector<Event> DarkNightEvents(const std::vector<month::YearMonth>& which, m
             e.summary = "Dark, no Moon";
             double k = astro::IlluminatedFraction(iv.begin);
             const std::string pct = text::fixed(100 * k, 0) + "%";
-            e.description = "Dark and no Moon from " + clockText(iv.localBegin) + " to " +
-                            clockText(iv.localEnd) + " (local time, " + zoneText + ").\n" +
-                            "Moon illuminated at the start: " + pct + ".";
+            e.description = "Dark and no Moon from " + clockText(iv.localBegin) + " to " + clockText(iv.localEnd) +
+                            " (local time, " + zoneText + ").\n" + "Moon illuminated at the start: " + pct + ".";
             for (const std::string& n : iv.nights) e.description += "\n" + n;
             e.location = placeText(p);
             e.hasGeo = true;

@@ -24,15 +24,24 @@ std::string EscapeText(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case ';': out += "\\;"; break;
-            case ',': out += "\\,"; break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case ';':
+                out += "\\;";
+                break;
+            case ',':
+                out += "\\,";
+                break;
             case '\r':
                 if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
                 out += "\\n";
                 break;
-            case '\n': out += "\\n"; break;
-            default: out += c;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -65,12 +74,9 @@ std::string FoldLine(std::string_view line) {
 
 std::string UtcDateTime(UnixTime t) { return calendar::BasicUtc(t); }
 
-std::string ProdId() {
-    return std::string("-//Almucan//Almucan ") + text::kVersion + "//EN";
-}
+std::string ProdId() { return std::string("-//Almucan//Almucan ") + text::kVersion + "//EN"; }
 
-std::string CalendarText(const std::vector<Event>& events, UnixTime stamp,
-                         std::string_view prodId) {
+std::string CalendarText(const std::vector<Event>& events, UnixTime stamp, std::string_view prodId) {
     std::string out;
     addLine(out, "BEGIN", "VCALENDAR");
     addLine(out, "VERSION", "2.0");

@@ -39,7 +39,6 @@ std::string UtcDateTime(UnixTime t);
 std::string ProdId();
 
 // The whole VCALENDAR object with one VEVENT per event; `stamp` is DTSTAMP.
-std::string CalendarText(const std::vector<Event>& events, UnixTime stamp,
-                         std::string_view prodId);
+std::string CalendarText(const std::vector<Event>& events, UnixTime stamp, std::string_view prodId);
 
 }  // namespace ical

@@ -9,21 +9,18 @@ namespace month {
 
 namespace {
 
-std::string twoDigits(int v) {
-    return {static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
-}
+std::string twoDigits(int v) { return {static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)}; }
 
 }  // namespace
 
 const std::array<std::string, 10>& Headings() {
-    static const std::array<std::string, 10> h = {"Day", "Moon", "", "Sun", "",
-                                                  "Ast.Twilight", "", "D.a.n.M.", "", "Phase"};
+    static const std::array<std::string, 10> h = {"Day",          "Moon", "",         "Sun", "",
+                                                  "Ast.Twilight", "",     "D.a.n.M.", "",    "Phase"};
     return h;
 }
 
 const std::array<std::string, 10>& SubHeadings() {
-    static const std::array<std::string, 10> h = {"", "Rise", "Set", "Rise", "Set",
-                                                  "Beg.", "End", "Beg.", "End", ""};
+    static const std::array<std::string, 10> h = {"", "Rise", "Set", "Rise", "Set", "Beg.", "End", "Beg.", "End", ""};
     return h;
 }
 
@@ -61,9 +58,16 @@ void FillEventCells(std::array<std::string, 10>& row, const Day& day) {
             continue;
         }
         switch (b.mark()) {
-            case DayMark::Above: first = markAbove[i]; second.clear(); continue;
-            case DayMark::Below: first = markBelow[i]; second.clear(); continue;
-            case DayMark::None: break;
+            case DayMark::Above:
+                first = markAbove[i];
+                second.clear();
+                continue;
+            case DayMark::Below:
+                first = markBelow[i];
+                second.clear();
+                continue;
+            case DayMark::None:
+                break;
         }
         const Crossing* r = b.cellRise();
         const Crossing* s = b.cellSet();
@@ -142,9 +146,12 @@ std::string TsvText(const Month& m) {
 
 BarHours BarOf(const HorizonDay& b) {
     switch (b.mark()) {
-        case DayMark::Above: return {0, 24};
-        case DayMark::Below: return {24, 24};
-        case DayMark::None: break;
+        case DayMark::Above:
+            return {0, 24};
+        case DayMark::Below:
+            return {24, 24};
+        case DayMark::None:
+            break;
     }
     // The hours of the clock time the cell shows: hh + mm / 60.
     auto hours = [](const Crossing& c) { return (c.hhmm / 100) + (c.hhmm % 100) / 60.0; };

@@ -32,13 +32,13 @@ enum class Direction { Rise, Set };
 
 struct Crossing {
     Direction direction = Direction::Rise;
-    double mjd = 0;     // the instant, MJD UT
-    double elapsed = 0; // hours after the day's first instant
-    int hhmm = 0;       // local clock time in force at the instant, rounded to the minute (0..2400)
+    double mjd = 0;      // the instant, MJD UT
+    double elapsed = 0;  // hours after the day's first instant
+    int hhmm = 0;        // local clock time in force at the instant, rounded to the minute (0..2400)
     // Minutes after the day's first instant, rounded: the order in which
     // the D.a.n.M. scan applies the day's crossings.
     long long minute = 0;
-    bool inCell = false; // the crossing the table's cell shows
+    bool inCell = false;  // the crossing the table's cell shows
 };
 
 enum class DayMark { None, Above, Below };
@@ -65,15 +65,15 @@ private:
 };
 
 struct Day {
-    int number = 0;          // day number of the table, 1..31 (past the month's end: the next month)
-    YearMonth date{};        // the calendar date's year and month
-    int dayOfMonth = 0;      // and its day
-    double startMjd = 0;     // first instant of the local day, MJD UT
-    double endMjd = 0;       // first instant of the next local day
+    int number = 0;       // day number of the table, 1..31 (past the month's end: the next month)
+    YearMonth date{};     // the calendar date's year and month
+    int dayOfMonth = 0;   // and its day
+    double startMjd = 0;  // first instant of the local day, MJD UT
+    double endMjd = 0;    // first instant of the next local day
     // False for a date the zone skipped (its clock jumped over the whole
     // day): nothing is searched and the cells read "----".
     bool exists = true;
-    double clockShift = 0;   // hours the local clock moves during the day (+1 forward, -1 back)
+    double clockShift = 0;  // hours the local clock moves during the day (+1 forward, -1 back)
     std::array<HorizonDay, kHorizons> horizons{};
 
     const HorizonDay& horizon(Horizon h) const { return horizons[static_cast<std::size_t>(h)]; }
@@ -83,11 +83,11 @@ struct Day {
 
 // One dark-and-no-Moon interval [begin, end) of the month.
 struct Interval {
-    double begin = 0;    // MJD UT: a crossing's instant, or a day's first instant
+    double begin = 0;  // MJD UT: a crossing's instant, or a day's first instant
     double end = 0;
-    int beginDay = 0;    // day numbers of the begin and end; endDay 0 while still open at the month's end
+    int beginDay = 0;  // day numbers of the begin and end; endDay 0 while still open at the month's end
     int endDay = 0;
-    int beginHhmm = 0;   // the clock times the D.a.n.M. cells show (0 for a day's first instant)
+    int beginHhmm = 0;  // the clock times the D.a.n.M. cells show (0 for a day's first instant)
     int endHhmm = 0;
     bool openAtStart = false;  // already open at 00:00 of day 1
     bool openAtEnd = false;    // still open at the end of the month's last day (end = that instant)
@@ -101,9 +101,9 @@ struct Interval {
 struct Month {
     YearMonth ym;
     Place place;
-    int dayRows = 0;                 // days of the month in the Gregorian calendar
-    std::array<Day, 32> days{};      // day numbers 1..31 (entry 0 unused)
-    std::vector<Interval> intervals; // D.a.n.M. intervals of days 1..dayRows, in time order
+    int dayRows = 0;                  // days of the month in the Gregorian calendar
+    std::array<Day, 32> days{};       // day numbers 1..31 (entry 0 unused)
+    std::vector<Interval> intervals;  // D.a.n.M. intervals of days 1..dayRows, in time order
 
     const Day& day(int d) const { return days[static_cast<std::size_t>(d)]; }
 };

@@ -123,8 +123,8 @@ void searchBodies(Day& day, double mjd0, double longitudeEast, double latitude, 
              sunSample[static_cast<std::size_t>(last)]};
     day.horizons[0] = SearchHorizon([&](int h) { return moonSample[static_cast<std::size_t>(h)] - h0[1]; }, mjd0, span);
     for (int iobj = 2; iobj <= 3; ++iobj)
-        day.horizons[static_cast<std::size_t>(iobj - 1)] = SearchHorizon(
-            [&](int h) { return sunSample[static_cast<std::size_t>(h)] - h0[iobj]; }, mjd0, span);
+        day.horizons[static_cast<std::size_t>(iobj - 1)] =
+            SearchHorizon([&](int h) { return sunSample[static_cast<std::size_t>(h)] - h0[iobj]; }, mjd0, span);
 }
 
 Day dayFrame(int year, int month, int d) {
@@ -161,8 +161,8 @@ Day searchDay(int year, int month, int d, double zone, double longitudeEast, dou
     return day;
 }
 
-Day searchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double longitudeEast,
-                     double latitude, SampleCarry& carry) {
+Day searchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double longitudeEast, double latitude,
+                     SampleCarry& carry) {
     if (clock.plain) return searchDay(year, month, d, clock.offsetHours / 24, longitudeEast, latitude, carry);
     Day day = dayFrame(year, month, d);
     day.startMjd = clock.startMjd;
@@ -350,8 +350,7 @@ Month CalculateMonth(YearMonth ym, const Place& place) {
     return r;
 }
 
-std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place,
-                                          report::Reporter& reporter) {
+std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place, report::Reporter& reporter) {
     auto ym = AcceptMonthText(monthText, reporter);
     if (!ym) return std::nullopt;
     return CalculateMonth(*ym, place);

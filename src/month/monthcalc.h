@@ -48,8 +48,7 @@ std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay);
 // search of days 1..31 and the D.a.n.M. intervals (no result for a refused
 // text).  A named zone the database knows gives each day its own clock;
 // otherwise the fixed zone.
-std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place,
-                                          report::Reporter& reporter);
+std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place, report::Reporter& reporter);
 // The same for a month already checked (1900..2100); nothing is reported.
 Month CalculateMonth(YearMonth ym, const Place& place);
 

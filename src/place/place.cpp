@@ -79,17 +79,29 @@ struct Spelling {
     gunichar letter;
     const char* ascii;
 };
-constexpr Spelling kSpellings[] = {
-    {0x00F8, "o"},  {0x0142, "l"},  {0x0111, "d"},  {0x00F0, "d"},  {0x0131, "i"}, {0x0127, "h"},
-    {0x0167, "t"},  {0x014B, "n"},  {0x0138, "k"},  {0x01DD, "e"},  {0x0259, "e"}, {0x00DF, "ss"},
-    {0x00E6, "ae"}, {0x0153, "oe"}, {0x00FE, "th"}, {0x0192, "f"}};
+constexpr Spelling kSpellings[] = {{0x00F8, "o"},  {0x0142, "l"},  {0x0111, "d"},  {0x00F0, "d"},
+                                   {0x0131, "i"},  {0x0127, "h"},  {0x0167, "t"},  {0x014B, "n"},
+                                   {0x0138, "k"},  {0x01DD, "e"},  {0x0259, "e"},  {0x00DF, "ss"},
+                                   {0x00E6, "ae"}, {0x0153, "oe"}, {0x00FE, "th"}, {0x0192, "f"}};
 
 // Apostrophes and the letters written like them (Noril'sk, Cox’s Bāzār,
 // Madīnat ‘Īsá): left out, so that they join the letters around them.
 bool isApostrophe(gunichar c) {
     switch (c) {
-        case '\'': case '`': case 0x00B4: case 0x2018: case 0x2019: case 0x201B: case 0x2032:
-        case 0x02B9: case 0x02BB: case 0x02BC: case 0x02BD: case 0x02BE: case 0x02BF: case 0x02C8:
+        case '\'':
+        case '`':
+        case 0x00B4:
+        case 0x2018:
+        case 0x2019:
+        case 0x201B:
+        case 0x2032:
+        case 0x02B9:
+        case 0x02BB:
+        case 0x02BC:
+        case 0x02BD:
+        case 0x02BE:
+        case 0x02BF:
+        case 0x02C8:
             return true;
         default:
             return false;
@@ -273,8 +285,8 @@ std::string Label(const City& p) {
 }
 
 std::string ListLine(const City& p) {
-    return p.name + "\t" + p.region + "\t" + p.country + "\t" + number(p.latitude) + "\t" +
-           number(p.longitude) + "\t" + p.zone;
+    return p.name + "\t" + p.region + "\t" + p.country + "\t" + number(p.latitude) + "\t" + number(p.longitude) + "\t" +
+           p.zone;
 }
 
 }  // namespace place

@@ -10,9 +10,9 @@
 namespace place {
 
 struct City {
-    std::string name;     // "Tromsø"
-    std::string region;   // "Troms og Finnmark"
-    std::string country;  // "Norway"
+    std::string name;      // "Tromsø"
+    std::string region;    // "Troms og Finnmark"
+    std::string country;   // "Norway"
     double latitude = 0;   // degrees, north positive
     double longitude = 0;  // degrees, east positive
     std::string zone;      // tz database name, "Europe/Oslo"

@@ -54,11 +54,10 @@ void DrawBar(PageContext& ctx, int row, double fromHour, double toHour, Color sh
     if (fromHour > toHour) {
         // Over midnight: hours 0 to toHour, then fromHour to 24.
         cur.FilledBox(ToFloat(x0), ToFloat(y), ToFloat(toHour * hour), ToFloat(h), shade);
-        cur.FilledBox(ToFloat(x0 + fromHour * hour), ToFloat(y), ToFloat((24 - fromHour) * hour), ToFloat(h),
-                      shade);
+        cur.FilledBox(ToFloat(x0 + fromHour * hour), ToFloat(y), ToFloat((24 - fromHour) * hour), ToFloat(h), shade);
     } else {
-        cur.FilledBox(ToFloat(x0 + fromHour * hour), ToFloat(y), ToFloat((toHour - fromHour) * hour),
-                      ToFloat(h), shade);
+        cur.FilledBox(ToFloat(x0 + fromHour * hour), ToFloat(y), ToFloat((toHour - fromHour) * hour), ToFloat(h),
+                      shade);
     }
 }
 
@@ -103,8 +102,7 @@ void detail::DrawAxis(PageContext& ctx) {
     OutputSurface& cur = ctx.out.current();
     for (int h = 0; h <= 24; ++h) {
         double x = layout.graphLeft + h * layout.hourWidth;
-        cur.Line(ToFloat(x), ToFloat(layout.top + layout.rowHeight), 0, ToFloat(kDayRows * layout.rowHeight),
-                 kWhite);
+        cur.Line(ToFloat(x), ToFloat(layout.top + layout.rowHeight), 0, ToFloat(kDayRows * layout.rowHeight), kWhite);
     }
     // Each label measured on the surface it is written to, so it is centred
     // over its line on screen and on paper alike; "24" moves left just
@@ -124,8 +122,8 @@ void detail::DrawKey(PageContext& ctx, double y) {
     const PageLayout& layout = ctx.layout;
     OutputSurface& cur = ctx.out.current();
     const Shades& sh = ctx.shades;
-    const double bw = 1.2 * layout.hourWidth > 0 ? std::min(1.2 * layout.hourWidth, layout.columnWidth / 2)
-                                                 : layout.columnWidth / 2;
+    const double bw =
+        1.2 * layout.hourWidth > 0 ? std::min(1.2 * layout.hourWidth, layout.columnWidth / 2) : layout.columnWidth / 2;
     const double bh = 0.6 * layout.rowHeight, by = y + 0.2 * layout.rowHeight;
     double x = layout.tableLeft;
     WriteText(ctx, x, y, "Graph:");

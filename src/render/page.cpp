@@ -36,8 +36,8 @@ void WriteText(PageContext& ctx, double x, double y, const std::string& text, st
 std::string MonthLineText(const month::Place& place, const std::string& monthText) {
     std::string line = "Month: " + monthText + "   ";
     if (!place.name.empty()) line += place.name + "   ";
-    line += "Long.: " + text::GeneralNumber(place.longitude) +
-            "   Lat.: " + text::GeneralNumber(place.latitude) + "   Time Zone: ";
+    line += "Long.: " + text::GeneralNumber(place.longitude) + "   Lat.: " + text::GeneralNumber(place.latitude) +
+            "   Time Zone: ";
     if (place.clock.named()) return line + place.clock.zoneName;
     line += text::GeneralNumber(place.clock.fixedHours);
     if (place.clock.summerTime) line += ", Summertime";
@@ -74,8 +74,7 @@ void DrawHeader(PageContext& ctx, const month::Month& m, const month::MonthTab& 
     WriteLine(ctx, top + 2 * row, kCreditLine);
     WriteLine(ctx, top + 4 * row, MonthLineText(m.place, ctx.monthText));
     for (int c = 0; c < kColumns; ++c)
-        WriteText(ctx, layout.tableLeft + c * layout.columnWidth, top + 6 * row,
-                  tab[0][static_cast<std::size_t>(c)]);
+        WriteText(ctx, layout.tableLeft + c * layout.columnWidth, top + 6 * row, tab[0][static_cast<std::size_t>(c)]);
     WriteText(ctx, layout.graphLeft, top + 6 * row, "Time");
 }
 

@@ -17,7 +17,7 @@ namespace render {
 // Where the page's rows, table columns and graph hours lie, in the
 // current surface's units.
 struct PageLayout {
-    double top = 0;          // y of table row 0
+    double top = 0;  // y of table row 0
     double rowHeight = 0;
     double tableLeft = 0;    // x of table column 0
     double columnWidth = 0;  // width of a table column
@@ -59,9 +59,9 @@ struct Shades {
     Color moon = kYellow;
     Color phaseDark = kBlack;  // the unlit part of the phase symbol
     Color phaseLit = kYellow;
-    bool hatchNight = false;   // night as grey diagonal lines on white
-    bool outlinePhase = false; // the phase symbol outlined in black
-    double moonHeight = 0.4;   // the Moon band's height, in rows
+    bool hatchNight = false;    // night as grey diagonal lines on white
+    bool outlinePhase = false;  // the phase symbol outlined in black
+    double moonHeight = 0.4;    // the Moon band's height, in rows
 };
 Shades PageShades(bool inkSaver);
 

@@ -9,21 +9,21 @@ namespace render::detail {
 inline float ToFloat(double v) { return static_cast<float>(v); }
 
 // The page grid in rows of rowHeight and columns of columnWidth.
-inline constexpr int kColumns = 10;        // Day .. Phase
-inline constexpr int kDayRows = 31;        // hour lines run over 31 day rows
-inline constexpr int kScreenRows = 33;     // headings, 31 days and the graph's key fill the picture box
+inline constexpr int kColumns = 10;     // Day .. Phase
+inline constexpr int kDayRows = 31;     // hour lines run over 31 day rows
+inline constexpr int kScreenRows = 33;  // headings, 31 days and the graph's key fill the picture box
 // On paper the rows 0 to 42 fill the printable height: the graph's key is
 // page row 42 (table row 35 of a table that starts on row 7), so fewer
 // rows would leave it below the printable area once the print font is
 // large enough (13 pt and more on A4) for the rows not to be capped.
 inline constexpr int kPrintRows = 43;
-inline constexpr int kPrintTableRow = 7;   // table row 0 on the printed page
-inline constexpr int kLegendRow1 = 33;     // legends, in table rows
+inline constexpr int kPrintTableRow = 7;  // table row 0 on the printed page
+inline constexpr int kLegendRow1 = 33;    // legends, in table rows
 inline constexpr int kLegendRow2 = 34;
 inline constexpr int kKeyRowPrinted = 35;  // the graph's key, in table rows
 inline constexpr int kKeyRowScreen = 32;
-inline constexpr int kPhaseColumn = 9;     // the phase symbol sits in column 9 ..
-inline constexpr int kGraphColumn = 10;    // .. and the graph starts after column 10
+inline constexpr int kPhaseColumn = 9;   // the phase symbol sits in column 9 ..
+inline constexpr int kGraphColumn = 10;  // .. and the graph starts after column 10
 
 // Table rows 0 to the month's last day with each day's phase symbol and
 // bars; row 0 holds `headings` (table.cpp).

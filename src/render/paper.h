@@ -6,9 +6,9 @@
 
 namespace render {
 
-inline constexpr int kPaperCodeLetter = 1;  // US Letter, 8.5 x 11 inches
-inline constexpr int kPaperCodeA4 = 9;      // DIN A4
-inline constexpr int kPaperCodeOther = 256; // any other paper
+inline constexpr int kPaperCodeLetter = 1;   // US Letter, 8.5 x 11 inches
+inline constexpr int kPaperCodeA4 = 9;       // DIN A4
+inline constexpr int kPaperCodeOther = 256;  // any other paper
 inline constexpr int kOrientationCodePortrait = 1;
 inline constexpr int kOrientationCodeLandscape = 2;
 

@@ -27,8 +27,7 @@ double LunationFraction(const month::Day& day) {
 
 // The shapes of a phase case around (x, y) of radius `radius`, in the
 // page's shades; `cosine` gives the terminator ellipse's aspect.
-void DrawPhaseShapes(PageContext& ctx, double x, double y, double radius, const PhaseCase& pc,
-                     double cosine) {
+void DrawPhaseShapes(PageContext& ctx, double x, double y, double radius, const PhaseCase& pc, double cosine) {
     auto shade = [&ctx](Color k) { return k == kYellow ? ctx.shades.phaseLit : ctx.shades.phaseDark; };
     const Color disc = shade(pc.disc);
     const Color half = shade(pc.half);
@@ -44,8 +43,7 @@ void DrawPhaseShapes(PageContext& ctx, double x, double y, double radius, const 
         s.Circle(ToFloat(x), ToFloat(y), ToFloat(radius), half, ToFloat(down), ToFloat(up), std::nullopt);
     }
     s.SetFillColor(half);
-    s.Circle(ToFloat(x), ToFloat(y), ToFloat(radius), half, std::nullopt, std::nullopt,
-             ToFloat(std::fabs(1 / cosine)));
+    s.Circle(ToFloat(x), ToFloat(y), ToFloat(radius), half, std::nullopt, std::nullopt, ToFloat(std::fabs(1 / cosine)));
     if (ctx.shades.outlinePhase) {
         s.SetFillStyle(kFillTransparent);
         s.Circle(ToFloat(x), ToFloat(y), ToFloat(radius), kBlack, std::nullopt, std::nullopt, std::nullopt);
@@ -60,10 +58,10 @@ PhaseCase FindPhaseCase(double fraction, double cosine) {
     // limits of the neighbouring cases (a full yellow disc at full moon, a
     // full black disc at new moon) instead of leaving the cell empty.
     const double f = fraction, c = cosine;
-    if (f >= 0.5 && -1 <= c && c < 0) return {true, kBlack, kYellow, true};   // waning, > half lit
-    if (f > 0.5 && 0 <= c && c <= 1) return {true, kYellow, kBlack, false};   // waning, < half lit
-    if (f < 0.5 && 0 <= c && c <= 1) return {true, kYellow, kBlack, true};    // waxing, < half lit
-    if (f < 0.5 && -1 <= c && c < 0) return {true, kBlack, kYellow, false};   // waxing, > half lit
+    if (f >= 0.5 && -1 <= c && c < 0) return {true, kBlack, kYellow, true};  // waning, > half lit
+    if (f > 0.5 && 0 <= c && c <= 1) return {true, kYellow, kBlack, false};  // waning, < half lit
+    if (f < 0.5 && 0 <= c && c <= 1) return {true, kYellow, kBlack, true};   // waxing, < half lit
+    if (f < 0.5 && -1 <= c && c < 0) return {true, kBlack, kYellow, false};  // waxing, > half lit
     return {};
 }
 

@@ -6,8 +6,8 @@
 
 namespace render {
 
-bool CheckPrintLayout(double top, double bottom, double left, double right, int paperCode,
-                      int orientationCode, const PrintFontExtent& font, report::Reporter& reporter) {
+bool CheckPrintLayout(double top, double bottom, double left, double right, int paperCode, int orientationCode,
+                      const PrintFontExtent& font, report::Reporter& reporter) {
     for (double m : {left, right, top, bottom}) {
         if (m < 0 || std::isnan(m)) {
             reporter.error("Wrong value(s) for margin(s).");

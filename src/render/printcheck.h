@@ -17,7 +17,7 @@ namespace render {
 // format." CR LF "Please choose US Letter or DIN A4 at printer setup.", a
 // beep and "Margins too large.", or a beep and "Font too large for the
 // page.", and returns false.
-bool CheckPrintLayout(double top, double bottom, double left, double right, int paperCode,
-                      int orientationCode, const PrintFontExtent& font, report::Reporter& reporter);
+bool CheckPrintLayout(double top, double bottom, double left, double right, int paperCode, int orientationCode,
+                      const PrintFontExtent& font, report::Reporter& reporter);
 
 }  // namespace render

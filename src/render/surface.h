@@ -11,8 +11,7 @@ namespace render {
 
 using Color = std::uint32_t;
 constexpr Color RGB(int r, int g, int b) {
-    return (static_cast<Color>(r & 255) << 16) | (static_cast<Color>(g & 255) << 8) |
-           static_cast<Color>(b & 255);
+    return (static_cast<Color>(r & 255) << 16) | (static_cast<Color>(g & 255) << 8) | static_cast<Color>(b & 255);
 }
 inline constexpr Color kBlack = RGB(0, 0, 0);
 inline constexpr Color kGrey = RGB(127, 127, 127);
@@ -54,8 +53,8 @@ public:
     // from the positive x axis as seen on the page) a pie segment with both
     // radii drawn; aspect = height / width of an ellipse (r is the larger
     // semi-axis).
-    virtual void Circle(float x, float y, float r, Color c, std::optional<float> start,
-                        std::optional<float> end, std::optional<float> aspect) = 0;
+    virtual void Circle(float x, float y, float r, Color c, std::optional<float> start, std::optional<float> end,
+                        std::optional<float> aspect) = 0;
     // Fill style: kFillSolid or kFillTransparent (the default).
     virtual int FillStyle() = 0;
     virtual void SetFillStyle(int style) = 0;

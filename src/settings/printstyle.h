@@ -7,13 +7,13 @@
 namespace settings {
 
 struct PrintStyle {
-    double marginTop = 0;     // millimetres
+    double marginTop = 0;  // millimetres
     double marginBottom = 0;
     double marginLeft = 0;
     double marginRight = 0;
-    std::string fontName;     // the print font
-    float fontSize = 10;      // points
-    bool inkSaver = false;    // the ink-saving shades
+    std::string fontName;   // the print font
+    float fontSize = 10;    // points
+    bool inkSaver = false;  // the ink-saving shades
 };
 
 }  // namespace settings

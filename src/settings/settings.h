@@ -25,12 +25,12 @@ struct Settings {
     // name of the place chosen by name ("Tromsø"), empty when the place was
     // typed by hand.  The summer-time box is not stored (always off here).
     zone::Place place{kDefaultLongitude, kDefaultLatitude, {kDefaultTimeZone}, {}};
-    double marginTop = 0;            // millimetres
+    double marginTop = 0;  // millimetres
     double marginBottom = 0;
     double marginLeft = 0;
     double marginRight = 0;
-    std::string fontName;            // printer font
-    float fontSize = 10;             // points
+    std::string fontName;  // printer font
+    float fontSize = 10;   // points
     // Line 13: the window drawn red on black, for eyes used to the dark.
     bool nightVision = false;
     // Line 14: the printed page with less ink.

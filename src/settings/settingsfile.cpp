@@ -187,11 +187,10 @@ bool parseLines(const LineCollector& in, settings::Settings& s) {
 // reads).  Reading stops once the lines are there or the first line shows
 // a wrong header.  `why` gets the system's reason when the file cannot be
 // opened or read.
-bool readLines(const std::string& path, const std::string& header, LineCollector& in,
-               std::string& why) {
-    const fileio::ReadEnd end = fileio::ReadBounded(path, kMaxReadBytes, [&](std::string_view piece) {
-        return in.feed(piece) && (in.lines.empty() || in.lines[0] == header);
-    }, why);
+bool readLines(const std::string& path, const std::string& header, LineCollector& in, std::string& why) {
+    const fileio::ReadEnd end = fileio::ReadBounded(
+        path, kMaxReadBytes,
+        [&](std::string_view piece) { return in.feed(piece) && (in.lines.empty() || in.lines[0] == header); }, why);
     if (end == fileio::ReadEnd::Whole) in.finish();
     // The bound holds every line read: the lines are there before it.
     return end == fileio::ReadEnd::Whole || end == fileio::ReadEnd::Stopped || end == fileio::ReadEnd::Limit;
@@ -203,8 +202,7 @@ int reachError(const std::string& path) { return ::access(path.c_str(), F_OK) ==
 
 }  // namespace
 
-std::optional<std::string> SettingsDirFor(const char* xdg, const char* home,
-                                          const char* passwdHome) {
+std::optional<std::string> SettingsDirFor(const char* xdg, const char* home, const char* passwdHome) {
     auto absolute = [](const char* p) { return p && *p == '/'; };
     // "/a/b/" gives "/a/b", "/" gives "".
     auto trimmed = [](std::string p) {
@@ -221,8 +219,7 @@ std::optional<std::string> SettingsDirFor(const char* xdg, const char* home,
 
 std::optional<std::string> DefaultSettingsDir() {
     const struct passwd* pw = ::getpwuid(::getuid());
-    return SettingsDirFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"),
-                          pw ? pw->pw_dir : nullptr);
+    return SettingsDirFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), pw ? pw->pw_dir : nullptr);
 }
 
 std::string SettingsPathFor(const std::string& dir) {
@@ -296,8 +293,8 @@ void FillDefaults(settings::Settings& s, const std::string& defaultFontName, flo
     }
 }
 
-LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
-                        float defaultFontSize, report::Reporter& reporter) {
+LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName, float defaultFontSize,
+                        report::Reporter& reporter) {
     // Only a missing file is made anew: one that cannot be reached (its
     // folder is a file, a loop of links) is not replaced by defaults.
     const int reach = reachError(s.settingsPath);
@@ -323,8 +320,8 @@ LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontNam
     return LoadResult::Loaded;
 }
 
-LoadResult LoadOrCreateSettings(settings::Settings& s, const std::string& defaultFontName,
-                                float defaultFontSize, report::Reporter& reporter) {
+LoadResult LoadOrCreateSettings(settings::Settings& s, const std::string& defaultFontName, float defaultFontSize,
+                                report::Reporter& reporter) {
     LoadResult r = LoadSettings(s, defaultFontName, defaultFontSize, reporter);
     if (r == LoadResult::Created) r = LoadSettings(s, defaultFontName, defaultFontSize, reporter);
     return r;

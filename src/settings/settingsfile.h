@@ -31,8 +31,7 @@ inline constexpr std::size_t kMaxSettingsLineBytes = 64 * 1024;
 // <home>/.config/Almucan with <home> the first of `home` (the HOME
 // variable) and `passwdHome` (the user's entry in the password database)
 // that is an absolute path.  Nothing when there is no such folder.
-std::optional<std::string> SettingsDirFor(const char* xdg, const char* home,
-                                          const char* passwdHome);
+std::optional<std::string> SettingsDirFor(const char* xdg, const char* home, const char* passwdHome);
 // SettingsDirFor for this process: $XDG_CONFIG_HOME, $HOME, getpwuid.
 std::optional<std::string> DefaultSettingsDir();
 // Said when DefaultSettingsDir finds no folder.
@@ -94,12 +93,12 @@ std::string SystemZone();
 // delete it."); on one that cannot be reached (its folder is a file, a
 // loop of links), opened or read: beep and "INI-file <path> cannot be
 // read: <reason>" with the system's reason.
-LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName,
-                        float defaultFontSize, report::Reporter& reporter);
+LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName, float defaultFontSize,
+                        report::Reporter& reporter);
 
 // LoadSettings, and when that created the file, reads it back.
-LoadResult LoadOrCreateSettings(settings::Settings& s, const std::string& defaultFontName,
-                                float defaultFontSize, report::Reporter& reporter);
+LoadResult LoadOrCreateSettings(settings::Settings& s, const std::string& defaultFontName, float defaultFontSize,
+                                report::Reporter& reporter);
 
 // Writes the whole file from `s` (through a temporary file in the same
 // folder renamed over the old one, so a failure keeps the old file whole).

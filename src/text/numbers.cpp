@@ -182,8 +182,7 @@ std::string GeneralNumber(double v) {
     return t;
 }
 
-std::optional<double> typedNumber(const NumberField& field, std::string_view typed,
-                                  std::string& reason) {
+std::optional<double> typedNumber(const NumberField& field, std::string_view typed, std::string& reason) {
     const std::string_view t = trimmed(typed);
     reason.clear();
     if (t.empty()) {
@@ -192,8 +191,8 @@ std::optional<double> typedNumber(const NumberField& field, std::string_view typ
         std::string pointed(t);
         const std::size_t comma = pointed.find(',');
         if (comma != std::string::npos) pointed[comma] = '.';
-        reason = comma != std::string::npos && decimalNumber(pointed) ? "use a point: " + pointed
-                                                                        : "not a decimal number";
+        reason =
+            comma != std::string::npos && decimalNumber(pointed) ? "use a point: " + pointed : "not a decimal number";
     } else {
         const double v = value(t);
         if (!std::isfinite(v) || v < field.lower || v > field.upper)
@@ -207,8 +206,8 @@ std::optional<double> typedNumber(const NumberField& field, std::string_view typ
 }
 
 std::string fieldMessage(const NumberField& field, const std::string& reason) {
-    return std::string(field.name) + " wants a number from " + significant(field.lower, 15) + " to " + significant(field.upper, 15) + "; " +
-           reason;
+    return std::string(field.name) + " wants a number from " + significant(field.lower, 15) + " to " +
+           significant(field.upper, 15) + "; " + reason;
 }
 
 std::string fixed(double v, int decimals) {

@@ -51,8 +51,7 @@ struct NumberField {
 // The value of `typed` for `field`, or nothing with `reason` set to why it
 // is refused: "nothing typed", "use a point: 52.52", "not a decimal number",
 // "out of range", "not a whole number".
-std::optional<double> typedNumber(const NumberField& field, std::string_view typed,
-                                  std::string& reason);
+std::optional<double> typedNumber(const NumberField& field, std::string_view typed, std::string& reason);
 // "Lat. wants a number from -90 to 90; use a point: 52.52".
 std::string fieldMessage(const NumberField& field, const std::string& reason);
 

@@ -44,10 +44,14 @@ std::string validUtf8(std::string_view t) {
         // The length its lead byte announces; 0 for a byte that never leads
         // (a continuation byte, C0 and C1 of overlong two-byte forms, F5..FF).
         std::size_t n = 0;
-        if (b < 0x80) n = 1;
-        else if (b >= 0xC2 && b <= 0xDF) n = 2;
-        else if (b >= 0xE0 && b <= 0xEF) n = 3;
-        else if (b >= 0xF0 && b <= 0xF4) n = 4;
+        if (b < 0x80)
+            n = 1;
+        else if (b >= 0xC2 && b <= 0xDF)
+            n = 2;
+        else if (b >= 0xE0 && b <= 0xEF)
+            n = 3;
+        else if (b >= 0xF0 && b <= 0xF4)
+            n = 4;
         bool ok = n > 0 && n <= t.size() - i;
         for (std::size_t k = 1; ok && k < n; ++k) {
             // The second byte's range rules out overlong three- and

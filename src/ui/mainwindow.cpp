@@ -78,8 +78,8 @@ QPalette NightPalette() {
 
 }  // namespace
 
-MainWindow::MainWindow(report::Reporter& reporter, std::string settingsDir,
-                       std::unique_ptr<PrintTarget> print, QWidget* parent)
+MainWindow::MainWindow(report::Reporter& reporter, std::string settingsDir, std::unique_ptr<PrintTarget> print,
+                       QWidget* parent)
     : QMainWindow(parent),
       reporter_(reporter),
       settingsDir_(std::move(settingsDir)),
@@ -205,9 +205,8 @@ void MainWindow::placeControls() {
     auto place = [this](QWidget* wd, const PointRect& r) {
         // A caption wider than its place (another font) still shows whole.
         wd->setGeometry(pixelsX(r.left), pixelsY(r.top),
-                        wd == monthLabel_ || wd == summerTimeBox_
-                            ? qMax(pixelsX(r.width), wd->sizeHint().width())
-                            : pixelsX(r.width),
+                        wd == monthLabel_ || wd == summerTimeBox_ ? qMax(pixelsX(r.width), wd->sizeHint().width())
+                                                                  : pixelsX(r.width),
                         pixelsY(r.height));
     };
     place(monthLabel_, kMonthLabel);
@@ -270,8 +269,7 @@ bool MainWindow::loadSettings() {
     std::string fontName;
     float fontSize = 10;
     render::DefaultFont(fontName, fontSize);
-    if (settings::LoadOrCreateSettings(settings_, fontName, fontSize, reporter_) ==
-        settings::LoadResult::NotValid) {
+    if (settings::LoadOrCreateSettings(settings_, fontName, fontSize, reporter_) == settings::LoadResult::NotValid) {
         // The message has been shown; nothing else runs.
         endProgram(1);
         return false;
@@ -280,16 +278,15 @@ bool MainWindow::loadSettings() {
     // force; that is said once.
     const std::optional<zone::Error> problem = settings::ZoneProblem(settings_);
     if (problem && problem->message != zoneProblemShown_)
-        reporter_.error(problem->message + (problem->kind == zone::Error::Kind::Unreadable
-                                                ? "\r\nThe fixed time zone is in force."
-                                                : ""));
+        reporter_.error(problem->message +
+                        (problem->kind == zone::Error::Kind::Unreadable ? "\r\nThe fixed time zone is in force." : ""));
     zoneProblemShown_ = problem ? problem->message : std::string();
     // A named zone brings its own summer time, day by day.
     const std::string zoneName = zone::InForce(settings_.place, false).clock.zoneName;
     summerTimeBox_->setEnabled(zoneName.empty());
-    summerTimeBox_->setToolTip(zoneName.empty() ? QStringLiteral("summertime")
-                                                : QString::fromStdString("summer time follows the time zone " +
-                                                                         zoneName));
+    summerTimeBox_->setToolTip(zoneName.empty()
+                                   ? QStringLiteral("summertime")
+                                   : QString::fromStdString("summer time follows the time zone " + zoneName));
     applyNightVision();
     return true;
 }
@@ -301,12 +298,8 @@ void MainWindow::applyNightVision() {
     for (QWidget* w : std::initializer_list<QWidget*>{this, fileMenu_, viewMenu_}) w->setPalette(p);
 }
 
-month::Place MainWindow::placeInForce() const {
-    return zone::InForce(settings_.place, summerTimeBox_->isChecked());
-}
+month::Place MainWindow::placeInForce() const { return zone::InForce(settings_.place, summerTimeBox_->isChecked()); }
 
-std::string MainWindow::boxMonthText() const {
-    return std::string(text::trimmed(monthEdit_->text().toStdString()));
-}
+std::string MainWindow::boxMonthText() const { return std::string(text::trimmed(monthEdit_->text().toStdString())); }
 
 }  // namespace ui

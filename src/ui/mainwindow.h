@@ -37,8 +37,8 @@ class MainWindow final : public QMainWindow {
 public:
     // settingsDir: the folder of the settings file.  print: where print
     // runs go (the machine's printer or a PDF file when null).
-    MainWindow(report::Reporter& reporter, std::string settingsDir,
-               std::unique_ptr<PrintTarget> print = nullptr, QWidget* parent = nullptr);
+    MainWindow(report::Reporter& reporter, std::string settingsDir, std::unique_ptr<PrintTarget> print = nullptr,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Shows the window, activates it and calculates the month in the box.
@@ -47,9 +47,7 @@ public:
     // Today's date for the month box (the clock by default).
     void setToday(std::function<QDate()> today) { today_ = std::move(today); }
     // Ends the program with an exit code (QCoreApplication::exit by default).
-    void setExitHandler(std::function<void(int)> exitProgram) {
-        exitProgram_ = std::move(exitProgram);
-    }
+    void setExitHandler(std::function<void(int)> exitProgram) { exitProgram_ = std::move(exitProgram); }
     // Shows the modal dialogs (QDialog::exec by default).
     void setDialogRunner(DialogRunner run) { runDialog_ = std::move(run); }
     // Asks for the iCalendar file to export into, with a suggested name;
@@ -136,12 +134,10 @@ private:
     // Steps after the month check: lay out, calculate, clipboard (when
     // `copy`), draw or print.  False when the page could not be printed;
     // `failure` then says why where that is known.
-    bool drawMonth(const std::string& monthText, const month::Place& place, bool printing, bool copy,
-                   QString& failure);
+    bool drawMonth(const std::string& monthText, const month::Place& place, bool printing, bool copy, QString& failure);
     // One month for a place and its clock (the summer-time box applied)
     // on the screen or the printer; `copy`: the event keys to the clipboard.
-    void calculateMonth(const std::string& monthText, month::Place place, render::OutputDevice device,
-                        bool copy);
+    void calculateMonth(const std::string& monthText, month::Place place, render::OutputDevice device, bool copy);
     // The month in the box on the page, the clipboard left alone: the
     // first page, the month steps and Today, which only browse.
     void showBoxMonth();

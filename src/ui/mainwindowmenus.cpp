@@ -41,8 +41,8 @@ void MainWindow::showOptions() {
 void MainWindow::showPrintDialog() {
     if (ended_) return;
     {
-        PrintDialog dlg(settings_, reporter_, *print_, [this] { printMonth(); }, pageMonthText(), runDialog_,
-                        this);
+        PrintDialog dlg(
+            settings_, reporter_, *print_, [this] { printMonth(); }, pageMonthText(), runDialog_, this);
         runDialog_(dlg);
     }
     loadSettings();

@@ -140,8 +140,8 @@ void MainWindow::finishScreenPage(render::QtImageSurface& screen) {
     if (!where.isEmpty()) where += ' ';
     where += QString::number(std::fabs(lat), 'f', 2) + (lat < 0 ? " S " : " N ") +
              QString::number(std::fabs(lon), 'f', 2) + (lon < 0 ? " W" : " E");
-    statusLabel_->setText(QString::fromLatin1(kMonthNames[ym.month - 1]) + ' ' + QString::number(ym.year) +
-                          " - " + where + " - " + ZoneText(place.clock, ym));
+    statusLabel_->setText(QString::fromLatin1(kMonthNames[ym.month - 1]) + ' ' + QString::number(ym.year) + " - " +
+                          where + " - " + ZoneText(place.clock, ym));
 }
 
 QString MainWindow::statusText() const { return statusLabel_->text(); }

@@ -42,8 +42,7 @@ void OptionsDialog::createWidgets() {
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     placeEdit_->setCompleter(completer);
     connect(placeEdit_, &QLineEdit::textEdited, this, &OptionsDialog::offerPlaces);
-    connect(completer, QOverload<const QString&>::of(&QCompleter::activated), this,
-            &OptionsDialog::chooseOffered);
+    connect(completer, QOverload<const QString&>::of(&QCompleter::activated), this, &OptionsDialog::chooseOffered);
     longitudeLabel_ = new QLabel(QStringLiteral("Long.:"), locationGroup_);
     longitudeEdit_ = new QLineEdit(locationGroup_);
     longitudeHint_ = new QLabel(QStringLiteral("decimal, East = +"), locationGroup_);

@@ -49,8 +49,7 @@ QStringList SortedFontFamilies() {
 }
 
 PrintDialog::PrintDialog(settings::Settings& settings, report::Reporter& reporter, PrintTarget& target,
-                         std::function<void()> runPrint, std::string monthText,
-                         DialogRunner runDialog, QWidget* parent)
+                         std::function<void()> runPrint, std::string monthText, DialogRunner runDialog, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
       reporter_(reporter),
@@ -75,8 +74,7 @@ void PrintDialog::createWidgets() {
     leftMarginEdit_ = new QLineEdit(marginGroup_);
     rightMarginLabel_ = new QLabel(QStringLiteral("Right:"), marginGroup_);
     rightMarginEdit_ = new QLineEdit(marginGroup_);
-    for (QLineEdit* e : {topMarginEdit_, bottomMarginEdit_, leftMarginEdit_, rightMarginEdit_})
-        e->setFixedWidth(70);
+    for (QLineEdit* e : {topMarginEdit_, bottomMarginEdit_, leftMarginEdit_, rightMarginEdit_}) e->setFixedWidth(70);
 
     fontGroup_ = new QGroupBox(QStringLiteral("Font"), this);
     fontNameLabel_ = new QLabel(QStringLiteral("Name:"), fontGroup_);
@@ -142,8 +140,7 @@ void PrintDialog::createLayout() {
     left->addWidget(destinationLabel_);
     left->addStretch(1);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {helpButton_, saveButton_, setupButton_, printButton_, cancelButton_})
-        buttons->addWidget(b);
+    for (QPushButton* b : {helpButton_, saveButton_, setupButton_, printButton_, cancelButton_}) buttons->addWidget(b);
     buttons->addStretch(1);
     auto* top = new QHBoxLayout(this);
     top->addLayout(left, 1);
@@ -174,26 +171,22 @@ void PrintDialog::fillFromSettings() {
         fontBox_->setEditText(saved);  // no fonts at all: keep the saved name
     showFontSample();
 
-    if (target_.toPdf && !target_.fileChosen)
-        target_.printer.setOutputFileName(target_.defaultPdfPath(monthText_));
+    if (target_.toPdf && !target_.fileChosen) target_.printer.setOutputFileName(target_.defaultPdfPath(monthText_));
     showDestination();
 }
 
 void PrintDialog::showDestination() {
     const QPageLayout page = target_.printer.pageLayout();
     destinationLabel_->setText(
-        (target_.toPdf ? QStringLiteral("PDF file: ") : QStringLiteral("Printer: ")) +
-        target_.destination() + QStringLiteral(" - ") + PaperName(page.pageSize()) +
-        (page.orientation() == QPageLayout::Landscape ? QStringLiteral(", landscape")
-                                                      : QStringLiteral(", portrait")));
+        (target_.toPdf ? QStringLiteral("PDF file: ") : QStringLiteral("Printer: ")) + target_.destination() +
+        QStringLiteral(" - ") + PaperName(page.pageSize()) +
+        (page.orientation() == QPageLayout::Landscape ? QStringLiteral(", landscape") : QStringLiteral(", portrait")));
 }
 
 void PrintDialog::showFontSample() {
     QFont f = fontSample_->font();
     f.setFamily(fontBox_->currentText());
-    const double fallback = QApplication::font().pointSizeF() > 0
-                                ? QApplication::font().pointSizeF()
-                                : 10.0;
+    const double fallback = QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF() : 10.0;
     f.setPointSizeF(render::DrawableFontSize(text::value(fontSizeEdit_->text().toStdString()), fallback));
     fontSample_->setFont(f);
 }
@@ -204,10 +197,8 @@ bool PrintDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool PrintDialog::checkPrinting() {
-    const std::pair<QLineEdit*, const char*> boxes[] = {{leftMarginEdit_, "Left"},
-                                                        {rightMarginEdit_, "Right"},
-                                                        {topMarginEdit_, "Top"},
-                                                        {bottomMarginEdit_, "Bottom"}};
+    const std::pair<QLineEdit*, const char*> boxes[] = {
+        {leftMarginEdit_, "Left"}, {rightMarginEdit_, "Right"}, {topMarginEdit_, "Top"}, {bottomMarginEdit_, "Bottom"}};
     double v[4] = {};
     for (std::size_t i = 0; i < std::size(boxes); ++i) {
         const text::NumberField field = settings::Named(settings::kMarginField, boxes[i].second);
@@ -222,8 +213,7 @@ bool PrintDialog::checkPrinting() {
     std::string why;
     const auto size = text::typedNumber(settings::kFontSizeField, fontSizeEdit_->text().toStdString(), why);
     if (!size) {
-        reporter_.error("Wrong value for the font size.\r\n" +
-                        text::fieldMessage(settings::kFontSizeField, why));
+        reporter_.error("Wrong value for the font size.\r\n" + text::fieldMessage(settings::kFontSizeField, why));
         return false;
     }
     // The font as the print run draws it: measured on the printer.
@@ -259,8 +249,7 @@ void PrintDialog::setUpPrinter() {
     // What is chosen stays in the target's printer for the rest of the run;
     // Cancel leaves it as it was.
     PrinterSetupDialog setup(target_.printer, target_.toPdf,
-                             target_.toPdf ? QStringList() : QPrinterInfo::availablePrinterNames(),
-                             this);
+                             target_.toPdf ? QStringList() : QPrinterInfo::availablePrinterNames(), this);
     if (runDialog_(setup) == QDialog::Accepted) {
         const QString before = target_.printer.outputFileName();
         setup.apply(target_);

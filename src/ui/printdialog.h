@@ -25,8 +25,8 @@ public:
     // shown in the main window, naming the default PDF file; runDialog
     // shows the printer set-up.
     PrintDialog(settings::Settings& settings, report::Reporter& reporter, PrintTarget& target,
-                std::function<void()> runPrint, std::string monthText,
-                DialogRunner runDialog = ExecDialog, QWidget* parent = nullptr);
+                std::function<void()> runPrint, std::string monthText, DialogRunner runDialog = ExecDialog,
+                QWidget* parent = nullptr);
 
     // True when the margins in the boxes suit the printer's paper and the
     // page fits within them in the font of the boxes;

@@ -19,17 +19,17 @@ namespace ui {
 
 QString PaperName(const QPageSize& paper) {
     switch (paper.id()) {
-    case QPageSize::A4:
-        return QStringLiteral("A4");
-    case QPageSize::Letter:
-        return QStringLiteral("US Letter");
-    default:
-        return paper.name();
+        case QPageSize::A4:
+            return QStringLiteral("A4");
+        case QPageSize::Letter:
+            return QStringLiteral("US Letter");
+        default:
+            return paper.name();
     }
 }
 
-PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, bool toPdf,
-                                       const QStringList& printers, QWidget* parent)
+PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, bool toPdf, const QStringList& printers,
+                                       QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Almucan - Print Setup"));
     auto* form = new QFormLayout;
@@ -39,8 +39,7 @@ PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, bool toPdf,
         fileEdit_->setMinimumWidth(320);
         browseButton_ = new QPushButton(QStringLiteral("&Browse..."), this);
         browseButton_->setAutoDefault(false);
-        connect(browseButton_, &QPushButton::clicked, this,
-                &PrinterSetupDialog::chooseFile);
+        connect(browseButton_, &QPushButton::clicked, this, &PrinterSetupDialog::chooseFile);
         auto* fileRow = new QHBoxLayout;
         fileRow->addWidget(fileEdit_, 1);
         fileRow->addWidget(browseButton_);
@@ -72,8 +71,7 @@ PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, bool toPdf,
     auto* ol = new QHBoxLayout(orientationBox);
     ol->addWidget(portraitButton_);
     ol->addWidget(landscapeButton_);
-    (printer.pageLayout().orientation() == QPageLayout::Landscape ? landscapeButton_
-                                                                  : portraitButton_)
+    (printer.pageLayout().orientation() == QPageLayout::Landscape ? landscapeButton_ : portraitButton_)
         ->setChecked(true);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -100,9 +98,7 @@ QString PrinterSetupDialog::fileName() const {
     return f;
 }
 
-QString PrinterSetupDialog::printerName() const {
-    return printerBox_ ? printerBox_->currentText() : QString();
-}
+QString PrinterSetupDialog::printerName() const { return printerBox_ ? printerBox_->currentText() : QString(); }
 
 QPageSize::PageSizeId PrinterSetupDialog::paper() const {
     return static_cast<QPageSize::PageSizeId>(paperBox_->currentData().toInt());
@@ -120,8 +116,7 @@ void PrinterSetupDialog::apply(PrintTarget& target) const {
     // target's even when the printer has gone since the list was made: the
     // print run then says so.
     if (printerBox_) target.printerName = printerName();
-    if (!printerName().isEmpty() && printerName() != printer.printerName())
-        printer.setPrinterName(printerName());
+    if (!printerName().isEmpty() && printerName() != printer.printerName()) printer.setPrinterName(printerName());
     printer.setPageSize(QPageSize(paper()));
     printer.setPageOrientation(orientation());
 }

@@ -25,8 +25,7 @@ public:
     // Shows the printer's current destination, paper and orientation.
     // printers: the print system's printers to choose from; when `toPdf`
     // the dialog asks for the PDF file instead.
-    PrinterSetupDialog(const QPrinter& printer, bool toPdf, const QStringList& printers,
-                       QWidget* parent = nullptr);
+    PrinterSetupDialog(const QPrinter& printer, bool toPdf, const QStringList& printers, QWidget* parent = nullptr);
 
     // Puts the chosen printer or file, paper and orientation into the target.
     void apply(PrintTarget& target) const;

@@ -31,9 +31,8 @@ int ExecDialog(QDialog& d) { return d.exec(); }
 int PaperCode(const QPrinter& printer) { return render::PaperCode(printer.pageLayout()); }
 
 int OrientationCode(const QPrinter& printer) {
-    return printer.pageLayout().orientation() == QPageLayout::Landscape
-               ? render::kOrientationCodeLandscape
-               : render::kOrientationCodePortrait;
+    return printer.pageLayout().orientation() == QPageLayout::Landscape ? render::kOrientationCodeLandscape
+                                                                        : render::kOrientationCodePortrait;
 }
 
 PrintTarget::PrintTarget(bool pdf) : printer(QPrinter::HighResolution), toPdf(pdf) {
@@ -63,9 +62,7 @@ QString PrintTarget::defaultPdfPath(const std::string& monthText) const {
     return QDir(pdfFolder).filePath(name);
 }
 
-QString PrintTarget::destination() const {
-    return toPdf ? printer.outputFileName() : printerName;
-}
+QString PrintTarget::destination() const { return toPdf ? printer.outputFileName() : printerName; }
 
 PrintJob::PrintJob(PrintTarget& target) : target_(target) {
     if (!target_.toPdf) {
@@ -145,7 +142,8 @@ bool PrintJob::finish(bool ended) {
     }
     const QByteArray bytes = done.readAll();
     done.close();
-    const std::string why = fileio::ReplaceFile(dest_.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const std::string why = fileio::ReplaceFile(
+        dest_.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!why.empty()) {
         reason_ = QStringLiteral("Can't write %1: %2").arg(file_, QString::fromStdString(why));
         return false;

@@ -78,9 +78,9 @@ public:
 
 private:
     PrintTarget& target_;
-    QString file_;    // the chosen PDF file
-    QByteArray dest_;  // the file replaced: file_ with its links followed
-    QString part_;  // the temporary file written instead
+    QString file_;                                      // the chosen PDF file
+    QByteArray dest_;                                   // the file replaced: file_ with its links followed
+    QString part_;                                      // the temporary file written instead
     std::unique_ptr<fileio::TemporaryName> partGuard_;  // removed on SIGTERM, SIGINT, SIGHUP
     bool started_ = true;
     QString reason_;

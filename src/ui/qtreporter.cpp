@@ -13,8 +13,7 @@ void QtReporter::message(const std::string& text, const std::string& title, repo
     // The texts join their lines with CR LF; the label wants plain LF.
     QString body = QString::fromStdString(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(icon == report::Icon::Critical ? QMessageBox::Critical
-                                                  : QMessageBox::Information,
+    QMessageBox box(icon == report::Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                     QString::fromStdString(title), body, QMessageBox::Ok, parent_.data());
     box.setTextFormat(Qt::PlainText);
     box.exec();

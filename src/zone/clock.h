@@ -7,8 +7,8 @@
 namespace zone {
 
 struct Clock {
-    double fixedHours = 0;   // hours east of UTC, the summer hour not included
-    bool summerTime = false; // one hour added to fixedHours
+    double fixedHours = 0;    // hours east of UTC, the summer hour not included
+    bool summerTime = false;  // one hour added to fixedHours
     // A zone of the tz database ("Europe/Vienna"); empty for the fixed zone.
     std::string zoneName{};
 
@@ -25,7 +25,7 @@ struct Place {
     double longitude = 0;  // degrees, east positive
     double latitude = 0;   // degrees, north positive
     Clock clock{};
-    std::string name{};    // the place's name when one was chosen, else empty
+    std::string name{};  // the place's name when one was chosen, else empty
 };
 
 // The place as a month is calculated for it: a named zone whose file does

@@ -15,8 +15,8 @@ namespace zone {
 
 namespace {
 
-using std::chrono::seconds;
 using date::sys_seconds;
+using std::chrono::seconds;
 
 using calendar::kMjdOf1970;
 

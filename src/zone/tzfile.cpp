@@ -37,16 +37,16 @@ using ptz_hh_mm_ss = hh_mm_ss<Duration>;
 
 namespace zone {
 
-using std::chrono::seconds;
 using date::sys_seconds;
+using std::chrono::seconds;
 
 // One zone file: its switches and the rule for the years after them.
 struct ZoneFile {
-    std::vector<std::int64_t> at;       // switch instants, seconds since 1970 UT, ascending
-    std::vector<std::int32_t> offset;   // UT offset from at[i] on, seconds east
-    std::int32_t firstOffset = 0;       // UT offset before at[0]
+    std::vector<std::int64_t> at;           // switch instants, seconds since 1970 UT, ascending
+    std::vector<std::int32_t> offset;       // UT offset from at[i] on, seconds east
+    std::int32_t firstOffset = 0;           // UT offset before at[0]
     std::optional<Posix::time_zone> later;  // rule past the last switch (the footer)
-    seconds laterShift{0};              // hours the rule's clock was moved ahead (see ruleText)
+    seconds laterShift{0};                  // hours the rule's clock was moved ahead (see ruleText)
 };
 
 namespace {
@@ -126,7 +126,6 @@ std::string ruleText(const std::string& tz, seconds& shift) {
     shift = day;
     return out;
 }
-
 
 constexpr std::size_t kHeader = 44;  // bytes of a TZif header
 
@@ -214,8 +213,7 @@ std::optional<ZoneFile> parse(std::string_view b, std::string& why) {
         z.offset.push_back(utoff(type));
     }
     z.firstOffset = utoff(0);
-    if (timeBytes == 8 && !readFooter(b, static_cast<std::size_t>(data + blockSize(c, 8)), z, why))
-        return std::nullopt;
+    if (timeBytes == 8 && !readFooter(b, static_cast<std::size_t>(data + blockSize(c, 8)), z, why)) return std::nullopt;
     why.clear();
     return z;
 }
@@ -235,10 +233,13 @@ std::shared_ptr<const ZoneFile> LoadZoneFile(std::string_view name, std::string&
     if (!Known(name)) return nullptr;
     std::string bytes;
     // One byte more than a zone file may have tells a larger file.
-    const fileio::ReadEnd end = fileio::ReadBounded(path, kMaxZoneFileBytes + 1, [&bytes](std::string_view piece) {
-        bytes.append(piece);
-        return true;
-    }, why);
+    const fileio::ReadEnd end = fileio::ReadBounded(
+        path, kMaxZoneFileBytes + 1,
+        [&bytes](std::string_view piece) {
+            bytes.append(piece);
+            return true;
+        },
+        why);
     if (end == fileio::ReadEnd::Failed) return nullptr;
     std::optional<ZoneFile> z = end == fileio::ReadEnd::Whole ? parse(bytes, why) : std::nullopt;
     if (!z) {

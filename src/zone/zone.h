@@ -22,9 +22,9 @@ struct DayClock {
     // One offset for the whole day of 24 hours from 00:00: the day is
     // searched exactly as with a fixed zone of offsetHours.
     bool plain = true;
-    double startMjd = 0;     // first instant, MJD in UT
-    double startClock = 0;   // local clock at the first instant, hours (0 unless midnight is skipped)
-    double lengthHours = 24; // hours to the next day's first instant (0, 23, 24, 25, 47, ...)
+    double startMjd = 0;      // first instant, MJD in UT
+    double startClock = 0;    // local clock at the first instant, hours (0 unless midnight is skipped)
+    double lengthHours = 24;  // hours to the next day's first instant (0, 23, 24, 25, 47, ...)
     // Switches within the day: hours after the first instant, and how far
     // the clock moves there (hours, + forward).  A switch at the day's end
     // is listed when the clock reaches 24:00 only through it (23:00 set

@@ -41,7 +41,7 @@ MUTANTS = {
     "cells-keep-the-last": ("src/month/monthcalc.cpp",
                             "if (cellRise >= 0 && cellSet >= 0) cellsDone = true;",
                             "if (cellRise >= 0 && cellSet >= 0) cellsDone = false;"),
-    "ink-saver-solid-night": ("src/render/page.cpp",
+    "ink-saver-solid-night": ("src/render/graph.cpp",
                               "s.hatchNight = true;",
                               "s.hatchNight = false;"),
     "input-error-text": ("src/month/monthcalc.cpp",

@@ -17,8 +17,8 @@
 
 namespace render {
 
-bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height,
-               std::string& bytes, report::Reporter& rep) {
+bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height, std::string& bytes,
+               report::Reporter& rep) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) {
         rep.error("The image of " + std::to_string(width) + " x " + std::to_string(height) +
@@ -104,8 +104,8 @@ public:
 };
 
 bool DrawPdf(const std::vector<month::Month>& months, const PrintStyle& style,
-             const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
-             std::string& bytes, report::Reporter& rep) {
+             const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
+             report::Reporter& rep) {
     const StreamFailureWatch watch;
     QByteArray data;
     QBuffer buffer(&data);
@@ -146,22 +146,21 @@ bool DrawPdf(const std::vector<month::Month>& months, const PrintStyle& style,
 }  // namespace
 
 bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
-               const std::vector<std::string>& monthTexts, const std::string& paper,
-               bool landscape, std::string& bytes, report::Reporter& rep) {
+               const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
+               report::Reporter& rep) {
     // The pages are drawn in memory: too little of it is reported, like a
     // PNG image too large.
     try {
         return DrawPdf(months, style, monthTexts, paper, landscape, bytes, rep);
     } catch (const std::bad_alloc&) {
         bytes.clear();
-        rep.error("The PDF document of " + std::to_string(months.size()) +
-                  (months.size() == 1 ? " page" : " pages") + " could not be allocated.");
+        rep.error("The PDF document of " + std::to_string(months.size()) + (months.size() == 1 ? " page" : " pages") +
+                  " could not be allocated.");
         return false;
     }
 }
 
-PrintFontExtent PdfPrintFont(const std::string& fontName, float fontSize, const std::string& paper,
-                             bool landscape) {
+PrintFontExtent PdfPrintFont(const std::string& fontName, float fontSize, const std::string& paper, bool landscape) {
     // A writer that is never painted on writes nothing.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

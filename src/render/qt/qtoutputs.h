@@ -14,20 +14,19 @@ namespace render {
 // Draws the page as the window shows it on a white image of width x height
 // pixels and encodes it as PNG into `bytes`.  False after reporting (an
 // image too large for the memory, an encoder failure).
-bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height,
-               std::string& bytes, report::Reporter& rep);
+bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height, std::string& bytes,
+               report::Reporter& rep);
 
 // Prints the months into a PDF document, one page each, exactly as a print
 // run does (margins and print font of `style`, which the caller has
 // checked); paper "a4" or "letter".  False after reporting.
 bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
-               const std::vector<std::string>& monthTexts, const std::string& paper,
-               bool landscape, std::string& bytes, report::Reporter& rep);
+               const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
+               report::Reporter& rep);
 
 // The print font measured on the PDF page EncodePdf draws ("a4" or
 // "letter", portrait or landscape), for the print layout check.
-PrintFontExtent PdfPrintFont(const std::string& fontName, float fontSize, const std::string& paper,
-                             bool landscape);
+PrintFontExtent PdfPrintFont(const std::string& fontName, float fontSize, const std::string& paper, bool landscape);
 
 // The system's general font: the print font of a new settings file,
 // for the window and the command line alike.

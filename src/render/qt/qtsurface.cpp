@@ -19,8 +19,7 @@ namespace render {
 namespace {
 
 QColor ToQColor(Color c) {
-    return QColor(static_cast<int>((c >> 16) & 255), static_cast<int>((c >> 8) & 255),
-                  static_cast<int>(c & 255));
+    return QColor(static_cast<int>((c >> 16) & 255), static_cast<int>((c >> 8) & 255), static_cast<int>(c & 255));
 }
 
 // Angle in radians (counterclockwise on the page) to degrees.
@@ -28,9 +27,8 @@ double Degrees(double rad) { return rad * 180.0 / std::numbers::pi; }
 
 // Draws a circle, ellipse or pie segment the way the page's phase symbol
 // needs it: r is the larger semi-axis, aspect = height / width.
-void DrawCircle(QPainter& p, float x, float y, float r, Color c, std::optional<float> start,
-                std::optional<float> end, std::optional<float> aspect, int fillStyle,
-                Color fillColor) {
+void DrawCircle(QPainter& p, float x, float y, float r, Color c, std::optional<float> start, std::optional<float> end,
+                std::optional<float> aspect, int fillStyle, Color fillColor) {
     double rx = r;
     double ry = r;
     if (aspect) {
@@ -69,13 +67,11 @@ void DrawCircle(QPainter& p, float x, float y, float r, Color c, std::optional<f
 
 // A font size usable for drawing: a size of 0, a negative or an absurd one
 // (a font size box holding letters) falls back to the default size.
-double DrawingPointSize(float size, const QFont& fallback) {
-    return DrawableFontSize(size, fallback.pointSizeF());
-}
+double DrawingPointSize(float size, const QFont& fallback) { return DrawableFontSize(size, fallback.pointSizeF()); }
 
 // Prints a text with its top-left corner at (x, y).
-void DrawTopLeft(QPainter& p, const QFont& font, QPaintDevice* device, float x, float y,
-                 Color fore, const std::string& s) {
+void DrawTopLeft(QPainter& p, const QFont& font, QPaintDevice* device, float x, float y, Color fore,
+                 const std::string& s) {
     QFontMetricsF fm(font, device);
     p.setPen(ToQColor(fore));
     p.drawText(QPointF(x, y + fm.ascent()), QString::fromStdString(s));
@@ -92,9 +88,12 @@ QFont PictureFont() {
 
 int PaperCode(const QPageLayout& layout) {
     switch (layout.pageSize().id()) {
-        case QPageSize::A4: return kPaperCodeA4;
-        case QPageSize::Letter: return kPaperCodeLetter;
-        default: return kPaperCodeOther;
+        case QPageSize::A4:
+            return kPaperCodeA4;
+        case QPageSize::Letter:
+            return kPaperCodeLetter;
+        default:
+            return kPaperCodeOther;
     }
 }
 
@@ -104,8 +103,7 @@ void SetupPdfPrinter(QPrinter& printer, const QString& file, bool letter, bool l
     printer.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setFullPage(false);
-    printer.setPageMargins(QMarginsF(kPdfBorderPt, kPdfBorderPt, kPdfBorderPt, kPdfBorderPt),
-                           QPageLayout::Point);
+    printer.setPageMargins(QMarginsF(kPdfBorderPt, kPdfBorderPt, kPdfBorderPt, kPdfBorderPt), QPageLayout::Point);
 }
 
 QString DocumentTitle(const std::string& monthText) {
@@ -141,21 +139,25 @@ Color QtSurfaceBase::shade(Color c) const {
     // Night, dusk and dawn, daylight and the Moon from dark to light red;
     // the white hour lines become the black background.
     switch (c) {
-        case kBlack: return RGB(55, 0, 0);
-        case kDarkGrey: return RGB(100, 0, 0);
-        case kLightGrey: return RGB(150, 10, 10);
-        case kYellow: return RGB(210, 40, 20);
-        case kWhite: return kBlack;
-        default: return RGB(static_cast<int>(((c >> 16) & 255) * 3 / 4), 0, 0);
+        case kBlack:
+            return RGB(55, 0, 0);
+        case kDarkGrey:
+            return RGB(100, 0, 0);
+        case kLightGrey:
+            return RGB(150, 10, 10);
+        case kYellow:
+            return RGB(210, 40, 20);
+        case kWhite:
+            return kBlack;
+        default:
+            return RGB(static_cast<int>(((c >> 16) & 255) * 3 / 4), 0, 0);
     }
 }
 
 double QtSurfaceBase::TextWidth(const std::string& s) {
     return QFontMetricsF(font_, device_).horizontalAdvance(QString::fromStdString(s));
 }
-double QtSurfaceBase::TextHeight(const std::string&) {
-    return QFontMetricsF(font_, device_).height();
-}
+double QtSurfaceBase::TextHeight(const std::string&) { return QFontMetricsF(font_, device_).height(); }
 void QtSurfaceBase::PrintText(const std::string& s) {
     if (!Drawable({x_, y_})) return;
     if (QPainter* p = painter()) DrawTopLeft(*p, font_, device_, x_, y_, ink(fore_), s);
@@ -171,19 +173,17 @@ void QtSurfaceBase::Line(float x, float y, float dx, float dy, Color c) {
     p->setPen(QPen(ToQColor(shade(c)), 0));
     p->drawLine(QPointF(x, y), QPointF(x + dx, y + dy));
 }
-void QtSurfaceBase::Circle(float x, float y, float r, Color c, std::optional<float> start,
-                           std::optional<float> end, std::optional<float> aspect) {
+void QtSurfaceBase::Circle(float x, float y, float r, Color c, std::optional<float> start, std::optional<float> end,
+                           std::optional<float> aspect) {
     // The aspect of a thin crescent's terminator may be very large: it
     // only needs to be a number.
-    if (!Drawable({x, y, r, start.value_or(0), end.value_or(0)}) || !std::isfinite(aspect.value_or(1)))
-        return;
+    if (!Drawable({x, y, r, start.value_or(0), end.value_or(0)}) || !std::isfinite(aspect.value_or(1))) return;
     if (QPainter* p = painter()) DrawCircle(*p, x, y, r, shade(c), start, end, aspect, fillStyle_, shade(fill_));
 }
 
 // ---------------------------------------------------------------- screen
 
-QtImageSurface::QtImageSurface(QImage& image, const QFont& font)
-    : QtSurfaceBase(&image, font), image_(image) {
+QtImageSurface::QtImageSurface(QImage& image, const QFont& font) : QtSurfaceBase(&image, font), image_(image) {
     fontSize_ = static_cast<float>(font.pointSizeF());
 }
 
@@ -273,9 +273,8 @@ void QtPrinterSurface::SetFontSize(float size) {
 }
 int QtPrinterSurface::PaperSize() { return PaperCode(printer_.pageLayout()); }
 int QtPrinterSurface::Orientation() {
-    return printer_.pageLayout().orientation() == QPageLayout::Landscape
-               ? kOrientationCodeLandscape
-               : kOrientationCodePortrait;
+    return printer_.pageLayout().orientation() == QPageLayout::Landscape ? kOrientationCodeLandscape
+                                                                         : kOrientationCodePortrait;
 }
 bool QtPrinterSurface::EndDoc() {
     // A page with nothing drawn still makes a (blank) document.

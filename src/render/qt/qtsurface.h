@@ -28,8 +28,8 @@ public:
     void SetForeColor(Color c) override { fore_ = c; }
     void FilledBox(float x, float y, float w, float h, Color c) override;
     void Line(float x, float y, float dx, float dy, Color c) override;
-    void Circle(float x, float y, float r, Color c, std::optional<float> start,
-                std::optional<float> end, std::optional<float> aspect) override;
+    void Circle(float x, float y, float r, Color c, std::optional<float> start, std::optional<float> end,
+                std::optional<float> aspect) override;
     int FillStyle() override { return fillStyle_; }
     void SetFillStyle(int style) override { fillStyle_ = style; }
     Color FillColor() override { return fill_; }
@@ -121,7 +121,6 @@ private:
     bool pageDone_ = false;  // the next drawing starts a new page
     bool keepOpen_ = false;
 };
-
 
 // The design font of the picture box, the same on every machine.
 QFont PictureFont();
