@@ -201,8 +201,7 @@ TEST(MainWindow, BadMonthLeavesEverythingAlonePageFollowsTheWindowExportsIt) {
         EXPECT_TRUE(ics.contains(line)) << line;
 }
 
-// Start puts this month in the box; the
-// Summertime box is checked from April to October at each activation, but
+// The Summertime box is checked from April to October at each activation, but
 // never unchecked.  A settings file that is not valid ends the program after
 // its message and nothing runs after the end; Exit ends it at once and
 // writes nothing.
@@ -210,7 +209,6 @@ TEST(MainWindow, SummerTimeRuleAndTheEndOfTheProgram) {
     for (const auto& [month, summer] : {std::pair{3, false}, {4, true}, {10, true}, {11, false}}) {
         Window t({}, QDate(2024, month, 1));
         EXPECT_EQ(t.w->summerTimeBox()->isChecked(), summer) << month;
-        EXPECT_EQ(t.w->monthEdit()->text(), t.today.toString("yyyyMM"));
     }
     Window t;
     t.today = QDate(2001, 11, 2);
@@ -228,7 +226,7 @@ TEST(MainWindow, SummerTimeRuleAndTheEndOfTheProgram) {
 }
 
 // The window follows the user, step by step from a first start in June
-// 2026 (the 15th) in Vienna's zone: the month buttons, PageUp/PageDown and
+// 2026 (the 15th) in Vienna's zone, this month in the box: the month buttons, PageUp/PageDown and
 // Today recalculate; the status line says what the page shows (Vienna's
 // summer time from 29 March 2026, the EU rule); Options Cancel changes
 // nothing, not even the month box; Tromsø chosen by name and saved with
@@ -335,10 +333,12 @@ TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
     t.options([](ui::OptionsDialog& o) { o.reject(); });  // and activated again
     EXPECT_EQ(t.rep.log, Log{"box:Error:Settings, line 11: unknown time zone 'Mars/Olympus'. The fixed time zone is in force."});
     Log log;  // the messages of Save
-    auto save = [&](const char* lon, const char* lat, const char* tz, const char* zone, bool closes) {
+    auto save = [&](const char* lon, const char* lat, const char* tz, const char* zone, bool closes,
+                    const char* place = nullptr) {
         t.rep.clear();
         t.options([&](ui::OptionsDialog& o) {
-            for (auto [box, text] : {std::pair{o.longitudeEdit(), lon}, {o.latitudeEdit(), lat}, {o.timeZoneEdit(), tz}})
+            for (auto [box, text] : {std::pair{o.longitudeEdit(), lon}, {o.latitudeEdit(), lat}, {o.timeZoneEdit(), tz},
+                                     {o.placeEdit(), place}})
                 if (text) Type(box, text);
             if (zone) o.zoneBox()->setEditText(zone);
             Click(o.saveButton());
@@ -369,13 +369,7 @@ TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
     EXPECT_EQ(log, (Log{"beep", "box:Error:Input error - wrong value.\r\n" +
                                     text::fieldMessage(settings::kLatitudeField, "use a point: 52.52")}));
     // A place name that is not found: the three nearest (tests/place).
-    t.rep.clear();
-    t.options([&](ui::OptionsDialog& o) {
-        Type(o.placeEdit(), "Viena");
-        Click(o.saveButton());
-        log = t.rep.log;
-        o.reject();
-    });
+    save(nullptr, nullptr, nullptr, nullptr, false, "Viena");
     EXPECT_EQ(log, (Log{"beep", "box:Error:Input error - wrong value.\r\nPlace: no place named 'Viena'; the closest "
                                 "names: Vienna, Viana, Siena"}));
 
