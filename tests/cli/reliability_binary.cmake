@@ -5,13 +5,8 @@ cmake_minimum_required(VERSION 3.24)
 # $A is the program, $D a fresh folder, $S "--settings-dir $D/cfg", $F the
 # library that makes fsync fail when preloaded (tests/fileio); 'qt' rows
 # need the Qt build, 'vm' rows one without the sanitizers (they limit memory).
+# Root may write any file: $U runs the read-only rows as nobody then.
 set(M "--month 202406")
-# Root may write any file: the read-only row then runs as nobody.
-execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
-set(U "")
-if(uid STREQUAL "0")
-  set(U "setpriv --reuid=65534 --regid=65534 --clear-groups")
-endif()
 set(rows
   # Graphic outputs use the offscreen platform whatever the display says;
   # the window without a display says so instead of aborting.  The display
@@ -117,14 +112,12 @@ foreach(row IN LISTS rows)
   if((need STREQUAL "qt" AND NOT QT) OR (need STREQUAL "vm" AND NOT (QT AND VM)))
     continue()
   endif()
+  # A fresh folder that anyone may enter (the rows run as nobody), its run folder private.
   set(D ${DIR}/${name})
-  file(REMOVE_RECURSE ${D})
-  file(MAKE_DIRECTORY ${D}/run)
-  file(CHMOD ${D} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_WRITE
-       GROUP_EXECUTE WORLD_READ WORLD_WRITE WORLD_EXECUTE)
-  file(CHMOD ${D}/run DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   string(REPLACE "$A" "\"$A\"" cmd "${cmd}")
-  execute_process(COMMAND bash -o pipefail -c "A=${ALMUCAN} D=${D} S='--settings-dir ${D}/cfg' M='${M}' U='${U}' F=${SHIM} P='/usr/bin/time -f %M -o ${D}/peak timeout 20'; export XDG_RUNTIME_DIR=${D}/run; ${cmd}"
+  execute_process(COMMAND bash -o pipefail -c "rm -rf ${D} && mkdir -p ${D}/run && chmod 777 ${D} && chmod 700 ${D}/run || exit 99
+    A=${ALMUCAN} D=${D} S='--settings-dir ${D}/cfg' M='${M}' F=${SHIM} P='/usr/bin/time -f %M -o ${D}/peak timeout 20'
+    U=$([ $(id -u) = 0 ] && echo setpriv --reuid=65534 --regid=65534 --clear-groups); export XDG_RUNTIME_DIR=${D}/run; ${cmd}"
                   RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
   string(REPLACE "$D" "${D}" errre "${errre}")
   # No message at all, or the one line wanted (the usage may follow it).
@@ -133,10 +126,8 @@ foreach(row IN LISTS rows)
   elseif(NOT after STREQUAL "usage")
     set(errre "^[^\n]*(${errre})[^\n]*\n$")
   endif()
-  set(arc 0)
-  if(NOT after MATCHES "^(usage)?$")
-    execute_process(COMMAND bash -c "D=${D}; ${after}" RESULT_VARIABLE arc)
-  endif()
+  string(REGEX REPLACE "^usage$" "" after "${after}")
+  execute_process(COMMAND bash -c "D=${D}; ${after}" RESULT_VARIABLE arc)
   if(NOT rc STREQUAL want OR NOT err MATCHES "${errre}" OR NOT arc EQUAL 0)
     string(APPEND failed "${name}: exit ${rc} (want ${want}), stderr: ${err}, check after: ${arc}\n")
   endif()
