@@ -436,12 +436,7 @@ TEST(NamedZone, ClockTimesAroundASwitch) {
         {-1, 2 - 6 / 3600.0, 159},   {-1, 2.5, 130},               {1, 2 - 6 / 3600.0, 159}, {1, 2, 300},
         {1, 0.5, 30}};
     for (const auto& [shift, elapsed, hhmm] : cases) {
-        zone::DayClock k;
-        k.plain = false;
-        k.lengthHours = 24 - shift;
-        k.switches = 1;
-        k.switchAt[0] = 2;
-        k.shiftHours[0] = shift;
+        const zone::DayClock k{.plain = false, .lengthHours = 24 - shift, .switches = 1, .switchAt = {2}, .shiftHours = {shift}};
         EXPECT_EQ(ClockMinute(k, elapsed), hhmm) << shift << " " << elapsed;
     }
 }
