@@ -90,6 +90,10 @@ set(rows
   # --events: 124 lines (4 keys on 31 days) ended by CR LF.  Graphic outputs alone print no
   # text: a PNG of the size asked, a one-page letter PDF, a year of twelve A4 pages in order
   # titled with the year.
+  # The usage names the options; the text outputs load no Qt library (the dynamic loader's
+  # list of what it loads names libc and no libQt6).
+  "any|help|0||$A --help > $D/o|grep -q -- '--events' $D/o"
+  "any|text-loads-no-qt|0||for out in --events --tsv \"--ics $D/d.ics\" --summer-time --nights --json\ndo LD_DEBUG=libs $A $M $S $out 2>$D/libs >/dev/null && grep -q 'find library=libc\\.so' $D/libs && ! grep -q libQt6 $D/libs \\|\\| exit 1\ndone|"
   "any|events-crlf|0||$A --month 200102 --events $S > $D/e|test $(wc -l < $D/e) = 124 && test $(grep -c $'\\r$' $D/e) = 124 && test -z \"$(tail -c 1 $D/e \\| tr -d '\\n')\""
   "qt|png-and-pdf|0||$A $M $S --png $D/j.png --size 640x480 --pdf $D/j.pdf --paper letter --landscape > $D/o|test ! -s $D/o && file $D/j.png \\| grep -q 'PNG image data, 640 x 480,' && pdfinfo $D/j.pdf \\| grep -Eq '^Pages: +1$' && pdfinfo $D/j.pdf \\| grep -q '792 x 612' && pdftotext $D/j.pdf - \\| tr -s ' \\n' '  ' \\| grep -q 'Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1 '"
   "qt|pdf-year|0||$A --year 2025 $S --pdf $D/y.pdf > $D/o|test ! -s $D/o && pdfinfo $D/y.pdf \\| grep -Eq '^Pages: +12$' && pdfinfo $D/y.pdf \\| grep -Eq '^Title: +Almucan 2025$' && pdfinfo $D/y.pdf \\| grep -q '595 x 842 pts (A4)' && test \"$(pdftotext $D/y.pdf - \\| tr -s ' \\n' '  ' \\| grep -o 'Month: 2025[0-9]*' \\| tr -d '\\n')\" = \"$(printf 'Month: 2025%02d' $(seq 12))\""
