@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     report::SilentReporter quiet;
     const auto r = month::CalculateMonth(text, loc, quiet);
     if (!r) return 0;
-    if (!calendar::CheckMonthText(text) || r->keys.size() != 124) std::abort();
+    if (!calendar::CheckMonthText(text)) std::abort();
     for (int d = 1; d <= 31; ++d) {
         const month::Day& day = r->day(d);
         for (const month::HorizonDay& b : day.horizons)
