@@ -111,12 +111,18 @@ struct Window {
         if (!ini.isEmpty()) WriteFile(iniPath(), ini);
         w->start();
     }
+    // The messages of `act`.
+    Log did(const std::function<void()>& act) {
+        rep.clear();
+        act();
+        return rep.log;
+    }
     // Types `month` and Enter in the month box; the messages.
     Log enter(const char* month) {
-        rep.clear();
-        Type(w->monthEdit(), month);
-        QTest::keyClick(w->monthEdit(), Qt::Key_Return);
-        return rep.log;
+        return did([&] {
+            Type(w->monthEdit(), month);
+            QTest::keyClick(w->monthEdit(), Qt::Key_Return);
+        });
     }
     // File, Options: `act` in the dialog.
     void options(const std::function<void(ui::OptionsDialog&)>& act) {
@@ -189,10 +195,8 @@ TEST(MainWindow, BadMonthLeavesEverythingAlonePageFollowsTheWindowExportsIt) {
     const QString good = t.dir.filePath("june.ics"), bad = t.dir.filePath("no/such/june.ics");
     t.enter("202406");
     for (const QString& file : {QString(), bad, good}) {
-        t.rep.clear();
         answer = file;
-        t.w->exportDarkNightsAction()->trigger();
-        EXPECT_EQ(t.rep.log, file != bad ? Log{} : Log{"box:Error:The dark nights could not be exported:\r\ncannot write " +
+        EXPECT_EQ(t.did([&] { t.w->exportDarkNightsAction()->trigger(); }), file != bad ? Log{} : Log{"box:Error:The dark nights could not be exported:\r\ncannot write " +
                                                         bad.toStdString() + ": No such file or directory"});
     }
     const QString ics = ReadFile(good);
@@ -335,15 +339,13 @@ TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
     Log log;  // the messages of Save
     auto save = [&](const char* lon, const char* lat, const char* tz, const char* zone, bool closes,
                     const char* place = nullptr) {
-        t.rep.clear();
-        t.options([&](ui::OptionsDialog& o) {
+        t.options([&](ui::OptionsDialog& o) {  // the messages of Save alone, before the dialog closes
             for (auto [box, text] : {std::pair{o.longitudeEdit(), lon}, {o.latitudeEdit(), lat}, {o.timeZoneEdit(), tz},
                                      {o.placeEdit(), place}})
                 if (text) Type(box, text);
             if (zone) o.zoneBox()->setEditText(zone);
-            Click(o.saveButton());
+            log = t.did([&] { Click(o.saveButton()); });
             EXPECT_EQ(o.isVisible(), !closes);
-            log = t.rep.log;
             o.reject();
         });
     };
@@ -417,21 +419,17 @@ TEST(PrintDialog, SetupAndMarginsReachTheCheckSaveAndPrint) {
         for (const auto& [paper, landscape, ok, top, left, size, log] : steps) {
             SCOPED_TRACE(std::string(paper ? paper : "-") + "|" + top + "|" + left + "|" + size);
             if (paper) t.setup(p, paper, landscape, ok);
-            for (QLineEdit* box : {p.topMarginEdit(), p.bottomMarginEdit()}) box->setText(top);
-            for (QLineEdit* box : {p.leftMarginEdit(), p.rightMarginEdit()}) box->setText(left);
-            p.fontSizeEdit()->setText(size);
-            t.rep.clear();
-            EXPECT_EQ(p.checkPrinting(), log.empty());
-            EXPECT_EQ(t.rep.log, log);
+            for (auto [box, text] : {std::pair{p.topMarginEdit(), top}, {p.bottomMarginEdit(), top},
+                                     {p.leftMarginEdit(), left}, {p.rightMarginEdit(), left}, {p.fontSizeEdit(), size}})
+                box->setText(text);
+            EXPECT_EQ(t.did([&] { EXPECT_EQ(p.checkPrinting(), log.empty()); }), log);
         }
         Click(p.saveButton());  // "10,5" still there
         EXPECT_EQ(t.ini(), before);
         for (auto [box, text] : {std::pair{p.topMarginEdit(), "10"}, {p.bottomMarginEdit(), "12.5"}, {p.leftMarginEdit(), "5"}, {p.fontSizeEdit(), "9"}})
             box->setText(text);
         p.fontBox()->setEditText("No Such Font Family");
-        t.rep.clear();
-        Click(p.saveButton());
-        EXPECT_TRUE(t.rep.log.empty());
+        EXPECT_EQ(t.did([&] { Click(p.saveButton()); }), Log{});
         p.reject();
     });
     const QByteArray saved = t.ini();
