@@ -435,7 +435,8 @@ TEST(NamedZone, ClockTimesAroundASwitch) {
         {-1, 2 - 6 / 3600.0, 159},   {-1, 2.5, 130},               {1, 2 - 6 / 3600.0, 159}, {1, 2, 300},
         {1, 0.5, 30}};
     for (const auto& [shift, elapsed, hhmm] : cases) {
-        const zone::DayClock k{.plain = false, .lengthHours = 24 - shift, .switches = 1, .switchAt = {2}, .shiftHours = {shift}};
+        const zone::DayClock k{
+            .plain = false, .lengthHours = 24 - shift, .switches = 1, .switchAt = {2}, .shiftHours = {shift}};
         EXPECT_EQ(ClockMinute(k, elapsed), hhmm) << shift << " " << elapsed;
     }
 }

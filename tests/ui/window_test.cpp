@@ -196,8 +196,9 @@ TEST(MainWindow, BadMonthLeavesEverythingAlonePageFollowsTheWindowExportsIt) {
     t.enter("202406");
     for (const QString& file : {QString(), bad, good}) {
         answer = file;
-        EXPECT_EQ(t.did([&] { t.w->exportDarkNightsAction()->trigger(); }), file != bad ? Log{} : Log{"box:Error:The dark nights could not be exported:\r\ncannot write " +
-                                                        bad.toStdString() + ": No such file or directory"});
+        EXPECT_EQ(t.did([&] { t.w->exportDarkNightsAction()->trigger(); }),
+                  file != bad ? Log{} : Log{"box:Error:The dark nights could not be exported:\r\ncannot write " +
+                                            bad.toStdString() + ": No such file or directory"});
     }
     const QString ics = ReadFile(good);
     EXPECT_EQ(ics.count("BEGIN:VEVENT"), 17);
