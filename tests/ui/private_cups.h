@@ -11,17 +11,13 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
 
-#include <cstring>
-
 #include <signal.h>
 #include <sys/prctl.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 class PrivateCups {
 public:
@@ -68,10 +64,12 @@ public:
         for (; cupsd_.state() != QProcess::NotRunning && !deadline.hasExpired(); QThread::msleep(50))
             if (listening()) return;
         why_ = "cupsd did not start: " + QString::fromLocal8Bit(cupsd_.readAllStandardError()) + log();
-        stop();
     }
+    // The daemon is asked to stop first; one that still runs (or never
+    // listened) is killed when its QProcess is destroyed.
     ~PrivateCups() {
-        stop();
+        cupsd_.terminate();
+        cupsd_.waitForFinished(5000);
         if (dir_.isEmpty()) return;
         QDir(dir_).removeRecursively();
         QFile::remove(socket_);
@@ -104,24 +102,12 @@ private:
         QFile f(path(sub));
         if (f.open(QIODevice::WriteOnly)) f.write(text.toLocal8Bit());
     }
-    // Whether the daemon takes connections on the socket.
+    // Whether the daemon takes connections on the socket (a name that
+    // begins with '/' is the socket's path).
     bool listening() const {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray name = QFile::encodeName(socket_);
-        if (static_cast<std::size_t>(name.size()) >= sizeof address.sun_path) return false;
-        std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        const bool ok = fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-        if (fd >= 0) ::close(fd);
-        return ok;
-    }
-    void stop() {
-        if (cupsd_.state() == QProcess::NotRunning) return;
-        cupsd_.terminate();
-        if (cupsd_.waitForFinished(5000)) return;
-        cupsd_.kill();
-        cupsd_.waitForFinished(1000);
+        QLocalSocket s;
+        s.connectToServer(socket_);
+        return s.waitForConnected(1000);
     }
 
     QString socket_;
