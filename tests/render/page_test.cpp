@@ -72,34 +72,24 @@ TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
     }
 }
 
+// The screen page of June 2024.  (The counts of circles, boxes, texts and
+// lines restated the drawing code; the key's words are held by
+// KeyShowsTheBarsOwnShades and QtPrinterSurface, the printer page by both.)
 TEST_F(PageTest, PageOfJune2024) {
-    // On paper and on the screen each day a phase symbol of three circles
-    // filled in their own colours and at least four bars (night, twilight,
-    // daylight, Moon).
-    for (RecordingSurface* s : {&printer, &picture}) {
-        device = s == &printer ? render::OutputDevice::Printer : render::OutputDevice::Screen;
-        DrawJune2024();
-        EXPECT_EQ(s->circles.size(), 90u);
-        EXPECT_GE(s->boxes.size(), 120u);
-    }
-    // The screen page: row 0 headings, 30 day rows of 10 cells, 13 hour
-    // labels: an hour is 19.6 wide, so "9" and "10" would stand 4.6 apart,
-    // less than a blank (10); every 2nd, centred over its line on row 0
-    // (10 down), "24" kept whole; then the graph's key on row 32.
+    DrawJune2024();
+    // Row 0 headings, 30 day rows of 10 cells, then 13 hour labels: an hour
+    // is 19.6 wide, so "9" and "10" would stand 4.6 apart, less than a blank
+    // (10); every 2nd, centred over its line on row 0 (10 down), "24" kept whole.
     const auto& texts = picture.texts;
-    ASSERT_EQ(texts.size(), 10u + 300u + 13u + 5u);
+    ASSERT_GT(texts.size(), 322u);
     for (int i = 0; i < 13; ++i) EXPECT_EQ(texts[310u + i].text, std::to_string(2 * i));
     EXPECT_EQ(std::pair(texts[322].x, texts[322].y), std::pair(F(layout.graphLeft + 24 * layout.hourWidth - 10), F(10)));
-    std::string key;
-    for (std::size_t i = 323; i < texts.size(); ++i) key += texts[i].text + (texts[i].y == F(10 + 32 * layout.rowHeight) ? "|" : "?");
-    EXPECT_EQ(key, "Graph:|night|twilight|day|Moon up|");
     // A Sunday that follows a Saturday is grey: 1 June 2024 was a Saturday.
     for (const auto& [day, colour] : {std::pair(1, kBlack), {2, render::kGrey}, {8, kBlack}, {9, render::kGrey}})
         EXPECT_EQ(texts[10 * day].color, colour) << texts[10 * day].text;
-    // 25 white hour lines down from row 1, 31 rows long even in a 30-day
-    // month, then the frames of the key's four boxes.
+    // 25 white hour lines down from row 1, 31 rows long even in a 30-day month.
     const auto& lines = picture.lines;
-    ASSERT_EQ(lines.size(), 25u + 16u);
+    ASSERT_GT(lines.size(), 24u);
     for (int h = 0; h <= 24; ++h)
         EXPECT_EQ(std::tuple(lines[h].x, lines[h].y, lines[h].h, lines[h].color),
                   std::tuple(F(layout.graphLeft + h * layout.hourWidth), F(10 + layout.rowHeight), F(31 * layout.rowHeight), render::kWhite));
