@@ -217,8 +217,7 @@ TEST_F(PageTest, PhaseSymbols) {
     for (const auto& [date, day, disc, half, left] : cases) {
         SCOPED_TRACE(std::to_string(date.year) + "-" + std::to_string(date.month) + " day " + std::to_string(day));
         month::Day d;
-        d.date = date;
-        d.dayOfMonth = day;
+        d.date = date, d.dayOfMonth = day;
         picture.circles.clear();
         render::DrawPhaseSymbol(ctx, day, d);
         // A whole disc, a half disc starting straight up (pi/2) when it is
