@@ -32,12 +32,6 @@ struct PageTest : ::testing::Test {
     render::PageLayout layout{0, 20, 5, 50, 100, 10};
     render::Output out{picture, &printer, device};
     render::PageContext ctx{out, layout, style, "202406", reporter};
-
-    // June 2024 at Vienna laid out and drawn on the current surface.
-    void DrawJune2024() {
-        const auto r = month::CalculateMonth("202406", {16.33, 48.25, {1, false, ""}, ""}, reporter).value();
-        ASSERT_TRUE(render::LayOutAndDraw(ctx, r));
-    }
 };
 
 }  // namespace
@@ -76,7 +70,8 @@ TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
 // lines restated the drawing code; the key's words are held by
 // KeyShowsTheBarsOwnShades and QtPrinterSurface, the printer page by both.)
 TEST_F(PageTest, PageOfJune2024) {
-    DrawJune2024();
+    // June 2024 at Vienna.
+    ASSERT_TRUE(render::LayOutAndDraw(ctx, month::CalculateMonth("202406", {16.33, 48.25, {1, false, ""}, ""}, reporter).value()));
     // Row 0 headings, 30 day rows of 10 cells, then 13 hour labels: an hour
     // is 19.6 wide, so "9" and "10" would stand 4.6 apart, less than a blank
     // (10); every 2nd, centred over its line on row 0 (10 down), "24" kept whole.
