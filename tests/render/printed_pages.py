@@ -11,16 +11,14 @@ import subprocess
 import sys
 
 ALMUCAN, WORK = sys.argv[1], sys.argv[2]
-os.makedirs(WORK, exist_ok=True)
 failures = []
+cfg = os.path.join(WORK, "cfg")
+os.makedirs(cfg, exist_ok=True)
+with open(os.path.join(cfg, "Almucan.INI"), "wb") as f:
+    f.write(b"Almucan V0.9\r\n 16.33\r\n 48.25\r\n 1\r\n 0\r\n 0\r\n 0\r\n 0\r\nDejaVu Sans\r\n 10\r\n")
 
 
 def pdf(name, *args):
-    cfg = os.path.join(WORK, "cfg")
-    os.makedirs(cfg, exist_ok=True)
-    with open(os.path.join(cfg, "Almucan.INI"), "wb") as f:
-        f.write(("\r\n".join(["Almucan V0.9", " 16.33", " 48.25", " 1", " 0", " 0", " 0", " 0",
-                               "DejaVu Sans", " 10"]) + "\r\n").encode())
     out = os.path.join(WORK, name + ".pdf")
     subprocess.run([ALMUCAN, "--settings-dir", cfg, "--pdf", out, *args], check=True)
     return out

@@ -20,8 +20,9 @@ static const month::MonthTab juneTable = month::Table(june);
 
 TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
     // June 2024 at Vienna, margins 0: only the 10 pt border
-    // keeps the page off the sheet's edge.  At each font size the PDF is
-    // titled by the month, with the header, legends and key; every cell
+    // keeps the page off the sheet's edge.  At each font size the PDF has
+    // the header, legends and key (its title and month line: the rows
+    // pdf-year and png-and-pdf of tests/cli/reliability_binary.cmake); every cell
     // of the table is a word of its own (the columns fit the print font),
     // the hour labels 0 and 24 are whole, and every word lies inside the
     // sheet (A4 595.28 x 841.89 pt, US Letter 612 x 792 pt; pdftotext -bbox
@@ -37,7 +38,7 @@ TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
     for (auto [paper, width, height] : {std::tuple("a4", 595.28, 841.89), std::tuple("letter", 612.0, 792.0)}) {
         for (float size : {6.f, 7.f, 8.f, 9.f, 10.f, 11.f, 12.f, 13.f, 14.f, 0.f, 1e30f}) {
           for (bool landscape : {false, true}) {
-            if (landscape) std::swap(width, height);
+            const double sheetW = landscape ? height : width, sheetH = landscape ? width : height;
             SCOPED_TRACE(std::string(paper) + " " + std::to_string(size) + " pt" + (landscape ? " landscape" : ""));
             const render::PrintStyle st{0, 0, 0, 0, "DejaVu Sans", size, false};
             std::string bytes;
@@ -48,7 +49,6 @@ TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
             p.closeWriteChannel();
             p.waitForFinished(30000);
             const std::string out = p.readAllStandardOutput().toStdString();
-            EXPECT_NE(out.find("<title>Almucan 202406</title>"), std::string::npos);
             std::string line;
             std::map<std::string, int> count;
             std::string labelsY;  // the sub-headings' line
@@ -62,18 +62,15 @@ TEST(QtPrinterSurface, OnePageWithEveryTimeAsItsOwnWordOnTheSheet) {
                     labels.emplace_back(std::stod(w[1]), std::stod(w[3]));
                     EXPECT_LE(std::stoi(w[5]), 24) << "labels read as one word";
                 }
-                EXPECT_TRUE(std::stod(w[1]) >= 0 && std::stod(w[2]) >= 0 && std::stod(w[3]) <= width &&
-                            std::stod(w[4]) <= height) << w.str();
+                EXPECT_TRUE(std::stod(w[1]) >= 0 && std::stod(w[2]) >= 0 && std::stod(w[3]) <= sheetW &&
+                            std::stod(w[4]) <= sheetH) << w.str();
             }
-            for (const char* text : {"Rise and Set for Sun and Moon V0.9 ",
-                                     "Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1 ",
-                                     "= Dark and no Moon", "= (always) above horizon", "Graph: night twilight day Moon up"})
+            for (const char* text : {"Rise and Set for Sun and Moon V0.9 ", "= Dark and no Moon", "= (always) above horizon", "Graph: night twilight day Moon up"})
                 EXPECT_NE(line.find(text), std::string::npos) << text;
             for (const auto& [text, n] : cells) EXPECT_GE(count[text], n) << text;
             EXPECT_TRUE(count["0"] >= 1 && count["24"] >= 1);
             EXPECT_GE(labels.size(), 3u);
             for (std::size_t k = 1; k < labels.size(); ++k) EXPECT_GT(labels[k].first - labels[k - 1].second, 0.5) << k;
-            if (landscape) std::swap(width, height);
           }
         }
     }
@@ -96,7 +93,6 @@ TEST(QtImageSurface, PageColoursLandWhereTheyBelong) {
     // 03:58, daylight to 19:48, twilight again to 22:47, then night; the
     // Moon 01:20-13:40 in the upper part of the row; below the bars the
     // background shows.
-    EXPECT_EQ(month::Table(june)[1][3], "0358");
     const std::tuple<double, double, QColor> points[] = {  // hour, part of the row down, colour
         {0.5, 0.6, QColor(0, 0, 0)},        {2.7, 0.6, QColor(100, 100, 100)},
         {16.5, 0.6, QColor(200, 200, 200)}, {6.5, 0.6, QColor(200, 200, 200)},
