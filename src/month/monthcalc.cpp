@@ -211,12 +211,19 @@ int ClockMinute(const zone::DayClock& clock, double elapsed) {
 
 namespace {
 
+struct Step {
+    const Crossing* c;
+    bool moon;
+};
+
 // The scan of the D.a.n.M. condition over the days of a month: whether an
-// interval is open, and the one being built.
+// interval is open, the one being built, and the day's crossings in the
+// order they are applied (kept to be refilled day after day).
 struct DarkScan {
     std::vector<Interval> out;
     bool open = false;
     Interval cur;
+    std::vector<Step> steps;
 };
 
 // Where the condition last changed inside a step: the instant (MJD UT),
@@ -228,21 +235,15 @@ struct Change {
     bool atStart = false;
 };
 
-struct Step {
-    const Crossing* c;
-    bool moon;
-};
-
 // The Moon's and the -18 degree crossings of a day in the order the scan
 // applies them: by rounded minute, within a minute by instant.
-std::vector<Step> dayCrossings(const Day& day) {
-    std::vector<Step> steps;
+void orderCrossings(const Day& day, std::vector<Step>& steps) {
+    steps.clear();
     for (const Crossing& c : day.horizon(Horizon::Twilight).crossings) steps.push_back({&c, false});
     for (const Crossing& c : day.horizon(Horizon::Moon).crossings) steps.push_back({&c, true});
     std::sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
         return a.c->minute != b.c->minute ? a.c->minute < b.c->minute : a.c->mjd < b.c->mjd;
     });
-    return steps;
 }
 
 // One day of the scan.  The crossings are taken a rounded minute at a
@@ -252,7 +253,8 @@ std::vector<Step> dayCrossings(const Day& day) {
 // empty; the instant is that of the step's last change that opened
 // (closed) it.
 void scanDay(DarkScan& scan, const Day& day, int d, bool firstDay) {
-    const std::vector<Step> steps = dayCrossings(day);
+    orderCrossings(day, scan.steps);
+    const std::vector<Step>& steps = scan.steps;
     bool moonDown = !day.moonUpAtStart();
     bool dark = day.darkAtStart();
     bool both = moonDown && dark;

@@ -6,15 +6,22 @@
 
 namespace month {
 
+namespace {
+
+// The map's key of a month: months since year 0.
+int keyOf(YearMonth ym) { return ym.year * 12 + ym.month - 1; }
+
+}  // namespace
+
 const Month& Months::at(YearMonth ym) {
-    const int key = ym.year * 12 + ym.month - 1;
+    const int key = keyOf(ym);
     auto it = months_.find(key);
     if (it == months_.end()) it = months_.emplace(key, CalculateMonth(ym, place_)).first;
     return it->second;
 }
 
 const Month& Months::keep(Month m) {
-    const int key = m.ym.year * 12 + m.ym.month - 1;
+    const int key = keyOf(m.ym);
     return months_.insert_or_assign(key, std::move(m)).first->second;
 }
 
