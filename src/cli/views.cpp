@@ -114,7 +114,7 @@ ordered_json bodyJson(const month::HorizonDay& body, bool dayExists) {
 }
 
 ordered_json daysJson(const month::Month& m) {
-    static const char* const bodyNames[month::kHorizons] = {"moon", "sun", "twilight"};
+    static const char* const bodyNames[month::kHorizons] = {"moon", "sun", "twilight", "nautical", "civil"};
     ordered_json days = ordered_json::array();
     for (int d = 1; d <= m.dayRows; ++d) {
         const month::Day& day = m.day(d);

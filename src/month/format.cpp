@@ -47,9 +47,9 @@ void FillDayColumn(MonthTab& tab, int year, int month) {
 }
 
 void FillEventCells(std::array<std::string, 10>& row, const Day& day) {
-    static const char* const markAbove[kHorizons] = {"a.h.", "a.h.", "a.b."};
-    static const char* const markBelow[kHorizons] = {"b.h.", "b.h.", "a.d."};
-    for (std::size_t i = 0; i < kHorizons; ++i) {
+    static const char* const markAbove[kTableHorizons] = {"a.h.", "a.h.", "a.b."};
+    static const char* const markBelow[kTableHorizons] = {"b.h.", "b.h.", "a.d."};
+    for (std::size_t i = 0; i < kTableHorizons; ++i) {
         const HorizonDay& b = day.horizons[i];
         std::string& first = row[2 * i + 1];
         std::string& second = row[2 * i + 2];

@@ -22,11 +22,14 @@ using calendar::YearMonth;
 using zone::Clock;
 using zone::Place;
 
-// The three horizons of the daily search, in search order: the Moon at
-// +8', the Sun at -50' and the Sun at -18 degrees (astronomical twilight,
-// whose rise is the morning begin and whose set is the evening end).
-enum class Horizon { Moon = 0, Sun = 1, Twilight = 2 };
-inline constexpr std::size_t kHorizons = 3;
+// The horizons of the daily search, in search order: the Moon at +8', the
+// Sun at -50' and the Sun at -18 degrees (astronomical twilight, whose rise
+// is the morning begin and whose set is the evening end), then the Sun at
+// -12 degrees (nautical) and -6 degrees (civil twilight).  The table, its
+// keys and the D.a.n.M. columns read the first three.
+enum class Horizon { Moon = 0, Sun = 1, Twilight = 2, Nautical = 3, Civil = 4 };
+inline constexpr std::size_t kHorizons = 5;
+inline constexpr std::size_t kTableHorizons = 3;
 
 enum class Direction { Rise, Set };
 

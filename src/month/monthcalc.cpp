@@ -101,7 +101,7 @@ template <class Clock>
 void searchBodies(Day& day, double mjd0, double longitudeEast, double latitude, const DaySpan<Clock>& span,
                   SampleCarry& carry) {
     const astro::Observer observer{longitudeEast, astro::CosDeg(latitude), astro::SinDeg(latitude)};
-    const double h0[4] = {0.0, HorizonSine(1), HorizonSine(2), HorizonSine(3)};
+    const double h0[6] = {0.0, HorizonSine(1), HorizonSine(2), HorizonSine(3), HorizonSine(4), HorizonSine(5)};
     // Every whole hour of the day is sampled once per body; the Sun's
     // samples serve both its horizons (-50' and -18 degrees).  The instant
     // of hour 0 is, bit for bit, that of the last hour of the day before
@@ -122,7 +122,7 @@ void searchBodies(Day& day, double mjd0, double longitudeEast, double latitude, 
     carry = {true, mjd0 + static_cast<double>(last) / 24, moonSample[static_cast<std::size_t>(last)],
              sunSample[static_cast<std::size_t>(last)]};
     day.horizons[0] = SearchHorizon([&](int h) { return moonSample[static_cast<std::size_t>(h)] - h0[1]; }, mjd0, span);
-    for (int iobj = 2; iobj <= 3; ++iobj)
+    for (int iobj = 2; iobj <= 5; ++iobj)
         day.horizons[static_cast<std::size_t>(iobj - 1)] =
             SearchHorizon([&](int h) { return sunSample[static_cast<std::size_t>(h)] - h0[iobj]; }, mjd0, span);
 }
@@ -144,9 +144,13 @@ Day dayFrame(int year, int month, int d) {
 }  // namespace
 
 double HorizonSine(int iobj) {
-    static const double h0[4] = {0.0, astro::SinDeg(static_cast<double>(8.0f / 60.0f)),
-                                 astro::SinDeg(static_cast<double>(-50.0f / 60.0f)), astro::SinDeg(-18.0)};
-    return iobj >= 1 && iobj <= 3 ? h0[iobj] : 0.0;
+    static const double h0[6] = {0.0,
+                                 astro::SinDeg(static_cast<double>(8.0f / 60.0f)),
+                                 astro::SinDeg(static_cast<double>(-50.0f / 60.0f)),
+                                 astro::SinDeg(-18.0),
+                                 astro::SinDeg(-12.0),
+                                 astro::SinDeg(-6.0)};
+    return iobj >= 1 && iobj <= 5 ? h0[iobj] : 0.0;
 }
 
 namespace {

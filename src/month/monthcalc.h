@@ -20,7 +20,7 @@ std::optional<YearMonth> AcceptMonthText(std::string_view text, report::Reporter
 
 // Sine of the horizon altitude the daily search uses for object iobj:
 // 1 the Moon (+8'), 2 the Sun (-50'), 3 astronomical twilight (-18
-// degrees).  The two small angles are formed in single precision first.
+// degrees), 4 nautical (-12 degrees), 5 civil twilight (-6 degrees).  The two small angles are formed in single precision first.
 double HorizonSine(int iobj);
 
 // The daily search of day number d (1..31; days past the month's end carry

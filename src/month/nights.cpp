@@ -2,6 +2,7 @@
 #include "month/nights.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "calendar/calendar.h"
@@ -29,9 +30,24 @@ std::vector<Interval> joined(const Month& m, const Month& next) {
     return all;
 }
 
+// The dark-and-no-Moon intervals of the two days of one night under a
+// rule: the rule's Sun horizon in the twilight's place, and the Moon held
+// below the horizon when it does not count.
+std::vector<Interval> ruleIntervals(const Day& eve, const Day& morn, const DarkRule& rule, bool moonCounts) {
+    std::array<Day, 32> days{};
+    days[1] = eve;
+    days[2] = morn;
+    for (std::size_t i = 1; i <= 2; ++i) {
+        Day& d = days[i];
+        d.horizons[static_cast<std::size_t>(Horizon::Twilight)] = d.horizon(rule.darkness);
+        if (!moonCounts) d.horizons[static_cast<std::size_t>(Horizon::Moon)] = HorizonDay{};
+    }
+    return DarkNoMoon(days, 2);
+}
+
 }  // namespace
 
-std::vector<Night> Nights(const Month& m, const Month& next) {
+std::vector<Night> Nights(const Month& m, const Month& next, const DarkRule& rule) {
     // A date the zone skipped has no night: the night before it runs to
     // local noon of the next day that exists.
     std::vector<const Day*> days;
@@ -53,8 +69,10 @@ std::vector<Night> Nights(const Month& m, const Month& next) {
         n.weekday = calendar::Weekday(eve.date.year, eve.date.month, eve.dayOfMonth);
         n.noon = localNoon(eve, m.place.clock);
         n.nextNoon = localNoon(morn, m.place.clock);
+        n.moonFraction = astro::IlluminatedFraction(morn.startMjd);
+        n.moonCounts = n.moonFraction * 100 > rule.moonMaxPercent;
         for (const Day* d : {&eve, &morn}) {
-            for (const Crossing& c : d->horizon(Horizon::Twilight).crossings) {
+            for (const Crossing& c : d->horizon(rule.darkness).crossings) {
                 if (c.mjd < n.noon || c.mjd >= n.nextNoon) continue;
                 if (!n.dusk && c.direction == Direction::Set) n.dusk = &c;
                 if (!n.dawn && c.direction == Direction::Rise && (n.dusk || d == &morn)) n.dawn = &c;
@@ -65,7 +83,9 @@ std::vector<Night> Nights(const Month& m, const Month& next) {
         // Whole minutes of an instant: the pieces add up as their clock
         // times read.
         auto minuteOf = [](double mjd) { return static_cast<long long>(std::floor(mjd * 1440 + 0.5)); };
-        for (const Interval& iv : intervals) {
+        const std::vector<Interval> own =
+            rule.standard() ? std::vector<Interval>{} : ruleIntervals(eve, morn, rule, n.moonCounts);
+        for (const Interval& iv : rule.standard() ? intervals : own) {
             if (iv.end <= n.noon || iv.begin >= n.nextNoon) continue;
             NightPiece p;
             p.begin = std::max(iv.begin, n.noon);
@@ -76,7 +96,6 @@ std::vector<Night> Nights(const Month& m, const Month& next) {
             n.dark.push_back(p);
         }
         n.darkMinutes = minutes;
-        n.moonFraction = astro::IlluminatedFraction(morn.startMjd);
         nights.push_back(std::move(n));
     }
     return nights;

@@ -3,6 +3,7 @@
 // program itself: the .cmake scripts beside this file.
 #include "cli/cli.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -141,7 +142,7 @@ TEST(Json, InstantsAndSkippedDates) {
         for (int d = 1; d <= m.dayRows; ++d) {
             const auto& jd = j["days"][static_cast<std::size_t>(d - 1)];
             for (std::size_t b = 0; b < month::kHorizons; ++b) {
-                const char* name = b == 0 ? "moon" : b == 1 ? "sun" : "twilight";
+                const char* name = std::array{"moon", "sun", "twilight", "nautical", "civil"}[b];
                 EXPECT_EQ(jd[name]["mark"].is_null(), d == skipped || m.day(d).horizons[b].mark() == month::DayMark::None);
                 const auto& cs = m.day(d).horizons[b].crossings;
                 ASSERT_EQ(jd[name]["crossings"].size(), cs.size());
