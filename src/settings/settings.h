@@ -3,6 +3,7 @@
 // path.  Loaded from and saved to the settings file by
 // settings::LoadSettings / settings::SaveSettings.
 #include <string>
+#include <vector>
 
 #include "settings/printstyle.h"
 #include "text/version.h"
@@ -14,6 +15,11 @@ namespace settings {
 inline constexpr double kDefaultLongitude = 16.33;  // degrees, east positive
 inline constexpr double kDefaultLatitude = 48.25;   // degrees, north positive
 inline constexpr double kDefaultTimeZone = 1;       // hours, east positive
+
+// What counts as dark for the nights: the Sun below -18, -12 or -6 degrees.
+enum class Darkness { Astronomical, Nautical, Civil };
+// The window's view of the month.
+enum class View { Days, Nights, YearChart };
 
 struct Settings {
     std::string version = text::kVersion;
@@ -35,6 +41,14 @@ struct Settings {
     bool nightVision = false;
     // Line 14: the printed page with less ink.
     bool inkSaver = false;
+    // From line 15 on: optional name=value lines in any order.  Those this
+    // version knows are read into the fields below ("view=nights",
+    // "darkness=nautical", "moon-max=15"); every other line is kept as it
+    // stands and written back after them.
+    View view = View::Days;
+    Darkness darkness = Darkness::Astronomical;
+    double moonMaxPercent = 0;  // 0..100
+    std::vector<std::string> otherLines;
 };
 
 // The print style of these settings: the one place the window's print run
