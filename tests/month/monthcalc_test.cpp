@@ -293,7 +293,9 @@ TEST(MonthInvariants, RandomMonths) {
             const Day& day = r.day(d);
             for (std::size_t b = 0; b < kHorizons; ++b) {
                 const auto& cs = day.horizons[b].crossings;
-                if (b < kTableHorizons) EXPECT_EQ(cs.empty(), tab[static_cast<std::size_t>(d)][2 * b + 2].empty()) << d;
+                if (b < kTableHorizons) {
+                    EXPECT_EQ(cs.empty(), tab[static_cast<std::size_t>(d)][2 * b + 2].empty()) << d;
+                }
                 EXPECT_TRUE(std::is_sorted(cs.begin(), cs.end(), [](auto& a, auto& c) { return a.mjd < c.mjd; }));
                 for (const Crossing& c : cs) {
                     EXPECT_TRUE(c.mjd >= day.startMjd && c.mjd <= day.endMjd) << "day " << d;
