@@ -81,7 +81,8 @@ void PageSetup(PageContext& ctx) {
     }
     // Lines are never spaced wider than 1.3 text heights.
     if (layout.rowHeight > 1.3 * line) layout.rowHeight = 1.3 * line;
-    layout.top = margin.top;
+    // On the screen the headings line stands above table row 0.
+    layout.top = printer ? margin.top : margin.top + layout.rowHeight;
     layout.tableLeft = margin.left;
     layout.columnWidth = column;
     layout.graphLeft = layout.tableLeft + kGraphColumn * layout.columnWidth + column / 5;

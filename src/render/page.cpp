@@ -65,17 +65,24 @@ void WriteLine(PageContext& ctx, double y, const std::string& line) {
     cur.SetFontSize(size);
 }
 
+// The headings line at y, the line above the table's sub-headings: the
+// table's headings and "Time" over the graph.
+void DrawHeadings(PageContext& ctx, double y, const month::MonthTab& tab) {
+    const PageLayout& layout = ctx.layout;
+    for (int c = 0; c < kColumns; ++c)
+        WriteText(ctx, layout.tableLeft + c * layout.columnWidth, y, tab[0][static_cast<std::size_t>(c)]);
+    WriteText(ctx, layout.graphLeft, y, "Time");
+}
+
 // The printed page's header above the table: title, credit line, month
-// line, then the headings with "Time" over the graph (page rows 1, 2, 4, 6).
+// line, then the headings (page rows 1, 2, 4, 6).
 void DrawHeader(PageContext& ctx, const month::Month& m, const month::MonthTab& tab) {
     const PageLayout& layout = ctx.layout;
     const double top = layout.top, row = layout.rowHeight;
     WriteLine(ctx, top + 1 * row, std::string(text::kTitle) + "   V" + text::kVersion);
     WriteLine(ctx, top + 2 * row, kCreditLine);
     WriteLine(ctx, top + 4 * row, MonthLineText(m.place, ctx.monthText));
-    for (int c = 0; c < kColumns; ++c)
-        WriteText(ctx, layout.tableLeft + c * layout.columnWidth, top + 6 * row, tab[0][static_cast<std::size_t>(c)]);
-    WriteText(ctx, layout.graphLeft, top + 6 * row, "Time");
+    DrawHeadings(ctx, top + 6 * row, tab);
 }
 
 // The two legend lines under the printed table.
@@ -118,7 +125,10 @@ bool DrawPage(PageContext& ctx, const month::Month& m) {
     const month::MonthTab tab = month::Table(m);
     if (!ctx.out.screen()) return DrawPrintedPage(ctx, m, tab);
     ctx.out.picture().Clear();
-    DrawTable(ctx, m, tab, tab[0]);
+    // The headings above table row 0, which holds the sub-headings as on
+    // paper.
+    DrawHeadings(ctx, ctx.layout.top - ctx.layout.rowHeight, tab);
+    DrawTable(ctx, m, tab, month::SubHeadings());
     DrawAxis(ctx);
     DrawKey(ctx, ctx.layout.top + kKeyRowScreen * ctx.layout.rowHeight);
     return true;

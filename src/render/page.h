@@ -17,7 +17,7 @@ namespace render {
 // Where the page's rows, table columns and graph hours lie, in the
 // current surface's units.
 struct PageLayout {
-    double top = 0;  // y of table row 0
+    double top = 0;  // y of table row 0 (on paper: of the page's first row)
     double rowHeight = 0;
     double tableLeft = 0;    // x of table column 0
     double columnWidth = 0;  // width of a table column
@@ -92,13 +92,15 @@ void WriteText(PageContext& ctx, double x, double y, const std::string& text,
 // the others.
 void DrawBar(PageContext& ctx, int row, double fromHour, double toHour, Color shade);
 // The Moon's phase symbol of `day` (its date: the mean lunation at noon)
-// in the Phase column of table row `row`.
-void DrawPhaseSymbol(PageContext& ctx, int row, const month::Day& day);
+// in the Phase column of table row `row`.  `south`: seen from south of the
+// equator, where the Moon stands the other way up and the waxing Moon is
+// lit on the left, so the symbol is mirrored left to right.
+void DrawPhaseSymbol(PageContext& ctx, int row, const month::Day& day, bool south);
 
 // Which shapes draw the phase for a lunation fraction and the cosine of
 // its phase angle: a disc in `disc`, then a half disc (left or right) and
 // the terminator ellipse in `half`.  `found` is false only outside
-// 0 <= fraction < 1.
+// 0 <= fraction < 1.  The half is that seen from north of the equator.
 struct PhaseCase {
     bool found = false;
     Color disc = kBlack;
@@ -145,7 +147,8 @@ PrintFontExtent MeasurePrintFont(OutputSurface& printer, const std::string& font
 PaperMm PrintedPageNeeds(const PrintFontExtent& font);
 // Output: clears the picture or writes the printed header, the table, the
 // bars, phase symbols, hour axis and (printing) the legends, and ends the
-// print document.  On paper the table's row 0 shows the sub-headings.
+// print document.  The table's row 0 shows the sub-headings ("Rise",
+// "Set", "Beg.", "End") under the headings line.
 // Returns false when ending the print document failed.
 bool DrawPage(PageContext& ctx, const month::Month& m);
 // PageSetup, then DrawPage: the page of a month on the current surface.

@@ -11,7 +11,7 @@ inline float ToFloat(double v) { return static_cast<float>(v); }
 // The page grid in rows of rowHeight and columns of columnWidth.
 inline constexpr int kColumns = 10;     // Day .. Phase
 inline constexpr int kDayRows = 31;     // hour lines run over 31 day rows
-inline constexpr int kScreenRows = 33;  // headings, 31 days and the graph's key fill the picture box
+inline constexpr int kScreenRows = 34;  // headings, sub-headings, 31 days and the graph's key fill the picture box
 // On paper the rows 0 to 42 fill the printable height: the graph's key is
 // page row 42 (table row 35 of a table that starts on row 7), so fewer
 // rows would leave it below the printable area once the print font is

@@ -26,8 +26,10 @@ double LunationFraction(const month::Day& day) {
 }
 
 // The shapes of a phase case around (x, y) of radius `radius`, in the
-// page's shades; `cosine` gives the terminator ellipse's aspect.
-void DrawPhaseShapes(PageContext& ctx, double x, double y, double radius, const PhaseCase& pc, double cosine) {
+// page's shades; `cosine` gives the terminator ellipse's aspect; `south`
+// takes the other half (the ellipse is the same either way round).
+void DrawPhaseShapes(PageContext& ctx, double x, double y, double radius, const PhaseCase& pc, double cosine,
+                     bool south) {
     auto shade = [&ctx](Color k) { return k == kYellow ? ctx.shades.phaseLit : ctx.shades.phaseDark; };
     const Color disc = shade(pc.disc);
     const Color half = shade(pc.half);
@@ -37,7 +39,7 @@ void DrawPhaseShapes(PageContext& ctx, double x, double y, double radius, const 
     double up = kPi / 2;
     double down = 3 * kPi / 2;
     s.SetFillColor(half);
-    if (pc.leftHalf) {
+    if (pc.leftHalf != south) {
         s.Circle(ToFloat(x), ToFloat(y), ToFloat(radius), half, ToFloat(up), ToFloat(down), std::nullopt);
     } else {
         s.Circle(ToFloat(x), ToFloat(y), ToFloat(radius), half, ToFloat(down), ToFloat(up), std::nullopt);
@@ -65,7 +67,7 @@ PhaseCase FindPhaseCase(double fraction, double cosine) {
     return {};
 }
 
-void DrawPhaseSymbol(PageContext& ctx, int row, const month::Day& day) {
+void DrawPhaseSymbol(PageContext& ctx, int row, const month::Day& day, bool south) {
     const PageLayout& layout = ctx.layout;
     const double radius = 0.6 * layout.rowHeight;
     const double y = row * layout.rowHeight + layout.top + layout.rowHeight / 2;
@@ -80,7 +82,7 @@ void DrawPhaseSymbol(PageContext& ctx, int row, const month::Day& day) {
     const double fraction = LunationFraction(day);
     const double cosine = std::cos(kPi * (2 * fraction));
     const PhaseCase pc = FindPhaseCase(fraction, cosine);
-    if (pc.found) DrawPhaseShapes(ctx, x, y, radius, pc, cosine);
+    if (pc.found) DrawPhaseShapes(ctx, x, y, radius, pc, cosine, south);
     s.SetFillColor(savedFill);
     s.SetFillStyle(savedStyle);
 }

@@ -36,10 +36,11 @@ bool GreySunday(const month::Day& day) {
     return day.dayOfMonth >= 2 && calendar::Weekday(day.date.year, day.date.month, day.dayOfMonth) == 0;
 }
 
-// A day's row beside its cells: the phase symbol, the switch mark and the
-// bars (night under twilight under daylight under the Moon's time up).
-void DrawDayMarks(PageContext& ctx, int row, const month::Day& day, const std::string& dayText) {
-    DrawPhaseSymbol(ctx, row, day);
+// A day's row beside its cells: the phase symbol (mirrored `south` of the
+// equator), the switch mark and the bars (night under twilight under
+// daylight under the Moon's time up).
+void DrawDayMarks(PageContext& ctx, int row, const month::Day& day, const std::string& dayText, bool south) {
+    DrawPhaseSymbol(ctx, row, day, south);
     DrawSwitchMark(ctx, row, dayText, day.clockShift);
     const Shades& sh = ctx.shades;
     const Color colours[] = {sh.moon, sh.day, sh.twilight};
@@ -63,6 +64,7 @@ std::string SwitchMark(double shiftHours) {
 void detail::DrawTable(PageContext& ctx, const month::Month& m, const month::MonthTab& tab,
                        const std::array<std::string, 10>& headings) {
     const PageLayout& layout = ctx.layout;
+    const bool south = m.place.latitude < 0;
     for (int r = 0; r <= m.dayRows; ++r) {
         const auto& cells = r == 0 ? headings : tab[static_cast<std::size_t>(r)];
         const bool grey = r >= 1 && GreySunday(m.day(r));
@@ -70,7 +72,7 @@ void detail::DrawTable(PageContext& ctx, const month::Month& m, const month::Mon
             WriteText(ctx, layout.tableLeft + c * layout.columnWidth, layout.top + r * layout.rowHeight,
                       cells[static_cast<std::size_t>(c)], c == 0 && grey ? kGrey : kBlack);
         }
-        if (r >= 1) DrawDayMarks(ctx, r, m.day(r), cells[0]);
+        if (r >= 1) DrawDayMarks(ctx, r, m.day(r), cells[0], south);
     }
 }
 

@@ -177,13 +177,13 @@ void MainWindow::createLayout() {
     body->resize(pixelsX(kClientWidth), pixelsY(kClientHeight));
     placeControls();
     // Smallest window: the whole input row, and a page tall enough for the
-    // heading row, 31 day rows, the graph's key and half a line above and
-    // below, one text height each (the page set-up's spacing).
+    // headings and sub-headings rows, 31 day rows, the graph's key and half a
+    // line above and below, one text height each (the page set-up's spacing).
     const QFontMetricsF fm(render::PictureFont(), &page_->image());
     const int frame = 2 * page_->frameWidth();
     const int menu = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     const QSize minimum(pixelsX(kHelpButton.left + kHelpButton.width + 3 * kMargin),
-                        pixelsY(kPageTop + kMargin) + frame + menu + qCeil(34 * fm.height()));
+                        pixelsY(kPageTop + kMargin) + frame + menu + qCeil(35 * fm.height()));
     setMinimumSize(minimum);
     // Opens large enough to show a month legibly, within the screen.
     QSize size = kDefaultWindow;

@@ -39,8 +39,8 @@ struct PageTest : ::testing::Test {
 TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
     // Characters 10 wide and "99999" a column.  Screen of 1000 x 700 with
     // texts 20 high: margins of half a text height and a fifth of a column,
-    // 33 rows (the last the graph's key), the graph a blank right of the 10
-    // columns.  Printer: margins 10, 15, 20 and 25 mm of the sheet as held
+    // the headings row, then table rows 0 to 32 (the last the graph's key),
+    // the graph a blank right of the 10 columns.  Printer: margins 10, 15, 20 and 25 mm of the sheet as held
     // (A4 210 x 297 mm, US Letter 215.9 x 279.4 mm), here 10 units a
     // millimetre; 43 rows (0 to 42, the key's); texts 200 high, so that rows are not capped at 1.3
     // text heights.
@@ -52,7 +52,7 @@ TEST_F(PageTest, SetUpFillsTheSheetWithinItsMargins) {
     // Paper and orientation code, sheet size; top, bottom, left, column
     // width, graph left and right.
     const std::tuple<int, int, double, double, std::array<double, 6>> sheets[] = {
-        {0, 0, 1000, 700, {10, 690, 10, 50, 520, 990}},        // the screen
+        {0, 0, 1000, 700, {30, 690, 10, 50, 520, 990}},        // the screen
         {9, 1, 2100, 2970, {100, 2820, 200, 50, 710, 1850}},   // A4 portrait
         {1, 2, 2794, 2159, {100, 2009, 200, 50, 710, 2544}}};  // US Letter landscape
     for (const auto& [paper, orientation, w, h, edges] : sheets) {
@@ -72,24 +72,29 @@ TEST_F(PageTest, PageOfJune2024) {
     // June 2024 at Vienna.
     ASSERT_TRUE(render::LayOutAndDraw(ctx, month::CalculateMonth("202406", {16.33, 48.25, {1, false, ""}, ""}, reporter).value()));
     EXPECT_EQ(picture.circles.size(), 90u);  // each day's phase symbol: three circles
-    // Row 0 headings, 30 day rows of 10 cells, 13 hour labels: an hour is
-    // 19.6 wide, so "9" and "10" would stand 4.6 apart, less than a blank
-    // (10); every 2nd, centred over its line on row 0 (10 down), "24" kept
+    // The headings line and "Time" as on paper (10 down), row 0's
+    // sub-headings (a row lower), 30 day rows of 10 cells, 13 hour labels:
+    // an hour is 19.6 wide, so "9" and "10" would stand 4.6 apart, less than
+    // a blank (10); every 2nd, centred over its line on row 0, "24" kept
     // whole; then the key's five words (KeyShowsTheBarsOwnShades).
     const auto& texts = picture.texts;
-    ASSERT_EQ(texts.size(), 10u + 300u + 13u + 5u);
-    for (int i = 0; i < 13; ++i) EXPECT_EQ(texts[310u + i].text, std::to_string(2 * i));
-    EXPECT_EQ(std::pair(texts[322].x, texts[322].y), std::pair(F(layout.graphLeft + 24 * layout.hourWidth - 10), F(10)));
+    ASSERT_EQ(texts.size(), 11u + 10u + 300u + 13u + 5u);
+    std::string row0;
+    for (int i = 0; i < 21; ++i) row0 += texts[i].text + (i == 10 ? "|" : " ");
+    EXPECT_EQ(row0, "Day Moon  Sun  Ast.Twilight  D.a.n.M.  Phase Time| Rise Set Rise Set Beg. End Beg. End  ");
+    EXPECT_EQ(std::tuple(texts[0].y, texts[10].x, texts[11].y, texts[12].y), std::tuple(F(10), F(layout.graphLeft), F(30), F(30)));
+    for (int i = 0; i < 13; ++i) EXPECT_EQ(texts[321u + i].text, std::to_string(2 * i));
+    EXPECT_EQ(std::pair(texts[333].x, texts[333].y), std::pair(F(layout.graphLeft + 24 * layout.hourWidth - 10), F(30)));
     // A Sunday that follows a Saturday is grey: 1 June 2024 was a Saturday.
     for (const auto& [day, colour] : {std::pair(1, kBlack), {2, render::kGrey}, {8, kBlack}, {9, render::kGrey}})
-        EXPECT_EQ(texts[10 * day].color, colour) << texts[10 * day].text;
+        EXPECT_EQ(texts[11 + 10 * day].color, colour) << texts[11 + 10 * day].text;
     // 25 white hour lines down from row 1, 31 rows long even in a 30-day
     // month, then the frames of the key's four boxes.
     const auto& lines = picture.lines;
     ASSERT_EQ(lines.size(), 25u + 16u);
     for (int h = 0; h <= 24; ++h)
         EXPECT_EQ(std::tuple(lines[h].x, lines[h].y, lines[h].h, lines[h].color),
-                  std::tuple(F(layout.graphLeft + h * layout.hourWidth), F(10 + layout.rowHeight), F(31 * layout.rowHeight), render::kWhite));
+                  std::tuple(F(layout.graphLeft + h * layout.hourWidth), F(30 + layout.rowHeight), F(31 * layout.rowHeight), render::kWhite));
 }
 
 // The graph's key shows the bars' own shades, on the screen and on paper
@@ -201,22 +206,26 @@ TEST_F(PageTest, PhaseSymbols) {
     // on the 14th at 05:18 UT, full moon on the 22nd, last quarter on the
     // 28th; the new moon of 1 January 1900 at 13:52 UT makes noon of that
     // day late in the lunation.  The day's date (the month text stays
-    // "202406": the symbol reads the model), the disc's colour, the half
-    // disc's (and the ellipse's), whether the half is the left one.
-    const std::tuple<calendar::YearMonth, int, render::Color, render::Color, bool> cases[] = {
-        {{2024, 6}, 8, kYellow, kBlack, true},    // waxing crescent
-        {{2024, 6}, 14, kYellow, kBlack, true},   // the mean lunation's quarter is hours later
-        {{2024, 6}, 18, kBlack, kYellow, false},  // waxing gibbous
-        {{2024, 6}, 23, kBlack, kYellow, true},   // just after full
-        {{2024, 6}, 30, kYellow, kBlack, false},  // waning crescent
-        {{1900, 1}, 1, kYellow, kBlack, false},   // a sliver before new moon
+    // "202406": the symbol reads the model), south of the equator, the
+    // disc's colour, the half disc's (and the ellipse's), whether the half
+    // is the left one.  Seen from the south the Moon is upside down: the
+    // waxing crescent lit on the left, the dark half on the right.
+    const std::tuple<calendar::YearMonth, int, bool, render::Color, render::Color, bool> cases[] = {
+        {{2024, 6}, 8, false, kYellow, kBlack, true},    // waxing crescent
+        {{2024, 6}, 8, true, kYellow, kBlack, false},    // the same, south
+        {{2024, 6}, 14, false, kYellow, kBlack, true},   // the mean lunation's quarter is hours later
+        {{2024, 6}, 18, false, kBlack, kYellow, false},  // waxing gibbous
+        {{2024, 6}, 23, false, kBlack, kYellow, true},   // just after full
+        {{2024, 6}, 23, true, kBlack, kYellow, false},   // the same, south
+        {{2024, 6}, 30, false, kYellow, kBlack, false},  // waning crescent
+        {{1900, 1}, 1, false, kYellow, kBlack, false},   // a sliver before new moon
     };
-    for (const auto& [date, day, disc, half, left] : cases) {
-        SCOPED_TRACE(std::to_string(date.year) + "-" + std::to_string(date.month) + " day " + std::to_string(day));
+    for (const auto& [date, day, south, disc, half, left] : cases) {
+        SCOPED_TRACE(std::to_string(date.year) + "-" + std::to_string(date.month) + " day " + std::to_string(day) + (south ? " south" : ""));
         month::Day d;
         d.date = date, d.dayOfMonth = day;
         picture.circles.clear();
-        render::DrawPhaseSymbol(ctx, day, d);
+        render::DrawPhaseSymbol(ctx, day, d, south);
         // A whole disc, a half disc starting straight up (pi/2) when it is
         // the left half, and an ellipse; each of radius 0.6 row, filled in
         // its own colour, at the right edge of column 9 (5 + 450 to 5 + 500)

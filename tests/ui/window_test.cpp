@@ -300,7 +300,7 @@ TEST(MainWindow, FollowsTheUser) {
         EXPECT_EQ(t.w->monthEdit()->text().toStdString(), s.box);
         EXPECT_EQ(t.w->shownMonth(), s.shown);
         EXPECT_EQ(t.w->statusText().toStdString(), s.status);
-        EXPECT_EQ(t.page().pixelColor(t.page().width() / 8, qRound(t.w->layout().top + 15.5 * t.w->layout().rowHeight)) ==
+        EXPECT_EQ(t.page().pixelColor(t.page().width() / 8, qRound(t.w->layout().top + 15.9 * t.w->layout().rowHeight)) ==
                       QColor(255, 236, 150), s.marked);
         EXPECT_EQ(t.rep.log, Log{});
         EXPECT_EQ(Clipboard() != "kept", s.copied);
