@@ -86,7 +86,7 @@ int RunCommandLine(int argc, char** argv, const cli::Options& o) {
     cli::GraphicOutputs g;
 #ifdef ALMUCAN_HAVE_RENDER_QT
     std::unique_ptr<QGuiApplication> app;
-    if (o.png || o.pdf) {
+    if (o.png || o.pdf || o.chart) {
         // Image and PDF are drawn in memory and never need a display,
         // whatever DISPLAY or WAYLAND_DISPLAY name.
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -94,6 +94,8 @@ int RunCommandLine(int argc, char** argv, const cli::Options& o) {
         app = std::make_unique<QGuiApplication>(argc, argv);
         g.png = &render::EncodePng;
         g.pdf = &render::EncodePdf;
+        g.chartPng = &render::EncodeYearChartPng;
+        g.chartPdf = &render::EncodeYearChartPdf;
         g.defaultFont = &render::DefaultFont;
         g.printFont = &render::PdfPrintFont;
     }
@@ -141,7 +143,7 @@ int main(int argc, char** argv) {
         return rc == 0 ? WriteStdout(out, rc) : rc;
     }
 #ifdef ALMUCAN_QT_PROGRAM
-    if ((!o.month && !o.year) || o.png || o.pdf) return ExecQtProgram(argv);
+    if ((!o.month && !o.year) || o.png || o.pdf || o.chart) return ExecQtProgram(argv);
 #endif
     if (!o.month && !o.year) {
 #ifdef ALMUCAN_HAVE_UI

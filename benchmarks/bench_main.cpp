@@ -75,6 +75,14 @@ int main(int argc, char** argv) {
         std::printf("\nMonth (medians): Almucan %.4f ms, libnova %.1f ms, ratio %.0fx\n",
                     almucan * 1e3, libnova * 1e3, libnova / almucan);
     }
+    // The year chart from process start to a written PNG against the month
+    // page's PNG (the goal: at most 1.5 times).
+    if (t.count("BM_ProcessMonthPng") && t.count("BM_ProcessYearChartPng")) {
+        const double monthPng = reporter.median("BM_ProcessMonthPng");
+        const double chartPng = reporter.median("BM_ProcessYearChartPng");
+        std::printf("Year chart PNG / month PNG, process start to exit (medians): %.1f / %.1f ms, %.2fx\n",
+                    chartPng * 1e3, monthPng * 1e3, chartPng / monthPng);
+    }
     benchmark::Shutdown();
     return 0;
 }

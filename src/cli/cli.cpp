@@ -100,7 +100,7 @@ std::string TableText(const month::Month& r, const std::string& monthText) {
 
 std::string TargetClash(const Options& o, const std::string& settingsPath) {
     const std::pair<const std::optional<std::string>*, const char*> targets[] = {
-        {&o.png, "--png"}, {&o.pdf, "--pdf"}, {&o.ics, "--ics"}};
+        {&o.png, "--png"}, {&o.pdf, "--pdf"}, {&o.ics, "--ics"}, {&o.chart, "--chart"}};
     for (std::size_t i = 0; i < std::size(targets); ++i) {
         const auto& [path, name] = targets[i];
         if (!*path) continue;
@@ -126,6 +126,24 @@ void StderrReporter::message(const std::string& text, const std::string&, report
     std::cerr << t << "\n";
 }
 
+ChartFormat ChartFormatOf(const std::string& path) {
+    if (path.size() < 4) return ChartFormat::Unknown;
+    std::string tail = path.substr(path.size() - 4);
+    for (char& c : tail) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return tail == ".png" ? ChartFormat::Png : tail == ".pdf" ? ChartFormat::Pdf : ChartFormat::Unknown;
+}
+
+std::vector<month::Night> YearNights(int year, month::Months& store, const month::DarkRule& rule) {
+    std::vector<month::Night> nights;
+    for (int m = 1; m <= 12; ++m) {
+        const month::YearMonth ym{year, m};
+        const month::Month& cur = store.at(ym);
+        std::vector<month::Night> part = month::Nights(cur, store.at(calendar::ShiftedMonth(ym, 1)), rule);
+        nights.insert(nights.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
+    }
+    return nights;
+}
+
 int PlacesText(const std::string& text, std::string& out, report::Reporter& rep) {
     const std::vector<place::City> found = place::Search(text);
     if (found.empty()) {
@@ -147,8 +165,11 @@ int checkArguments(const Options& o, const GraphicOutputs& g, report::Reporter& 
         rep.error(err);
         return 2;
     }
-    if ((o.png && !g.png) || (o.pdf && !g.pdf)) {
-        rep.error(std::string(o.png && !g.png ? "PNG" : "PDF") + " output needs the Qt build of Almucan");
+    const bool chartPdf = o.chart && ChartFormatOf(*o.chart) == ChartFormat::Pdf;
+    const bool chartPng = o.chart && ChartFormatOf(*o.chart) == ChartFormat::Png;
+    if ((o.png && !g.png) || (o.pdf && !g.pdf) || (chartPng && !g.chartPng) || (chartPdf && !g.chartPdf)) {
+        const bool png = (o.png && !g.png) || (chartPng && !g.chartPng);
+        rep.error(std::string(png ? "PNG" : "PDF") + " output needs the Qt build of Almucan");
         return 1;
     }
     return 0;
@@ -184,7 +205,7 @@ int loadSettings(const Options& o, const GraphicOutputs& g, const LocationChange
     }
     // The PDF page is laid out with the settings' margins and print font:
     // the print dialog's rule applies.
-    if (o.pdf &&
+    if ((o.pdf || (o.chart && ChartFormatOf(*o.chart) == ChartFormat::Pdf)) &&
         !render::CheckPrintLayout(
             s.marginTop, s.marginBottom, s.marginLeft, s.marginRight,
             o.paper == "letter" ? render::kPaperCodeLetter : render::kPaperCodeA4,
@@ -216,6 +237,25 @@ RunMonths monthsOfRun(const Options& o) {
     return r;
 }
 
+// The year chart's image height without --size: some three pixels a night.
+constexpr int kChartPngHeight = 1400;
+
+// The dark rule of the year chart's nights.
+month::DarkRule chartRule(const Options&) { return month::DarkRule{}; }
+
+// The year chart's bytes: a PNG image of --size (by default tall enough
+// for a row of three pixels a night) or a PDF page in the print style.
+bool writeChart(const Options& o, const GraphicOutputs& g, const render::PrintStyle& style, month::Months& store,
+                std::string& bytes, report::Reporter& rep) {
+    const int year = std::stoi(*o.year);
+    const std::vector<month::Night> nights = YearNights(year, store, chartRule(o));
+    render::YearChart chart{year, &nights, store.place(), o.inkSaver, std::nullopt};
+    if (ChartFormatOf(*o.chart) == ChartFormat::Png)
+        return g.chartPng(chart, o.width, o.sizeGiven ? o.height : kChartPngHeight, bytes, rep);
+    chart.inkSaver = style.inkSaver;
+    return g.chartPdf(chart, style, o.paper, o.landscape, bytes, rep);
+}
+
 // The image, the PDF and the calendar, all drawn first and then staged
 // together: all are written or none.  0 or the exit code.
 int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settings& s, const RunMonths& run,
@@ -231,6 +271,8 @@ int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settin
     // The calendar holds the intervals that begin in these months, each
     // followed to its end through the months after.
     if (o.ics) icsText = ical::DarkNightsCalendar(run.yms, store, static_cast<ical::UnixTime>(std::time(nullptr)));
+    std::string chartBytes;
+    if (o.chart && !writeChart(o, g, style, store, chartBytes, rep)) return 1;
     struct File {
         const std::optional<std::string>& path;
         const std::string& bytes;
@@ -240,8 +282,8 @@ int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settin
     // the renames.
     fileio::StagedFiles own;
     fileio::StagedFiles& staged = files ? *files : own;
-    for (const File& f :
-         {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"}, File{o.ics, icsText, "iCalendar"}}) {
+    for (const File& f : {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"},
+                          File{o.ics, icsText, "iCalendar"}, File{o.chart, chartBytes, "year chart"}}) {
         if (!f.path) continue;
         const std::string name = std::string("The ") + f.kind + " file " + text::printable(*f.path);
         const std::string why = staged.Stage(*f.path, f.bytes, name);

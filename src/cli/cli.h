@@ -6,7 +6,10 @@
 
 #include "report/reporter.h"
 #include "month/monthcalc.h"
+#include "month/months.h"
+#include "month/nights.h"
 #include "render/page.h"
+#include "render/yearchart.h"
 #include "settings/settings.h"
 
 namespace fileio {
@@ -34,6 +37,9 @@ struct Options {
     bool textChosen = false;
     std::optional<std::string> png;
     int width = 1000, height = 700;
+    bool sizeGiven = false;  // --size given (the year chart's image has a taller default)
+    // --chart: the year chart into a file ending in .pdf or .png (needs --year).
+    std::optional<std::string> chart;
     std::optional<std::string> pdf;
     std::optional<std::string> ics;
     std::string paper = "a4";
@@ -99,6 +105,12 @@ struct GraphicOutputs {
     // One printed page per month, in the order given.
     bool (*pdf)(const std::vector<month::Month>&, const render::PrintStyle&, const std::vector<std::string>& monthTexts,
                 const std::string& paper, bool landscape, std::string& bytes, report::Reporter&) = nullptr;
+    // The year chart as a PNG image of width x height pixels, and as a
+    // one-page PDF document on the paper with the margins and print font of
+    // `style`.
+    bool (*chartPng)(const render::YearChart&, int width, int height, std::string& bytes, report::Reporter&) = nullptr;
+    bool (*chartPdf)(const render::YearChart&, const render::PrintStyle&, const std::string& paper, bool landscape,
+                     std::string& bytes, report::Reporter&) = nullptr;
     // The font recorded in a newly created settings file.
     void (*defaultFont)(std::string& name, float& size) = nullptr;
     // The print font measured on the PDF page (paper "a4" or "letter").
@@ -110,6 +122,17 @@ struct GraphicOutputs {
 // `out`, exact names first, then most populous first; returns the exit code:
 // 0, or 2 after saying why none matches (the closest names).
 int PlacesText(const std::string& text, std::string& out, report::Reporter& rep);
+
+// What a --chart file name asks for by its ending, in any case: ".png" an
+// image, ".pdf" a PDF document; any other is refused.
+enum class ChartFormat { Png, Pdf, Unknown };
+ChartFormat ChartFormatOf(const std::string& path);
+
+// The nights of a year whose evenings are 1 January to 31 December, for
+// the year chart, under `rule`; the months of `store`
+// (each calculated once, the January after included), which the nights
+// point into and must outlive them.
+std::vector<month::Night> YearNights(int year, month::Months& store, const month::DarkRule& rule = {});
 
 // The whole command-line run (--month or --year); returns the process exit code.
 // 0 success, 1 settings file not valid or an output failed, 2 bad input

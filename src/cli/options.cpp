@@ -1,6 +1,7 @@
 // The command line's options: their parsing (CLI11), the rules between
 // them, and the usage text.
 #include <CLI/CLI.hpp>
+#include <functional>
 
 #include "cli/cli.h"
 #include "text/numbers.h"
@@ -44,6 +45,12 @@ std::string Explain(const CLI::ParseError& e) {
     return what;
 }
 
+// A check that a value is not empty: "the <what> is empty".
+std::function<std::string(const std::string&)> notEmpty(const char* what) {
+    return
+        [what](const std::string& v) { return v.empty() ? std::string("the ") + what + " is empty" : std::string(); };
+}
+
 }  // namespace
 
 std::string Usage() {
@@ -79,6 +86,9 @@ std::string Usage() {
            "  --paper a4|letter    paper of the PDF page (default a4)\n"
            "  --landscape          landscape PDF page\n"
            "  --ink-saver          the PDF in the ink-saving style (night hatched, greys)\n"
+           "  --chart FILE         with --year: the year at a glance, a row a night from\n"
+           "                       noon to noon, into FILE.png (--size, default 1000x1400)\n"
+           "                       or FILE.pdf (one page, --paper, --landscape)\n"
            "  --version            the program's version\n"
            "  A FILE of - is standard output; two outputs never share a file.\n"
            "  --help               this text\n";
@@ -97,20 +107,22 @@ public:
     std::string parse(const std::vector<std::string>& args);
 
 private:
+    CLI::Option* value(const std::string& name, std::string& to, const char* type);
     void defineOptions();
+    void defineFiles();
     std::string windowModeError() const;
     std::string yearError() const;
     void collect();
 
     Options& o;
     CLI::App app{"almucan"};
-    std::string month, year, dir, lon, lat, tz, zoneName, placeName, placesText, png, size, pdf, paper, ics;
+    std::string month, year, dir, lon, lat, tz, zoneName, placeName, placesText, png, size, pdf, paper, ics, chart;
     bool tsv = false, events = false, json = false;
     CLI::Option *oMonth = nullptr, *oYear = nullptr, *oSummer = nullptr, *oDir = nullptr, *oLon = nullptr,
                 *oLat = nullptr, *oTz = nullptr, *oZone = nullptr, *oPlace = nullptr, *oPlaces = nullptr,
                 *oTsv = nullptr, *oEvents = nullptr, *oNights = nullptr, *oJson = nullptr, *oPng = nullptr,
                 *oSize = nullptr, *oPdf = nullptr, *oIcs = nullptr, *oPaper = nullptr, *oLandscape = nullptr,
-                *oInkSaver = nullptr;
+                *oInkSaver = nullptr, *oChart = nullptr;
     // The options of a month: its place and its outputs, in the order of
     // the usage.
     std::vector<CLI::Option*> monthOptions;
@@ -123,19 +135,15 @@ Parser::Parser(Options& options) : o(options) {
     defineOptions();
 }
 
+// CLI11 hands an option the next argument whatever it looks like; a long
+// option there means the value was left out ("--month --tsv").
+CLI::Option* Parser::value(const std::string& name, std::string& to, const char* type) {
+    return app.add_option(name, to)->type_name(type)->check([](const std::string& v) {
+        return v.rfind("--", 0) == 0 ? "needs a value, got the option " + v : std::string();
+    });
+}
+
 void Parser::defineOptions() {
-    // CLI11 hands an option the next argument whatever it looks like; a
-    // long option there means the value was left out ("--month --tsv").
-    auto value = [this](const std::string& name, std::string& to, const char* type) {
-        return app.add_option(name, to)->type_name(type)->check([](const std::string& v) {
-            return v.rfind("--", 0) == 0 ? "needs a value, got the option " + v : std::string();
-        });
-    };
-    auto notEmpty = [](const char* what) {
-        return [what](const std::string& v) {
-            return v.empty() ? std::string("the ") + what + " is empty" : std::string();
-        };
-    };
     oMonth = value("--month", month, "yyyymm");
     // Blanks around the year aside, as around the month.
     oYear = value("--year", year, "yyyy")->check([](const std::string& v) {
@@ -162,6 +170,18 @@ void Parser::defineOptions() {
     oTsv->excludes(oEvents);
     oJson->excludes(oTsv)->excludes(oEvents)->excludes(oNights);
     oNights->excludes(oEvents);
+    defineFiles();
+    monthOptions = {oSummer, oLon, oLat, oTz,   oZone, oPlace, oTsv,       oEvents,   oNights,
+                    oJson,   oIcs, oPng, oSize, oPdf,  oPaper, oLandscape, oInkSaver, oChart};
+    // --places lists places and calculates nothing.
+    for (CLI::Option* other : monthOptions) oPlaces->excludes(other);
+    oPlaces->excludes(oMonth)->excludes(oYear);
+    app.add_flag("-h,--help", o.help);
+    app.add_flag("--version", o.version);
+}
+
+// The options of the files: image, PDF, calendar and year chart.
+void Parser::defineFiles() {
     oPng = value("--png", png, "FILE")->check(notEmpty("file name"));
     oSize = value("--size", size, "WxH")->check([](const std::string& v) {
         int w = 0, h = 0;
@@ -172,15 +192,12 @@ void Parser::defineOptions() {
     oPaper = value("--paper", paper, "a4|letter")->check([](const std::string& v) {
         return v == "a4" || v == "letter" ? std::string() : std::string("wants a4 or letter");
     });
+    oChart = value("--chart", chart, "FILE")->check([](const std::string& v) {
+        return ChartFormatOf(v) == ChartFormat::Unknown ? std::string("wants a file name ending in .png or .pdf")
+                                                        : std::string();
+    });
     oLandscape = app.add_flag("--landscape", o.landscape);
     oInkSaver = app.add_flag("--ink-saver", o.inkSaver);
-    monthOptions = {oSummer, oLon, oLat, oTz,   oZone, oPlace, oTsv,       oEvents,  oNights,
-                    oJson,   oIcs, oPng, oSize, oPdf,  oPaper, oLandscape, oInkSaver};
-    // --places lists places and calculates nothing.
-    for (CLI::Option* other : monthOptions) oPlaces->excludes(other);
-    oPlaces->excludes(oMonth)->excludes(oYear);
-    app.add_flag("-h,--help", o.help);
-    app.add_flag("--version", o.version);
 }
 
 // Without --month or --year the window starts, and it takes only the
@@ -193,9 +210,9 @@ std::string Parser::windowModeError() const {
 }
 
 // A year is twelve months of tables, pages and intervals: the outputs of
-// one month only are refused.
+// one month only are refused; the year chart needs a year.
 std::string Parser::yearError() const {
-    if (oYear->count() == 0) return {};
+    if (oYear->count() == 0) return oChart->count() > 0 ? "--chart needs --year" : std::string();
     const char* one = oMonth->count() > 0 ? "--month" : oPng->count() > 0 ? "--png" : events ? "--events" : nullptr;
     return one ? std::string("--year and ") + one + " exclude each other" : std::string();
 }
@@ -218,7 +235,9 @@ void Parser::collect() {
     take(oPng, png, o.png);
     take(oPdf, pdf, o.pdf);
     take(oIcs, ics, o.ics);
-    if (oSize->count() > 0) parseSize(size, o.width, o.height);  // the last one given
+    take(oChart, chart, o.chart);
+    o.sizeGiven = oSize->count() > 0;
+    if (o.sizeGiven) parseSize(size, o.width, o.height);  // the last one given
     if (oPaper->count() > 0) o.paper = paper;
     if (tsv || events || json) {
         o.text = tsv ? TextOutput::Tsv : events ? TextOutput::Events : TextOutput::Json;
@@ -226,7 +245,7 @@ void Parser::collect() {
     }
     if (o.nights) o.textChosen = true;
     // Graphic outputs alone print no table unless a text output is asked for.
-    if (!o.textChosen && (o.png || o.pdf || o.ics)) o.text = TextOutput::None;
+    if (!o.textChosen && (o.png || o.pdf || o.ics || o.chart)) o.text = TextOutput::None;
 }
 
 std::string Parser::parse(const std::vector<std::string>& args) {
@@ -236,8 +255,8 @@ std::string Parser::parse(const std::vector<std::string>& args) {
     } catch (const CLI::ParseError& e) {
         return Explain(e);
     }
-    if (std::string e = windowModeError(); !e.empty()) return e;
     if (std::string e = yearError(); !e.empty()) return e;
+    if (std::string e = windowModeError(); !e.empty()) return e;
     collect();
     return {};
 }

@@ -99,6 +99,12 @@ set(rows
   "any|events-crlf|0||$A --month 200102 --events $S > $D/e|test $(wc -l < $D/e) = 124 && test $(grep -c $'\\r$' $D/e) = 124 && test -z \"$(tail -c 1 $D/e \\| tr -d '\\n')\""
   "qt|png-and-pdf|0||$A $M $S --png $D/j.png --size 640x480 --pdf $D/j.pdf --paper letter --landscape > $D/o|test ! -s $D/o && file $D/j.png \\| grep -q 'PNG image data, 640 x 480,' && pdfinfo $D/j.pdf \\| grep -Eq '^Pages: +1$' && pdfinfo $D/j.pdf \\| grep -q '792 x 612' && pdftotext $D/j.pdf - \\| tr -s ' \\n' '  ' \\| grep -q 'Month: 202406 Long.: 16.33 Lat.: 48.25 Time Zone: 1 '"
   "qt|pdf-year|0||$A --year 2025 $S --pdf $D/y.pdf > $D/o|test ! -s $D/o && pdfinfo $D/y.pdf \\| grep -Eq '^Pages: +12$' && pdfinfo $D/y.pdf \\| grep -Eq '^Title: +Almucan 2025$' && pdfinfo $D/y.pdf \\| grep -q '595 x 842 pts (A4)' && test \"$(pdftotext $D/y.pdf - \\| tr -s ' \\n' '  ' \\| grep -o 'Month: 2025[0-9]*' \\| tr -d '\\n')\" = \"$(printf 'Month: 2025%02d' $(seq 12))\""
+  # The year chart: a one-page PDF (the year's title), a PNG of the default size that decodes
+  # (its rows of pixels inflate to the size the header gives); another file ending, or the chart
+  # without --year, refused.
+  "qt|chart-pdf-png|0||$A --year 2024 $S --chart $D/y.pdf > $D/o && $A --year 2024 $S --chart $D/y.PNG >> $D/o|test ! -s $D/o && pdfinfo $D/y.pdf \\| grep -Eq '^Pages: +1$' && pdfinfo $D/y.pdf \\| grep -Eq '^Title: +Almucan 2024$' && python3 -c 'import struct, sys, zlib\nd = open(sys.argv[1], \"rb\").read()\ni, idat = 8, b\"\"\nwhile i < len(d):\n    n, t = struct.unpack(\">I4s\", d[i:i + 8])\n    if t == b\"IHDR\": w, h, bits, kind = struct.unpack(\">IIBB\", d[i + 8:i + 18])\n    if t == b\"IDAT\": idat += d[i + 8:i + 8 + n]\n    i += 12 + n\nsys.exit((w, h) != (1000, 1400) or len(zlib.decompress(idat)) != h * (1 + w * {0: 1, 2: 3, 6: 4}[kind] * bits // 8))' $D/y.PNG"
+  "any|chart-bad-ending|2|--chart: wants a file name ending in .png or .pdf|$A --year 2024 $S --chart $D/y.svg|usage"
+  "any|chart-needs-year|2|^almucan: --chart needs --year|$A $M $S --chart $D/y.png|usage"
   # Hostile settings files (a FIFO, /dev/zero, 200 MB of line feeds) are not valid at once, in
   # little memory ($P: peak KiB to $D/peak), and keep their kind; an unreadable one says why.
   "any|settings-fifo|1|^INI-file $D/cfg/Almucan\\.INI not valid\\.\nPlease delete it\\.|mkdir $D/cfg && mkfifo $D/cfg/Almucan.INI && $P $A $M $S|test -p $D/cfg/Almucan.INI && test $(tail -n 1 $D/peak) -lt 100000"

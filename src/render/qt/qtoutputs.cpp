@@ -9,16 +9,23 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <new>
 
 #include "render/page.h"
 #include "render/qt/qtsurface.h"
+#include "render/yearchart.h"
 
 namespace render {
 
-bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height, std::string& bytes,
-               report::Reporter& rep) {
+namespace {
+
+// A white image of width x height pixels drawn by `draw` on the picture's
+// surface and encoded as PNG into `bytes`.
+bool DrawPng(int width, int height, const std::string& boxText, const std::function<void(PageContext&)>& draw,
+             std::string& bytes, report::Reporter& rep) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) {
         rep.error("The image of " + std::to_string(width) + " x " + std::to_string(height) +
@@ -32,8 +39,8 @@ bool EncodePng(const month::Month& m, const std::string& monthText, int width, i
         Output out(screen, nullptr, device);
         PageLayout layout;
         const PrintStyle style;
-        PageContext ctx{out, layout, style, monthText, rep};
-        LayOutAndDraw(ctx, m);
+        PageContext ctx{out, layout, style, boxText, rep};
+        draw(ctx);
         screen.finish();
     }
     QByteArray data;
@@ -44,6 +51,19 @@ bool EncodePng(const month::Month& m, const std::string& monthText, int width, i
     }
     bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
     return true;
+}
+
+}  // namespace
+
+bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height, std::string& bytes,
+               report::Reporter& rep) {
+    return DrawPng(
+        width, height, monthText, [&](PageContext& ctx) { LayOutAndDraw(ctx, m); }, bytes, rep);
+}
+
+bool EncodeYearChartPng(const YearChart& chart, int width, int height, std::string& bytes, report::Reporter& rep) {
+    return DrawPng(
+        width, height, std::to_string(chart.year), [&](PageContext& ctx) { DrawYearChart(ctx, chart); }, bytes, rep);
 }
 
 namespace {
@@ -103,9 +123,11 @@ public:
     StreamFailureWatch& operator=(const StreamFailureWatch&) = delete;
 };
 
-bool DrawPdf(const std::vector<month::Month>& months, const PrintStyle& style,
-             const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
-             report::Reporter& rep) {
+// The pages of a PDF document titled `title`: draw(out, i) draws page i
+// (0 .. pages - 1) on the printer of `out` and says whether it was made.
+using PdfPage = std::function<bool(Output&, std::size_t)>;
+bool DrawPdf(std::size_t pages, const std::string& title, const std::string& paper, bool landscape, const PdfPage& draw,
+             std::string& bytes, report::Reporter& rep) {
     const StreamFailureWatch watch;
     QByteArray data;
     QBuffer buffer(&data);
@@ -113,23 +135,16 @@ bool DrawPdf(const std::vector<month::Month>& months, const PrintStyle& style,
     {
         QPdfWriter writer(&buffer);
         SetUpPdfPage(writer, paper, landscape);
-        // "Almucan yyyymm" for a month, "Almucan yyyy" for a year's pages.
-        std::string titled = monthTexts.empty() ? std::string() : monthTexts.front();
-        if (monthTexts.size() > 1) titled = titled.substr(0, 4);
-        writer.setTitle(DocumentTitle(titled));
+        writer.setTitle(DocumentTitle(title));
         QImage pictureImage(1, 1, QImage::Format_RGB32);
         QtImageSurface picture(pictureImage, PictureFont());
         QtPrinterSurface prn(writer, QGuiApplication::font());
         prn.KeepDocumentOpen();
         const OutputDevice device = OutputDevice::Printer;
         Output out(picture, &prn, device);
-        // Each month is a print run of its own on the next page.
-        for (std::size_t i = 0; i < months.size() && i < monthTexts.size(); ++i) {
+        for (std::size_t i = 0; i < pages; ++i) {
             if (i > 0) RequireStreamRoom(data);
-            PageLayout layout;
-            PageContext ctx{out, layout, style, monthTexts[i], rep};
-            ctx.shades = PageShades(style.inkSaver);
-            ok = LayOutAndDraw(ctx, months[i]) && ok;
+            ok = draw(out, i) && ok;
         }
         RequireStreamRoom(data);
         ok = prn.FinishPages() && ok;
@@ -143,21 +158,47 @@ bool DrawPdf(const std::vector<month::Month>& months, const PrintStyle& style,
     return true;
 }
 
+// DrawPdf: the pages are drawn in memory, and too little of it is
+// reported, like a PNG image too large.
+bool TryPdf(std::size_t pages, const std::string& title, const std::string& paper, bool landscape, const PdfPage& draw,
+            std::string& bytes, report::Reporter& rep) {
+    try {
+        return DrawPdf(pages, title, paper, landscape, draw, bytes, rep);
+    } catch (const std::bad_alloc&) {
+        bytes.clear();
+        rep.error("The PDF document of " + std::to_string(pages) + (pages == 1 ? " page" : " pages") +
+                  " could not be allocated.");
+        return false;
+    }
+}
+
 }  // namespace
 
 bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
                const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
                report::Reporter& rep) {
-    // The pages are drawn in memory: too little of it is reported, like a
-    // PNG image too large.
-    try {
-        return DrawPdf(months, style, monthTexts, paper, landscape, bytes, rep);
-    } catch (const std::bad_alloc&) {
-        bytes.clear();
-        rep.error("The PDF document of " + std::to_string(months.size()) + (months.size() == 1 ? " page" : " pages") +
-                  " could not be allocated.");
-        return false;
-    }
+    // "Almucan yyyymm" for a month, "Almucan yyyy" for a year's pages.
+    std::string title = monthTexts.empty() ? std::string() : monthTexts.front();
+    if (monthTexts.size() > 1) title = title.substr(0, 4);
+    // Each month is a print run of its own on the next page.
+    const PdfPage page = [&](Output& out, std::size_t i) {
+        PageLayout layout;
+        PageContext ctx{out, layout, style, monthTexts[i], rep};
+        ctx.shades = PageShades(style.inkSaver);
+        return LayOutAndDraw(ctx, months[i]);
+    };
+    return TryPdf(std::min(months.size(), monthTexts.size()), title, paper, landscape, page, bytes, rep);
+}
+
+bool EncodeYearChartPdf(const YearChart& chart, const PrintStyle& style, const std::string& paper, bool landscape,
+                        std::string& bytes, report::Reporter& rep) {
+    const std::string year = std::to_string(chart.year);
+    const PdfPage page = [&](Output& out, std::size_t) {
+        PageLayout layout;
+        PageContext ctx{out, layout, style, year, rep};
+        return DrawYearChart(ctx, chart);
+    };
+    return TryPdf(1, year, paper, landscape, page, bytes, rep);
 }
 
 PrintFontExtent PdfPrintFont(const std::string& fontName, float fontSize, const std::string& paper, bool landscape) {

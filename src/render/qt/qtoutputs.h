@@ -8,6 +8,7 @@
 #include "report/reporter.h"
 #include "month/monthcalc.h"
 #include "render/page.h"
+#include "render/yearchart.h"
 
 namespace render {
 
@@ -23,6 +24,13 @@ bool EncodePng(const month::Month& m, const std::string& monthText, int width, i
 bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
                const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
                report::Reporter& rep);
+
+// The year chart as an image of width x height pixels encoded as PNG, and
+// as a one-page PDF document in the margins and print font of `style` on
+// its paper ("a4" or "letter").  False after reporting.
+bool EncodeYearChartPng(const YearChart& chart, int width, int height, std::string& bytes, report::Reporter& rep);
+bool EncodeYearChartPdf(const YearChart& chart, const PrintStyle& style, const std::string& paper, bool landscape,
+                        std::string& bytes, report::Reporter& rep);
 
 // The print font measured on the PDF page EncodePdf draws ("a4" or
 // "letter", portrait or landscape), for the print layout check.
