@@ -15,6 +15,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QtMath>
@@ -129,7 +130,14 @@ void MainWindow::createWidgets() {
     statusBar()->addWidget(statusLabel_, 1);
     connect(previousButton_, &QToolButton::clicked, this, &MainWindow::previousMonth);
     connect(nextButton_, &QToolButton::clicked, this, &MainWindow::nextMonth);
-    page_ = new PageWidget(body);
+    // The page fills the scroll area's view; only the year chart is taller.
+    pageScroll_ = new QScrollArea(body);
+    pageScroll_->setFrameShape(QFrame::NoFrame);
+    pageScroll_->setFocusPolicy(Qt::NoFocus);
+    pageScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pageScroll_->setWidgetResizable(true);
+    page_ = new PageWidget;
+    pageScroll_->setWidget(page_);
     connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculate);
     connect(helpButton_, &QPushButton::clicked, this, &MainWindow::showHelp);
     connect(page_, &PageWidget::resized, this, &MainWindow::redrawPage);
@@ -146,6 +154,7 @@ void MainWindow::createMenus() {
     exitAction_ = fileMenu_->addAction(QStringLiteral("E&xit"));
     exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+    createViewChoices();
     todayAction_ = viewMenu_->addAction(QStringLiteral("&Today"));
     todayAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     previousMonthAction_ = viewMenu_->addAction(QStringLiteral("&Previous month"));
@@ -217,8 +226,8 @@ void MainWindow::placeControls() {
     place(calculateButton_, kCalculateButton);
     place(helpButton_, kHelpButton);
     // The page fills the window below the input row.
-    page_->setGeometry(pixelsX(kMargin), pixelsY(kPageTop), qMax(1, w - 2 * pixelsX(kMargin)),
-                       qMax(1, h - pixelsY(kPageTop) - pixelsY(kMargin)));
+    pageScroll_->setGeometry(pixelsX(kMargin), pixelsY(kPageTop), qMax(1, w - 2 * pixelsX(kMargin)),
+                             qMax(1, h - pixelsY(kPageTop) - pixelsY(kMargin)));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -288,6 +297,8 @@ bool MainWindow::loadSettings() {
                                    ? QStringLiteral("summertime")
                                    : QString::fromStdString("summer time follows the time zone " + zoneName));
     applyNightVision();
+    applyViewChoices();
+    fitPageToView();
     return true;
 }
 
@@ -295,7 +306,8 @@ void MainWindow::applyNightVision() {
     nightVisionAction_->setChecked(settings_.nightVision);
     const QPalette p = settings_.nightVision ? NightPalette() : QPalette();
     // Menus open as windows of their own: they take the palette too.
-    for (QWidget* w : std::initializer_list<QWidget*>{this, fileMenu_, viewMenu_}) w->setPalette(p);
+    for (QWidget* w : std::initializer_list<QWidget*>{this, fileMenu_, viewMenu_, darknessMenu_, moonMenu_})
+        w->setPalette(p);
 }
 
 month::Place MainWindow::placeInForce() const { return zone::InForce(settings_.place, summerTimeBox_->isChecked()); }

@@ -1,9 +1,11 @@
 #pragma once
 // The main window: month box with previous and next month buttons,
-// summer-time box, Calculate and Help, the month page, the File and View
-// menus and a status line saying what the page shows.
+// summer-time box, Calculate and Help, the page of the view shown (the
+// month's days, its nights or the year chart), the File and View menus and
+// a status line saying what the page shows.
 #include <QDate>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,6 +15,7 @@
 #include "month/monthcalc.h"
 #include "settings/settings.h"
 #include "render/page.h"
+#include "ui/nightstore.h"
 #include "ui/printtarget.h"
 
 namespace render {
@@ -26,6 +29,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 
 namespace ui {
@@ -89,6 +93,11 @@ public:
     QAction* exitAction() const { return exitAction_; }
     QAction* todayAction() const { return todayAction_; }
     QAction* nightVisionAction() const { return nightVisionAction_; }
+    // View > Days, Nights, Year chart; the Darkness and Moon limit menus.
+    QAction* viewAction(settings::View v) const;
+    QMenu* darknessMenu() const { return darknessMenu_; }
+    QMenu* moonLimitMenu() const { return moonMenu_; }
+    QScrollArea* pageScroll() const { return pageScroll_; }
 
 public slots:
     // Version, title, month box (today's month), summer-time box (checked
@@ -118,6 +127,12 @@ public slots:
     // Lays the page out for the page widget's present size and draws the
     // last calculated month again (nothing before the first calculation).
     void redrawPage();
+    // The view shown, the darkness and the Moon limit of the dark hours, as
+    // the View menu's items say, remembered in the settings file; the page
+    // drawn again.
+    void chooseView(settings::View v);
+    void chooseDarkness(settings::Darkness d);
+    void chooseMoonLimit(double percent);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -129,6 +144,10 @@ private:
     // window's sizes.
     void createWidgets();
     void createMenus();
+    // View > Days, Nights, Year chart, Darkness and Moon limit.
+    void createViewChoices();
+    // The View menu's checks as the settings say.
+    void applyViewChoices();
     void createLayout();
     void placeControls();
     // Steps after the month check: lay out, calculate, clipboard (when
@@ -163,6 +182,22 @@ private:
     render::PrintStyle printStyle() const;
     // Draws `last_` on the page after a fresh page set-up.
     void drawScreenPage();
+    // The view shown of month m on ctx's surface (the screen or the
+    // printer): the Days page, the Nights page or the year chart of m's
+    // year, today's night marked on the screen.  False when ending the print
+    // document failed.
+    bool drawView(render::PageContext& ctx, const month::Month& m, bool printing);
+    // The page as tall as the view needs: the window's for the pages, the
+    // year chart's own, which then scrolls.
+    void fitPageToView();
+    // Today's night among the nights of `months` months from `first`.
+    std::optional<std::size_t> todaysNight(const month::YearMonth& first, int months) const;
+    // The status line's first part: the month ("June 2026"), or the view
+    // and its dark rule.
+    QString viewTitle(const month::YearMonth& ym, const QString& monthName) const;
+    // What the print run calls the page: "month page", "nights page" or
+    // "year chart".
+    std::string pageKind() const;
     // A length in points as pixels across and down the screen.
     int pixelsX(double points) const;
     int pixelsY(double points) const;
@@ -176,6 +211,11 @@ private:
     // page widget changes size.
     std::optional<month::Month> last_;
     std::string lastMonthText_;
+    // The months and nights of the Nights page and the year chart.
+    NightStore nights_;
+    // The year chart is brought to today's night when next drawn (a new
+    // month or view), not when the window only changes size.
+    bool chartToToday_ = false;
     // The last zone problem shown (an unknown or unreadable zone named by
     // the settings): shown once, not at every activation.
     std::string zoneProblemShown_;
@@ -196,6 +236,7 @@ private:
     QToolButton* nextButton_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     PageWidget* page_ = nullptr;
+    QScrollArea* pageScroll_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QAction* optionsAction_ = nullptr;
     QAction* printAction_ = nullptr;
@@ -207,6 +248,11 @@ private:
     QAction* previousMonthAction_ = nullptr;
     QAction* nextMonthAction_ = nullptr;
     QAction* nightVisionAction_ = nullptr;
+    std::array<QAction*, 3> viewActions_{};
+    QMenu* darknessMenu_ = nullptr;
+    std::array<QAction*, 3> darknessActions_{};
+    QMenu* moonMenu_ = nullptr;
+    std::array<QAction*, 6> moonActions_{};
 };
 
 }  // namespace ui

@@ -69,6 +69,7 @@ render::PrintStyle MainWindow::printStyle() const { return settings::PrintStyleO
 
 bool MainWindow::drawMonth(const std::string& monthText, const month::Place& place, bool printing, bool copy,
                            QString& failure) {
+    fitPageToView();
     render::QtImageSurface screen(page_->image(), render::PictureFont());
     screen.SetNightVision(settings_.nightVision);
     // The job outlives the printer surface, which ends its painter first.
@@ -80,7 +81,11 @@ bool MainWindow::drawMonth(const std::string& monthText, const month::Place& pla
             failure = job->reason();
             return false;
         }
-        print_->printer.setDocName(render::DocumentTitle(monthText));
+        QString title = render::DocumentTitle(monthText);
+        if (settings_.view == settings::View::Nights) title += QStringLiteral(" nights");
+        if (settings_.view == settings::View::YearChart)
+            title = render::DocumentTitle(monthText.substr(0, 4)) + QStringLiteral(" year chart");
+        print_->printer.setDocName(title);
         paper = std::make_unique<render::QtPrinterSurface>(print_->printer);
     }
     const render::OutputDevice device = printing ? render::OutputDevice::Printer : render::OutputDevice::Screen;
@@ -96,7 +101,7 @@ bool MainWindow::drawMonth(const std::string& monthText, const month::Place& pla
     std::optional<month::Month> result = month::CalculateMonth(monthText, place, reporter_);
     if (!result) return true;  // refused; CalculateMonth has said so
     if (copy) QGuiApplication::clipboard()->setText(QString::fromStdString(month::ClipboardText(*result)));
-    const bool ended = render::LayOutAndDraw(ctx, *result);
+    const bool ended = drawView(ctx, *result, printing);
     if (!printing) {
         last_ = std::move(result);
         lastMonthText_ = monthText;
@@ -110,13 +115,14 @@ bool MainWindow::drawMonth(const std::string& monthText, const month::Place& pla
 }
 
 void MainWindow::drawScreenPage() {
+    fitPageToView();
     render::QtImageSurface screen(page_->image(), render::PictureFont());
     screen.SetNightVision(settings_.nightVision);
     const render::OutputDevice device = render::OutputDevice::Screen;
     render::Output out(screen, nullptr, device);
     const render::PrintStyle style = printStyle();
     render::PageContext ctx{out, layout_, style, lastMonthText_, reporter_};
-    render::LayOutAndDraw(ctx, *last_);
+    drawView(ctx, *last_, false);
     finishScreenPage(screen);
 }
 
@@ -124,7 +130,8 @@ void MainWindow::finishScreenPage(render::QtImageSurface& screen) {
     screen.finish();
     const month::YearMonth ym = last_->ym;
     const QDate today = today_();
-    if (today.year() == ym.year && today.month() == ym.month) {
+    // (The Nights page and the year chart mark today's night themselves.)
+    if (settings_.view == settings::View::Days && today.year() == ym.year && today.month() == ym.month) {
         // Today's row of the table: the white behind it light yellow (by
         // day) or the black dark red (night vision); the text stays.
         QPainter p(&page_->image());
@@ -140,8 +147,8 @@ void MainWindow::finishScreenPage(render::QtImageSurface& screen) {
     if (!where.isEmpty()) where += ' ';
     where += QString::number(std::fabs(lat), 'f', 2) + (lat < 0 ? " S " : " N ") +
              QString::number(std::fabs(lon), 'f', 2) + (lon < 0 ? " W" : " E");
-    statusLabel_->setText(QString::fromLatin1(kMonthNames[ym.month - 1]) + ' ' + QString::number(ym.year) + " - " +
-                          where + " - " + ZoneText(place.clock, ym));
+    statusLabel_->setText(viewTitle(ym, QString::fromLatin1(kMonthNames[ym.month - 1])) + " - " + where + " - " +
+                          ZoneText(place.clock, ym));
 }
 
 QString MainWindow::statusText() const { return statusLabel_->text(); }
@@ -173,6 +180,7 @@ void MainWindow::calculateMonth(const std::string& monthText, month::Place place
     // A refused month changes nothing else: page, clipboard, pointer.
     if (!month::AcceptMonthText(monthText, reporter_)) return;
     const bool printing = device == render::OutputDevice::Printer;
+    if (!printing) chartToToday_ = true;
     bool pageOk = true;
     QString printFailure;
     std::string failure;
@@ -199,17 +207,19 @@ void MainWindow::calculateMonth(const std::string& monthText, month::Place place
         if (!printFailure.isEmpty()) text += "\r\n" + printFailure.toStdString();
         reporter_.error(text);
     } else if (print_->toPdf) {
-        reporter_.message("The month page was written to\r\n   " + print_->destination().toStdString(),
+        reporter_.message("The " + pageKind() + " was written to\r\n   " + print_->destination().toStdString(),
                           "Almucan - Print", report::Icon::Information);
     }
 }
 
 void MainWindow::exportDarkNights() {
     if (ended_) return;
-    // The month shown on the page.
+    // The month shown on the page, or with the year chart its year.
     const std::string monthText = pageMonthText();
     if (!month::AcceptMonthText(monthText, reporter_)) return;
-    const QString suggested = QString::fromStdString("dark-nights-" + monthText + ".ics");
+    const bool year = settings_.view == settings::View::YearChart;
+    const QString suggested =
+        QString::fromStdString("dark-nights-" + (year ? monthText.substr(0, 4) : monthText) + ".ics");
     const QString file = chooseIcsFile_(QDir::home().filePath(suggested));
     if (file.isEmpty()) return;
     const month::Place place = last_ ? last_->place : placeInForce();
@@ -222,7 +232,11 @@ void MainWindow::exportDarkNights() {
         const std::string path = QFile::encodeName(file).toStdString();
         if (r) {
             month::Months months(place);
-            written = ical::WriteIcs({months.keep(std::move(*r)).ym}, months, path, error);
+            const month::YearMonth shown = months.keep(std::move(*r)).ym;
+            std::vector<month::YearMonth> yms;
+            if (!year) yms.push_back(shown);
+            for (int m = 1; year && m <= 12; ++m) yms.push_back({shown.year, m});
+            written = ical::WriteIcs(yms, months, path, error);
         }
     }
     if (!written) reporter_.error("The dark nights could not be exported:\r\n" + error);

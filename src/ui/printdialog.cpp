@@ -171,7 +171,8 @@ void PrintDialog::fillFromSettings() {
         fontBox_->setEditText(saved);  // no fonts at all: keep the saved name
     showFontSample();
 
-    if (target_.toPdf && !target_.fileChosen) target_.printer.setOutputFileName(target_.defaultPdfPath(monthText_));
+    if (target_.toPdf && !target_.fileChosen)
+        target_.printer.setOutputFileName(target_.defaultPdfPath(monthText_, settings_.view));
     showDestination();
 }
 

@@ -51,14 +51,18 @@ std::unique_ptr<PrintTarget> PrintTarget::ForThisMachine() {
     return std::make_unique<PrintTarget>(QPrinterInfo::availablePrinters().isEmpty());
 }
 
-QString PrintTarget::defaultPdfPath(const std::string& monthText) const {
+QString PrintTarget::defaultPdfPath(const std::string& monthText, settings::View view) const {
     QString name = QStringLiteral("Almucan.pdf");
     // Only a month of six plain digits names the file; other texts that
     // the month check accepts ("20011/") would not make a safe file name.
     bool digits = monthText.size() == 6;
     for (char c : monthText) digits = digits && c >= '0' && c <= '9';
-    if (digits && calendar::CheckMonthText(monthText))
-        name = QStringLiteral("Almucan-%1.pdf").arg(QString::fromStdString(monthText));
+    if (digits && calendar::CheckMonthText(monthText)) {
+        const QString month = QString::fromStdString(monthText);
+        name = view == settings::View::Nights      ? QStringLiteral("Almucan-%1-nights.pdf").arg(month)
+               : view == settings::View::YearChart ? QStringLiteral("Almucan-%1-year.pdf").arg(month.left(4))
+                                                   : QStringLiteral("Almucan-%1.pdf").arg(month);
+    }
     return QDir(pdfFolder).filePath(name);
 }
 

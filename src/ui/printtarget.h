@@ -11,6 +11,7 @@
 #include <string>
 
 #include "fileio/filewrite.h"
+#include "settings/settings.h"
 
 namespace ui {
 
@@ -31,8 +32,9 @@ struct PrintTarget {
     static std::unique_ptr<PrintTarget> ForThisMachine();
 
     // "Almucan-yyyymm.pdf" in pdfFolder (yyyymm the month box when it
-    // holds a valid month, else just "Almucan.pdf").
-    QString defaultPdfPath(const std::string& monthText) const;
+    // holds a valid month, else just "Almucan.pdf"); for the Nights page
+    // "Almucan-yyyymm-nights.pdf", for the year chart "Almucan-yyyy-year.pdf".
+    QString defaultPdfPath(const std::string& monthText, settings::View view = settings::View::Days) const;
     // Text for the print dialog: the file or the printer that gets the page.
     QString destination() const;
 

@@ -1,0 +1,214 @@
+// The main window's views of a month: the View menu's Days, Nights and Year chart with the dark rule, each view drawn.
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtMath>
+#include <array>
+#include <optional>
+#include <utility>
+
+#include "month/format.h"
+#include "render/qt/qtsurface.h"
+#include "render/yearchart.h"
+#include "settings/settingsfile.h"
+#include "ui/mainwindow.h"
+#include "ui/pagewidget.h"
+
+namespace ui {
+
+namespace {
+
+// The Moon limits offered, in percent of the disc lit.
+constexpr std::array<double, 6> kMoonLimits = {0, 5, 10, 15, 25, 50};
+
+// The year chart's rows on the screen: a third of a text line, at least 4
+// pixels, so the year is a few screens high and every night stays apart.
+constexpr double kChartRowLines = 1.0 / 3;
+constexpr int kChartRowMin = 4;
+// Lines of the chart besides its rows: title, place line, hour labels above
+// and below, half a line and up to two lines of key, and a little spare.
+constexpr double kChartOtherLines = 7.5;
+
+// The nights as lines of text, today's marked: evening, dusk, dawn, the
+// Moon at midnight and the dark hours.
+bool DrawNightsList(render::PageContext& ctx, const std::vector<month::Night>& nights,
+                    std::optional<std::size_t> today) {
+    render::PageSetup(ctx);
+    if (ctx.out.screen()) ctx.out.picture().Clear();
+    const render::PageLayout& L = ctx.layout;
+    for (std::size_t i = 0; i < nights.size(); ++i) {
+        const month::Night& n = nights[i];
+        std::string line = (today == i ? "> " : "  ") + std::to_string(n.dayOfMonth) + "  dusk " +
+                           (n.dusk ? month::ClockText(n.dusk->hhmm) : "--:--") + "  dawn " +
+                           (n.dawn ? month::ClockText(n.dawn->hhmm) : "--:--") + "  Moon " +
+                           std::to_string(static_cast<int>(n.moonFraction * 100 + 0.5)) + " %  dark " +
+                           std::to_string(n.darkMinutes / 60) + ":" + std::to_string(n.darkMinutes % 60 / 10) +
+                           std::to_string(n.darkMinutes % 10);
+        render::WriteText(ctx, L.tableLeft, L.top + static_cast<double>(i) * L.rowHeight, line);
+    }
+    return ctx.out.current().EndDoc();
+}
+
+// A checkable action in `group` and `menu` that calls `chosen`.
+template <typename F>
+QAction* Choice(QMenu* menu, QActionGroup* group, const QString& text, F chosen) {
+    QAction* a = menu->addAction(text);
+    a->setCheckable(true);
+    group->addAction(a);
+    QObject::connect(a, &QAction::triggered, menu, chosen);
+    return a;
+}
+
+}  // namespace
+
+void MainWindow::createViewChoices() {
+    auto* views = new QActionGroup(this);
+    const std::array<std::pair<settings::View, const char*>, 3> names = {{{settings::View::Days, "&Days"},
+                                                                          {settings::View::Nights, "N&ights"},
+                                                                          {settings::View::YearChart, "&Year chart"}}};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const settings::View v = names[i].first;
+        viewActions_[i] = Choice(viewMenu_, views, QString::fromLatin1(names[i].second), [this, v] { chooseView(v); });
+        viewActions_[i]->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(i))));
+    }
+    viewMenu_->addSeparator();
+    darknessMenu_ = viewMenu_->addMenu(QStringLiteral("D&arkness"));
+    auto* darkness = new QActionGroup(this);
+    const std::array<std::pair<settings::Darkness, const char*>, 3> kinds = {
+        {{settings::Darkness::Astronomical, "&Astronomical (Sun below -18\u00b0)"},
+         {settings::Darkness::Nautical, "&Nautical (Sun below -12\u00b0)"},
+         {settings::Darkness::Civil, "&Civil (Sun below -6\u00b0)"}}};
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        const settings::Darkness d = kinds[i].first;
+        darknessActions_[i] =
+            Choice(darknessMenu_, darkness, QString::fromUtf8(kinds[i].second), [this, d] { chooseDarkness(d); });
+    }
+    moonMenu_ = viewMenu_->addMenu(QStringLiteral("&Moon limit"));
+    auto* moon = new QActionGroup(this);
+    for (std::size_t i = 0; i < kMoonLimits.size(); ++i) {
+        const double p = kMoonLimits[i];
+        const QString text = p == 0 ? QStringLiteral("&0 % (no Moon up)") : QStringLiteral("Moon up to &%1 %").arg(p);
+        moonActions_[i] = Choice(moonMenu_, moon, text, [this, p] { chooseMoonLimit(p); });
+    }
+    viewMenu_->addSeparator();
+}
+
+QAction* MainWindow::viewAction(settings::View v) const { return viewActions_[static_cast<std::size_t>(v)]; }
+
+void MainWindow::applyViewChoices() {
+    viewAction(settings_.view)->setChecked(true);
+    darknessActions_[static_cast<std::size_t>(settings_.darkness)]->setChecked(true);
+    // A limit the menu does not offer (from the settings file) checks none.
+    for (std::size_t i = 0; i < kMoonLimits.size(); ++i)
+        moonActions_[i]->setChecked(kMoonLimits[i] == settings_.moonMaxPercent);
+}
+
+void MainWindow::chooseView(settings::View v) {
+    if (ended_) return;
+    if (settings_.view != v) {
+        settings_.view = v;
+        settings::SaveSettings(settings_, reporter_);
+    }
+    applyViewChoices();
+    redrawPage();
+}
+
+void MainWindow::chooseDarkness(settings::Darkness d) {
+    if (ended_) return;
+    if (settings_.darkness != d) {
+        settings_.darkness = d;
+        settings::SaveSettings(settings_, reporter_);
+    }
+    applyViewChoices();
+    redrawPage();
+}
+
+void MainWindow::chooseMoonLimit(double percent) {
+    if (ended_) return;
+    if (settings_.moonMaxPercent != percent) {
+        settings_.moonMaxPercent = percent;
+        settings::SaveSettings(settings_, reporter_);
+    }
+    applyViewChoices();
+    redrawPage();
+}
+
+void MainWindow::fitPageToView() {
+    // The year chart is taller than the window and scrolls; the pages fit it.
+    int height = 0;
+    if (settings_.view == settings::View::YearChart) {
+        const double line = QFontMetricsF(render::PictureFont(), &page_->image()).height();
+        const int row = qMax(kChartRowMin, qRound(line * kChartRowLines));
+        height = 366 * row + qCeil(kChartOtherLines * line) + 2 * page_->frameWidth();
+    }
+    if (page_->minimumHeight() != height) page_->setMinimumHeight(height);
+}
+
+std::optional<std::size_t> MainWindow::todaysNight(const month::YearMonth& first, int months) const {
+    // Nights are dated by their evenings, one a day from the first month's 1st.
+    const QDate today = today_(), from(first.year, first.month, 1);
+    const QDate until = from.addMonths(months);
+    if (today < from || today >= until) return std::nullopt;
+    return static_cast<std::size_t>(from.daysTo(today));
+}
+
+bool MainWindow::drawView(render::PageContext& ctx, const month::Month& m, bool printing) {
+    switch (settings_.view) {
+        case settings::View::Days:
+            return render::LayOutAndDraw(ctx, m);
+        case settings::View::Nights: {
+            const month::Month& shown = nights_.keep(m);
+            const std::vector<month::Night>& nights = nights_.monthNights(shown.ym, DarkRuleOf(settings_));
+            const std::optional<std::size_t> today = printing ? std::nullopt : todaysNight(shown.ym, 1);
+            return DrawNightsList(ctx, nights, today);
+        }
+        case settings::View::YearChart: {
+            nights_.keep(m);
+            const std::vector<month::Night>& nights = nights_.yearNights(m.ym.year, DarkRuleOf(settings_));
+            render::YearChart chart{m.ym.year, &nights, m.place, printing && ctx.print.inkSaver, std::nullopt};
+            if (!printing) chart.highlight = todaysNight({m.ym.year, 1}, 12);
+            const bool ended = render::DrawYearChart(ctx, chart);
+            if (!printing && chart.highlight && std::exchange(chartToToday_, false)) {
+                // The current night in sight.
+                const double y = ctx.layout.top + static_cast<double>(*chart.highlight) * ctx.layout.rowHeight;
+                pageScroll_->ensureVisible(0, qRound(y), 0, pageScroll_->viewport()->height() / 3);
+            }
+            return ended;
+        }
+    }
+    return true;
+}
+
+std::string MainWindow::pageKind() const {
+    switch (settings_.view) {
+        case settings::View::Days:
+            break;
+        case settings::View::Nights:
+            return "nights page";
+        case settings::View::YearChart:
+            return "year chart";
+    }
+    return "month page";
+}
+
+QString MainWindow::viewTitle(const month::YearMonth& ym, const QString& monthName) const {
+    const month::DarkRule rule = DarkRuleOf(settings_);
+    static const char* const kDarkness[] = {"astronomical", "nautical", "civil"};
+    const QString ruleText = QString::fromLatin1(kDarkness[static_cast<std::size_t>(settings_.darkness)]) +
+                             " darkness, " +
+                             (rule.moonMaxPercent > 0 ? QStringLiteral("Moon up to %1 %").arg(rule.moonMaxPercent)
+                                                      : QStringLiteral("no Moon up"));
+    switch (settings_.view) {
+        case settings::View::Days:
+            break;
+        case settings::View::Nights:
+            return "Nights of " + monthName + ' ' + QString::number(ym.year) + " (" + ruleText + ')';
+        case settings::View::YearChart:
+            return "Year chart " + QString::number(ym.year) + " (" + ruleText + ')';
+    }
+    return monthName + ' ' + QString::number(ym.year);
+}
+
+}  // namespace ui
