@@ -3,7 +3,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QScrollArea>
-#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QtMath>
 #include <array>
 #include <optional>
@@ -108,6 +108,7 @@ void MainWindow::applyViewChoices() {
 void MainWindow::chooseView(settings::View v) {
     if (ended_) return;
     if (settings_.view != v) {
+        chartToToday_ = true;
         settings_.view = v;
         settings::SaveSettings(settings_, reporter_);
     }
@@ -143,7 +144,13 @@ void MainWindow::fitPageToView() {
         const int row = qMax(kChartRowMin, qRound(line * kChartRowLines));
         height = 366 * row + qCeil(kChartOtherLines * line) + 2 * page_->frameWidth();
     }
-    if (page_->minimumHeight() != height) page_->setMinimumHeight(height);
+    if (page_->minimumHeight() == height) return;
+    page_->setMinimumHeight(height);
+    // The new size at once, so the page is drawn to it now; the scroll
+    // area's layout, which follows, only adds or removes the scroll bar.
+    const QSignalBlocker drawnByTheCaller(page_);
+    const QWidget* view = pageScroll_->viewport();
+    page_->resize(view->width(), qMax(height, view->height()));
 }
 
 std::optional<std::size_t> MainWindow::todaysNight(const month::YearMonth& first, int months) const {

@@ -17,11 +17,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
 
@@ -322,6 +324,42 @@ TEST(MainWindow, FollowsTheUser) {
     EXPECT_EQ(t.page().pixelColor(1, 1), QColor(Qt::black));
     QTest::keyClick(t.w.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(t.exitCode, 0);
+}
+
+// View > Days, Nights and Year chart, with the darkness and the Moon limit:
+// the status line names the view and its rule; the month steps move through
+// the months in every view (the year chart shows the month's year, taller
+// than the window: it scrolls); Days draws the page it drew before.
+// Browsing never touches the clipboard.
+TEST(MainWindow, ViewsFollowTheMenuAndAreRemembered) {
+    QApplication::clipboard()->setText("kept");
+    Window t;  // 15 June 2001 at Vienna, UTC+1 with the summer-time box
+    const QImage days = t.page();
+    const std::string where = " - 48.25 N 16.33 E - UTC+1 (summer time)", rule = " (nautical darkness, Moon up to 15 %)";
+    auto view = [&](settings::View v) { t.w->viewAction(v)->trigger(); };
+    const struct {
+        std::function<void()> act;
+        std::string status;
+        bool chart = false;  // the page taller than the window
+    } steps[] = {
+        {[&] { view(settings::View::Nights); }, "Nights of June 2001 (astronomical darkness, no Moon up)"},
+        {[&] { t.w->darknessMenu()->actions()[1]->trigger(); t.w->moonLimitMenu()->actions()[3]->trigger(); },
+         "Nights of June 2001" + rule},
+        {[&] { view(settings::View::Days); }, "June 2001"},
+        {[&] { view(settings::View::YearChart); }, "Year chart 2001" + rule, true},
+        {[&] { for (int i = 0; i < 7; ++i) Click(t.w->nextButton()); }, "Year chart 2002" + rule, true},
+        {[&] { t.w->todayAction()->trigger(); }, "Year chart 2001" + rule, true},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.status);
+        s.act();
+        QApplication::processEvents();
+        EXPECT_EQ(t.w->statusText().toStdString(), s.status + where);
+        EXPECT_EQ(t.page().height() > t.w->pageScroll()->viewport()->height(), s.chart);
+        EXPECT_EQ(t.page() == days, s.status == "June 2001");
+        EXPECT_EQ(Clipboard(), "kept");
+        EXPECT_EQ(t.rep.log, Log{});
+    }
 }
 
 // Save in the Options dialog, step by step on one settings file: the bounds
