@@ -330,7 +330,7 @@ TEST(MainWindow, FollowsTheUser) {
 // the status line names the view and its rule; the month steps move through
 // the months in every view (the year chart shows the month's year, taller
 // than the window: it scrolls); Days draws the page it drew before.
-// Browsing never touches the clipboard.
+// Browsing never touches the clipboard.  Print prints the view shown.
 TEST(MainWindow, ViewsFollowTheMenuAndAreRemembered) {
     QApplication::clipboard()->setText("kept");
     Window t;  // 15 June 2001 at Vienna, UTC+1 with the summer-time box
@@ -360,6 +360,12 @@ TEST(MainWindow, ViewsFollowTheMenuAndAreRemembered) {
         EXPECT_EQ(Clipboard(), "kept");
         EXPECT_EQ(t.rep.log, Log{});
     }
+    // Print writes the view shown, under its own name.
+    const QString pdf = t.dir.filePath("Almucan-2001-year.pdf");
+    t.script = [](QDialog& d) { Click(static_cast<ui::PrintDialog&>(d).printButton()); };
+    EXPECT_EQ(t.did([&] { t.w->printAction()->trigger(); }),
+              Log{"box:Almucan - Print:The year chart was written to\r\n   " + pdf.toStdString()});
+    EXPECT_TRUE(Output("pdftotext", {pdf, "-"}).contains("Year: 2001")) << pdf.toStdString();
 }
 
 // Save in the Options dialog, step by step on one settings file: the bounds
