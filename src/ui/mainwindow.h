@@ -187,6 +187,8 @@ private:
     // year, today's night marked on the screen.  False when ending the print
     // document failed.
     bool drawView(render::PageContext& ctx, const month::Month& m, bool printing);
+    // The year chart of m's year, the view scrolled to m when it is new.
+    bool drawChart(render::PageContext& ctx, const month::Month& m, bool printing);
     // The page as tall as the view needs: the window's for the pages, the
     // year chart's own, which then scrolls.
     void fitPageToView();
@@ -213,9 +215,9 @@ private:
     std::string lastMonthText_;
     // The months and nights of the Nights page and the year chart.
     NightStore nights_;
-    // The year chart is brought to today's night when next drawn (a new
+    // The year chart is scrolled to the month shown when next drawn (a new
     // month or view), not when the window only changes size.
-    bool chartToToday_ = false;
+    bool chartToMonth_ = false;
     // The last zone problem shown (an unknown or unreadable zone named by
     // the settings): shown once, not at every activation.
     std::string zoneProblemShown_;

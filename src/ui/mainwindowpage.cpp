@@ -180,7 +180,7 @@ void MainWindow::calculateMonth(const std::string& monthText, month::Place place
     // A refused month changes nothing else: page, clipboard, pointer.
     if (!month::AcceptMonthText(monthText, reporter_)) return;
     const bool printing = device == render::OutputDevice::Printer;
-    if (!printing) chartToToday_ = true;
+    if (!printing) chartToMonth_ = true;
     bool pageOk = true;
     QString printFailure;
     std::string failure;

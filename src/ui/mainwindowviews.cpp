@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QtMath>
 #include <array>
@@ -108,7 +109,7 @@ void MainWindow::applyViewChoices() {
 void MainWindow::chooseView(settings::View v) {
     if (ended_) return;
     if (settings_.view != v) {
-        chartToToday_ = true;
+        chartToMonth_ = true;
         settings_.view = v;
         settings::SaveSettings(settings_, reporter_);
     }
@@ -171,21 +172,28 @@ bool MainWindow::drawView(render::PageContext& ctx, const month::Month& m, bool 
             const std::optional<std::size_t> today = printing ? std::nullopt : todaysNight(shown.ym, 1);
             return DrawNightsList(ctx, nights, today);
         }
-        case settings::View::YearChart: {
-            nights_.keep(m);
-            const std::vector<month::Night>& nights = nights_.yearNights(m.ym.year, DarkRuleOf(settings_));
-            render::YearChart chart{m.ym.year, &nights, m.place, printing && ctx.print.inkSaver, std::nullopt};
-            if (!printing) chart.highlight = todaysNight({m.ym.year, 1}, 12);
-            const bool ended = render::DrawYearChart(ctx, chart);
-            if (!printing && chart.highlight && std::exchange(chartToToday_, false)) {
-                // The current night in sight.
-                const double y = ctx.layout.top + static_cast<double>(*chart.highlight) * ctx.layout.rowHeight;
-                pageScroll_->ensureVisible(0, qRound(y), 0, pageScroll_->viewport()->height() / 3);
-            }
-            return ended;
-        }
+        case settings::View::YearChart:
+            return drawChart(ctx, m, printing);
     }
     return true;
+}
+
+bool MainWindow::drawChart(render::PageContext& ctx, const month::Month& m, bool printing) {
+    nights_.keep(m);
+    const std::vector<month::Night>& nights = nights_.yearNights(m.ym.year, DarkRuleOf(settings_));
+    render::YearChart chart{m.ym.year, &nights, m.place, printing && ctx.print.inkSaver, std::nullopt};
+    if (!printing) chart.highlight = todaysNight({m.ym.year, 1}, 12);
+    const bool ended = render::DrawYearChart(ctx, chart);
+    if (!printing && std::exchange(chartToMonth_, false)) {
+        // The month shown in sight, a third down the view: today's night in
+        // the current month, else the month's first.
+        const std::optional<std::size_t> today = todaysNight(m.ym, 1);
+        const std::size_t night =
+            today ? *chart.highlight : static_cast<std::size_t>(QDate(m.ym.year, m.ym.month, 1).dayOfYear() - 1);
+        const double y = ctx.layout.top + static_cast<double>(night) * ctx.layout.rowHeight;
+        pageScroll_->verticalScrollBar()->setValue(qRound(y) - pageScroll_->viewport()->height() / 3);
+    }
+    return ended;
 }
 
 std::string MainWindow::pageKind() const {
