@@ -72,12 +72,16 @@ std::vector<KeyEntry> KeyEntries(const YearRowShades& sh) {
     return keys;
 }
 
-// A Moon mark: a disc outlined in black, filled black (new) or yellow (full).
+// A Moon mark: a disc outlined in black, filled black (new) or yellow
+// (full); the surface's fill put back.
 void MoonMark(OutputSurface& s, double x, double y, double r, bool full) {
+    const int style = s.FillStyle();
+    const Color fill = s.FillColor();
     s.SetFillStyle(kFillSolid);
     s.SetFillColor(full ? kYellow : kBlack);
     s.Circle(ToFloat(x), ToFloat(y), ToFloat(r), kBlack, std::nullopt, std::nullopt, std::nullopt);
-    s.SetFillStyle(kFillTransparent);
+    s.SetFillStyle(style);
+    s.SetFillColor(fill);
 }
 
 // Lays out (draw false) or draws the key from y on: each entry a swatch
@@ -269,6 +273,7 @@ MoonNights FindMoonNights(const std::vector<month::Night>& nights) {
 Color YearChartDarkShade(bool inkSaver) { return RowShades(inkSaver).dark; }
 
 bool DrawYearChart(PageContext& ctx, const YearChart& chart) {
+    if (!chart.nights || !chart.months) return true;
     OutputSurface& cur = ctx.out.current();
     if (ctx.out.screen()) {
         cur.Clear();

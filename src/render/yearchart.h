@@ -49,7 +49,8 @@ Color YearChartDarkShade(bool inkSaver);
 // and in the print font of ctx.print (the document ended).  Sets
 // ctx.layout: top is the y of the first night's row, rowHeight a row's
 // height, graphLeft the x of 12:00 and hourWidth an hour's width.
-// Returns false when ending the print document failed.
+// Returns false when ending the print document failed.  Without nights or
+// months it draws nothing.
 bool DrawYearChart(PageContext& ctx, const YearChart& chart);
 
 }  // namespace render
