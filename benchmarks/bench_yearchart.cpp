@@ -32,7 +32,7 @@ void BM_YearChartDraw(benchmark::State& state) {
         auto part = month::Nights(store.at(ym), store.at(calendar::ShiftedMonth(ym, 1)));
         nights.insert(nights.end(), part.begin(), part.end());
     }
-    const render::YearChart chart{2025, &nights, kVienna, false, std::nullopt};
+    const render::YearChart chart{2025, &nights, &store, false, std::nullopt};
     QImage img(1000, 1400, QImage::Format_RGB32);
     const render::PrintStyle st;
     const render::OutputDevice device = render::OutputDevice::Screen;

@@ -249,7 +249,7 @@ bool writeChart(const Options& o, const GraphicOutputs& g, const render::PrintSt
                 std::string& bytes, report::Reporter& rep) {
     const int year = std::stoi(*o.year);
     const std::vector<month::Night> nights = YearNights(year, store, chartRule(o));
-    render::YearChart chart{year, &nights, store.place(), o.inkSaver, std::nullopt};
+    render::YearChart chart{year, &nights, &store, o.inkSaver, std::nullopt};
     if (ChartFormatOf(*o.chart) == ChartFormat::Png)
         return g.chartPng(chart, o.width, o.sizeGiven ? o.height : kChartPngHeight, bytes, rep);
     chart.inkSaver = style.inkSaver;

@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "astro/sunmoon.h"
+#include "calendar/calendar.h"
 #include "render/pagegrid.h"
 #include "render/yearrows.h"
 
@@ -70,19 +72,23 @@ std::vector<KeyEntry> KeyEntries(const YearRowShades& sh) {
     return keys;
 }
 
-// A Moon mark: a disc outlined in black, filled black (new) or yellow (full).
+// A Moon mark: a disc outlined in black, filled black (new) or yellow
+// (full); the surface's fill put back.
 void MoonMark(OutputSurface& s, double x, double y, double r, bool full) {
+    const int style = s.FillStyle();
+    const Color fill = s.FillColor();
     s.SetFillStyle(kFillSolid);
     s.SetFillColor(full ? kYellow : kBlack);
     s.Circle(ToFloat(x), ToFloat(y), ToFloat(r), kBlack, std::nullopt, std::nullopt, std::nullopt);
-    s.SetFillStyle(kFillTransparent);
+    s.SetFillStyle(style);
+    s.SetFillColor(fill);
 }
 
 // Lays out (draw false) or draws the key from y on: each entry a swatch
 // and its word, wrapped at the right edge.  Returns the lines it takes.
 int Key(PageContext& ctx, const Grid& g, double y, const YearRowShades& sh, bool draw) {
     OutputSurface& cur = ctx.out.current();
-    const double bw = std::max(1.2 * g.hourWidth, cur.TextWidth("99")), bh = 0.6 * g.line;
+    const double bw = cur.TextWidth("999"), bh = 0.6 * g.line;
     const double blank = cur.TextWidth(" ");
     double x = g.left;
     int lines = 1;
@@ -105,7 +111,7 @@ int Key(PageContext& ctx, const Grid& g, double y, const YearRowShades& sh, bool
             }
             WriteText(ctx, x + bw + blank, y, k.word);
         }
-        x += width + 3 * blank;
+        x += width + 2 * blank;
     }
     return lines;
 }
@@ -137,6 +143,29 @@ Grid Layout(PageContext& ctx, std::size_t rows, const YearRowShades& sh) {
     const double below = (1.5 + g.keyLines) * g.line;
     g.rowHeight = std::max(0.0, (box.bottom - below - g.rowsTop) / static_cast<double>(std::max<std::size_t>(rows, 1)));
     return g;
+}
+
+// The evening's and the morning's day of a night: the next day that
+// exists after its evening, in its month or the next.
+std::pair<const month::Day*, const month::Day*> NightDays(month::Months& store, const month::Night& n) {
+    const month::Month& m = store.at(n.date);
+    const month::Day* eve = &m.day(n.dayOfMonth);
+    for (int d = n.dayOfMonth + 1; d <= m.dayRows; ++d)
+        if (m.day(d).exists) return {eve, &m.day(d)};
+    const month::Month& next = store.at(calendar::ShiftedMonth(n.date, 1));
+    for (int d = 1; d <= 31; ++d)
+        if (next.day(d).exists) return {eve, &next.day(d)};
+    return {eve, eve};
+}
+
+// The row of night n from y, its spans as boxes across the graph.
+void DrawRow(PageContext& ctx, const YearChart& chart, const month::Night& n, double y, const YearRowShades& sh) {
+    const PageLayout& L = ctx.layout;
+    OutputSurface& cur = ctx.out.current();
+    const auto [eve, morn] = NightDays(*chart.months, n);
+    for (const RowSpan& s : NightSpans(n, *eve, *morn, chart.months->place().clock, sh))
+        cur.FilledBox(ToFloat(L.graphLeft + s.from * L.hourWidth), ToFloat(y), ToFloat((s.to - s.from) * L.hourWidth),
+                      ToFloat(L.rowHeight), s.shade);
 }
 
 // The hour labels at y: the clock hours 12 .. 24 = 0 .. 12, centred on
@@ -205,7 +234,7 @@ void DrawChart(PageContext& ctx, const YearChart& chart) {
     WriteText(ctx, g.left, g.top, "Almucan " + std::to_string(chart.year));
     WriteText(ctx, g.left, g.top + g.line, YearLineText(chart));
     for (std::size_t i = 0; i < nights.size(); ++i)
-        DrawYearRow(ctx, nights[i], g.rowsTop + static_cast<double>(i) * g.rowHeight, g.rowHeight, sh);
+        DrawRow(ctx, chart, nights[i], g.rowsTop + static_cast<double>(i) * g.rowHeight, sh);
     DrawGridLines(ctx, g, nights);
     MoonMarks(ctx, g, nights);
     if (chart.highlight && *chart.highlight < nights.size()) Highlight(ctx, g, *chart.highlight);
@@ -219,7 +248,7 @@ void DrawChart(PageContext& ctx, const YearChart& chart) {
 
 std::string YearLineText(const YearChart& chart) {
     // The month line reads "Month: yyyymm   ..."; the chart's names the year.
-    const std::string line = MonthLineText(chart.place, std::to_string(chart.year));
+    const std::string line = MonthLineText(chart.months->place(), std::to_string(chart.year));
     return "Year:" + line.substr(std::strlen("Month:"));
 }
 
@@ -241,7 +270,10 @@ MoonNights FindMoonNights(const std::vector<month::Night>& nights) {
     return r;
 }
 
+Color YearChartDarkShade(bool inkSaver) { return RowShades(inkSaver).dark; }
+
 bool DrawYearChart(PageContext& ctx, const YearChart& chart) {
+    if (!chart.nights || !chart.months) return true;
     OutputSurface& cur = ctx.out.current();
     if (ctx.out.screen()) {
         cur.Clear();

@@ -8,17 +8,20 @@
 #include <string>
 #include <vector>
 
+#include "month/months.h"
 #include "month/nights.h"
 #include "render/page.h"
 
 namespace render {
 
 // What the chart shows: the nights of one year (365 or 366, evenings 1
-// January to 31 December, in order) for one place.
+// January to 31 December, in order) for the place of `months`, whose
+// months (those of the year and the January after) the nights were made
+// from.
 struct YearChart {
     int year = 0;
     const std::vector<month::Night>* nights = nullptr;
-    month::Place place;
+    month::Months* months = nullptr;
     bool inkSaver = false;                 // the ink saver's shades
     std::optional<std::size_t> highlight;  // a night to mark (the window's current night), index into nights
 };
@@ -37,12 +40,17 @@ struct MoonNights {
 };
 MoonNights FindMoonNights(const std::vector<month::Night>& nights);
 
+// The shade of the dark-and-no-Moon time, the darkest of the chart's rows
+// (of the ink saver's, a middle grey).
+Color YearChartDarkShade(bool inkSaver);
+
 // Draws the chart on the current surface of ctx: the picture, cleared
 // first and written in its own font, or the printer, within the margins
 // and in the print font of ctx.print (the document ended).  Sets
 // ctx.layout: top is the y of the first night's row, rowHeight a row's
 // height, graphLeft the x of 12:00 and hourWidth an hour's width.
-// Returns false when ending the print document failed.
+// Returns false when ending the print document failed.  Without nights or
+// months it draws nothing.
 bool DrawYearChart(PageContext& ctx, const YearChart& chart);
 
 }  // namespace render

@@ -1,6 +1,6 @@
 #pragma once
-// One night's row of the year chart in the Nights page's shades; private
-// to the render library.
+// One night's row of the year chart: its spans from 12:00 to 12:00 local
+// clock time in the Nights page's shades; private to the render library.
 #include <vector>
 
 #include "month/nights.h"
@@ -14,16 +14,26 @@ struct YearRowShades {
         const char* word;
         Color shade;
     };
+    Color day = kLightGrey, civil = kLightGrey, nautical = kGrey, astronomical = kDarkGrey, night = kBlack;
+    Color moon = kYellow;  // the Moon up at full strength (a full Moon)
+    Color dark = kBlack;   // the dark-and-no-Moon time
     std::vector<Named> named;
-    Color dark = kBlack;  // the dark-and-no-Moon time
 };
 YearRowShades RowShades(bool inkSaver);
 
-// Clock hours after 12:00 of a clock time hhmm in a night (0 .. 24; a
-// morning time is past midnight, 1200 at the night's end 24).
-double NightHours(int hhmm, bool end);
+// A part of a row: from and to in clock hours after the night's 12:00
+// (0 .. 24, a clock change moving the morning's hours), in one shade.
+struct RowSpan {
+    double from = 0, to = 0;
+    Color shade = kBlack;
+};
 
-// The row of night `n` from y, h high, across the graph of ctx.layout.
-void DrawYearRow(PageContext& ctx, const month::Night& n, double y, double h, const YearRowShades& sh);
+// The spans of night `n`, whose evening is the day `eve` and whose morning
+// is `morn`, on `clock`: the Sun's state (day, civil, nautical and
+// astronomical twilight, night), where the Moon is up the Moon's shade
+// over it in proportion to the illuminated fraction, and on top the
+// dark-and-no-Moon pieces.  In drawing order.
+std::vector<RowSpan> NightSpans(const month::Night& n, const month::Day& eve, const month::Day& morn,
+                                const month::Clock& clock, const YearRowShades& sh);
 
 }  // namespace render::detail
