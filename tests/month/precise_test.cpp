@@ -1,14 +1,15 @@
 // The precise ephemeris against the US Naval Observatory's published rise
-// and set times of 2019, and on grazing days at 69.6 N against Astronomy
-// Engine (tests/data/README.md).
+// and set times of 2019, on grazing days at 69.6 N against Astronomy
+// Engine, and on named zones' clocks (tests/data/README.md).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "month/monthcalc.h"
