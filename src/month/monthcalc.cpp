@@ -369,4 +369,12 @@ std::optional<Month> CalculateMonth(std::string_view monthText, const Place& pla
     return CalculateMonth(*ym, place, ephemeris);
 }
 
+std::string_view EphemerisName(Ephemeris ephemeris) { return ephemeris == Ephemeris::Precise ? "precise" : "standard"; }
+
+std::optional<Ephemeris> EphemerisNamed(std::string_view name) {
+    if (name == "standard") return Ephemeris::Standard;
+    if (name == "precise") return Ephemeris::Precise;
+    return std::nullopt;
+}
+
 }  // namespace month

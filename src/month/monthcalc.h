@@ -55,6 +55,12 @@ std::optional<Month> CalculateMonth(std::string_view monthText, const Place& pla
 // The same for a month already checked (1900..2100); nothing is reported.
 Month CalculateMonth(YearMonth ym, const Place& place, Ephemeris ephemeris = Ephemeris::Standard);
 
+// The ephemeris's name on the command line and in the settings file:
+// "standard" or "precise"; EphemerisNamed gives the ephemeris of exactly
+// such a name, nothing for any other text.
+std::string_view EphemerisName(Ephemeris ephemeris);
+std::optional<Ephemeris> EphemerisNamed(std::string_view name);
+
 // The day number d of the month's table (1..31; past the month's end a
 // day of the next month) with its date set and nothing searched.
 Day DayFrame(int year, int month, int d);

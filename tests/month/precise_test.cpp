@@ -66,6 +66,8 @@ TEST(Precise, MatchesTheNavalObservatorysTables) {
     ASSERT_EQ(usno.size(), 1435u);
     const char* names[4] = {"Sun rise", "Sun set", "Moon rise", "Moon set"};
     for (Ephemeris e : {Ephemeris::Precise, Ephemeris::Standard}) {
+        EXPECT_EQ(EphemerisNamed(EphemerisName(e)), e);  // the names round trip, exactly
+        EXPECT_FALSE(EphemerisNamed(" precise") || EphemerisNamed("Standard"));
         const bool precise = e == Ephemeris::Precise;
         const std::vector<Event> sun = yearEvents(false, {0, 60, {0, false, ""}, ""}, e);
         const std::vector<Event> moon = yearEvents(true, {-81, 29, {0, false, ""}, ""}, e);
