@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -107,9 +108,12 @@ TEST(Precise, MatchesTheNavalObservatorysTables) {
 // instants: Astronomy Engine 2.1.19 (npm astronomy-engine),
 // SearchRiseSet(Body.Moon, Observer(69.6, 18.95, 0), +1/-1, the day's
 // 00:00 UT, ...), seconds after 00:00 UT.  The precise crossings lie
-// within half a minute of them (6 s measured); the standard method's offsets are printed (it
-// misses 24 July 2018 and 8 June 2027 entirely and is 9 to 11 minutes off
-// on the others).
+// within half a minute of them (6 s measured); the standard method's
+// offsets are printed (it misses 24 July 2018, 8 June 2027 and 9 April
+// 2023 entirely and is 9 to 11 minutes off on the others).  On 9 April
+// 2023 the Moon shows for only four to six minutes, less than the search's
+// sampling step: a few arc seconds between the two Moon theories move
+// those crossings by 53 s, and a minute is allowed.
 TEST(Precise, GrazingMoonAgreesWithAstronomyEngine) {
     const struct {
         int y, m, d;
@@ -120,6 +124,7 @@ TEST(Precise, GrazingMoonAgreesWithAstronomyEngine) {
         {2018, 7, 24, Direction::Rise, 72894.7, 74644.1},  // 20:14:54.7, 20:44:04.1
         {2018, 7, 26, Direction::Rise, 78536.7, 81068.9},  // 21:48:56.7, 22:31:08.9
         {2018, 11, 13, Direction::Rise, 54252.9, 56681.1}, // 15:04:12.9, 15:44:41.1
+        {2023, 4, 9, Direction::Rise, 2787.8, 3028.7},     // 00:46:27.8, 00:50:28.7
         {2025, 8, 8, Direction::Rise, 80974.6, 82690.0},   // 22:29:34.6, 22:58:10.0
         {2027, 6, 8, Direction::Set, 7129.8, 8245.3},      // 01:58:49.8, 02:17:25.3
     };
@@ -131,8 +136,9 @@ TEST(Precise, GrazingMoonAgreesWithAstronomyEngine) {
         ASSERT_EQ(c.size(), 2u);
         EXPECT_EQ(c[0].direction, g.first);
         EXPECT_NE(c[1].direction, g.first);
-        EXPECT_NEAR(c[0].elapsed * 3600, g.firstSeconds, 30);
-        EXPECT_NEAR(c[1].elapsed * 3600, g.secondSeconds, 30);
+        const double within = g.d == 9 ? 60 : 30;
+        EXPECT_NEAR(c[0].elapsed * 3600, g.firstSeconds, within);
+        EXPECT_NEAR(c[1].elapsed * 3600, g.secondSeconds, within);
         EXPECT_TRUE(c[0].inCell && c[1].inCell);
         const Month standard = CalculateMonth(YearMonth{g.y, g.m}, tromso, Ephemeris::Standard);
         std::printf("%04d-%02d-%02d precise %+.0f s %+.0f s; standard", g.y, g.m, g.d,
@@ -180,4 +186,28 @@ TEST(Precise, NamedZonesShowTheClockInForce) {
         EXPECT_EQ(p.intervals.empty(), s.intervals.empty());
     }
     EXPECT_EQ(skipped, 1);
+}
+
+// Random months and places, poles and the date line included: on each
+// horizon the crossings alternate and every day begins on the side where
+// the day before ended, so no crossing is missed or found twice, grazing
+// passes included (a fixed seed: the same cases each run).
+TEST(Precise, CrossingsAlternateAcrossDays) {
+    std::mt19937 rng(32);
+    std::uniform_real_distribution<double> u(0, 1);
+    for (int i = 0; i < 60; ++i) {
+        const double lat = i < 3 ? 90.0 - 90 * i : u(rng) * 180 - 90, lon = i == 3 ? 180 : u(rng) * 360 - 180;
+        const YearMonth ym{1900 + static_cast<int>(u(rng) * 201), 1 + static_cast<int>(u(rng) * 12)};
+        const Month m = CalculateMonth(ym, {lon, lat, {std::round(lon / 15), false, ""}, ""}, Ephemeris::Precise);
+        for (std::size_t h = 0; h < kHorizons; ++h) {
+            bool above = m.day(1).horizons[h].aboveAtStart;
+            for (int d = 1; d <= 31; ++d) {
+                ASSERT_EQ(m.day(d).horizons[h].aboveAtStart, above) << ym.year << "-" << ym.month << "-" << d << " " << lat;
+                for (const Crossing& c : m.day(d).horizons[h].crossings) {
+                    ASSERT_EQ(c.direction, above ? Direction::Set : Direction::Rise) << ym.year << " " << d << " " << lat;
+                    above = !above;
+                }
+            }
+        }
+    }
 }
