@@ -94,6 +94,8 @@ int RunCommandLine(int argc, char** argv, const cli::Options& o) {
         app = std::make_unique<QGuiApplication>(argc, argv);
         g.png = &render::EncodePng;
         g.pdf = &render::EncodePdf;
+        g.nightsPng = &render::EncodeNightsPng;
+        g.nightsPdf = &render::EncodeNightsPdf;
         g.defaultFont = &render::DefaultFont;
         g.printFont = &render::PdfPrintFont;
     }

@@ -6,6 +6,7 @@
 
 #include "report/reporter.h"
 #include "month/monthcalc.h"
+#include "render/nightspage.h"
 #include "render/page.h"
 #include "settings/settings.h"
 
@@ -99,6 +100,13 @@ struct GraphicOutputs {
     // One printed page per month, in the order given.
     bool (*pdf)(const std::vector<month::Month>&, const render::PrintStyle&, const std::vector<std::string>& monthTexts,
                 const std::string& paper, bool landscape, std::string& bytes, report::Reporter&) = nullptr;
+    // The Nights page (--nights): the screen page as an image, and one
+    // printed page per month.
+    bool (*nightsPng)(const render::MonthNights&, const std::string& monthText, int width, int height,
+                      std::string& bytes, report::Reporter&) = nullptr;
+    bool (*nightsPdf)(const std::vector<render::MonthNights>&, const render::PrintStyle&,
+                      const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
+                      std::string& bytes, report::Reporter&) = nullptr;
     // The font recorded in a newly created settings file.
     void (*defaultFont)(std::string& name, float& size) = nullptr;
     // The print font measured on the PDF page (paper "a4" or "letter").

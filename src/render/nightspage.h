@@ -15,9 +15,18 @@ namespace render {
 // Where the Nights page's columns start, in table columns ("99999") from
 // the table's left edge; the graph starts at kNightGraphColumn.
 struct NightColumns {
-    static constexpr double date = 0, dusk = 1.5, dawn = 2.5, moon = 3.5, phase = 4.35, dark = 5.5, total = 10.0;
+    static constexpr double date = 0, dusk = 1.4, dawn = 2.55, moon = 3.7, phase = 4.6, dark = 5.8, total = 10.0;
 };
-inline constexpr double kNightGraphColumn = 11.0;
+inline constexpr double kNightGraphColumn = 11.3;
+
+// A month and the month after it (for the last night's morning) with the
+// nights of the month: what the Nights page is drawn from.
+// The months are held elsewhere (a month::Months store) and outlive it.
+struct MonthNights {
+    const month::Month* month = nullptr;
+    const month::Month* next = nullptr;
+    std::vector<month::Night> nights;  // month::Nights(*month, *next, rule)
+};
 
 // The Nights page's set-up: the Days page's (fonts, margins, rows, the
 // graph's right edge) with the graph moved right of the nights' columns.

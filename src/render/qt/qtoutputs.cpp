@@ -10,15 +10,21 @@
 #include <QPdfWriter>
 #include <QString>
 #include <cstdio>
+#include <functional>
 #include <new>
 
+#include "render/nightspage.h"
 #include "render/page.h"
 #include "render/qt/qtsurface.h"
 
 namespace render {
 
-bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height, std::string& bytes,
-               report::Reporter& rep) {
+namespace {
+
+// Draws a screen page with `draw` on a white image of width x height
+// pixels and encodes it as PNG into `bytes`.
+bool DrawPng(const std::function<void(PageContext&)>& draw, const std::string& monthText, int width, int height,
+             std::string& bytes, report::Reporter& rep) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) {
         rep.error("The image of " + std::to_string(width) + " x " + std::to_string(height) +
@@ -33,7 +39,7 @@ bool EncodePng(const month::Month& m, const std::string& monthText, int width, i
         PageLayout layout;
         const PrintStyle style;
         PageContext ctx{out, layout, style, monthText, rep};
-        LayOutAndDraw(ctx, m);
+        draw(ctx);
         screen.finish();
     }
     QByteArray data;
@@ -44,6 +50,19 @@ bool EncodePng(const month::Month& m, const std::string& monthText, int width, i
     }
     bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
     return true;
+}
+
+}  // namespace
+
+bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height, std::string& bytes,
+               report::Reporter& rep) {
+    return DrawPng([&m](PageContext& ctx) { LayOutAndDraw(ctx, m); }, monthText, width, height, bytes, rep);
+}
+
+bool EncodeNightsPng(const MonthNights& n, const std::string& monthText, int width, int height, std::string& bytes,
+                     report::Reporter& rep) {
+    return DrawPng([&n](PageContext& ctx) { DrawNightsPage(ctx, *n.month, *n.next, n.nights); }, monthText, width,
+                   height, bytes, rep);
 }
 
 namespace {
@@ -103,7 +122,10 @@ public:
     StreamFailureWatch& operator=(const StreamFailureWatch&) = delete;
 };
 
-bool DrawPdf(const std::vector<month::Month>& months, const PrintStyle& style,
+// Draws page i of a print run on a context.
+using PdfPage = std::function<bool(PageContext&, std::size_t)>;
+
+bool DrawPdf(std::size_t pages, const PdfPage& draw, const PrintStyle& style,
              const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
              report::Reporter& rep) {
     const StreamFailureWatch watch;
@@ -124,12 +146,12 @@ bool DrawPdf(const std::vector<month::Month>& months, const PrintStyle& style,
         const OutputDevice device = OutputDevice::Printer;
         Output out(picture, &prn, device);
         // Each month is a print run of its own on the next page.
-        for (std::size_t i = 0; i < months.size() && i < monthTexts.size(); ++i) {
+        for (std::size_t i = 0; i < pages && i < monthTexts.size(); ++i) {
             if (i > 0) RequireStreamRoom(data);
             PageLayout layout;
             PageContext ctx{out, layout, style, monthTexts[i], rep};
             ctx.shades = PageShades(style.inkSaver);
-            ok = LayOutAndDraw(ctx, months[i]) && ok;
+            ok = draw(ctx, i) && ok;
         }
         RequireStreamRoom(data);
         ok = prn.FinishPages() && ok;
@@ -143,21 +165,38 @@ bool DrawPdf(const std::vector<month::Month>& months, const PrintStyle& style,
     return true;
 }
 
+// DrawPdf; too little memory for the pages is reported, like a PNG image
+// too large.
+bool TryDrawPdf(std::size_t pages, const PdfPage& draw, const PrintStyle& style,
+                const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
+                std::string& bytes, report::Reporter& rep) {
+    try {
+        return DrawPdf(pages, draw, style, monthTexts, paper, landscape, bytes, rep);
+    } catch (const std::bad_alloc&) {
+        bytes.clear();
+        rep.error("The PDF document of " + std::to_string(pages) + (pages == 1 ? " page" : " pages") +
+                  " could not be allocated.");
+        return false;
+    }
+}
+
 }  // namespace
 
 bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
                const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
                report::Reporter& rep) {
-    // The pages are drawn in memory: too little of it is reported, like a
-    // PNG image too large.
-    try {
-        return DrawPdf(months, style, monthTexts, paper, landscape, bytes, rep);
-    } catch (const std::bad_alloc&) {
-        bytes.clear();
-        rep.error("The PDF document of " + std::to_string(months.size()) + (months.size() == 1 ? " page" : " pages") +
-                  " could not be allocated.");
-        return false;
-    }
+    const PdfPage draw = [&months](PageContext& ctx, std::size_t i) { return LayOutAndDraw(ctx, months[i]); };
+    return TryDrawPdf(months.size(), draw, style, monthTexts, paper, landscape, bytes, rep);
+}
+
+bool EncodeNightsPdf(const std::vector<MonthNights>& months, const PrintStyle& style,
+                     const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
+                     std::string& bytes, report::Reporter& rep) {
+    const PdfPage draw = [&months](PageContext& ctx, std::size_t i) {
+        const MonthNights& n = months[i];
+        return DrawNightsPage(ctx, *n.month, *n.next, n.nights);
+    };
+    return TryDrawPdf(months.size(), draw, style, monthTexts, paper, landscape, bytes, rep);
 }
 
 PrintFontExtent PdfPrintFont(const std::string& fontName, float fontSize, const std::string& paper, bool landscape) {
