@@ -158,7 +158,9 @@ NightBand NightBandOf(const month::Night& n, const month::Month& m, const month:
     if (!d.eve || !d.morn) return band;
     const ClockHours hours(d, m.place.clock);
     band.realHours = (n.nextNoon - n.noon) * 24;
-    band.clockShift = d.eve->clockShift + (d.morn != d.eve ? d.morn->clockShift : 0);
+    // Noon and the next noon both read 12:00: the clock moved by what the
+    // night lacks of 24 hours (to the minute).
+    band.clockShift = std::round((24 - band.realHours) * 60) / 60;
     SunSpans(band.spans, d, n, hours);
     for (const month::NightPiece& p : n.dark) Add(band.spans, hours(p.begin), hours(p.end), BandKind::Dark);
     MoonSpans(band.spans, d, n, hours);
