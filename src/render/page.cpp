@@ -44,12 +44,10 @@ std::string MonthLineText(const month::Place& place, const std::string& monthTex
     return line;
 }
 
-namespace {
-
 // Writes a header or legend line; on paper a line wider than the room
 // right of the table's left edge is written in a font just small enough
 // to fit, then the printer's font size is put back.
-void WriteLine(PageContext& ctx, double y, const std::string& line) {
+void detail::WriteLine(PageContext& ctx, double y, const std::string& line) {
     const PageLayout& layout = ctx.layout;
     OutputSurface& cur = ctx.out.current();
     double room = layout.graphLeft + 24 * layout.hourWidth - layout.tableLeft;
@@ -65,6 +63,16 @@ void WriteLine(PageContext& ctx, double y, const std::string& line) {
     cur.SetFontSize(size);
 }
 
+void detail::DrawTitleLines(PageContext& ctx, const month::Place& place) {
+    const PageLayout& layout = ctx.layout;
+    const double top = layout.top, row = layout.rowHeight;
+    WriteLine(ctx, top + 1 * row, std::string(text::kTitle) + "   V" + text::kVersion);
+    WriteLine(ctx, top + 2 * row, kCreditLine);
+    WriteLine(ctx, top + 4 * row, MonthLineText(place, ctx.monthText));
+}
+
+namespace {
+
 // The headings line at y, the line above the table's sub-headings: the
 // table's headings and "Time" over the graph.
 void DrawHeadings(PageContext& ctx, double y, const month::MonthTab& tab) {
@@ -77,12 +85,8 @@ void DrawHeadings(PageContext& ctx, double y, const month::MonthTab& tab) {
 // The printed page's header above the table: title, credit line, month
 // line, then the headings (page rows 1, 2, 4, 6).
 void DrawHeader(PageContext& ctx, const month::Month& m, const month::MonthTab& tab) {
-    const PageLayout& layout = ctx.layout;
-    const double top = layout.top, row = layout.rowHeight;
-    WriteLine(ctx, top + 1 * row, std::string(text::kTitle) + "   V" + text::kVersion);
-    WriteLine(ctx, top + 2 * row, kCreditLine);
-    WriteLine(ctx, top + 4 * row, MonthLineText(m.place, ctx.monthText));
-    DrawHeadings(ctx, top + 6 * row, tab);
+    DrawTitleLines(ctx, m.place);
+    DrawHeadings(ctx, ctx.layout.top + 6 * ctx.layout.rowHeight, tab);
 }
 
 // The two legend lines under the printed table.

@@ -10,7 +10,8 @@
 #include <optional>
 #include <utility>
 
-#include "month/format.h"
+#include "render/nightspage.h"
+#include "calendar/calendar.h"
 #include "render/qt/qtsurface.h"
 #include "render/yearchart.h"
 #include "settings/settingsfile.h"
@@ -31,46 +32,6 @@ constexpr int kChartRowMin = 4;
 // Lines of the chart besides its rows: title, place line, hour labels above
 // and below, half a line and up to two lines of key, and a little spare.
 constexpr double kChartOtherLines = 7.5;
-
-// The cells of a night's row: evening ("Mo 01"), dusk, dawn, the Moon at
-// midnight, the dark-and-no-Moon pieces and their total.
-std::array<std::string, 6> NightCells(const month::Night& n) {
-    static const char* const kDays[] = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
-    const std::string date =
-        std::string(kDays[n.weekday % 7]) + (n.dayOfMonth < 10 ? " 0" : " ") + std::to_string(n.dayOfMonth);
-    std::string pieces;
-    for (const month::NightPiece& p : n.dark)
-        pieces += (pieces.empty() ? "" : "  ") + month::ClockText(p.beginHhmm) + "-" + month::ClockText(p.endHhmm);
-    const long long minutes = n.darkMinutes;
-    const std::string total =
-        std::to_string(minutes / 60) + ":" + std::to_string(minutes % 60 / 10) + std::to_string(minutes % 10);
-    return {date,
-            n.dusk ? month::ClockText(n.dusk->hhmm) : "--:--",
-            n.dawn ? month::ClockText(n.dawn->hhmm) : "--:--",
-            std::to_string(static_cast<int>(n.moonFraction * 100 + 0.5)) + " %",
-            pieces.empty() ? "-" : pieces,
-            total};
-}
-
-// The Nights page as a table of the nights, today's marked "<".
-bool DrawNightsTable(render::PageContext& ctx, const std::vector<month::Night>& nights,
-                     std::optional<std::size_t> today) {
-    render::PageSetup(ctx);
-    if (ctx.out.screen()) ctx.out.picture().Clear();
-    const render::PageLayout& L = ctx.layout;
-    const double c = L.columnWidth;
-    // Columns: evening, dusk, dawn, Moon, the dark pieces (up to three), total.
-    const std::array<double, 6> x = {0, 1.4 * c, 2.6 * c, 3.8 * c, 5 * c, 12.5 * c};
-    const std::array<std::string, 6> head = {"Night", "Dusk", "Dawn", "Moon", "Dark and no Moon", "Total"};
-    for (std::size_t k = 0; k < x.size(); ++k) render::WriteText(ctx, L.tableLeft + x[k], L.top - L.rowHeight, head[k]);
-    for (std::size_t i = 0; i < nights.size(); ++i) {
-        const std::array<std::string, 6> cells = NightCells(nights[i]);
-        const double y = L.top + static_cast<double>(i) * L.rowHeight;
-        for (std::size_t k = 0; k < x.size(); ++k) render::WriteText(ctx, L.tableLeft + x[k], y, cells[k]);
-        if (today == i) render::WriteText(ctx, L.tableLeft + 14 * c, y, "< today");
-    }
-    return ctx.out.current().EndDoc();
-}
 
 // A checkable action in `group` and `menu` that calls `chosen`.
 template <typename F>
@@ -190,7 +151,9 @@ bool MainWindow::drawView(render::PageContext& ctx, const month::Month& m, bool 
             const month::Month& shown = nights_.keep(m);
             const std::vector<month::Night>& nights = nights_.monthNights(shown.ym, DarkRuleOf(settings_));
             const std::optional<std::size_t> today = printing ? std::nullopt : todaysNight(shown.ym, 1);
-            return DrawNightsTable(ctx, nights, today);
+            const std::optional<int> todayDay = today ? std::optional<int>(static_cast<int>(*today) + 1) : std::nullopt;
+            return render::DrawNightsPage(ctx, shown, nights_.at(calendar::ShiftedMonth(shown.ym, 1)), nights,
+                                          todayDay);
         }
         case settings::View::YearChart:
             return drawChart(ctx, m, printing);
@@ -201,7 +164,7 @@ bool MainWindow::drawView(render::PageContext& ctx, const month::Month& m, bool 
 bool MainWindow::drawChart(render::PageContext& ctx, const month::Month& m, bool printing) {
     nights_.keep(m);
     const std::vector<month::Night>& nights = nights_.yearNights(m.ym.year, DarkRuleOf(settings_));
-    render::YearChart chart{m.ym.year, &nights, m.place, printing && ctx.print.inkSaver, std::nullopt};
+    render::YearChart chart{m.ym.year, &nights, &nights_.months(), printing && ctx.print.inkSaver, std::nullopt};
     if (!printing) chart.highlight = todaysNight({m.ym.year, 1}, 12);
     const bool ended = render::DrawYearChart(ctx, chart);
     if (!printing && std::exchange(chartToMonth_, false)) {

@@ -27,6 +27,10 @@ public:
     // the same kind or a new place.
     const std::vector<month::Night>& monthNights(month::YearMonth ym, const month::DarkRule& rule);
     const std::vector<month::Night>& yearNights(int year, const month::DarkRule& rule);
+    // The month ym, and all months, of the place last kept (calculated
+    // when first asked for).
+    const month::Month& at(month::YearMonth ym);
+    month::Months& months() { return *months_; }
 
 private:
     struct Kept {
@@ -34,7 +38,6 @@ private:
         month::DarkRule rule;
         std::vector<month::Night> nights;
     };
-    const month::Month& at(month::YearMonth ym);
     // The nights of the months from `first` to `last`, each with the month
     // after it.
     std::vector<month::Night> nightsOf(month::YearMonth first, int count, const month::DarkRule& rule);

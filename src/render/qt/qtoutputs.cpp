@@ -14,6 +14,7 @@
 #include <functional>
 #include <new>
 
+#include "render/nightspage.h"
 #include "render/page.h"
 #include "render/qt/qtsurface.h"
 #include "render/yearchart.h"
@@ -59,6 +60,13 @@ bool EncodePng(const month::Month& m, const std::string& monthText, int width, i
                report::Reporter& rep) {
     return DrawPng(
         width, height, monthText, [&](PageContext& ctx) { LayOutAndDraw(ctx, m); }, bytes, rep);
+}
+
+bool EncodeNightsPng(const MonthNights& n, const std::string& monthText, int width, int height, std::string& bytes,
+                     report::Reporter& rep) {
+    return DrawPng(
+        width, height, monthText, [&n](PageContext& ctx) { DrawNightsPage(ctx, *n.month, *n.next, n.nights); }, bytes,
+        rep);
 }
 
 bool EncodeYearChartPng(const YearChart& chart, int width, int height, std::string& bytes, report::Reporter& rep) {
@@ -186,6 +194,22 @@ bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
         PageContext ctx{out, layout, style, monthTexts[i], rep};
         ctx.shades = PageShades(style.inkSaver);
         return LayOutAndDraw(ctx, months[i]);
+    };
+    return TryPdf(std::min(months.size(), monthTexts.size()), title, paper, landscape, page, bytes, rep);
+}
+
+bool EncodeNightsPdf(const std::vector<MonthNights>& months, const PrintStyle& style,
+                     const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
+                     std::string& bytes, report::Reporter& rep) {
+    // Titled as the month pages are.
+    std::string title = monthTexts.empty() ? std::string() : monthTexts.front();
+    if (monthTexts.size() > 1) title = title.substr(0, 4);
+    const PdfPage page = [&](Output& out, std::size_t i) {
+        PageLayout layout;
+        PageContext ctx{out, layout, style, monthTexts[i], rep};
+        ctx.shades = PageShades(style.inkSaver);
+        const MonthNights& n = months[i];
+        return DrawNightsPage(ctx, *n.month, *n.next, n.nights);
     };
     return TryPdf(std::min(months.size(), monthTexts.size()), title, paper, landscape, page, bytes, rep);
 }

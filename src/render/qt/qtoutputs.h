@@ -7,6 +7,7 @@
 
 #include "report/reporter.h"
 #include "month/monthcalc.h"
+#include "render/nightspage.h"
 #include "render/page.h"
 #include "render/yearchart.h"
 
@@ -31,6 +32,13 @@ bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
 bool EncodeYearChartPng(const YearChart& chart, int width, int height, std::string& bytes, report::Reporter& rep);
 bool EncodeYearChartPdf(const YearChart& chart, const PrintStyle& style, const std::string& paper, bool landscape,
                         std::string& bytes, report::Reporter& rep);
+// The Nights page of a month as EncodePng draws the month page, and the
+// Nights pages of months, one page each, as EncodePdf prints them.
+bool EncodeNightsPng(const MonthNights& n, const std::string& monthText, int width, int height, std::string& bytes,
+                     report::Reporter& rep);
+bool EncodeNightsPdf(const std::vector<MonthNights>& months, const PrintStyle& style,
+                     const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
+                     std::string& bytes, report::Reporter& rep);
 
 // The print font measured on the PDF page EncodePdf draws ("a4" or
 // "letter", portrait or landscape), for the print layout check.
