@@ -220,6 +220,7 @@ RunMonths monthsOfRun(const Options& o) {
 // together: all are written or none.  0 or the exit code.
 int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settings& s, const RunMonths& run,
                month::Months& store, report::Reporter& rep, fileio::StagedFiles* files) {
+    const month::DarkRule rule = DarkRuleOf(o, s);
     std::vector<month::Month> months;
     for (const month::YearMonth ym : run.yms) months.push_back(store.at(ym));
     std::string pngBytes, pdfBytes, icsText;
@@ -230,7 +231,8 @@ int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settin
     if (o.pdf && !g.pdf(months, style, run.texts, o.paper, o.landscape, pdfBytes, rep)) return 1;
     // The calendar holds the intervals that begin in these months, each
     // followed to its end through the months after.
-    if (o.ics) icsText = ical::DarkNightsCalendar(run.yms, store, static_cast<ical::UnixTime>(std::time(nullptr)));
+    if (o.ics)
+        icsText = ical::DarkNightsCalendar(run.yms, store, static_cast<ical::UnixTime>(std::time(nullptr)), rule);
     struct File {
         const std::optional<std::string>& path;
         const std::string& bytes;
@@ -262,7 +264,7 @@ int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settin
 // The text output of the months: a year's twelve tables in a row, a blank
 // line between the text tables and each TSV table introduced by its month
 // line; a year's JSON an array of its months.
-std::string textOutput(const Options& o, const RunMonths& run, month::Months& store) {
+std::string textOutput(const Options& o, const RunMonths& run, month::Months& store, const month::DarkRule& rule) {
     std::string out, json;
     const bool wantNights = o.nights || o.text == TextOutput::Json;
     for (std::size_t i = 0; i < run.yms.size(); ++i) {
@@ -270,16 +272,16 @@ std::string textOutput(const Options& o, const RunMonths& run, month::Months& st
         const std::string& monthText = run.texts[i];
         // The last night of a month ends in the next month's first day.
         std::vector<month::Night> nights;
-        if (wantNights) nights = month::Nights(m, store.at(calendar::ShiftedMonth(m.ym, 1)));
+        if (wantNights) nights = month::Nights(m, store.at(calendar::ShiftedMonth(m.ym, 1)), rule);
         if (o.text == TextOutput::Json) {
-            json += (i ? ",\n" : "") + MonthJson(m, nights);
+            json += (i ? ",\n" : "") + MonthJson(m, nights, rule);
             continue;
         }
         if (o.nights && o.text != TextOutput::None) {
             if (o.year || o.text == TextOutput::Table)
                 out +=
                     (i && o.text == TextOutput::Table ? "\n" : "") + render::MonthLineText(m.place, monthText) + "\n";
-            out += o.text == TextOutput::Tsv ? NightsTsv(nights) : NightsText(nights);
+            out += o.text == TextOutput::Tsv ? NightsTsv(nights) : NightsText(nights, rule);
             continue;
         }
         switch (o.text) {
@@ -314,7 +316,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     month::Months store(zone::InForce(s.place, o.summerTime));
     const RunMonths run = monthsOfRun(o);
     if (const int code = writeFiles(o, g, s, run, store, rep, files)) return code;
-    out += textOutput(o, run, store);
+    out += textOutput(o, run, store, DarkRuleOf(o, s));
     return 0;
 }
 
