@@ -77,9 +77,9 @@ TEST(SettingsText, NamedLinesRoundTrip) {
     const std::tuple<std::string, View, Darkness, double, std::vector<std::string>, std::string> cases[] = {
         {kDefaults, View::Days, Darkness::Astronomical, 0, {}, kDefaults},
         {k14, View::Days, Darkness::Astronomical, 0, {}, k14},
-        {kEmpty14 + " moon-max = 15 \r\nfoo=bar\r\n\r\nview=nights\r\ndarkness=nautical\r\n", View::Nights,
-         Darkness::Nautical, 15, {"foo=bar"},
-         kEmpty14 + "view=nights\r\ndarkness=nautical\r\nmoon-max=15\r\nfoo=bar\r\n"},
+        {kEmpty14 + " moon-max = 15 \r\nfoo=bar\r\n\r\nephemeris=precise\r\nview=nights\r\ndarkness=nautical\r\n",
+         View::Nights, Darkness::Nautical, 15, {"foo=bar"},
+         kEmpty14 + "view=nights\r\ndarkness=nautical\r\nmoon-max=15\r\nephemeris=precise\r\nfoo=bar\r\n"},
         // Values this version refuses: kept verbatim, the defaults in force;
         // a later valid line of the name wins and replaces them.
         {k14 + "darkness=twilight\r\nmoon-max=150\r\nview=\r\nmoon-max=x\r\nmoon-max=12.5\r\nview=days\r\n",
@@ -97,6 +97,8 @@ TEST(SettingsText, NamedLinesRoundTrip) {
         EXPECT_EQ(s.darkness, darkness);
         EXPECT_EQ(s.moonMaxPercent, moonMax);
         EXPECT_EQ(s.otherLines, others);
+        EXPECT_EQ(s.ephemeris, written.find("ephemeris=precise") != std::string::npos ? settings::Ephemeris::Precise
+                                                                                       : settings::Ephemeris::Standard);
         EXPECT_EQ(settings::SettingsFileText(s), written);
         settings::Settings again;  // what is written reads back to the same fields
         ASSERT_TRUE(settings::ParseSettingsText(written, again));
