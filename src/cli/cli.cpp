@@ -238,18 +238,15 @@ RunMonths monthsOfRun(const Options& o) {
     return r;
 }
 
-// What counts as dark for the nights of this run.
-month::DarkRule darkRuleOf(const Options&) { return month::DarkRule{}; }
-
 // The year chart's image height without --size: some three pixels a night.
 constexpr int kChartPngHeight = 1400;
 
 // The year chart's bytes: a PNG image of --size (by default tall enough
 // for a row of three pixels a night) or a PDF page in the print style.
 bool writeChart(const Options& o, const GraphicOutputs& g, const render::PrintStyle& style, month::Months& store,
-                std::string& bytes, report::Reporter& rep) {
+                const month::DarkRule& rule, std::string& bytes, report::Reporter& rep) {
     const int year = std::stoi(*o.year);
-    const std::vector<month::Night> nights = YearNights(year, store, darkRuleOf(o));
+    const std::vector<month::Night> nights = YearNights(year, store, rule);
     render::YearChart chart{year, &nights, &store, o.inkSaver, std::nullopt};
     if (ChartFormatOf(*o.chart) == ChartFormat::Png)
         return g.chartPng(chart, o.width, o.sizeGiven ? o.height : kChartPngHeight, bytes, rep);
@@ -258,21 +255,22 @@ bool writeChart(const Options& o, const GraphicOutputs& g, const render::PrintSt
 }
 
 // The nights of each month of the run, with the months they are read from.
-std::vector<render::MonthNights> nightsOfRun(const Options& o, const RunMonths& run, month::Months& store) {
+std::vector<render::MonthNights> nightsOfRun(const RunMonths& run, month::Months& store, const month::DarkRule& rule) {
     std::vector<render::MonthNights> all(run.yms.size());
     for (std::size_t i = 0; i < run.yms.size(); ++i) {
         all[i].month = &store.at(run.yms[i]);
         all[i].next = &store.at(calendar::ShiftedMonth(run.yms[i], 1));
-        all[i].nights = month::Nights(*all[i].month, *all[i].next, darkRuleOf(o));
+        all[i].nights = month::Nights(*all[i].month, *all[i].next, rule);
     }
     return all;
 }
 
 // The image and the PDF of the Nights page (--nights) or of the month page.
 bool drawPages(const Options& o, const GraphicOutputs& g, const render::PrintStyle& style, const RunMonths& run,
-               month::Months& store, std::string& pngBytes, std::string& pdfBytes, report::Reporter& rep) {
+               month::Months& store, const month::DarkRule& rule, std::string& pngBytes, std::string& pdfBytes,
+               report::Reporter& rep) {
     if (o.nights) {
-        const std::vector<render::MonthNights> nights = nightsOfRun(o, run, store);
+        const std::vector<render::MonthNights> nights = nightsOfRun(run, store, rule);
         if (o.png && !g.nightsPng(nights[0], run.texts[0], o.width, o.height, pngBytes, rep)) return false;
         return !o.pdf || g.nightsPdf(nights, style, run.texts, o.paper, o.landscape, pdfBytes, rep);
     }
@@ -286,16 +284,18 @@ bool drawPages(const Options& o, const GraphicOutputs& g, const render::PrintSty
 // together: all are written or none.  0 or the exit code.
 int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settings& s, const RunMonths& run,
                month::Months& store, report::Reporter& rep, fileio::StagedFiles* files) {
+    const month::DarkRule rule = DarkRuleOf(o, s);
     std::string pngBytes, pdfBytes, icsText;
     // --ink-saver is for this run only: the file is not written again.
     render::PrintStyle style = settings::PrintStyleOf(s);
     style.inkSaver = style.inkSaver || o.inkSaver;
-    if (!drawPages(o, g, style, run, store, pngBytes, pdfBytes, rep)) return 1;
+    if (!drawPages(o, g, style, run, store, rule, pngBytes, pdfBytes, rep)) return 1;
     // The calendar holds the intervals that begin in these months, each
     // followed to its end through the months after.
-    if (o.ics) icsText = ical::DarkNightsCalendar(run.yms, store, static_cast<ical::UnixTime>(std::time(nullptr)));
+    if (o.ics)
+        icsText = ical::DarkNightsCalendar(run.yms, store, static_cast<ical::UnixTime>(std::time(nullptr)), rule);
     std::string chartBytes;
-    if (o.chart && !writeChart(o, g, style, store, chartBytes, rep)) return 1;
+    if (o.chart && !writeChart(o, g, style, store, rule, chartBytes, rep)) return 1;
     struct File {
         const std::optional<std::string>& path;
         const std::string& bytes;
@@ -327,7 +327,7 @@ int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settin
 // The text output of the months: a year's twelve tables in a row, a blank
 // line between the text tables and each TSV table introduced by its month
 // line; a year's JSON an array of its months.
-std::string textOutput(const Options& o, const RunMonths& run, month::Months& store) {
+std::string textOutput(const Options& o, const RunMonths& run, month::Months& store, const month::DarkRule& rule) {
     std::string out, json;
     const bool wantNights = o.nights || o.text == TextOutput::Json;
     for (std::size_t i = 0; i < run.yms.size(); ++i) {
@@ -335,16 +335,16 @@ std::string textOutput(const Options& o, const RunMonths& run, month::Months& st
         const std::string& monthText = run.texts[i];
         // The last night of a month ends in the next month's first day.
         std::vector<month::Night> nights;
-        if (wantNights) nights = month::Nights(m, store.at(calendar::ShiftedMonth(m.ym, 1)), darkRuleOf(o));
+        if (wantNights) nights = month::Nights(m, store.at(calendar::ShiftedMonth(m.ym, 1)), rule);
         if (o.text == TextOutput::Json) {
-            json += (i ? ",\n" : "") + MonthJson(m, nights);
+            json += (i ? ",\n" : "") + MonthJson(m, nights, rule);
             continue;
         }
         if (o.nights && o.text != TextOutput::None) {
             if (o.year || o.text == TextOutput::Table)
                 out +=
                     (i && o.text == TextOutput::Table ? "\n" : "") + render::MonthLineText(m.place, monthText) + "\n";
-            out += o.text == TextOutput::Tsv ? NightsTsv(nights) : NightsText(nights);
+            out += o.text == TextOutput::Tsv ? NightsTsv(nights) : NightsText(nights, rule);
             continue;
         }
         switch (o.text) {
@@ -379,7 +379,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
     month::Months store(zone::InForce(s.place, o.summerTime));
     const RunMonths run = monthsOfRun(o);
     if (const int code = writeFiles(o, g, s, run, store, rep, files)) return code;
-    out += textOutput(o, run, store);
+    out += textOutput(o, run, store, DarkRuleOf(o, s));
     return 0;
 }
 

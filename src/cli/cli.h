@@ -35,6 +35,10 @@ struct Options {
     std::optional<std::string> places;
     TextOutput text = TextOutput::Table;
     bool nights = false;  // the nights instead of the month table (text or --tsv)
+    // What counts as dark for --nights, --json and --ics (--darkness,
+    // --moon-max); the settings file's darkness= and moon-max= when not given.
+    std::optional<settings::Darkness> darkness;
+    std::optional<double> moonMax;  // percent, 0..100
     bool textChosen = false;
     std::optional<std::string> png;
     int width = 1000, height = 700;

@@ -29,6 +29,17 @@ bool parseSize(const std::string& s, int& w, int& h) {
     return true;
 }
 
+// --darkness's words, blanks around them aside.
+std::optional<settings::Darkness> darknessNamed(const std::string& v) {
+    const std::string_view t = text::trimmed(v);
+    if (t == "astronomical") return settings::Darkness::Astronomical;
+    if (t == "nautical") return settings::Darkness::Nautical;
+    if (t == "civil") return settings::Darkness::Civil;
+    return std::nullopt;
+}
+
+constexpr text::NumberField kMoonMaxField{"--moon-max", 0, 100, false};
+
 // CLI11's complaint as one line that names the option: "--month --tsv"
 // gives "option --month needs a value (yyyymm)".
 std::string Explain(const CLI::ParseError& e) {
@@ -81,6 +92,13 @@ std::string Usage() {
            "                       --png or --pdf)\n"
            "  --json               the month as JSON: crossings, intervals and nights\n"
            "  --ics FILE           the dark-and-no-Moon intervals as an iCalendar file\n"
+           "  --darkness astronomical|nautical|civil\n"
+           "                       the Sun below -18, -12 or -6 degrees counts as dark for\n"
+           "                       --nights, --json's intervals and nights, and --ics\n"
+           "  --moon-max PERCENT   a Moon lit at most PERCENT (0..100) at midnight does not\n"
+           "                       spoil the dark (0: any Moon above the horizon does);\n"
+           "                       without these two, the settings file's darkness= and\n"
+           "                       moon-max= lines (default astronomical and 0)\n"
            "  --png FILE           draw the screen page into a PNG image\n"
            "  --size WxH           size of the PNG image (default 1000x700)\n"
            "  --pdf FILE           print the month page into a PDF file (a page a month)\n"
@@ -112,6 +130,7 @@ private:
     CLI::Option* value(const std::string& name, std::string& to, const char* type);
     void defineOptions();
     void defineFiles();
+    void defineRuleOptions();
     std::string windowModeError() const;
     std::string yearError() const;
     void collect();
@@ -119,12 +138,13 @@ private:
     Options& o;
     CLI::App app{"almucan"};
     std::string month, year, dir, lon, lat, tz, zoneName, placeName, placesText, png, size, pdf, paper, ics, chart;
+    std::string darkness, moonMax;
     bool tsv = false, events = false, json = false;
     CLI::Option *oMonth = nullptr, *oYear = nullptr, *oSummer = nullptr, *oDir = nullptr, *oLon = nullptr,
                 *oLat = nullptr, *oTz = nullptr, *oZone = nullptr, *oPlace = nullptr, *oPlaces = nullptr,
                 *oTsv = nullptr, *oEvents = nullptr, *oNights = nullptr, *oJson = nullptr, *oPng = nullptr,
                 *oSize = nullptr, *oPdf = nullptr, *oIcs = nullptr, *oPaper = nullptr, *oLandscape = nullptr,
-                *oInkSaver = nullptr, *oChart = nullptr;
+                *oInkSaver = nullptr, *oChart = nullptr, *oDarkness = nullptr, *oMoonMax = nullptr;
     // The options of a month: its place and its outputs, in the order of
     // the usage.
     std::vector<CLI::Option*> monthOptions;
@@ -142,6 +162,18 @@ Parser::Parser(Options& options) : o(options) {
 CLI::Option* Parser::value(const std::string& name, std::string& to, const char* type) {
     return app.add_option(name, to)->type_name(type)->check([](const std::string& v) {
         return v.rfind("--", 0) == 0 ? "needs a value, got the option " + v : std::string();
+    });
+}
+
+// --darkness and --moon-max: what counts as a dark, moonless hour.
+void Parser::defineRuleOptions() {
+    oDarkness = value("--darkness", darkness, "astronomical|nautical|civil")->check([](const std::string& v) {
+        return darknessNamed(v) ? std::string() : std::string("wants astronomical, nautical or civil");
+    });
+    oMoonMax = value("--moon-max", moonMax, "PERCENT")->check([](const std::string& v) {
+        std::string why;
+        return text::typedNumber(kMoonMaxField, v, why) ? std::string()
+                                                        : "wants a percentage from 0 to 100 (" + why + ")";
     });
 }
 
@@ -173,8 +205,9 @@ void Parser::defineOptions() {
     oJson->excludes(oTsv)->excludes(oEvents)->excludes(oNights);
     oNights->excludes(oEvents);
     defineFiles();
-    monthOptions = {oSummer, oLon, oLat, oTz,   oZone, oPlace, oTsv,       oEvents,   oNights,
-                    oJson,   oIcs, oPng, oSize, oPdf,  oPaper, oLandscape, oInkSaver, oChart};
+    defineRuleOptions();
+    monthOptions = {oSummer, oLon, oLat,  oTz,  oZone,  oPlace,     oTsv,      oEvents, oNights,   oJson,
+                    oIcs,    oPng, oSize, oPdf, oPaper, oLandscape, oInkSaver, oChart,  oDarkness, oMoonMax};
     // --places lists places and calculates nothing.
     for (CLI::Option* other : monthOptions) oPlaces->excludes(other);
     oPlaces->excludes(oMonth)->excludes(oYear);
@@ -241,6 +274,9 @@ void Parser::collect() {
     o.sizeGiven = oSize->count() > 0;
     if (o.sizeGiven) parseSize(size, o.width, o.height);  // the last one given
     if (oPaper->count() > 0) o.paper = paper;
+    if (oDarkness->count() > 0) o.darkness = darknessNamed(darkness);
+    std::string why;
+    if (oMoonMax->count() > 0) o.moonMax = text::typedNumber(kMoonMaxField, moonMax, why);
     if (tsv || events || json) {
         o.text = tsv ? TextOutput::Tsv : events ? TextOutput::Events : TextOutput::Json;
         o.textChosen = true;

@@ -5,7 +5,10 @@
 #include <nlohmann/json.hpp>
 
 #include "calendar/calendar.h"
+#include "cli/cli.h"
+#include "ical/darknights.h"
 #include "month/format.h"
+#include "text/numbers.h"
 #include "text/strings.h"
 
 namespace cli {
@@ -28,14 +31,28 @@ std::string crossingClock(const month::Crossing* c) { return c ? month::ClockTex
 
 std::string percent(double f) { return std::to_string(std::llround(100 * f)) + "%"; }
 
+// "nautical, Moon at most 15%", "civil, no Moon".
+std::string ruleText(const month::DarkRule& rule) {
+    return std::string(ical::DarknessName(rule.darkness)) + ", " +
+           (rule.moonMaxPercent > 0 ? "Moon at most " + text::BoxNumberText(rule.moonMaxPercent) + "%" : "no Moon");
+}
+
 }  // namespace
+
+month::DarkRule DarkRuleOf(const Options& o, const settings::Settings& s) {
+    static const month::Horizon kHorizonOf[] = {month::Horizon::Twilight, month::Horizon::Nautical,
+                                                month::Horizon::Civil};
+    return {kHorizonOf[static_cast<std::size_t>(o.darkness.value_or(s.darkness))],
+            o.moonMax.value_or(s.moonMaxPercent)};
+}
 
 std::string NightDate(const month::Night& n) {
     return text::dayText(n.date.year, n.date.month, n.dayOfMonth, n.weekday);
 }
 
-std::string NightsText(const std::vector<month::Night>& nights) {
-    std::string out = "Night            Dusk   Dawn   Moon  Dark, no Moon\n";
+std::string NightsText(const std::vector<month::Night>& nights, const month::DarkRule& rule) {
+    std::string out = rule.standard() ? std::string() : "Dark: " + ruleText(rule) + "\n";
+    out += "Night            Dusk   Dawn   Moon  Dark, no Moon\n";
     for (const month::Night& n : nights) {
         std::string line = NightDate(n);
         line.resize(17, ' ');
@@ -148,6 +165,31 @@ ordered_json intervalsJson(const month::Month& m) {
     return ivs;
 }
 
+// A rule's intervals: the nights' pieces joined, in the fields of the
+// D.a.n.M. intervals; open at the first or the last local noon of the nights.
+ordered_json ruleIntervalsJson(const month::Month& m, const std::vector<month::Night>& nights) {
+    auto local = [](long long minutes) {
+        const long long days = minutes >= 0 ? minutes / 1440 : -((-minutes + 1439) / 1440);
+        const calendar::Date d = calendar::DateOfDays(days);
+        const long long hm = minutes - days * 1440;
+        return calendar::IsoDate(d.year, d.month, d.day) + " " + text::padded(hm / 60, 2) + ":" +
+               text::padded(hm % 60, 2);
+    };
+    ordered_json ivs = ordered_json::array();
+    for (const ical::DarkInterval& iv : ical::NightIntervals(nights, m.place.clock)) {
+        ordered_json ji;
+        ji["begin"] = calendar::IsoInstant(iv.begin);
+        ji["end"] = calendar::IsoInstant(iv.end);
+        ji["beginLocal"] = local(iv.localBegin);
+        ji["endLocal"] = iv.openAtEnd ? ordered_json(nullptr) : ordered_json(local(iv.localEnd));
+        ji["minutes"] = std::llround((iv.end - iv.begin) * 1440);
+        ji["openAtStart"] = iv.openAtStart;
+        ji["openAtEnd"] = iv.openAtEnd;
+        ivs.push_back(ji);
+    }
+    return ivs;
+}
+
 ordered_json nightsJson(const std::vector<month::Night>& nights) {
     ordered_json jn = ordered_json::array();
     for (const month::Night& n : nights) {
@@ -168,12 +210,17 @@ ordered_json nightsJson(const std::vector<month::Night>& nights) {
 
 }  // namespace
 
-std::string MonthJson(const month::Month& m, const std::vector<month::Night>& nights) {
+std::string MonthJson(const month::Month& m, const std::vector<month::Night>& nights, const month::DarkRule& rule) {
     ordered_json j;
     j["month"] = text::padded(m.ym.year, 4) + "-" + text::padded(m.ym.month, 2);
     j["place"] = placeJson(m.place);
+    j["darkness"] = ical::DarknessName(rule.darkness);
+    if (rule.moonMaxPercent == std::floor(rule.moonMaxPercent))
+        j["moonMax"] = std::llround(rule.moonMaxPercent);
+    else
+        j["moonMax"] = rule.moonMaxPercent;
     j["days"] = daysJson(m);
-    j["intervals"] = intervalsJson(m);
+    j["intervals"] = rule.standard() ? intervalsJson(m) : ruleIntervalsJson(m, nights);
     j["nights"] = nightsJson(nights);
     return j.dump(1, '\t') + "\n";
 }

@@ -79,18 +79,25 @@ std::string bodyWords(const month::HorizonDay& b, const BodyWords& w) {
            crossingClock(b.cellSet());
 }
 
-std::string nightLine(const month::Day& day) {
-    static const BodyWords twilight{"never astronomically dark", "astronomically dark all day", "twilight begins",
+// A day in words: the crossings of the darkness horizon and the Moon's.
+std::string nightLine(const month::Day& day, month::Horizon darkness) {
+    static const BodyWords astronomical{"never astronomically dark", "astronomically dark all day", "twilight begins",
+                                        "ends"};
+    static const BodyWords nautical{"never nautically dark", "nautically dark all day", "nautical twilight begins",
                                     "ends"};
+    static const BodyWords civil{"never dark (civil)", "dark (civil) all day", "civil twilight begins", "ends"};
     static const BodyWords moon{"Moon above the horizon all day", "Moon below the horizon all day", "Moon rises",
                                 "sets"};
-    return dayText(localDay(day)) + ": " + bodyWords(day.horizon(month::Horizon::Twilight), twilight) + "; " +
+    const BodyWords& sun = darkness == month::Horizon::Nautical ? nautical
+                           : darkness == month::Horizon::Civil  ? civil
+                                                                : astronomical;
+    return dayText(localDay(day)) + ": " + bodyWords(day.horizon(darkness), sun) + "; " +
            bodyWords(day.horizon(month::Horizon::Moon), moon);
 }
 
 void addNights(DarkInterval& out, const month::Month& m, int from, int to) {
     for (int d = from; d <= to; ++d)
-        if (m.day(d).exists) out.nights.push_back(nightLine(m.day(d)));
+        if (m.day(d).exists) out.nights.push_back(nightLine(m.day(d), month::Horizon::Twilight));
 }
 
 // A clock time of day number d of m in local minutes since 1970.  "2400"
@@ -115,9 +122,88 @@ std::string placeText(const month::Place& p) {
            coordinate(p.longitude, 'E', 'W');
 }
 
+// Whole days of a count of local minutes since 1970, rounded down.
+long long floorDays(long long minutes) { return minutes >= 0 ? minutes / 1440 : -((-minutes + 1439) / 1440); }
+
+// An instant on the local clock in force then, in minutes since 1970,
+// rounded to the minute as the table's clock times are.
+long long localMinutesAt(const month::Clock& clock, double mjdUt) {
+    return static_cast<long long>(std::floor((mjdUt + clock.offsetAt(mjdUt) / 24 - kMjdOf1970) * 1440 + 0.5));
+}
+
+// The days of a rule's interval in words, its begin's to its end's.
+void addRuleNights(DarkInterval& out, const month::Month& r, month::Months& following, month::Horizon darkness) {
+    for (long long d = floorDays(out.localBegin); d <= floorDays(out.localEnd); ++d) {
+        const calendar::Date date = calendar::DateOfDays(d);
+        const month::YearMonth ym{date.year, date.month};
+        const month::Month& m = ym.year == r.ym.year && ym.month == r.ym.month ? r : following.at(ym);
+        if (m.day(date.day).exists) out.nights.push_back(nightLine(m.day(date.day), darkness));
+    }
+}
+
+// The intervals of a non-standard rule that begin in the nights of `r`,
+// each followed to its end through the nights of the months after.
+std::vector<DarkInterval> ruleIntervals(const month::Month& r, month::Months& following, const month::DarkRule& rule) {
+    auto intervalsOf = [&](int k) {
+        const month::YearMonth ym = calendar::ShiftedMonth(r.ym, k);
+        const month::Month& m = k == 0 ? r : following.at(ym);
+        return NightIntervals(month::Nights(m, following.at(calendar::ShiftedMonth(ym, 1)), rule), r.place.clock);
+    };
+    std::vector<DarkInterval> out;
+    for (DarkInterval& di : intervalsOf(0)) {
+        // Running at the first night's noon: the month before holds it.
+        if (di.openAtStart) continue;
+        for (int k = 1; k <= kMaxFollowMonths && di.openAtEnd; ++k) {
+            const std::vector<DarkInterval> more = intervalsOf(k);
+            if (more.empty() || more.front().begin != di.end) break;
+            di.end = more.front().end;
+            di.localEnd = more.front().localEnd;
+            di.openAtEnd = more.front().openAtEnd;
+        }
+        addRuleNights(di, r, following, rule.darkness);
+        out.push_back(std::move(di));
+    }
+    return out;
+}
+
 }  // namespace
 
-std::vector<DarkInterval> DarkIntervals(const month::Month& r, month::Months& following) {
+const char* DarknessName(month::Horizon darkness) {
+    return darkness == month::Horizon::Nautical ? "nautical"
+           : darkness == month::Horizon::Civil  ? "civil"
+                                                : "astronomical";
+}
+
+std::vector<DarkInterval> NightIntervals(const std::vector<month::Night>& nights, const month::Clock& clock) {
+    std::vector<DarkInterval> out;
+    for (const month::Night& n : nights)
+        for (const month::NightPiece& p : n.dark) {
+            if (!out.empty() && out.back().end == p.begin) {
+                out.back().end = p.end;
+                continue;
+            }
+            DarkInterval d;
+            d.begin = p.begin;
+            d.end = p.end;
+            d.openAtStart = p.begin == nights.front().noon;
+            out.push_back(std::move(d));
+        }
+    for (DarkInterval& d : out) {
+        d.localBegin = localMinutesAt(clock, d.begin);
+        d.localEnd = localMinutesAt(clock, d.end);
+        d.openAtEnd = d.end == nights.back().nextNoon;
+    }
+    return out;
+}
+
+std::string DarkSummary(const month::DarkRule& rule) {
+    if (rule.standard()) return "Dark, no Moon";
+    return std::string("Dark (") + DarknessName(rule.darkness) + "), " +
+           (rule.moonMaxPercent > 0 ? "Moon at most " + text::BoxNumberText(rule.moonMaxPercent) + "%" : "no Moon");
+}
+
+std::vector<DarkInterval> DarkIntervals(const month::Month& r, month::Months& following, const month::DarkRule& rule) {
+    if (!rule.standard()) return ruleIntervals(r, following, rule);
     std::vector<DarkInterval> out;
     for (const month::Interval& iv : r.intervals) {
         // Running at the month's first instant: the month before holds it.
@@ -149,7 +235,13 @@ std::vector<DarkInterval> DarkIntervals(const month::Month& r, month::Months& fo
     return out;
 }
 
-std::vector<Event> DarkNightEvents(const std::vector<month::YearMonth>& which, month::Months& months) {
+std::vector<Event> DarkNightEvents(const std::vector<month::YearMonth>& which, month::Months& months,
+                                   const month::DarkRule& rule) {
+    // Another rule's events are other events: their own UIDs and words.
+    const std::string ruleId = rule.standard() ? std::string()
+                                               : std::string("-") + DarknessName(rule.darkness) + "-moon" +
+                                                     text::GeneralNumber(rule.moonMaxPercent);
+    const std::string what = rule.standard() ? "Dark and no Moon" : DarkSummary(rule) + ",";
     std::vector<Event> events;
     for (const month::YearMonth ym : which) {
         const month::Month& r = months.at(ym);
@@ -158,16 +250,16 @@ std::vector<Event> DarkNightEvents(const std::vector<month::YearMonth>& which, m
             p.clock.named() ? p.clock.zoneName : signedZone(std::llround(p.clock.fixedOffsetHours() * 60));
         const std::string geoId = text::fixed(std::fabs(p.latitude), 4) + (p.latitude < 0 ? 'S' : 'N') +
                                   text::fixed(std::fabs(p.longitude), 4) + (p.longitude < 0 ? 'W' : 'E');
-        for (const DarkInterval& iv : DarkIntervals(r, months)) {
+        for (const DarkInterval& iv : DarkIntervals(r, months, rule)) {
             Event e;
             e.start = utcSeconds(iv.begin);
             e.end = utcSeconds(iv.end);
             if (e.end <= e.start) continue;  // shorter than a minute
-            e.uid = UtcDateTime(e.start) + "-" + geoId + "-dark@almucan";
-            e.summary = "Dark, no Moon";
+            e.uid = UtcDateTime(e.start) + "-" + geoId + "-dark" + ruleId + "@almucan";
+            e.summary = DarkSummary(rule);
             double k = astro::IlluminatedFraction(iv.begin);
             const std::string pct = text::fixed(100 * k, 0) + "%";
-            e.description = "Dark and no Moon from " + clockText(iv.localBegin) + " to " + clockText(iv.localEnd) +
+            e.description = what + " from " + clockText(iv.localBegin) + " to " + clockText(iv.localEnd) +
                             " (local time, " + zoneText + ").\n" + "Moon illuminated at the start: " + pct + ".";
             for (const std::string& n : iv.nights) e.description += "\n" + n;
             e.location = placeText(p);
@@ -180,13 +272,14 @@ std::vector<Event> DarkNightEvents(const std::vector<month::YearMonth>& which, m
     return events;
 }
 
-std::string DarkNightsCalendar(const std::vector<month::YearMonth>& which, month::Months& months, UnixTime stamp) {
-    return CalendarText(DarkNightEvents(which, months), stamp, ProdId());
+std::string DarkNightsCalendar(const std::vector<month::YearMonth>& which, month::Months& months, UnixTime stamp,
+                               const month::DarkRule& rule) {
+    return CalendarText(DarkNightEvents(which, months, rule), stamp, ProdId());
 }
 
 bool WriteIcs(const std::vector<month::YearMonth>& which, month::Months& months, const std::string& path,
-              std::string& error) {
-    std::string text = DarkNightsCalendar(which, months, static_cast<UnixTime>(std::time(nullptr)));
+              std::string& error, const month::DarkRule& rule) {
+    std::string text = DarkNightsCalendar(which, months, static_cast<UnixTime>(std::time(nullptr)), rule);
     std::string why = fileio::ReplaceFile(path, text);
     if (why.empty()) return true;
     error = "cannot write " + path + ": " + why;

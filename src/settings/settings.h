@@ -20,6 +20,8 @@ inline constexpr double kDefaultTimeZone = 1;       // hours, east positive
 enum class Darkness { Astronomical, Nautical, Civil };
 // The window's view of the month.
 enum class View { Days, Nights, YearChart };
+// The ephemeris of the months (month::Ephemeris by the same names).
+enum class Ephemeris { Standard, Precise };
 
 struct Settings {
     std::string version = text::kVersion;
@@ -43,11 +45,13 @@ struct Settings {
     bool inkSaver = false;
     // From line 15 on: optional name=value lines in any order.  Those this
     // version knows are read into the fields below ("view=nights",
-    // "darkness=nautical", "moon-max=15"); every other line is kept as it
-    // stands and written back after them.
+    // "darkness=nautical", "moon-max=15", "ephemeris=precise"); every other
+    // line is kept as it stands and written back after them
+    // (settings/namedlines.h).
     View view = View::Days;
     Darkness darkness = Darkness::Astronomical;
     double moonMaxPercent = 0;  // 0..100
+    Ephemeris ephemeris = Ephemeris::Standard;
     std::vector<std::string> otherLines;
 };
 

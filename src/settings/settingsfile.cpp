@@ -16,6 +16,7 @@
 #include "fileio/fileread.h"
 #include "fileio/filewrite.h"
 #include "settings/location.h"
+#include "settings/namedlines.h"
 #include "place/place.h"
 #include "text/numbers.h"
 #include "text/strings.h"
@@ -27,8 +28,9 @@ namespace {
 
 const char* const kHeader = "Almucan V";
 
-// The most bytes read: every line that is read with its line end, and a
-// byte-order mark, stays within this, far below 1 MiB.
+// The most bytes read: the fourteen lines with their line ends and a
+// byte-order mark stay within this, far below 1 MiB; the name=value lines
+// are read as far as it reaches.
 constexpr std::size_t kMaxReadBytes = (kSettingsLines + 1) * (kMaxSettingsLineBytes + 2);
 static_assert(kMaxReadBytes < (std::size_t{1} << 20));
 
@@ -36,7 +38,8 @@ static_assert(kMaxReadBytes < (std::size_t{1} << 20));
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr std::size_t kByteOrderMarkBytes = sizeof kByteOrderMark - 1;
 
-// Collects the first kSettingsLines lines of a byte stream fed in pieces.
+// Collects the first kSettingsLines + kMaxNamedLines lines of a byte
+// stream fed in pieces.
 // Lines end at CR LF, CR or LF; a line end after the last line does not
 // open another line.  A byte-order mark at the start is no part of the
 // first line.
@@ -79,7 +82,7 @@ public:
         started_ = true;
         if (!done() && !current_.empty()) lines.push_back(std::move(current_));
     }
-    bool done() const { return tooLong_ || lines.size() >= kSettingsLines; }
+    bool done() const { return tooLong_ || lines.size() >= kSettingsLines + kMaxNamedLines; }
     // The number (from 1) of a line longer than kMaxSettingsLineBytes; 0
     // when every line read is short enough.
     std::size_t tooLongLine() const { return tooLong_ ? lines.size() + 1 : 0; }
@@ -177,6 +180,9 @@ bool parseLines(const LineCollector& in, settings::Settings& s) {
     settings::Settings r = s;
     for (std::size_t i = 0; i < std::size(kLines); ++i)
         if (!kLines[i].read(i < l.size() ? std::string_view(l[i]) : std::string_view(), r)) return false;
+    ReadNamedLines(l.size() > kSettingsLines ? std::vector<std::string>(l.begin() + kSettingsLines, l.end())
+                                             : std::vector<std::string>{},
+                   r);
     s = std::move(r);
     return true;
 }
@@ -243,9 +249,13 @@ std::string SettingsFileText(const settings::Settings& s) {
         lines[i] = kLines[i].write(s);
         if (!kLines[i].absent || lines[i] != kLines[i].absent) used = i + 1;
     }
+    // The name=value lines follow the fourteenth: all of lines 11 to 14
+    // are written before them.
+    const std::string named = NamedLinesText(s);
+    if (!named.empty()) used = std::size(kLines);
     std::string t;
     for (std::size_t i = 0; i < used; ++i) t += lines[i] + "\r\n";
-    return t;
+    return t + named;
 }
 
 bool ParseSettingsText(std::string_view data, settings::Settings& s) {

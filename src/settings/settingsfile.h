@@ -1,6 +1,7 @@
 #pragma once
-// The settings file "Almucan.INI": ten lines, CR LF, in the program's own
-// folder (here the per-user configuration folder).  Parsing and formatting
+// The settings file "Almucan.INI": ten to fourteen lines and optional
+// name=value lines after them, CR LF, in the program's own folder (here the
+// per-user configuration folder).  Parsing and formatting
 // are pure functions; the file functions use the standard library and
 // POSIX only.
 #include <cstddef>
@@ -16,14 +17,19 @@ namespace settings {
 
 inline constexpr const char* kSettingsFileName = "Almucan.INI";
 
-// Lines of the file that are read; anything after them is ignored.  Lines
-// 11 to 14 are optional: the zone name (empty or missing: the fixed zone),
-// the place's name, night vision and ink saver (0 or 1).
+// Lines of the file in their fixed places.  Lines 11 to 14 are optional:
+// the zone name (empty or missing: the fixed zone), the place's name, night
+// vision and ink saver (0 or 1).
 inline constexpr std::size_t kSettingsLines = 14;
 inline constexpr std::size_t kRequiredSettingsLines = 10;
+// The name=value lines read after line 14 (settings/namedlines.h); lines
+// after them, and those beyond the first 15 * (64 KiB + 2) bytes of the
+// file, are ignored.
+inline constexpr std::size_t kMaxNamedLines = 64;
 // Longest line read, in bytes without its line end; a longer line among
-// the kSettingsLines read makes the file not valid.  Together with kSettingsLines this bounds what a load
-// reads and keeps to well under 1 MiB whatever the file holds.
+// the lines read makes the file not valid.  Together with the line counts
+// this bounds what a load reads and keeps to well under 1 MiB whatever the
+// file holds.
 inline constexpr std::size_t kMaxSettingsLineBytes = 64 * 1024;
 
 // The per-user configuration folder of the program for the given
@@ -48,17 +54,19 @@ std::optional<zone::Error> ZoneProblem(const settings::Settings& s);
 
 // The lines of the file for `s`, each ended by CR LF: ten, then lines 11
 // to 14 only as far as the last one in use (a zone name, a place name,
-// night vision or ink saver on).  Line 4 holds a named zone's standard
+// night vision or ink saver on), all fourteen when name=value lines follow
+// (NamedLinesText).  Line 4 holds a named zone's standard
 // offset rounded to whole hours within -12..12, so that a reader of ten
 // lines still gets a sensible zone.
 std::string SettingsFileText(const settings::Settings& s);
 
 // Reads a file's contents into `s` (fields longitude .. fontSize, and
 // zoneName, placeName, nightVision and inkSaver from lines 11 to 14, empty
-// or off without them).  Lines end at CR LF, CR or LF; a UTF-8 byte-order
+// or off without them; the fields of the name=value lines and otherLines
+// from the lines after, ReadNamedLines).  Lines end at CR LF, CR or LF; a UTF-8 byte-order
 // mark before the first line is skipped.  False when the first line is
 // not "Almucan V" + s.version, there are fewer than ten lines, one of the
-// fourteen is longer than kMaxSettingsLineBytes or a number lies outside
+// lines read is longer than kMaxSettingsLineBytes or a number lies outside
 // what the dialogs take (settings/location.h); `s` is then unchanged.
 bool ParseSettingsText(std::string_view data, settings::Settings& s);
 
@@ -87,12 +95,11 @@ std::string SystemZone();
 // the lines used, without ever blocking on a FIFO or device), or,
 // when the file is missing, fills the defaults (FillDefaults) and writes
 // them with SaveSettings.  On a
-// file that is not valid: beep and "INI-file <path> not valid." CR LF
-// "Please delete it." through `reporter` (for a line too long: "INI-file
-// <path> not valid: line 12 is longer than 65536 bytes." CR LF "Please
-// delete it."); on one that cannot be reached (its folder is a file, a
-// loop of links), opened or read: beep and "INI-file <path> cannot be
-// read: <reason>" with the system's reason.
+// file that is not valid: a beep and an error through `reporter` that names
+// the file as not valid (for a line too long, which line and the longest
+// length taken) and advises deleting it; on one that cannot be reached (its
+// folder is a file, a loop of links), opened or read: a beep and an error
+// naming the file with the system's reason, without that advice.
 LoadResult LoadSettings(settings::Settings& s, const std::string& defaultFontName, float defaultFontSize,
                         report::Reporter& reporter);
 
@@ -104,8 +111,7 @@ LoadResult LoadOrCreateSettings(settings::Settings& s, const std::string& defaul
 // folder renamed over the old one, so a failure keeps the old file whole).
 // A symbolic link at s.settingsPath is followed and its target replaced
 // (created when the link dangles); the link itself stays.
-// On failure: beep and "Can't write" CR LF "   " + path CR LF "to disk."
-// once.  Returns true when the file was written.
+// On failure: a beep and one error naming the file that cannot be written.  Returns true when the file was written.
 bool SaveSettings(const settings::Settings& s, report::Reporter& reporter);
 
 }  // namespace settings

@@ -236,7 +236,7 @@ void MainWindow::exportDarkNights() {
             std::vector<month::YearMonth> yms;
             if (!year) yms.push_back(shown);
             for (int m = 1; year && m <= 12; ++m) yms.push_back({shown.year, m});
-            written = ical::WriteIcs(yms, months, path, error);
+            written = ical::WriteIcs(yms, months, path, error, DarkRuleOf(settings_));
         }
     }
     if (!written) reporter_.error("The dark nights could not be exported:\r\n" + error);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <cstring>
 
 #include <nlohmann/json.hpp>
 #include <time.h>
@@ -56,6 +57,9 @@ TEST(CliArgs, OptionsAndTheirErrors) {
         {{"--zone", "Europe/Vienna", "--tz", "1"}, "--tz excludes --zone"},
         {{"--zone", "Europe/Vienna", "--summer-time"}, "--summer-time excludes --zone"},
         {{"--year", "1900"}, ""},                          {{"--year", "2100"}, ""},
+        {{"--moon-max", "101"}, "--moon-max: wants a percentage from 0 to 100"},
+        {{"--darkness", "dusk"}, "--darkness: wants astronomical, nautical or civil"},
+        {{"--darkness", "civil"}, "--darkness needs --month or --year"},
     };
     for (const auto& [args, want] : cases) {
         const std::string e = cli::ParseArgs(args).error;
@@ -156,5 +160,71 @@ TEST(Json, InstantsAndSkippedDates) {
             }
         }
         EXPECT_GT(checked, 100);
+    }
+}
+
+// --darkness nautical --moon-max 15 --nights, checked by hand: dusk and
+// dawn are the Sun's -12 degree crossings (within a minute of the low-precision
+// NOAA/Meeus Sun: Vienna 1 Mar 18:46:45 and 2 Mar 05:26:05, 12 Mar
+// 19:03:27, 13 Mar 05:04:06; Sydney 6 Mar 20:19:45, 7 Mar 05:53:13, 13 Mar
+// 20:10:01, 14 Mar 05:59:22, 14 Mar 20:08:37); the Moon's rise and set are
+// the month table's.  A crescent under 15 % at midnight does not count (Vienna
+// 12 Mar, 10 %, up until 21:02; Sydney 7 Mar, 12 %, rising 03:43, and 13 Mar,
+// 14 %, setting 20:58): dark from dusk to dawn.  A bigger Moon does (Vienna 1
+// Mar, 67 %, rising 00:15, and 13 Mar, 18 %, setting 22:28; Sydney 6 Mar, 20 %,
+// rising 02:28, and 14 Mar, 23 %, setting 21:34).  The calendar of the same run
+// holds the JSON's intervals, the rule in its summary.
+TEST_F(Cli, NauticalDarknessWithAFaintMoon) {
+    const std::vector<std::string> sydney = {"--lat", "-33.87", "--lon", "151.21", "--zone", "Australia/Sydney"};
+    const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
+        {{}, {"Fri 1 Mar 2024   18:47  05:26   67%  18:47-00:15, 5 h 28 min",
+              "Tue 12 Mar 2024  19:04  05:04   10%  19:04-05:04, 10 h 0 min",
+              "Wed 13 Mar 2024  19:05  05:02   18%  22:28-05:02, 6 h 34 min",
+              "Sun 24 Mar 2024  19:22  04:38  100%  none"}},
+        {sydney, {"Wed 6 Mar 2024   20:20  05:53   20%  20:20-02:28, 6 h 8 min",
+                  "Thu 7 Mar 2024   20:18  05:54   12%  20:18-05:54, 9 h 36 min",
+                  "Wed 13 Mar 2024  20:10  05:59   14%  20:10-05:59, 9 h 49 min",
+                  "Thu 14 Mar 2024  20:08  06:00   23%  21:34-06:00, 8 h 26 min"}},
+    };
+    auto seconds = [](const std::string& t) {  // "2024-03-01T17:46:39Z" or "20240301T174700Z"
+        struct tm tm {};
+        const bool dashes = t.find('-') != std::string::npos;
+        sscanf(t.c_str(), dashes ? "%4d-%2d-%2dT%2d:%2d:%2d" : "%4d%2d%2dT%2d%2d%2d", &tm.tm_year, &tm.tm_mon,
+               &tm.tm_mday, &tm.tm_hour, &tm.tm_min, &tm.tm_sec);
+        tm.tm_year -= 1900;
+        tm.tm_mon -= 1;
+        return static_cast<long long>(timegm(&tm));
+    };
+    for (const auto& [where, lines] : cases) {
+        std::vector<std::string> args = {"--month", "202403", "--darkness", "nautical", "--moon-max", "15"};
+        args.insert(args.end(), where.begin(), where.end());
+        std::vector<std::string> nights = args;
+        nights.push_back("--nights");
+        ASSERT_EQ(run(nights), 0);
+        EXPECT_NE(out_.find("\nDark: nautical, Moon at most 15%\nNight "), std::string::npos) << out_;
+        for (const std::string& line : lines) EXPECT_NE(out_.find("\n" + line + "\n"), std::string::npos) << line;
+        const fs::path ics = dir_ / "dark.ics";
+        args.insert(args.end(), {"--json", "--ics", ics.string()});
+        ASSERT_EQ(run(args), 0);
+        const auto j = nlohmann::json::parse(out_);
+        EXPECT_EQ(j["darkness"], "nautical");
+        EXPECT_EQ(j["moonMax"], 15);
+        // The JSON's instants to the second, the events' to the minute.
+        std::vector<long long> want, got;
+        for (const auto& iv : j["intervals"])
+            if (!iv["openAtStart"]) want.insert(want.end(), {seconds(iv["begin"]), seconds(iv["end"])});
+        std::ifstream in(ics);
+        std::string line;
+        int summaries = 0;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            for (const char* key : {"DTSTART:", "DTEND:"})
+                if (line.rfind(key, 0) == 0) got.push_back(seconds(line.substr(std::strlen(key))));
+            summaries += line == "SUMMARY:Dark (nautical)\\, Moon at most 15%";
+        }
+        ASSERT_EQ(got.size(), want.size());
+        for (std::size_t k = 0; k < got.size(); ++k) EXPECT_LE(std::abs(got[k] - want[k]), 30) << k;
+        EXPECT_EQ(summaries * 2, static_cast<int>(got.size()));
+        EXPECT_GT(got.size(), 40u);
     }
 }

@@ -462,3 +462,38 @@ TEST(NamedZone, ClockTimesAroundASwitch) {
         EXPECT_EQ(ClockMinute(k, elapsed), hhmm) << shift << " " << elapsed;
     }
 }
+
+// Random months and places, poles included: under the standard rule and
+// under (nautical, Moon at most 15 %) every piece lies inside its night, in
+// time order without overlaps, and every standard piece lies inside a piece
+// of the wider rule (the Sun below -18 degrees is below -12, a Moon that
+// spoils nothing under the standard rule spoils nothing under the other),
+// so the standard rule never gives a night more dark minutes.
+TEST(Nights, RulesNestInsideTheirNights) {
+    std::mt19937 rng(31u);
+    std::uniform_int_distribution<int> year(1900, 2100), mon(1, 12), tz(-12, 12);
+    std::uniform_real_distribution<double> lon(-180.0, 180.0), lat(-90.0, 90.0);
+    const DarkRule wide{Horizon::Nautical, 15};
+    for (int n = 0; n < 120; ++n) {
+        const Place p = at(lon(rng), n % 12 == 0 ? 89.5 : lat(rng), tz(rng));
+        const Month m = CalculateMonth({year(rng), mon(rng)}, p);
+        SCOPED_TRACE(testing::Message() << m.ym.year << "-" << m.ym.month << " lon " << p.longitude << " lat " << p.latitude);
+        const Month next = CalculateMonth(calendar::ShiftedMonth(m.ym, 1), p);
+        const auto standard = Nights(m, next), wider = Nights(m, next, wide);
+        ASSERT_EQ(standard.size(), wider.size());
+        for (std::size_t i = 0; i < standard.size(); ++i) {
+            for (const auto* night : {&standard[i], &wider[i]})
+                for (std::size_t k = 0; k < night->dark.size(); ++k) {
+                    const NightPiece& piece = night->dark[k];
+                    EXPECT_TRUE(night->noon <= piece.begin && piece.begin < piece.end && piece.end <= night->nextNoon &&
+                                (k == 0 || night->dark[k - 1].end < piece.begin)) << "night " << i + 1 << " piece " << k;
+                }
+            for (const NightPiece& s : standard[i].dark)
+                EXPECT_TRUE(std::any_of(wider[i].dark.begin(), wider[i].dark.end(),
+                                        [&](const NightPiece& w) { return w.begin <= s.begin && s.end <= w.end; }))
+                    << "night " << i + 1 << " " << s.beginHhmm << "-" << s.endHhmm;
+            EXPECT_LE(standard[i].darkMinutes, wider[i].darkMinutes) << "night " << i + 1;
+        }
+        if (testing::Test::HasFailure()) return;
+    }
+}

@@ -63,6 +63,49 @@ TEST(SettingsText, ValuesSurviveWriteAndReadByTheValueRule) {
                                              "  A\tB \xC3\x9C \r\n 9.5\r\nextra\r\n\r\n1\r\n");
 }
 
+// Lines from 15 on: name=value in any order, blanks around name and value
+// aside.  Known names with values this version takes set the fields (and
+// are written back in their order, only when not the default, after all
+// fourteen lines); every other line is kept as it stands and written after
+// them, except a known name's line whose field is written anyway; empty
+// lines are dropped.  Files of 10 and 14 lines come back byte for byte.
+TEST(SettingsText, NamedLinesRoundTrip) {
+    using settings::Darkness;
+    using settings::View;
+    const std::string k14 = kDefaults + "Europe/Vienna\r\nVienna\r\n1\r\n1\r\n";
+    const std::string kEmpty14 = kDefaults + "\r\n\r\n0\r\n0\r\n";  // lines 11 to 14 in their defaults
+    const std::tuple<std::string, View, Darkness, double, std::vector<std::string>, std::string> cases[] = {
+        {kDefaults, View::Days, Darkness::Astronomical, 0, {}, kDefaults},
+        {k14, View::Days, Darkness::Astronomical, 0, {}, k14},
+        {kEmpty14 + " moon-max = 15 \r\nfoo=bar\r\n\r\nephemeris=precise\r\nview=nights\r\ndarkness=nautical\r\n",
+         View::Nights, Darkness::Nautical, 15, {"foo=bar"},
+         kEmpty14 + "view=nights\r\ndarkness=nautical\r\nmoon-max=15\r\nephemeris=precise\r\nfoo=bar\r\n"},
+        // Values this version refuses: kept verbatim, the defaults in force;
+        // a later valid line of the name wins and replaces them.
+        {k14 + "darkness=twilight\r\nmoon-max=150\r\nview=\r\nmoon-max=x\r\nmoon-max=12.5\r\nview=days\r\n",
+         View::Days, Darkness::Astronomical, 12.5,
+         {"darkness=twilight", "moon-max=150", "view=", "moon-max=x"},
+         k14 + "moon-max=12.5\r\ndarkness=twilight\r\nview=\r\n"},
+        {kEmpty14 + "view=year\r\ndarkness=civil\r\nmoon-max=0\r\n", View::YearChart, Darkness::Civil, 0, {},
+         kEmpty14 + "view=year\r\ndarkness=civil\r\n"},
+    };
+    for (const auto& [file, view, darkness, moonMax, others, written] : cases) {
+        SCOPED_TRACE(file);
+        settings::Settings s;
+        ASSERT_TRUE(settings::ParseSettingsText(file, s));
+        EXPECT_EQ(s.view, view);
+        EXPECT_EQ(s.darkness, darkness);
+        EXPECT_EQ(s.moonMaxPercent, moonMax);
+        EXPECT_EQ(s.otherLines, others);
+        EXPECT_EQ(s.ephemeris, written.find("ephemeris=precise") != std::string::npos ? settings::Ephemeris::Precise
+                                                                                       : settings::Ephemeris::Standard);
+        EXPECT_EQ(settings::SettingsFileText(s), written);
+        settings::Settings again;  // what is written reads back to the same fields
+        ASSERT_TRUE(settings::ParseSettingsText(written, again));
+        EXPECT_EQ(settings::SettingsFileText(again), written);
+    }
+}
+
 // The system's zone: TZ (":" allowed before the name), else the zone file
 // /etc/localtime links to; nothing for a POSIX rule or an unknown name.
 // The settings folder by the XDG base directory rules; a relative or empty
@@ -132,7 +175,8 @@ TEST_F(SettingsFolder, NotValidFilesAreReportedAndLeftUntouched) {
         {with(8, std::string(65537, 'F')), ": line 9" + tooLong},
         {kDefaults + "\r\n" + std::string(65537, 'P') + "\r\n1\r\n1\r\n", ": line 12" + tooLong},
         {with(2, " 95"), "."}, {with(1, " 1e999"), "."}, {with(3, " 1e400"), "."}, {with(5, "-1"), "."},
-        {with(7, " 298"), "."}, {with(9, "ten"), "."}};
+        {with(7, " 298"), "."}, {with(9, "ten"), "."},
+        {kDefaults + "\r\n\r\n1\r\n1\r\nview=nights\r\n" + std::string(65537, 'x'), ": line 16" + tooLong}};
     s_.place.longitude = 7;
     for (const auto& [c, what] : cases) {
         writeFile(s_.settingsPath, c);

@@ -1,0 +1,116 @@
+// The settings file's name=value lines: reading them into the record and writing them back.
+#include "settings/namedlines.h"
+
+#include <iterator>
+#include <optional>
+#include <string_view>
+
+#include "text/numbers.h"
+#include "text/strings.h"
+
+namespace settings {
+
+namespace {
+
+// A known name: how its value is read (false for a value this version does
+// not take) and written (nothing when the field has its default).
+struct NamedField {
+    const char* name;
+    bool (*read)(std::string_view value, Settings& s);
+    std::optional<std::string> (*write)(const Settings& s);
+};
+
+// One of a few words: its index in `words`, or nothing.
+template <std::size_t N>
+std::optional<std::size_t> wordIndex(std::string_view value, const char* const (&words)[N]) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (value == words[i]) return i;
+    return std::nullopt;
+}
+
+const char* const kViews[] = {"days", "nights", "year"};
+const char* const kDarkness[] = {"astronomical", "nautical", "civil"};
+const char* const kEphemerides[] = {"standard", "precise"};
+
+// A field of an enumeration named by `words` in its order.
+template <typename E, std::size_t N>
+bool readWord(std::string_view value, const char* const (&words)[N], E& to) {
+    const auto i = wordIndex(value, words);
+    if (i) to = static_cast<E>(*i);
+    return i.has_value();
+}
+template <typename E, std::size_t N>
+std::optional<std::string> writeWord(E value, E standard, const char* const (&words)[N]) {
+    if (value == standard) return std::nullopt;
+    return std::string(words[static_cast<std::size_t>(value)]);
+}
+
+constexpr text::NumberField kMoonMaxField{"moon-max", 0, 100, false};
+
+const NamedField kFields[] = {
+    {"view", [](std::string_view v, Settings& s) { return readWord(v, kViews, s.view); },
+     [](const Settings& s) { return writeWord(s.view, View::Days, kViews); }},
+    {"darkness", [](std::string_view v, Settings& s) { return readWord(v, kDarkness, s.darkness); },
+     [](const Settings& s) { return writeWord(s.darkness, Darkness::Astronomical, kDarkness); }},
+    {"moon-max",
+     [](std::string_view v, Settings& s) {
+         std::string why;
+         const std::optional<double> p = text::typedNumber(kMoonMaxField, v, why);
+         if (p) s.moonMaxPercent = *p;
+         return p.has_value();
+     },
+     [](const Settings& s) {
+         return s.moonMaxPercent == 0 ? std::nullopt : std::optional(text::BoxNumberText(s.moonMaxPercent));
+     }},
+    {"ephemeris", [](std::string_view v, Settings& s) { return readWord(v, kEphemerides, s.ephemeris); },
+     [](const Settings& s) { return writeWord(s.ephemeris, Ephemeris::Standard, kEphemerides); }},
+};
+
+// The known field a line names, or nullptr; `value` gets the text after "=".
+const NamedField* fieldOf(std::string_view line, std::string_view& value) {
+    const auto eq = line.find('=');
+    if (eq == std::string_view::npos) return nullptr;
+    const std::string_view name = text::trimmed(line.substr(0, eq));
+    for (const NamedField& f : kFields)
+        if (name == f.name) {
+            value = text::trimmed(line.substr(eq + 1));
+            return &f;
+        }
+    return nullptr;
+}
+
+}  // namespace
+
+void ReadNamedLines(const std::vector<std::string>& lines, Settings& s) {
+    const Settings defaults;
+    s.view = defaults.view;
+    s.darkness = defaults.darkness;
+    s.moonMaxPercent = defaults.moonMaxPercent;
+    s.ephemeris = defaults.ephemeris;
+    s.otherLines.clear();
+    for (const std::string& line : lines) {
+        if (line.empty()) continue;
+        std::string_view value;
+        const NamedField* f = fieldOf(line, value);
+        if (!f || !f->read(value, s)) s.otherLines.push_back(line);
+    }
+}
+
+std::string NamedLinesText(const Settings& s) {
+    std::string t;
+    bool written[std::size(kFields)] = {};
+    for (std::size_t i = 0; i < std::size(kFields); ++i)
+        if (const std::optional<std::string> v = kFields[i].write(s)) {
+            t += std::string(kFields[i].name) + "=" + *v + "\r\n";
+            written[i] = true;
+        }
+    for (const std::string& line : s.otherLines) {
+        std::string_view value;
+        const NamedField* f = fieldOf(line, value);
+        if (f && written[static_cast<std::size_t>(f - kFields)]) continue;
+        t += line + "\r\n";
+    }
+    return t;
+}
+
+}  // namespace settings
