@@ -52,7 +52,8 @@ void DrawNightRow(PageContext& ctx, const NightShades& sh, int row, const month:
     const PageLayout& L = ctx.layout;
     const double y = L.top + row * L.rowHeight;
     const std::string date = NightDayText(n);
-    WriteText(ctx, ColumnX(L, NightColumns::date), y, date, n.weekday == 0 ? kGrey : kBlack);
+    // Sundays grey, as on the Days page (but on the 1st).
+    WriteText(ctx, ColumnX(L, NightColumns::date), y, date, n.weekday == 0 && n.dayOfMonth >= 2 ? kGrey : kBlack);
     DrawSwitchMark(ctx, row, date, band.clockShift);
     WriteText(ctx, ColumnX(L, NightColumns::dusk), y, NightClockText(n.dusk));
     WriteText(ctx, ColumnX(L, NightColumns::dawn), y, NightClockText(n.dawn));

@@ -15,7 +15,7 @@ namespace render {
 // Where the Nights page's columns start, in table columns ("99999") from
 // the table's left edge; the graph starts at kNightGraphColumn.
 struct NightColumns {
-    static constexpr double date = 0, dusk = 1.4, dawn = 2.55, moon = 3.7, phase = 4.6, dark = 5.8, total = 10.0;
+    static constexpr double date = 0, dusk = 1.4, dawn = 2.55, moon = 3.7, phase = 4.8, dark = 6.0, total = 10.1;
 };
 inline constexpr double kNightGraphColumn = 11.3;
 
