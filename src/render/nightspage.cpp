@@ -199,6 +199,8 @@ void NightsPageSetup(PageContext& ctx) {
 bool DrawNightsPage(PageContext& ctx, const month::Month& m, const month::Month& next,
                     const std::vector<month::Night>& nights, std::optional<int> highlightDay) {
     NightsPageSetup(ctx);
+    // The caller chose the Days page's shades for this drawing (the ink
+    // saver's hatch on paper when asked for): the nights follow that choice.
     const bool inkSaver = ctx.shades.hatchNight;
     const NightShades sh = NightPageShades(inkSaver);
     if (!ctx.out.screen()) return DrawPrintedNights(ctx, m, next, nights, sh);
@@ -208,6 +210,10 @@ bool DrawNightsPage(PageContext& ctx, const month::Month& m, const month::Month&
     for (std::size_t i = 0; highlightDay && i < nights.size(); ++i)
         if (nights[i].dayOfMonth == *highlightDay) FrameRow(ctx, static_cast<int>(i) + 1);
     return true;
+}
+
+bool DrawNightsPage(PageContext& ctx, const MonthNights& n, std::optional<int> highlightDay) {
+    return DrawNightsPage(ctx, *n.month, *n.next, n.nights, highlightDay);
 }
 
 std::string NightDayText(const month::Night& n) {

@@ -40,6 +40,8 @@ void NightsPageSetup(PageContext& ctx);
 // the print document failed.
 bool DrawNightsPage(PageContext& ctx, const month::Month& m, const month::Month& next,
                     const std::vector<month::Night>& nights, std::optional<int> highlightDay = {});
+// The same for a month and its nights held together.
+bool DrawNightsPage(PageContext& ctx, const MonthNights& n, std::optional<int> highlightDay = {});
 
 // A night's texts as the page writes them: "Fr 21", "21:50" ("----"
 // without a dusk), "98%", "21:50-01:12" (each piece), "3:22" (the total).
