@@ -180,7 +180,12 @@ Color NightShades::moonOver(BandKind underKind, double fraction) const {
 NightShades NightPageShades(bool inkSaver) {
     NightShades s;
     if (!inkSaver) {
-        s.kind = {kLightGrey, RGB(167, 167, 167), RGB(133, 133, 133), kDarkGrey, RGB(40, 40, 40), kBlack, kYellow};
+        // Not kDarkGrey nor kBlack: the window's night vision turns those
+        // into fixed reds (the Days page's), which would put astronomical
+        // twilight level with nautical and the dark above the night; every
+        // other grey keeps its order there.
+        s.kind = {kLightGrey, RGB(167, 167, 167), RGB(133, 133, 133), RGB(101, 101, 101), RGB(45, 45, 45), RGB(8, 8, 8),
+                  kYellow};
         return s;
     }
     // Paper: little ink for the long hours, the dark the deepest grey, the
