@@ -330,7 +330,8 @@ TEST(MainWindow, FollowsTheUser) {
 // the status line names the view and its rule; the month steps move through
 // the months in every view (the year chart shows the month's year, taller
 // than the window: it scrolls); Days draws the page it drew before.
-// Browsing never touches the clipboard.  Print prints the view shown.
+// Browsing never touches the clipboard.  Print prints the view shown.  The
+// choices are saved and read back at the next start.
 TEST(MainWindow, ViewsFollowTheMenuAndAreRemembered) {
     QApplication::clipboard()->setText("kept");
     Window t;  // 15 June 2001 at Vienna, UTC+1 with the summer-time box
@@ -366,6 +367,10 @@ TEST(MainWindow, ViewsFollowTheMenuAndAreRemembered) {
     EXPECT_EQ(t.did([&] { t.w->printAction()->trigger(); }),
               Log{"box:Almucan - Print:The year chart was written to\r\n   " + pdf.toStdString()});
     EXPECT_TRUE(Output("pdftotext", {pdf, "-"}).contains("Year: 2001")) << pdf.toStdString();
+    // The next start reads the choices back.
+    Window again(t.ini());
+    EXPECT_EQ(again.w->statusText().toStdString(), "Year chart 2001" + rule + where);
+    EXPECT_TRUE(again.w->viewAction(settings::View::YearChart)->isChecked());
 }
 
 // Save in the Options dialog, step by step on one settings file: the bounds
