@@ -1,6 +1,7 @@
 // The main window's views of a month: the View menu's Days, Nights and Year chart with the dark rule, each view drawn.
 #include <QAction>
 #include <QActionGroup>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -10,8 +11,8 @@
 #include <optional>
 #include <utility>
 
-#include "render/nightspage.h"
 #include "calendar/calendar.h"
+#include "render/nightspage.h"
 #include "render/qt/qtsurface.h"
 #include "render/yearchart.h"
 #include "settings/settingsfile.h"
