@@ -96,6 +96,8 @@ int RunCommandLine(int argc, char** argv, const cli::Options& o) {
         g.pdf = &render::EncodePdf;
         g.chartPng = &render::EncodeYearChartPng;
         g.chartPdf = &render::EncodeYearChartPdf;
+        g.nightsPng = &render::EncodeNightsPng;
+        g.nightsPdf = &render::EncodeNightsPdf;
         g.defaultFont = &render::DefaultFont;
         g.printFont = &render::PdfPrintFont;
     }

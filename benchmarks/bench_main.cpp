@@ -1,6 +1,7 @@
 // Runs every benchmark, then prints how many times faster Almucan's month
-// calculation is than the libnova month of the same run (the medians of the
-// repetitions).
+// calculation is than the libnova month of the same run, and how many times
+// slower the precise ephemeris's month is than the standard one (the
+// medians of the repetitions).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -25,8 +26,8 @@ public:
         for (const auto& r : runs) {
             if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
                 // Seconds per iteration of each repetition.
-                secondsPerIteration[r.run_name.function_name].push_back(
-                    r.real_accumulated_time / static_cast<double>(r.iterations));
+                secondsPerIteration[r.run_name.function_name].push_back(r.real_accumulated_time /
+                                                                        static_cast<double>(r.iterations));
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -51,8 +52,7 @@ benchmark::ConsoleReporter::OutputOptions ConsoleOptions(int argc, char** argv) 
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], prefix, std::strlen(prefix)) == 0) color = argv[i] + std::strlen(prefix);
     }
-    bool on = color == "auto" ? ::isatty(STDOUT_FILENO) != 0
-                              : color == "true" || color == "yes" || color == "1";
+    bool on = color == "auto" ? ::isatty(STDOUT_FILENO) != 0 : color == "true" || color == "yes" || color == "1";
     return on ? benchmark::ConsoleReporter::OO_ColorTabular : benchmark::ConsoleReporter::OO_Tabular;
 }
 
@@ -72,8 +72,14 @@ int main(int argc, char** argv) {
     if (t.count("BM_MonthCalculation") && t.count("BM_LibnovaMonth")) {
         const double almucan = reporter.median("BM_MonthCalculation");
         const double libnova = reporter.median("BM_LibnovaMonth");
-        std::printf("\nMonth (medians): Almucan %.4f ms, libnova %.1f ms, ratio %.0fx\n",
-                    almucan * 1e3, libnova * 1e3, libnova / almucan);
+        std::printf("\nMonth (medians): Almucan %.4f ms, libnova %.1f ms, ratio %.0fx\n", almucan * 1e3, libnova * 1e3,
+                    libnova / almucan);
+    }
+    if (t.count("BM_MonthCalculation") && t.count("BM_PreciseMonth")) {
+        const double standard = reporter.median("BM_MonthCalculation");
+        const double precise = reporter.median("BM_PreciseMonth");
+        std::printf("Month (medians): standard %.4f ms, precise %.3f ms, ratio %.1fx\n", standard * 1e3, precise * 1e3,
+                    precise / standard);
     }
     // The year chart from process start to a written PNG against the month
     // page's PNG (the goal: at most 1.5 times).

@@ -13,6 +13,8 @@ almucan_packages() {
   pkgs+=(libhowardhinnant-date-dev tzdata)
   # Places by name: the geonames city database.
   pkgs+=(libgeonames-dev)
+  # The precise ephemeris: ERFA, the IAU's SOFA routines.
+  pkgs+=(liberfa-dev)
   [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ] && pkgs+=(qt6-base-dev fonts-dejavu-core)
   if [ "${1:-all}" = "all" ]; then
     pkgs+=(libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)

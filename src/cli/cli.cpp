@@ -167,9 +167,10 @@ int checkArguments(const Options& o, const GraphicOutputs& g, report::Reporter& 
     }
     const bool chartPdf = o.chart && ChartFormatOf(*o.chart) == ChartFormat::Pdf;
     const bool chartPng = o.chart && ChartFormatOf(*o.chart) == ChartFormat::Png;
-    if ((o.png && !g.png) || (o.pdf && !g.pdf) || (chartPng && !g.chartPng) || (chartPdf && !g.chartPdf)) {
-        const bool png = (o.png && !g.png) || (chartPng && !g.chartPng);
-        rep.error(std::string(png ? "PNG" : "PDF") + " output needs the Qt build of Almucan");
+    const bool noPng = (o.png && !(o.nights ? g.nightsPng != nullptr : g.png != nullptr)) || (chartPng && !g.chartPng);
+    const bool noPdf = (o.pdf && !(o.nights ? g.nightsPdf != nullptr : g.pdf != nullptr)) || (chartPdf && !g.chartPdf);
+    if (noPng || noPdf) {
+        rep.error(std::string(noPng ? "PNG" : "PDF") + " output needs the Qt build of Almucan");
         return 1;
     }
     return 0;
@@ -237,18 +238,43 @@ RunMonths monthsOfRun(const Options& o) {
     return r;
 }
 
+// What counts as dark for the nights of this run.
+month::DarkRule darkRuleOf(const Options&) { return month::DarkRule{}; }
+
+// The nights of each month of the run, with the months they are read from.
+std::vector<render::MonthNights> nightsOfRun(const Options& o, const RunMonths& run, month::Months& store) {
+    std::vector<render::MonthNights> all(run.yms.size());
+    for (std::size_t i = 0; i < run.yms.size(); ++i) {
+        all[i].month = &store.at(run.yms[i]);
+        all[i].next = &store.at(calendar::ShiftedMonth(run.yms[i], 1));
+        all[i].nights = month::Nights(*all[i].month, *all[i].next, darkRuleOf(o));
+    }
+    return all;
+}
+
+// The image and the PDF of the Nights page (--nights) or of the month page.
+bool drawPages(const Options& o, const GraphicOutputs& g, const render::PrintStyle& style, const RunMonths& run,
+               month::Months& store, std::string& pngBytes, std::string& pdfBytes, report::Reporter& rep) {
+    if (o.nights) {
+        const std::vector<render::MonthNights> nights = nightsOfRun(o, run, store);
+        if (o.png && !g.nightsPng(nights[0], run.texts[0], o.width, o.height, pngBytes, rep)) return false;
+        return !o.pdf || g.nightsPdf(nights, style, run.texts, o.paper, o.landscape, pdfBytes, rep);
+    }
+    std::vector<month::Month> months;
+    for (const month::YearMonth ym : run.yms) months.push_back(store.at(ym));
+    if (o.png && !g.png(months[0], run.texts[0], o.width, o.height, pngBytes, rep)) return false;
+    return !o.pdf || g.pdf(months, style, run.texts, o.paper, o.landscape, pdfBytes, rep);
+}
+
 // The year chart's image height without --size: some three pixels a night.
 constexpr int kChartPngHeight = 1400;
-
-// The dark rule of the year chart's nights.
-month::DarkRule chartRule(const Options&) { return month::DarkRule{}; }
 
 // The year chart's bytes: a PNG image of --size (by default tall enough
 // for a row of three pixels a night) or a PDF page in the print style.
 bool writeChart(const Options& o, const GraphicOutputs& g, const render::PrintStyle& style, month::Months& store,
                 std::string& bytes, report::Reporter& rep) {
     const int year = std::stoi(*o.year);
-    const std::vector<month::Night> nights = YearNights(year, store, chartRule(o));
+    const std::vector<month::Night> nights = YearNights(year, store, darkRuleOf(o));
     render::YearChart chart{year, &nights, &store, o.inkSaver, std::nullopt};
     if (ChartFormatOf(*o.chart) == ChartFormat::Png)
         return g.chartPng(chart, o.width, o.sizeGiven ? o.height : kChartPngHeight, bytes, rep);
@@ -260,14 +286,11 @@ bool writeChart(const Options& o, const GraphicOutputs& g, const render::PrintSt
 // together: all are written or none.  0 or the exit code.
 int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settings& s, const RunMonths& run,
                month::Months& store, report::Reporter& rep, fileio::StagedFiles* files) {
-    std::vector<month::Month> months;
-    for (const month::YearMonth ym : run.yms) months.push_back(store.at(ym));
     std::string pngBytes, pdfBytes, icsText;
-    if (o.png && !g.png(months[0], run.texts[0], o.width, o.height, pngBytes, rep)) return 1;
     // --ink-saver is for this run only: the file is not written again.
     render::PrintStyle style = settings::PrintStyleOf(s);
     style.inkSaver = style.inkSaver || o.inkSaver;
-    if (o.pdf && !g.pdf(months, style, run.texts, o.paper, o.landscape, pdfBytes, rep)) return 1;
+    if (!drawPages(o, g, style, run, store, pngBytes, pdfBytes, rep)) return 1;
     // The calendar holds the intervals that begin in these months, each
     // followed to its end through the months after.
     if (o.ics) icsText = ical::DarkNightsCalendar(run.yms, store, static_cast<ical::UnixTime>(std::time(nullptr)));
@@ -312,7 +335,7 @@ std::string textOutput(const Options& o, const RunMonths& run, month::Months& st
         const std::string& monthText = run.texts[i];
         // The last night of a month ends in the next month's first day.
         std::vector<month::Night> nights;
-        if (wantNights) nights = month::Nights(m, store.at(calendar::ShiftedMonth(m.ym, 1)));
+        if (wantNights) nights = month::Nights(m, store.at(calendar::ShiftedMonth(m.ym, 1)), darkRuleOf(o));
         if (o.text == TextOutput::Json) {
             json += (i ? ",\n" : "") + MonthJson(m, nights);
             continue;

@@ -8,6 +8,7 @@
 #include "month/monthcalc.h"
 #include "month/months.h"
 #include "month/nights.h"
+#include "render/nightspage.h"
 #include "render/page.h"
 #include "render/yearchart.h"
 #include "settings/settings.h"
@@ -111,6 +112,13 @@ struct GraphicOutputs {
     bool (*chartPng)(const render::YearChart&, int width, int height, std::string& bytes, report::Reporter&) = nullptr;
     bool (*chartPdf)(const render::YearChart&, const render::PrintStyle&, const std::string& paper, bool landscape,
                      std::string& bytes, report::Reporter&) = nullptr;
+    // The Nights page (--nights): the screen page as an image, and one
+    // printed page per month.
+    bool (*nightsPng)(const render::MonthNights&, const std::string& monthText, int width, int height,
+                      std::string& bytes, report::Reporter&) = nullptr;
+    bool (*nightsPdf)(const std::vector<render::MonthNights>&, const render::PrintStyle&,
+                      const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
+                      std::string& bytes, report::Reporter&) = nullptr;
     // The font recorded in a newly created settings file.
     void (*defaultFont)(std::string& name, float& size) = nullptr;
     // The print font measured on the PDF page (paper "a4" or "letter").

@@ -77,7 +77,8 @@ std::string Usage() {
            "  --tsv                the month table as tab-separated values\n"
            "  --events             the sorted event keys (the clipboard text, CR LF)\n"
            "  --nights             one line per night: dusk, dawn, Moon, dark and no Moon\n"
-           "                       (tab-separated with --tsv)\n"
+           "                       (tab-separated with --tsv; the Nights page with\n"
+           "                       --png or --pdf)\n"
            "  --json               the month as JSON: crossings, intervals and nights\n"
            "  --ics FILE           the dark-and-no-Moon intervals as an iCalendar file\n"
            "  --png FILE           draw the screen page into a PNG image\n"
@@ -244,7 +245,8 @@ void Parser::collect() {
         o.text = tsv ? TextOutput::Tsv : events ? TextOutput::Events : TextOutput::Json;
         o.textChosen = true;
     }
-    if (o.nights) o.textChosen = true;
+    // --nights with --png or --pdf draws the Nights page instead of the text.
+    if (o.nights && !o.png && !o.pdf) o.textChosen = true;
     // Graphic outputs alone print no table unless a text output is asked for.
     if (!o.textChosen && (o.png || o.pdf || o.ics || o.chart)) o.text = TextOutput::None;
 }

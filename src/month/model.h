@@ -33,6 +33,16 @@ inline constexpr std::size_t kTableHorizons = 3;
 
 enum class Direction { Rise, Set };
 
+// The ephemeris that made a month's crossings.  Standard: the low-precision
+// Sun and Moon series with the hourly parabola search (sine altitude at
+// the fixed horizons above), the default.  Precise: ERFA's IAU 2006/2000A
+// Earth orientation and Sun and Moon positions, topocentric on the WGS84
+// ellipsoid, each crossing found to under 0.1 s (month/precisecalc.h): the
+// Moon and the Sun rise and set when the upper limb is on the horizon with
+// 34' of refraction, the twilights with the Sun's centre at -18, -12 and
+// -6 degrees.
+enum class Ephemeris { Standard, Precise };
+
 struct Crossing {
     Direction direction = Direction::Rise;
     double mjd = 0;      // the instant, MJD UT
@@ -41,7 +51,10 @@ struct Crossing {
     // Minutes after the day's first instant, rounded: the order in which
     // the D.a.n.M. scan applies the day's crossings.
     long long minute = 0;
-    bool inCell = false;  // the crossing the table's cell shows
+    // The crossing the table's cell shows: for the standard ephemeris the
+    // rule of SearchHorizon (monthcalc.cpp), for the precise one the day's
+    // first rise and first set.
+    bool inCell = false;
 };
 
 enum class DayMark { None, Above, Below };
@@ -107,6 +120,8 @@ struct Month {
     int dayRows = 0;                  // days of the month in the Gregorian calendar
     std::array<Day, 32> days{};       // day numbers 1..31 (entry 0 unused)
     std::vector<Interval> intervals;  // D.a.n.M. intervals of days 1..dayRows, in time order
+    // The ephemeris of the crossings.
+    Ephemeris ephemeris = Ephemeris::Standard;
 
     const Day& day(int d) const { return days[static_cast<std::size_t>(d)]; }
 };

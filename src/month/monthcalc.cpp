@@ -7,6 +7,7 @@
 #include "astro/altitude.h"
 #include "astro/angles.h"
 #include "astro/siderealtime.h"
+#include "month/precisecalc.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
@@ -127,7 +128,9 @@ void searchBodies(Day& day, double mjd0, double longitudeEast, double latitude, 
             SearchHorizon([&](int h) { return sunSample[static_cast<std::size_t>(h)] - h0[iobj]; }, mjd0, span);
 }
 
-Day dayFrame(int year, int month, int d) {
+}  // namespace
+
+Day DayFrame(int year, int month, int d) {
     Day day;
     day.number = d;
     int len = calendar::DaysInMonth(year, month);
@@ -140,8 +143,6 @@ Day dayFrame(int year, int month, int d) {
     }
     return day;
 }
-
-}  // namespace
 
 double HorizonSine(int iobj) {
     static const double h0[6] = {0.0,
@@ -156,7 +157,7 @@ double HorizonSine(int iobj) {
 namespace {
 
 Day searchDay(int year, int month, int d, double zone, double longitudeEast, double latitude, SampleCarry& carry) {
-    Day day = dayFrame(year, month, d);
+    Day day = DayFrame(year, month, d);
     double mjd0 = calendar::Mjd(year, month, d, 0) - zone;
     day.startMjd = mjd0;
     day.endMjd = calendar::Mjd(year, month, d + 1, 0) - zone;
@@ -168,7 +169,7 @@ Day searchDay(int year, int month, int d, double zone, double longitudeEast, dou
 Day searchDayOnClock(int year, int month, int d, const zone::DayClock& clock, double longitudeEast, double latitude,
                      SampleCarry& carry) {
     if (clock.plain) return searchDay(year, month, d, clock.offsetHours / 24, longitudeEast, latitude, carry);
-    Day day = dayFrame(year, month, d);
+    Day day = DayFrame(year, month, d);
     day.startMjd = clock.startMjd;
     day.endMjd = clock.startMjd + clock.lengthHours / 24;
     for (int i = 0; i < clock.switches; ++i) day.clockShift += clock.shiftHours[static_cast<std::size_t>(i)];
@@ -334,32 +335,46 @@ void clearVectorUpperState() {
 
 }  // namespace
 
-Month CalculateMonth(YearMonth ym, const Place& place) {
+Month CalculateMonth(YearMonth ym, const Place& place, Ephemeris ephemeris) {
     clearVectorUpperState();
     Month r;
     r.ym = ym;
     r.place = place;
     r.dayRows = calendar::DaysInMonth(ym.year, ym.month);
+    r.ephemeris = ephemeris;
     const double longitudeEast = place.longitude;
     const double latitude = place.latitude;
     const double zone = place.clock.fixedOffsetHours() / 24;
     // A named zone's offsets are looked up once for the whole month.
     const std::optional<zone::MonthClocks> clocks =
         place.clock.named() ? zone::ClocksOfMonth(place.clock.zoneName, ym.year, ym.month) : std::nullopt;
-    SampleCarry carry;
-    for (int d = 1; d <= 31; ++d) {
-        const auto i = static_cast<std::size_t>(d);
-        r.days[i] = clocks ? searchDayOnClock(ym.year, ym.month, d, (*clocks)[i], longitudeEast, latitude, carry)
-                           : searchDay(ym.year, ym.month, d, zone, longitudeEast, latitude, carry);
+    if (ephemeris == Ephemeris::Precise) {
+        r.days = PreciseDays(ym, place, clocks ? &*clocks : nullptr);
+    } else {
+        SampleCarry carry;
+        for (int d = 1; d <= 31; ++d) {
+            const auto i = static_cast<std::size_t>(d);
+            r.days[i] = clocks ? searchDayOnClock(ym.year, ym.month, d, (*clocks)[i], longitudeEast, latitude, carry)
+                               : searchDay(ym.year, ym.month, d, zone, longitudeEast, latitude, carry);
+        }
     }
     r.intervals = DarkNoMoon(r.days, r.dayRows);
     return r;
 }
 
-std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place, report::Reporter& reporter) {
+std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place, report::Reporter& reporter,
+                                    Ephemeris ephemeris) {
     auto ym = AcceptMonthText(monthText, reporter);
     if (!ym) return std::nullopt;
-    return CalculateMonth(*ym, place);
+    return CalculateMonth(*ym, place, ephemeris);
+}
+
+std::string_view EphemerisName(Ephemeris ephemeris) { return ephemeris == Ephemeris::Precise ? "precise" : "standard"; }
+
+std::optional<Ephemeris> EphemerisNamed(std::string_view name) {
+    if (name == "standard") return Ephemeris::Standard;
+    if (name == "precise") return Ephemeris::Precise;
+    return std::nullopt;
 }
 
 }  // namespace month

@@ -48,8 +48,21 @@ std::vector<Interval> DarkNoMoon(const std::array<Day, 32>& days, int lastDay);
 // search of days 1..31 and the D.a.n.M. intervals (no result for a refused
 // text).  A named zone the database knows gives each day its own clock;
 // otherwise the fixed zone.
-std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place, report::Reporter& reporter);
+// `ephemeris` chooses the positions and the search (model.h); every view
+// reads the month the same way whichever made it.
+std::optional<Month> CalculateMonth(std::string_view monthText, const Place& place, report::Reporter& reporter,
+                                    Ephemeris ephemeris = Ephemeris::Standard);
 // The same for a month already checked (1900..2100); nothing is reported.
-Month CalculateMonth(YearMonth ym, const Place& place);
+Month CalculateMonth(YearMonth ym, const Place& place, Ephemeris ephemeris = Ephemeris::Standard);
+
+// The ephemeris's name on the command line and in the settings file:
+// "standard" or "precise"; EphemerisNamed gives the ephemeris of exactly
+// such a name, nothing for any other text.
+std::string_view EphemerisName(Ephemeris ephemeris);
+std::optional<Ephemeris> EphemerisNamed(std::string_view name);
+
+// The day number d of the month's table (1..31; past the month's end a
+// day of the next month) with its date set and nothing searched.
+Day DayFrame(int year, int month, int d);
 
 }  // namespace month

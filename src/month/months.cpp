@@ -16,7 +16,7 @@ int keyOf(YearMonth ym) { return ym.year * 12 + ym.month - 1; }
 const Month& Months::at(YearMonth ym) {
     const int key = keyOf(ym);
     auto it = months_.find(key);
-    if (it == months_.end()) it = months_.emplace(key, CalculateMonth(ym, place_)).first;
+    if (it == months_.end()) it = months_.emplace(key, CalculateMonth(ym, place_, ephemeris_)).first;
     return it->second;
 }
 

@@ -7,20 +7,24 @@
 
 namespace month {
 
-// The months of one place, each calculated when first asked for and kept:
-// a view that needs the month after (the last night, an interval that
-// runs on) gets the same month as every other view.
+// The months of one place and one ephemeris, each calculated when first
+// asked for and kept: a view that needs the month after (the last night,
+// an interval that runs on) gets the same month as every other view.  A
+// change of ephemeris, like a change of place, takes a new store.
 class Months {
 public:
-    explicit Months(Place place) : place_(std::move(place)) {}
+    explicit Months(Place place, Ephemeris ephemeris = Ephemeris::Standard)
+        : place_(std::move(place)), ephemeris_(ephemeris) {}
     // The month ym (1900..2100 and the months just after 2100).
     const Month& at(YearMonth ym);
-    // Keeps a month already calculated for this place.
+    // Keeps a month already calculated for this place with this ephemeris.
     const Month& keep(Month m);
     const Place& place() const { return place_; }
+    Ephemeris ephemeris() const { return ephemeris_; }
 
 private:
     Place place_;
+    Ephemeris ephemeris_;
     std::map<int, Month> months_;  // by year * 12 + month - 1; references stay valid
 };
 

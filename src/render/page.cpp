@@ -44,12 +44,10 @@ std::string MonthLineText(const month::Place& place, const std::string& monthTex
     return line;
 }
 
-namespace {
-
 // Writes a header or legend line; on paper a line wider than the room
 // right of the table's left edge is written in a font just small enough
 // to fit, then the printer's font size is put back.
-void WriteLine(PageContext& ctx, double y, const std::string& line) {
+void detail::WriteLine(PageContext& ctx, double y, const std::string& line) {
     const PageLayout& layout = ctx.layout;
     OutputSurface& cur = ctx.out.current();
     double room = layout.graphLeft + 24 * layout.hourWidth - layout.tableLeft;
@@ -65,14 +63,22 @@ void WriteLine(PageContext& ctx, double y, const std::string& line) {
     cur.SetFontSize(size);
 }
 
+void detail::DrawTitleLines(PageContext& ctx, const month::Place& place) {
+    const PageLayout& layout = ctx.layout;
+    const double top = layout.top, row = layout.rowHeight;
+    WriteLine(ctx, top + 1 * row, std::string(text::kTitle) + "   V" + text::kVersion);
+    WriteLine(ctx, top + 2 * row, kCreditLine);
+    WriteLine(ctx, top + 4 * row, MonthLineText(place, ctx.monthText));
+}
+
+namespace {
+
 // The printed page's header above the table: title, credit line, month
 // line, then the headings with "Time" over the graph (page rows 1, 2, 4, 6).
 void DrawHeader(PageContext& ctx, const month::Month& m, const month::MonthTab& tab) {
     const PageLayout& layout = ctx.layout;
     const double top = layout.top, row = layout.rowHeight;
-    WriteLine(ctx, top + 1 * row, std::string(text::kTitle) + "   V" + text::kVersion);
-    WriteLine(ctx, top + 2 * row, kCreditLine);
-    WriteLine(ctx, top + 4 * row, MonthLineText(m.place, ctx.monthText));
+    DrawTitleLines(ctx, m.place);
     for (int c = 0; c < kColumns; ++c)
         WriteText(ctx, layout.tableLeft + c * layout.columnWidth, top + 6 * row, tab[0][static_cast<std::size_t>(c)]);
     WriteText(ctx, layout.graphLeft, top + 6 * row, "Time");

@@ -29,6 +29,17 @@ inline constexpr int kGraphColumn = 10;  // .. and the graph starts after column
 // bars; row 0 holds `headings` (table.cpp).
 void DrawTable(PageContext& ctx, const month::Month& m, const month::MonthTab& tab,
                const std::array<std::string, 10>& headings);
+// A day whose clock switches gets "+1h" or "-1h" after its day text in
+// row `row`, in a smaller size where the surface has one (the printer),
+// grey (table.cpp).
+void DrawSwitchMark(PageContext& ctx, int row, const std::string& dayText, double shift);
+// Writes a header or legend line at the table's left edge; on paper a line
+// wider than the room up to the graph's right edge is written in a font
+// just small enough to fit (page.cpp).
+void WriteLine(PageContext& ctx, double y, const std::string& line);
+// The printed page's title, credit and month lines (page rows 1, 2 and 4
+// below layout.top; page.cpp).
+void DrawTitleLines(PageContext& ctx, const month::Place& place);
 // The night under a row's bars: a solid bar, or the ink saver's hatch
 // (graph.cpp).
 void DrawNight(PageContext& ctx, int row);

@@ -12,11 +12,10 @@ namespace render {
 // True when the margins suit the paper and the page in the print font of
 // extent `font` (MeasurePrintFont on the printer) fits within them: its
 // rows down and its table across (PrintedPageNeeds), leaving the graph
-// some width.  Otherwise reports, in this order of tests, "Wrong value(s)
-// for margin(s)." (a margin below 0 or not a number), "Unknown paper
-// format." CR LF "Please choose US Letter or DIN A4 at printer setup.", a
-// beep and "Margins too large.", or a beep and "Font too large for the
-// page.", and returns false.
+// some width.  Otherwise reports the first test that fails (a margin below
+// 0 or not a number, a paper other than US Letter or DIN A4, margins that
+// leave too little room, a font too large for the page; the last two with
+// a beep) and returns false.
 bool CheckPrintLayout(double top, double bottom, double left, double right, int paperCode, int orientationCode,
                       const PrintFontExtent& font, report::Reporter& reporter);
 

@@ -11,11 +11,7 @@ namespace render {
 
 using namespace detail;
 
-namespace {
-
-// A day whose clock switches gets "+1h" or "-1h" after its weekday letter,
-// in a smaller size where the surface has one (the printer), grey.
-void DrawSwitchMark(PageContext& ctx, int row, const std::string& dayText, double shift) {
+void detail::DrawSwitchMark(PageContext& ctx, int row, const std::string& dayText, double shift) {
     const std::string mark = SwitchMark(shift);
     if (mark.empty() || dayText.empty()) return;
     const PageLayout& layout = ctx.layout;
@@ -29,6 +25,8 @@ void DrawSwitchMark(PageContext& ctx, int row, const std::string& dayText, doubl
     WriteText(ctx, x, layout.top + row * layout.rowHeight, text, kGrey);
     if (size > 0) cur.SetFontSize(size);
 }
+
+namespace {
 
 // A Sunday is grey but on the 1st of the month, which no Saturday of the
 // month comes before.

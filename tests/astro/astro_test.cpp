@@ -7,6 +7,7 @@
 
 #include "astro/altitude.h"
 #include "astro/angles.h"
+#include "astro/precise.h"
 #include "astro/siderealtime.h"
 #include "astro/sunmoon.h"
 
@@ -70,5 +71,27 @@ TEST(Quad, ExtremumAndZerosOfKnownParabolas) {
         const double got[4] = {p.extremumX, p.extremumY, p.root1, p.root2}, want[4] = {c.xe, c.ye, c.z1, c.z2};
         for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-7) << c.ym << " " << c.y0 << " " << i;
         EXPECT_EQ(p.rootsInside, c.nz) << c.ym << " " << c.y0 << " " << c.yp;
+    }
+}
+
+// The precise ephemeris's Delta T at 00:00 UT of 1 January 1900, 1950,
+// 1990 and 2040 and of 1 July 2019 and 2100 against Astronomy Engine 2.1.19's
+// (Espenak and Meeus's polynomials; its year is counted from 15 January
+// 2000 in tropical years, hence 0.1 s), and the cached positions of a
+// month (both ends included) against those computed for each instant.
+TEST(Precise, DeltaTAndCachedPositions) {
+    const struct { double mjd, seconds; } deltaT[] = {
+        {15020, -2.759}, {33282, 29.054}, {47892, 56.870}, {58665, 71.304}, {66154, 84.719}, {88250, 203.819}};
+    for (const auto& d : deltaT) EXPECT_NEAR(DeltaTSeconds(d.mjd), d.seconds, 0.1) << d.mjd;
+    const double first = 60461.9, last = 60494.1;
+    const PreciseSky sky(first, last);
+    for (double lat : {-90.0, 0.0, 69.6}) {
+        const Site site = SiteOnEllipsoid(-170.5, lat);
+        for (double mjd = first; mjd <= last; mjd += 0.0731)
+            for (Body b : {Body::Sun, Body::Moon}) {
+                const Apparent direct = PreciseApparent(b, mjd, site), cached = sky.At(b, mjd, site);
+                ASSERT_NEAR(cached.altitude, direct.altitude, 0.05 / 206265) << mjd;
+                ASSERT_NEAR(cached.semidiameter, direct.semidiameter, 0.01 / 206265) << mjd;
+            }
     }
 }

@@ -60,6 +60,7 @@ mkdir "$tmp/pkg"
 deb=$(ls "$tmp"/pkg/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends) version=$(dpkg-deb -f "$deb" Version)
 grep -q 'libc6' <<<"$depends" || fail "package dependencies not found: '$depends'"
+grep -q 'liberfa1' <<<"$depends" || fail "package does not depend on liberfa1: '$depends'"
 [ "$(dpkg-deb -f "$deb" Package)" = almucan ] || fail "package name"
 # One version: the package's, --version's and the AppStream release's.
 [ "$("$bin" --version)" = "almucan $version" ] || fail "--version is not 'almucan $version'"

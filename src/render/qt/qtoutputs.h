@@ -7,6 +7,7 @@
 
 #include "report/reporter.h"
 #include "month/monthcalc.h"
+#include "render/nightspage.h"
 #include "render/page.h"
 #include "render/yearchart.h"
 
@@ -24,6 +25,14 @@ bool EncodePng(const month::Month& m, const std::string& monthText, int width, i
 bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
                const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
                report::Reporter& rep);
+
+// The Nights page of a month as EncodePng draws the month page, and the
+// Nights pages of months, one page each, as EncodePdf prints them.
+bool EncodeNightsPng(const MonthNights& n, const std::string& monthText, int width, int height, std::string& bytes,
+                     report::Reporter& rep);
+bool EncodeNightsPdf(const std::vector<MonthNights>& months, const PrintStyle& style,
+                     const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
+                     std::string& bytes, report::Reporter& rep);
 
 // The year chart as an image of width x height pixels encoded as PNG, and
 // as a one-page PDF document in the margins and print font of `style` on
