@@ -158,7 +158,9 @@ NightBand NightBandOf(const month::Night& n, const month::Month& m, const month:
     if (!d.eve || !d.morn) return band;
     const ClockHours hours(d, m.place.clock);
     band.realHours = (n.nextNoon - n.noon) * 24;
-    band.clockShift = d.eve->clockShift + (d.morn != d.eve ? d.morn->clockShift : 0);
+    // Noon and the next noon both read 12:00: the clock moved by what the
+    // night lacks of 24 hours (to the minute).
+    band.clockShift = std::round((24 - band.realHours) * 60) / 60;
     SunSpans(band.spans, d, n, hours);
     for (const month::NightPiece& p : n.dark) Add(band.spans, hours(p.begin), hours(p.end), BandKind::Dark);
     MoonSpans(band.spans, d, n, hours);
@@ -178,7 +180,12 @@ Color NightShades::moonOver(BandKind underKind, double fraction) const {
 NightShades NightPageShades(bool inkSaver) {
     NightShades s;
     if (!inkSaver) {
-        s.kind = {kLightGrey, RGB(167, 167, 167), RGB(133, 133, 133), kDarkGrey, RGB(40, 40, 40), kBlack, kYellow};
+        // Not kDarkGrey nor kBlack: the window's night vision turns those
+        // into fixed reds (the Days page's), which would put astronomical
+        // twilight level with nautical and the dark above the night; every
+        // other grey keeps its order there.
+        s.kind = {kLightGrey, RGB(167, 167, 167), RGB(133, 133, 133), RGB(101, 101, 101), RGB(45, 45, 45), RGB(8, 8, 8),
+                  kYellow};
         return s;
     }
     // Paper: little ink for the long hours, the dark the deepest grey, the

@@ -54,8 +54,8 @@ struct NightShades {
     Color of(BandKind k) const { return kind[static_cast<std::size_t>(k)]; }
 };
 // Screen and paper: greys from the day (200) through civil and nautical to
-// astronomical twilight (100), night near black, the dark black, the Moon
-// yellow.  The ink saver: light greys that stay apart in grayscale, the
+// astronomical twilight (100), night near black, the dark all but black,
+// the Moon yellow.  The ink saver: light greys that stay apart in grayscale, the
 // dark the deepest of them, the Moon a dark grey.
 NightShades NightPageShades(bool inkSaver);
 

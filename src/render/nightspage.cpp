@@ -52,7 +52,8 @@ void DrawNightRow(PageContext& ctx, const NightShades& sh, int row, const month:
     const PageLayout& L = ctx.layout;
     const double y = L.top + row * L.rowHeight;
     const std::string date = NightDayText(n);
-    WriteText(ctx, ColumnX(L, NightColumns::date), y, date, n.weekday == 0 ? kGrey : kBlack);
+    // Sundays grey, as on the Days page (but on the 1st).
+    WriteText(ctx, ColumnX(L, NightColumns::date), y, date, n.weekday == 0 && n.dayOfMonth >= 2 ? kGrey : kBlack);
     DrawSwitchMark(ctx, row, date, band.clockShift);
     WriteText(ctx, ColumnX(L, NightColumns::dusk), y, NightClockText(n.dusk));
     WriteText(ctx, ColumnX(L, NightColumns::dawn), y, NightClockText(n.dawn));
@@ -198,6 +199,8 @@ void NightsPageSetup(PageContext& ctx) {
 bool DrawNightsPage(PageContext& ctx, const month::Month& m, const month::Month& next,
                     const std::vector<month::Night>& nights, std::optional<int> highlightDay) {
     NightsPageSetup(ctx);
+    // The caller chose the Days page's shades for this drawing (the ink
+    // saver's hatch on paper when asked for): the nights follow that choice.
     const bool inkSaver = ctx.shades.hatchNight;
     const NightShades sh = NightPageShades(inkSaver);
     if (!ctx.out.screen()) return DrawPrintedNights(ctx, m, next, nights, sh);
@@ -207,6 +210,10 @@ bool DrawNightsPage(PageContext& ctx, const month::Month& m, const month::Month&
     for (std::size_t i = 0; highlightDay && i < nights.size(); ++i)
         if (nights[i].dayOfMonth == *highlightDay) FrameRow(ctx, static_cast<int>(i) + 1);
     return true;
+}
+
+bool DrawNightsPage(PageContext& ctx, const MonthNights& n, std::optional<int> highlightDay) {
+    return DrawNightsPage(ctx, *n.month, *n.next, n.nights, highlightDay);
 }
 
 std::string NightDayText(const month::Night& n) {

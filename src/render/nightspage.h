@@ -15,7 +15,7 @@ namespace render {
 // Where the Nights page's columns start, in table columns ("99999") from
 // the table's left edge; the graph starts at kNightGraphColumn.
 struct NightColumns {
-    static constexpr double date = 0, dusk = 1.4, dawn = 2.55, moon = 3.7, phase = 4.6, dark = 5.8, total = 10.0;
+    static constexpr double date = 0, dusk = 1.4, dawn = 2.55, moon = 3.7, phase = 4.8, dark = 6.0, total = 10.1;
 };
 inline constexpr double kNightGraphColumn = 11.3;
 
@@ -40,6 +40,8 @@ void NightsPageSetup(PageContext& ctx);
 // the print document failed.
 bool DrawNightsPage(PageContext& ctx, const month::Month& m, const month::Month& next,
                     const std::vector<month::Night>& nights, std::optional<int> highlightDay = {});
+// The same for a month and its nights held together.
+bool DrawNightsPage(PageContext& ctx, const MonthNights& n, std::optional<int> highlightDay = {});
 
 // A night's texts as the page writes them: "Fr 21", "21:50" ("----"
 // without a dusk), "98%", "21:50-01:12" (each piece), "3:22" (the total).

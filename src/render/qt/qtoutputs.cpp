@@ -62,8 +62,7 @@ bool EncodePng(const month::Month& m, const std::string& monthText, int width, i
 
 bool EncodeNightsPng(const MonthNights& n, const std::string& monthText, int width, int height, std::string& bytes,
                      report::Reporter& rep) {
-    return DrawPng([&n](PageContext& ctx) { DrawNightsPage(ctx, *n.month, *n.next, n.nights); }, monthText, width,
-                   height, bytes, rep);
+    return DrawPng([&n](PageContext& ctx) { DrawNightsPage(ctx, n); }, monthText, width, height, bytes, rep);
 }
 
 namespace {
@@ -193,10 +192,7 @@ bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
 bool EncodeNightsPdf(const std::vector<MonthNights>& months, const PrintStyle& style,
                      const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
                      std::string& bytes, report::Reporter& rep) {
-    const PdfPage draw = [&months](PageContext& ctx, std::size_t i) {
-        const MonthNights& n = months[i];
-        return DrawNightsPage(ctx, *n.month, *n.next, n.nights);
-    };
+    const PdfPage draw = [&months](PageContext& ctx, std::size_t i) { return DrawNightsPage(ctx, months[i]); };
     return TryDrawPdf(months.size(), draw, style, monthTexts, paper, landscape, bytes, rep);
 }
 
