@@ -4,12 +4,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <utility>
 
 #include "astro/sunmoon.h"
 #include "calendar/calendar.h"
 #include "render/pagegrid.h"
-#include "render/yearrows.h"
+#include "render/nightband.h"
 
 namespace render {
 
@@ -63,10 +62,14 @@ struct KeyEntry {
     int mark;  // 0 a swatch, 1 the new Moon's mark, 2 the full Moon's
 };
 
-// The key's entries: every shade of the rows, then the Moon marks.
-std::vector<KeyEntry> KeyEntries(const YearRowShades& sh) {
+// The key's entries: every shade of the rows (the Moon's full shade),
+// then the Moon marks.
+std::vector<KeyEntry> KeyEntries(const NightShades& sh) {
     std::vector<KeyEntry> keys;
-    for (const YearRowShades::Named& n : sh.named) keys.push_back({n.word, n.shade, 0});
+    for (std::size_t k = 0; k < kBandKinds; ++k) {
+        const auto kind = static_cast<BandKind>(k);
+        keys.push_back({BandWord(kind), sh.of(kind), 0});
+    }
     keys.push_back({"new Moon", kBlack, 1});
     keys.push_back({"full Moon", kYellow, 2});
     return keys;
@@ -86,7 +89,7 @@ void MoonMark(OutputSurface& s, double x, double y, double r, bool full) {
 
 // Lays out (draw false) or draws the key from y on: each entry a swatch
 // and its word, wrapped at the right edge.  Returns the lines it takes.
-int Key(PageContext& ctx, const Grid& g, double y, const YearRowShades& sh, bool draw) {
+int Key(PageContext& ctx, const Grid& g, double y, const NightShades& sh, bool draw) {
     OutputSurface& cur = ctx.out.current();
     const double bw = cur.TextWidth("999"), bh = 0.6 * g.line;
     const double blank = cur.TextWidth(" ");
@@ -119,7 +122,7 @@ int Key(PageContext& ctx, const Grid& g, double y, const YearRowShades& sh, bool
 // The grid on the current surface, in its current font, for `rows` nights:
 // title and place line, the hour labels, the rows, the hour labels again
 // and the key fill the drawable height.
-Grid Layout(PageContext& ctx, std::size_t rows, const YearRowShades& sh) {
+Grid Layout(PageContext& ctx, std::size_t rows, const NightShades& sh) {
     OutputSurface& cur = ctx.out.current();
     Grid g;
     g.line = cur.TextHeight("GgQq");
@@ -145,27 +148,22 @@ Grid Layout(PageContext& ctx, std::size_t rows, const YearRowShades& sh) {
     return g;
 }
 
-// The evening's and the morning's day of a night: the next day that
-// exists after its evening, in its month or the next.
-std::pair<const month::Day*, const month::Day*> NightDays(month::Months& store, const month::Night& n) {
-    const month::Month& m = store.at(n.date);
-    const month::Day* eve = &m.day(n.dayOfMonth);
-    for (int d = n.dayOfMonth + 1; d <= m.dayRows; ++d)
-        if (m.day(d).exists) return {eve, &m.day(d)};
-    const month::Month& next = store.at(calendar::ShiftedMonth(n.date, 1));
-    for (int d = 1; d <= 31; ++d)
-        if (next.day(d).exists) return {eve, &next.day(d)};
-    return {eve, eve};
-}
-
-// The row of night n from y, its spans as boxes across the graph.
-void DrawRow(PageContext& ctx, const YearChart& chart, const month::Night& n, double y, const YearRowShades& sh) {
+// The row of night n from y: its band's spans as boxes across the graph,
+// the Sun's shades, the dark pieces, then where the Moon is up after
+// sunset its shade over them as strong as it is full, each the whole row
+// high (a row is a few pixels or a fraction of a millimetre).
+void DrawRow(PageContext& ctx, const YearChart& chart, const month::Night& n, double y, const NightShades& sh) {
     const PageLayout& L = ctx.layout;
     OutputSurface& cur = ctx.out.current();
-    const auto [eve, morn] = NightDays(*chart.months, n);
-    for (const RowSpan& s : NightSpans(n, *eve, *morn, chart.months->place().clock, sh))
-        cur.FilledBox(ToFloat(L.graphLeft + s.from * L.hourWidth), ToFloat(y), ToFloat((s.to - s.from) * L.hourWidth),
-                      ToFloat(L.rowHeight), s.shade);
+    const month::Month& m = chart.months->at(n.date);
+    const month::Month& next = chart.months->at(calendar::ShiftedMonth(n.date, 1));
+    for (const BandSpan& s : NightBandOf(n, m, next).spans) {
+        const bool moon = s.kind == BandKind::Moon;
+        if (moon && s.under == BandKind::Day) continue;
+        const Color c = moon ? sh.moonOver(s.under, s.strength) : sh.of(s.kind);
+        cur.FilledBox(ToFloat(L.graphLeft + s.fromHour * L.hourWidth), ToFloat(y),
+                      ToFloat((s.toHour - s.fromHour) * L.hourWidth), ToFloat(L.rowHeight), c);
+    }
 }
 
 // The hour labels at y: the clock hours 12 .. 24 = 0 .. 12, centred on
@@ -224,7 +222,7 @@ void Highlight(PageContext& ctx, const Grid& g, std::size_t i) {
 // hour labels and key; ctx.layout set to the rows' grid.
 void DrawChart(PageContext& ctx, const YearChart& chart) {
     const std::vector<month::Night>& nights = *chart.nights;
-    const YearRowShades sh = RowShades(chart.inkSaver);
+    const NightShades sh = NightPageShades(chart.inkSaver);
     const Grid g = Layout(ctx, nights.size(), sh);
     ctx.layout.top = g.rowsTop;
     ctx.layout.rowHeight = g.rowHeight;
@@ -269,8 +267,6 @@ MoonNights FindMoonNights(const std::vector<month::Night>& nights) {
     }
     return r;
 }
-
-Color YearChartDarkShade(bool inkSaver) { return RowShades(inkSaver).dark; }
 
 bool DrawYearChart(PageContext& ctx, const YearChart& chart) {
     if (!chart.nights || !chart.months) return true;

@@ -1,8 +1,9 @@
 #pragma once
 // The year at a glance: one page with a thin row per night of a year, each
 // from 12:00 to 12:00 local clock time (midnight in the middle) in the
-// shades of the Nights page, the months named at the side, new and full
-// Moon marked, hour labels above and below, a title, the place and a key.
+// shades of the Nights page (render/nightband.h), the months named at the
+// side, new and full Moon marked, hour labels above and below, a title,
+// the place and a key.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -39,10 +40,6 @@ struct MoonNights {
     std::vector<std::size_t> newMoon;
 };
 MoonNights FindMoonNights(const std::vector<month::Night>& nights);
-
-// The shade of the dark-and-no-Moon time, the darkest of the chart's rows
-// (of the ink saver's, a middle grey).
-Color YearChartDarkShade(bool inkSaver);
 
 // Draws the chart on the current surface of ctx: the picture, cleared
 // first and written in its own font, or the printer, within the margins

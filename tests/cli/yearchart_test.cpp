@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "render/nightband.h"
 #include "recording_reporter.h"
 #include "recording_surface.h"
 
@@ -56,7 +57,7 @@ TEST(YearChart, RowsAreTheMonthsNights) {
             if (b.x < L.graphLeft - 0.01 || r < -0.01 || r > static_cast<double>(c.rows) - 0.5) continue;
             const auto i = static_cast<std::size_t>(std::lround(r));
             rows.insert(static_cast<long>(i));
-            if (b.color != render::YearChartDarkShade(false)) continue;
+            if (b.color != render::NightPageShades(false).of(render::BandKind::Dark)) continue;
             const double from = (b.x - L.graphLeft) / L.hourWidth, to = from + b.w / L.hourWidth;
             auto& v = drawn[i];
             if (!v.empty() && std::abs(v.back().second - from) < 1e-3) v.back().second = to;

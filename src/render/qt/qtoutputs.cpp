@@ -9,7 +9,6 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QString>
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <new>
@@ -23,9 +22,9 @@ namespace render {
 
 namespace {
 
-// A white image of width x height pixels drawn by `draw` on the picture's
-// surface and encoded as PNG into `bytes`.
-bool DrawPng(int width, int height, const std::string& boxText, const std::function<void(PageContext&)>& draw,
+// Draws a screen page with `draw` on a white image of width x height
+// pixels and encodes it as PNG into `bytes`.
+bool DrawPng(const std::function<void(PageContext&)>& draw, const std::string& monthText, int width, int height,
              std::string& bytes, report::Reporter& rep) {
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) {
@@ -40,7 +39,7 @@ bool DrawPng(int width, int height, const std::string& boxText, const std::funct
         Output out(screen, nullptr, device);
         PageLayout layout;
         const PrintStyle style;
-        PageContext ctx{out, layout, style, boxText, rep};
+        PageContext ctx{out, layout, style, monthText, rep};
         draw(ctx);
         screen.finish();
     }
@@ -58,20 +57,12 @@ bool DrawPng(int width, int height, const std::string& boxText, const std::funct
 
 bool EncodePng(const month::Month& m, const std::string& monthText, int width, int height, std::string& bytes,
                report::Reporter& rep) {
-    return DrawPng(
-        width, height, monthText, [&](PageContext& ctx) { LayOutAndDraw(ctx, m); }, bytes, rep);
+    return DrawPng([&m](PageContext& ctx) { LayOutAndDraw(ctx, m); }, monthText, width, height, bytes, rep);
 }
 
 bool EncodeNightsPng(const MonthNights& n, const std::string& monthText, int width, int height, std::string& bytes,
                      report::Reporter& rep) {
-    return DrawPng(
-        width, height, monthText, [&n](PageContext& ctx) { DrawNightsPage(ctx, *n.month, *n.next, n.nights); }, bytes,
-        rep);
-}
-
-bool EncodeYearChartPng(const YearChart& chart, int width, int height, std::string& bytes, report::Reporter& rep) {
-    return DrawPng(
-        width, height, std::to_string(chart.year), [&](PageContext& ctx) { DrawYearChart(ctx, chart); }, bytes, rep);
+    return DrawPng([&n](PageContext& ctx) { DrawNightsPage(ctx, n); }, monthText, width, height, bytes, rep);
 }
 
 namespace {
@@ -131,11 +122,12 @@ public:
     StreamFailureWatch& operator=(const StreamFailureWatch&) = delete;
 };
 
-// The pages of a PDF document titled `title`: draw(out, i) draws page i
-// (0 .. pages - 1) on the printer of `out` and says whether it was made.
-using PdfPage = std::function<bool(Output&, std::size_t)>;
-bool DrawPdf(std::size_t pages, const std::string& title, const std::string& paper, bool landscape, const PdfPage& draw,
-             std::string& bytes, report::Reporter& rep) {
+// Draws page i of a print run on a context.
+using PdfPage = std::function<bool(PageContext&, std::size_t)>;
+
+bool DrawPdf(std::size_t pages, const PdfPage& draw, const PrintStyle& style,
+             const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
+             report::Reporter& rep) {
     const StreamFailureWatch watch;
     QByteArray data;
     QBuffer buffer(&data);
@@ -143,16 +135,23 @@ bool DrawPdf(std::size_t pages, const std::string& title, const std::string& pap
     {
         QPdfWriter writer(&buffer);
         SetUpPdfPage(writer, paper, landscape);
-        writer.setTitle(DocumentTitle(title));
+        // "Almucan yyyymm" for a month, "Almucan yyyy" for a year's pages.
+        std::string titled = monthTexts.empty() ? std::string() : monthTexts.front();
+        if (monthTexts.size() > 1) titled = titled.substr(0, 4);
+        writer.setTitle(DocumentTitle(titled));
         QImage pictureImage(1, 1, QImage::Format_RGB32);
         QtImageSurface picture(pictureImage, PictureFont());
         QtPrinterSurface prn(writer, QGuiApplication::font());
         prn.KeepDocumentOpen();
         const OutputDevice device = OutputDevice::Printer;
         Output out(picture, &prn, device);
-        for (std::size_t i = 0; i < pages; ++i) {
+        // Each month is a print run of its own on the next page.
+        for (std::size_t i = 0; i < pages && i < monthTexts.size(); ++i) {
             if (i > 0) RequireStreamRoom(data);
-            ok = draw(out, i) && ok;
+            PageLayout layout;
+            PageContext ctx{out, layout, style, monthTexts[i], rep};
+            ctx.shades = PageShades(style.inkSaver);
+            ok = draw(ctx, i) && ok;
         }
         RequireStreamRoom(data);
         ok = prn.FinishPages() && ok;
@@ -166,12 +165,13 @@ bool DrawPdf(std::size_t pages, const std::string& title, const std::string& pap
     return true;
 }
 
-// DrawPdf: the pages are drawn in memory, and too little of it is
-// reported, like a PNG image too large.
-bool TryPdf(std::size_t pages, const std::string& title, const std::string& paper, bool landscape, const PdfPage& draw,
-            std::string& bytes, report::Reporter& rep) {
+// DrawPdf; too little memory for the pages is reported, like a PNG image
+// too large.
+bool TryDrawPdf(std::size_t pages, const PdfPage& draw, const PrintStyle& style,
+                const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
+                std::string& bytes, report::Reporter& rep) {
     try {
-        return DrawPdf(pages, title, paper, landscape, draw, bytes, rep);
+        return DrawPdf(pages, draw, style, monthTexts, paper, landscape, bytes, rep);
     } catch (const std::bad_alloc&) {
         bytes.clear();
         rep.error("The PDF document of " + std::to_string(pages) + (pages == 1 ? " page" : " pages") +
@@ -185,44 +185,27 @@ bool TryPdf(std::size_t pages, const std::string& title, const std::string& pape
 bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
                const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
                report::Reporter& rep) {
-    // "Almucan yyyymm" for a month, "Almucan yyyy" for a year's pages.
-    std::string title = monthTexts.empty() ? std::string() : monthTexts.front();
-    if (monthTexts.size() > 1) title = title.substr(0, 4);
-    // Each month is a print run of its own on the next page.
-    const PdfPage page = [&](Output& out, std::size_t i) {
-        PageLayout layout;
-        PageContext ctx{out, layout, style, monthTexts[i], rep};
-        ctx.shades = PageShades(style.inkSaver);
-        return LayOutAndDraw(ctx, months[i]);
-    };
-    return TryPdf(std::min(months.size(), monthTexts.size()), title, paper, landscape, page, bytes, rep);
+    const PdfPage draw = [&months](PageContext& ctx, std::size_t i) { return LayOutAndDraw(ctx, months[i]); };
+    return TryDrawPdf(months.size(), draw, style, monthTexts, paper, landscape, bytes, rep);
 }
 
 bool EncodeNightsPdf(const std::vector<MonthNights>& months, const PrintStyle& style,
                      const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
                      std::string& bytes, report::Reporter& rep) {
-    // Titled as the month pages are.
-    std::string title = monthTexts.empty() ? std::string() : monthTexts.front();
-    if (monthTexts.size() > 1) title = title.substr(0, 4);
-    const PdfPage page = [&](Output& out, std::size_t i) {
-        PageLayout layout;
-        PageContext ctx{out, layout, style, monthTexts[i], rep};
-        ctx.shades = PageShades(style.inkSaver);
-        const MonthNights& n = months[i];
-        return DrawNightsPage(ctx, *n.month, *n.next, n.nights);
-    };
-    return TryPdf(std::min(months.size(), monthTexts.size()), title, paper, landscape, page, bytes, rep);
+    const PdfPage draw = [&months](PageContext& ctx, std::size_t i) { return DrawNightsPage(ctx, months[i]); };
+    return TryDrawPdf(months.size(), draw, style, monthTexts, paper, landscape, bytes, rep);
+}
+
+bool EncodeYearChartPng(const YearChart& chart, int width, int height, std::string& bytes, report::Reporter& rep) {
+    return DrawPng([&chart](PageContext& ctx) { DrawYearChart(ctx, chart); }, std::to_string(chart.year), width, height,
+                   bytes, rep);
 }
 
 bool EncodeYearChartPdf(const YearChart& chart, const PrintStyle& style, const std::string& paper, bool landscape,
                         std::string& bytes, report::Reporter& rep) {
-    const std::string year = std::to_string(chart.year);
-    const PdfPage page = [&](Output& out, std::size_t) {
-        PageLayout layout;
-        PageContext ctx{out, layout, style, year, rep};
-        return DrawYearChart(ctx, chart);
-    };
-    return TryPdf(1, year, paper, landscape, page, bytes, rep);
+    // One page, titled "Almucan yyyy".
+    const PdfPage draw = [&chart](PageContext& ctx, std::size_t) { return DrawYearChart(ctx, chart); };
+    return TryDrawPdf(1, draw, style, {std::to_string(chart.year)}, paper, landscape, bytes, rep);
 }
 
 PrintFontExtent PdfPrintFont(const std::string& fontName, float fontSize, const std::string& paper, bool landscape) {

@@ -26,12 +26,6 @@ bool EncodePdf(const std::vector<month::Month>& months, const PrintStyle& style,
                const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape, std::string& bytes,
                report::Reporter& rep);
 
-// The year chart as an image of width x height pixels encoded as PNG, and
-// as a one-page PDF document in the margins and print font of `style` on
-// its paper ("a4" or "letter").  False after reporting.
-bool EncodeYearChartPng(const YearChart& chart, int width, int height, std::string& bytes, report::Reporter& rep);
-bool EncodeYearChartPdf(const YearChart& chart, const PrintStyle& style, const std::string& paper, bool landscape,
-                        std::string& bytes, report::Reporter& rep);
 // The Nights page of a month as EncodePng draws the month page, and the
 // Nights pages of months, one page each, as EncodePdf prints them.
 bool EncodeNightsPng(const MonthNights& n, const std::string& monthText, int width, int height, std::string& bytes,
@@ -39,6 +33,13 @@ bool EncodeNightsPng(const MonthNights& n, const std::string& monthText, int wid
 bool EncodeNightsPdf(const std::vector<MonthNights>& months, const PrintStyle& style,
                      const std::vector<std::string>& monthTexts, const std::string& paper, bool landscape,
                      std::string& bytes, report::Reporter& rep);
+
+// The year chart as an image of width x height pixels encoded as PNG, and
+// as a one-page PDF document in the margins and print font of `style` on
+// its paper ("a4" or "letter").  False after reporting.
+bool EncodeYearChartPng(const YearChart& chart, int width, int height, std::string& bytes, report::Reporter& rep);
+bool EncodeYearChartPdf(const YearChart& chart, const PrintStyle& style, const std::string& paper, bool landscape,
+                        std::string& bytes, report::Reporter& rep);
 
 // The print font measured on the PDF page EncodePdf draws ("a4" or
 // "letter", portrait or landscape), for the print layout check.
