@@ -9,6 +9,7 @@
 #include "render/page.h"
 #include "render/qt/qtoutputs.h"
 #include "render/qt/qtsurface.h"
+#include "screenimage.h"
 
 namespace {
 
@@ -21,20 +22,7 @@ month::Month June() {
 // the picture box changes size.
 void BM_ScreenPage(benchmark::State& state) {
     month::Month r = June();
-    QImage img(1000, 700, QImage::Format_RGB32);
-    const render::PrintStyle st;
-    const render::OutputDevice device = render::OutputDevice::Screen;
-    report::SilentReporter rep;
-    for (auto _ : state) {
-        render::QtImageSurface screen(img, render::PictureFont());
-        render::Output out(screen, nullptr, device);
-        render::PageLayout layout;
-        render::PageContext ctx{out, layout, st, "202406", rep};
-        render::LayOutAndDraw(ctx, r);
-        screen.finish();
-        benchmark::DoNotOptimize(img.constBits());
-    }
-    state.SetItemsProcessed(state.iterations());
+    DrawOnScreenImage(state, 1000, 700, "202406", [&](render::PageContext& ctx) { render::LayOutAndDraw(ctx, r); });
 }
 BENCHMARK(BM_ScreenPage)->Unit(benchmark::kMillisecond);
 

@@ -5,16 +5,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QImage>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "month/months.h"
-#include "month/nights.h"
 #include "render/qt/qtsurface.h"
 #include "render/yearchart.h"
+#include "screenimage.h"
 
 extern char** environ;
 
@@ -26,27 +25,9 @@ const month::Place kVienna{16.33, 48.25, {1, false, "Europe/Vienna"}, "Vienna"};
 // default size); the nights are calculated beforehand.
 void BM_YearChartDraw(benchmark::State& state) {
     month::Months store(kVienna);
-    std::vector<month::Night> nights;
-    for (int m = 1; m <= 12; ++m) {
-        const month::YearMonth ym{2025, m};
-        auto part = month::Nights(store.at(ym), store.at(calendar::ShiftedMonth(ym, 1)));
-        nights.insert(nights.end(), part.begin(), part.end());
-    }
+    const std::vector<month::Night> nights = month::NightsOf(store, {2025, 1}, 12);
     const render::YearChart chart{2025, &nights, &store, false, std::nullopt};
-    QImage img(1000, 1400, QImage::Format_RGB32);
-    const render::PrintStyle st;
-    const render::OutputDevice device = render::OutputDevice::Screen;
-    report::SilentReporter rep;
-    for (auto _ : state) {
-        render::QtImageSurface screen(img, render::PictureFont());
-        render::Output out(screen, nullptr, device);
-        render::PageLayout layout;
-        render::PageContext ctx{out, layout, st, "2025", rep};
-        render::DrawYearChart(ctx, chart);
-        screen.finish();
-        benchmark::DoNotOptimize(img.constBits());
-    }
-    state.SetItemsProcessed(state.iterations());
+    DrawOnScreenImage(state, 1000, 1400, "2025", [&](render::PageContext& ctx) { render::DrawYearChart(ctx, chart); });
 }
 BENCHMARK(BM_YearChartDraw)->Unit(benchmark::kMillisecond);
 

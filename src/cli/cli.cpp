@@ -133,17 +133,6 @@ ChartFormat ChartFormatOf(const std::string& path) {
     return tail == ".png" ? ChartFormat::Png : tail == ".pdf" ? ChartFormat::Pdf : ChartFormat::Unknown;
 }
 
-std::vector<month::Night> YearNights(int year, month::Months& store, const month::DarkRule& rule) {
-    std::vector<month::Night> nights;
-    for (int m = 1; m <= 12; ++m) {
-        const month::YearMonth ym{year, m};
-        const month::Month& cur = store.at(ym);
-        std::vector<month::Night> part = month::Nights(cur, store.at(calendar::ShiftedMonth(ym, 1)), rule);
-        nights.insert(nights.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
-    }
-    return nights;
-}
-
 int PlacesText(const std::string& text, std::string& out, report::Reporter& rep) {
     const std::vector<place::City> found = place::Search(text);
     if (found.empty()) {
@@ -246,7 +235,7 @@ constexpr int kChartPngHeight = 1400;
 bool writeChart(const Options& o, const GraphicOutputs& g, const render::PrintStyle& style, month::Months& store,
                 const month::DarkRule& rule, std::string& bytes, report::Reporter& rep) {
     const int year = std::stoi(*o.year);
-    const std::vector<month::Night> nights = YearNights(year, store, rule);
+    const std::vector<month::Night> nights = month::NightsOf(store, {year, 1}, 12, rule);
     render::YearChart chart{year, &nights, &store, o.inkSaver, std::nullopt};
     if (ChartFormatOf(*o.chart) == ChartFormat::Png)
         return g.chartPng(chart, o.width, o.sizeGiven ? o.height : kChartPngHeight, bytes, rep);

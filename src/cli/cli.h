@@ -140,12 +140,6 @@ int PlacesText(const std::string& text, std::string& out, report::Reporter& rep)
 enum class ChartFormat { Png, Pdf, Unknown };
 ChartFormat ChartFormatOf(const std::string& path);
 
-// The nights of a year whose evenings are 1 January to 31 December, for
-// the year chart, under `rule`; the months of `store`
-// (each calculated once, the January after included), which the nights
-// point into and must outlive them.
-std::vector<month::Night> YearNights(int year, month::Months& store, const month::DarkRule& rule = {});
-
 // The whole command-line run (--month or --year); returns the process exit code.
 // 0 success, 1 settings file not valid or an output failed, 2 bad input
 // (a month, location or print layout, margins or font, that is refused).  Every argument is

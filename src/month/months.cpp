@@ -2,6 +2,9 @@
 // the month after.
 #include "month/months.h"
 
+#include <iterator>
+
+#include "calendar/calendar.h"
 #include "month/monthcalc.h"
 
 namespace month {
@@ -23,6 +26,19 @@ const Month& Months::at(YearMonth ym) {
 const Month& Months::keep(Month m) {
     const int key = keyOf(m.ym);
     return months_.insert_or_assign(key, std::move(m)).first->second;
+}
+
+bool Months::has(YearMonth ym) const { return months_.count(keyOf(ym)) != 0; }
+
+std::vector<Night> NightsOf(Months& months, YearMonth first, int count, const DarkRule& rule) {
+    std::vector<Night> nights;
+    for (int i = 0; i < count; ++i) {
+        const YearMonth ym = calendar::ShiftedMonth(first, i);
+        const Month& cur = months.at(ym);
+        std::vector<Night> part = Nights(cur, months.at(calendar::ShiftedMonth(ym, 1)), rule);
+        nights.insert(nights.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
+    }
+    return nights;
 }
 
 bool JoinContinuation(Interval& open, const Month& next) {

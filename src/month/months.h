@@ -3,7 +3,10 @@
 // runs on from one month into the next.
 #include <map>
 
+#include <vector>
+
 #include "month/model.h"
+#include "month/nights.h"
 
 namespace month {
 
@@ -19,6 +22,8 @@ public:
     const Month& at(YearMonth ym);
     // Keeps a month already calculated for this place with this ephemeris.
     const Month& keep(Month m);
+    // Whether the month ym is held (calculated or kept) already.
+    bool has(YearMonth ym) const;
     const Place& place() const { return place_; }
     Ephemeris ephemeris() const { return ephemeris_; }
 
@@ -27,6 +32,11 @@ private:
     Ephemeris ephemeris_;
     std::map<int, Month> months_;  // by year * 12 + month - 1; references stay valid
 };
+
+// The nights whose evenings are the days of the `count` months from
+// `first`, each month read with the one after it, under `rule`.  They point
+// into `months`.
+std::vector<Night> NightsOf(Months& months, YearMonth first, int count, const DarkRule& rule = {});
 
 // `open`, an interval still open at the end of its month, carried on into
 // `next`, the month after: joined with next's first interval when that one

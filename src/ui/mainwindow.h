@@ -139,6 +139,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A View menu choice kept in `field` of the settings: saved when it
+    // changes, the menu's checks set again and the page drawn again.
+    template <class T>
+    void chooseSetting(T& field, T value);
     // Widgets of the input row and the page, with their buttons' slots;
     // the File and View menus and their slots; tab order, geometry and the
     // window's sizes.

@@ -99,25 +99,20 @@ void MainWindow::chooseView(settings::View v) {
     redrawPage();
 }
 
-void MainWindow::chooseDarkness(settings::Darkness d) {
+template <class T>
+void MainWindow::chooseSetting(T& field, T value) {
     if (ended_) return;
-    if (settings_.darkness != d) {
-        settings_.darkness = d;
+    if (field != value) {
+        field = value;
         settings::SaveSettings(settings_, reporter_);
     }
     applyViewChoices();
     redrawPage();
 }
 
-void MainWindow::chooseMoonLimit(double percent) {
-    if (ended_) return;
-    if (settings_.moonMaxPercent != percent) {
-        settings_.moonMaxPercent = percent;
-        settings::SaveSettings(settings_, reporter_);
-    }
-    applyViewChoices();
-    redrawPage();
-}
+void MainWindow::chooseDarkness(settings::Darkness d) { chooseSetting(settings_.darkness, d); }
+
+void MainWindow::chooseMoonLimit(double percent) { chooseSetting(settings_.moonMaxPercent, percent); }
 
 void MainWindow::fitPageToView() {
     // The year chart is taller than the window and scrolls; the pages fit it.

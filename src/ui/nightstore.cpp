@@ -1,10 +1,6 @@
 // The window's store of calculated months and of the nights its Nights page and year chart show.
 #include "ui/nightstore.h"
 
-#include <iterator>
-
-#include "calendar/calendar.h"
-
 namespace ui {
 
 namespace {
@@ -42,37 +38,24 @@ month::DarkRule DarkRuleOf(const settings::Settings& s) {
 const month::Month& NightStore::keep(const month::Month& m) {
     if (!months_ || !SamePlace(months_->place(), m.place)) {
         months_.emplace(m.place);
-        held_.clear();
         month_ = {};
         year_ = {};
     }
-    if (held_.insert(KeyOf(m.ym)).second) return months_->keep(m);
-    return months_->at(m.ym);
+    // A month held already stays: the nights kept point into it.
+    return months_->has(m.ym) ? months_->at(m.ym) : months_->keep(m);
 }
 
-const month::Month& NightStore::at(month::YearMonth ym) {
-    held_.insert(KeyOf(ym));
-    return months_->at(ym);
-}
-
-std::vector<month::Night> NightStore::nightsOf(month::YearMonth first, int count, const month::DarkRule& rule) {
-    std::vector<month::Night> nights;
-    for (int i = 0; i < count; ++i) {
-        const month::YearMonth ym = calendar::ShiftedMonth(first, i);
-        const month::Month& cur = at(ym);
-        std::vector<month::Night> part = month::Nights(cur, at(calendar::ShiftedMonth(ym, 1)), rule);
-        nights.insert(nights.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
-    }
-    return nights;
-}
+const month::Month& NightStore::at(month::YearMonth ym) { return months_->at(ym); }
 
 const std::vector<month::Night>& NightStore::monthNights(month::YearMonth ym, const month::DarkRule& rule) {
-    if (month_.key != KeyOf(ym) || !SameRule(month_.rule, rule)) month_ = {KeyOf(ym), rule, nightsOf(ym, 1, rule)};
+    if (month_.key != KeyOf(ym) || !SameRule(month_.rule, rule))
+        month_ = {KeyOf(ym), rule, month::NightsOf(*months_, ym, 1, rule)};
     return month_.nights;
 }
 
 const std::vector<month::Night>& NightStore::yearNights(int year, const month::DarkRule& rule) {
-    if (year_.key != year || !SameRule(year_.rule, rule)) year_ = {year, rule, nightsOf({year, 1}, 12, rule)};
+    if (year_.key != year || !SameRule(year_.rule, rule))
+        year_ = {year, rule, month::NightsOf(*months_, {year, 1}, 12, rule)};
     return year_.nights;
 }
 

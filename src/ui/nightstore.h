@@ -3,7 +3,6 @@
 // window's Nights page and year chart show, kept while the place and the
 // dark rule stay the same.
 #include <optional>
-#include <set>
 #include <vector>
 
 #include "month/months.h"
@@ -38,12 +37,7 @@ private:
         month::DarkRule rule;
         std::vector<month::Night> nights;
     };
-    // The nights of the months from `first` to `last`, each with the month
-    // after it.
-    std::vector<month::Night> nightsOf(month::YearMonth first, int count, const month::DarkRule& rule);
-
     std::optional<month::Months> months_;
-    std::set<int> held_;  // the months the store holds, by year * 12 + month - 1
     Kept month_, year_;
 };
 

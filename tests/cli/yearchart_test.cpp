@@ -39,7 +39,7 @@ TEST(YearChart, RowsAreTheMonthsNights) {
                  {2025, {18.95508, 69.6489, {1, false, "Europe/Oslo"}, "Tromsø"}, 365}};
     for (const auto& c : cases) {
         month::Months store(c.place);
-        const std::vector<month::Night> nights = cli::YearNights(c.year, store);
+        const std::vector<month::Night> nights = month::NightsOf(store, {c.year, 1}, 12);
         RecordingSurface s;
         s.height = 1400;
         RecordingReporter rep;
