@@ -165,14 +165,22 @@ std::string OptionsDialog::placeAtSave(std::string& name) {
     const QString typed = placeEdit_->text().trimmed();
     name.clear();
     if (typed.isEmpty()) return {};
-    if (typed != chosenLabel_) {
-        // A name typed without choosing from the list: its best match.
-        const std::string wanted = typed.section(',', 0, 0).trimmed().toStdString();
-        const std::optional<place::City> p = place::Find(wanted);
-        if (!p) return place::NotFound(wanted);
-        choosePlace(*p);
+    if (typed == chosenLabel_) {
+        name = chosenName_;
+        return {};
     }
-    if (longitudeEdit_->text() == chosenLongitude_ && latitudeEdit_->text() == chosenLatitude_) name = chosenName_;
+    if (typed.contains(QChar('\t'))) return "a name cannot hold a tab";
+    const bool coordinatesTyped =
+        longitudeEdit_->text() != chosenLongitude_ || latitudeEdit_->text() != chosenLatitude_;
+    // A city's name typed without choosing it from the list: its best match.
+    const std::optional<place::City> p =
+        coordinatesTyped ? std::nullopt : place::Find(typed.section(',', 0, 0).trimmed().toStdString());
+    if (p) {
+        choosePlace(*p);
+        name = chosenName_;
+    } else {
+        name = typed.toStdString();
+    }
     return {};
 }
 

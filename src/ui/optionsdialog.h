@@ -60,9 +60,11 @@ private:
     // Fills the location boxes from a place.
     void choosePlace(const place::City& p);
     // The name to store for the place at Save: the chosen place's while its
-    // label and the coordinates it filled stand, empty when the place box
-    // is empty or the coordinates were typed by hand.  Returns why the box
-    // names no place (place::NotFound), or empty.
+    // label stands in the box; a text typed there is looked up as a city
+    // (its coordinates and zone filled in) unless the coordinates were
+    // typed by hand or no city has that name: then it is the place's own
+    // name ("Dark site").  Empty when the box is empty.  Returns why the
+    // text cannot be a name (a tab in it), or empty.
     std::string placeAtSave(std::string& name);
 
     QGroupBox* locationGroup_ = nullptr;
