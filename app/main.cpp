@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "cli/cli.h"
+#include "cli/sites.h"
 #include "fileio/filewrite.h"
 #include "text/strings.h"
 
@@ -142,6 +143,12 @@ int main(int argc, char** argv) {
         cli::StderrReporter rep;
         std::string out;
         const int rc = cli::PlacesText(*o.places, out, rep);
+        return rc == 0 ? WriteStdout(out, rc) : rc;
+    }
+    if (o.listSites) {
+        cli::StderrReporter rep;
+        std::string out;
+        const int rc = cli::SitesText(o, out, rep);
         return rc == 0 ? WriteStdout(out, rc) : rc;
     }
 #ifdef ALMUCAN_QT_PROGRAM

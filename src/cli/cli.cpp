@@ -11,6 +11,7 @@
 #include "text/numbers.h"
 #include "text/strings.h"
 #include "fileio/filewrite.h"
+#include "cli/sites.h"
 #include "cli/views.h"
 #include "month/format.h"
 #include "ical/darknights.h"
@@ -133,6 +134,44 @@ ChartFormat ChartFormatOf(const std::string& path) {
     return tail == ".png" ? ChartFormat::Png : tail == ".pdf" ? ChartFormat::Pdf : ChartFormat::Unknown;
 }
 
+RunMonths MonthsOfRun(const Options& o) {
+    RunMonths r;
+    if (!o.year) {
+        r.yms.push_back(*calendar::CheckMonthText(*o.month));
+        r.texts.push_back(*o.month);
+        return r;
+    }
+    const std::string year(text::trimmed(*o.year));
+    for (int m = 1; m <= 12; ++m) {
+        r.texts.push_back(year + (m < 10 ? "0" : "") + std::to_string(m));
+        r.yms.push_back(*calendar::CheckMonthText(r.texts.back()));
+    }
+    return r;
+}
+
+int WriteOutputFiles(const std::vector<OutputFile>& outputs, report::Reporter& rep, fileio::StagedFiles* files) {
+    // Each to its temporary file first, then those written in place, then
+    // the renames.
+    fileio::StagedFiles own;
+    fileio::StagedFiles& staged = files ? *files : own;
+    for (const OutputFile& f : outputs) {
+        if (!f.path) continue;
+        const std::string name = std::string("The ") + f.kind + " file " + text::printable(*f.path);
+        const std::string why = staged.Stage(*f.path, f.bytes, name);
+        if (!why.empty()) {
+            rep.error(name + " could not be written: " + why);
+            return 1;
+        }
+    }
+    if (!files) {
+        if (const auto failed = own.Commit()) {
+            rep.error(failed->name + " could not be written: " + failed->reason);
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int PlacesText(const std::string& text, std::string& out, report::Reporter& rep) {
     const std::vector<place::City> found = place::Search(text);
     if (found.empty()) {
@@ -206,27 +245,6 @@ int loadSettings(const Options& o, const GraphicOutputs& g, const LocationChange
     return 0;
 }
 
-// The months of the run with their texts as the month line shows them: the
-// month typed, or the twelve months of the year.
-struct RunMonths {
-    std::vector<month::YearMonth> yms;
-    std::vector<std::string> texts;
-};
-RunMonths monthsOfRun(const Options& o) {
-    RunMonths r;
-    if (!o.year) {
-        r.yms.push_back(*calendar::CheckMonthText(*o.month));
-        r.texts.push_back(*o.month);
-        return r;
-    }
-    const std::string year(text::trimmed(*o.year));
-    for (int m = 1; m <= 12; ++m) {
-        r.texts.push_back(year + (m < 10 ? "0" : "") + std::to_string(m));
-        r.yms.push_back(*calendar::CheckMonthText(r.texts.back()));
-    }
-    return r;
-}
-
 // The year chart's image height without --size: some three pixels a night.
 constexpr int kChartPngHeight = 1400;
 
@@ -285,32 +303,11 @@ int writeFiles(const Options& o, const GraphicOutputs& g, const settings::Settin
         icsText = ical::DarkNightsCalendar(run.yms, store, static_cast<ical::UnixTime>(std::time(nullptr)), rule);
     std::string chartBytes;
     if (o.chart && !writeChart(o, g, style, store, rule, chartBytes, rep)) return 1;
-    struct File {
-        const std::optional<std::string>& path;
-        const std::string& bytes;
-        const char* kind;
-    };
-    // Each to its temporary file first, then those written in place, then
-    // the renames.
-    fileio::StagedFiles own;
-    fileio::StagedFiles& staged = files ? *files : own;
-    for (const File& f : {File{o.png, pngBytes, "image"}, File{o.pdf, pdfBytes, "PDF"},
-                          File{o.ics, icsText, "iCalendar"}, File{o.chart, chartBytes, "year chart"}}) {
-        if (!f.path) continue;
-        const std::string name = std::string("The ") + f.kind + " file " + text::printable(*f.path);
-        const std::string why = staged.Stage(*f.path, f.bytes, name);
-        if (!why.empty()) {
-            rep.error(name + " could not be written: " + why);
-            return 1;
-        }
-    }
-    if (!files) {
-        if (const auto failed = own.Commit()) {
-            rep.error(failed->name + " could not be written: " + failed->reason);
-            return 1;
-        }
-    }
-    return 0;
+    return WriteOutputFiles({{o.png, pngBytes, "image"},
+                             {o.pdf, pdfBytes, "PDF"},
+                             {o.ics, icsText, "iCalendar"},
+                             {o.chart, chartBytes, "year chart"}},
+                            rep, files);
 }
 
 // The text output of the months: a year's twelve tables in a row, a blank
@@ -360,13 +357,20 @@ std::string textOutput(const Options& o, const RunMonths& run, month::Months& st
 
 int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep,
         fileio::StagedFiles* files) {
+    if (o.listSites) return SitesText(o, out, rep);
     LocationChange change;
     if (const int code = checkArguments(o, g, rep, change)) return code;
     settings::Settings s;
     if (const int code = loadSettings(o, g, change, rep, s)) return code;
+    if (!o.sites.empty()) {
+        std::vector<zone::Place> sites;
+        if (const int code = SitesOfRun(o, s.settingsPath, sites, rep)) return code;
+        if (sites.size() > 1) return CompareSites(o, s, sites, out, rep, files);
+        s.place = sites.front();
+    }
     // Each month is calculated once, for every view that needs it.
     month::Months store(zone::InForce(s.place, o.summerTime));
-    const RunMonths run = monthsOfRun(o);
+    const RunMonths run = MonthsOfRun(o);
     if (const int code = writeFiles(o, g, s, run, store, rep, files)) return code;
     out += textOutput(o, run, store, DarkRuleOf(o, s));
     return 0;

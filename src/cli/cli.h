@@ -33,6 +33,11 @@ struct Options {
     std::optional<std::string> place;
     // Lists the places matching a name instead of calculating.
     std::optional<std::string> places;
+    // Kept sites by name (--site, each once or more): one is the place of
+    // the run; two to four are compared night by night.  Exclude the other
+    // place options.
+    std::vector<std::string> sites;
+    bool listSites = false;  // --sites: the kept sites instead of calculating
     TextOutput text = TextOutput::Table;
     bool nights = false;  // the nights instead of the month table (text or --tsv)
     // What counts as dark for --nights, --json and --ics (--darkness,
@@ -130,6 +135,26 @@ struct GraphicOutputs {
                                          bool landscape) = nullptr;
 };
 
+// The months of the run with their texts as the month line shows them: the
+// month typed, or the twelve months of the year.
+struct RunMonths {
+    std::vector<month::YearMonth> yms;
+    std::vector<std::string> texts;
+};
+RunMonths MonthsOfRun(const Options& o);
+
+// An output file of a run: its path (none: not asked for), its bytes and
+// its kind for messages ("image").
+struct OutputFile {
+    const std::optional<std::string>& path;
+    const std::string& bytes;
+    const char* kind;
+};
+// Stages every file asked for into `files` (or, when null, a set of its
+// own, committed): all are written or none.  0, or 1 after reporting the
+// file that could not be written.
+int WriteOutputFiles(const std::vector<OutputFile>& outputs, report::Reporter& rep, fileio::StagedFiles* files);
+
 // --places: one line per place matching `text` (place::ListLine, LF) into
 // `out`, exact names first, then most populous first; returns the exit code:
 // 0, or 2 after saying why none matches (the closest names).
@@ -140,7 +165,7 @@ int PlacesText(const std::string& text, std::string& out, report::Reporter& rep)
 enum class ChartFormat { Png, Pdf, Unknown };
 ChartFormat ChartFormatOf(const std::string& path);
 
-// The whole command-line run (--month or --year); returns the process exit code.
+// The whole command-line run (--month, --year or --sites); returns the process exit code.
 // 0 success, 1 settings file not valid or an output failed, 2 bad input
 // (a month, location or print layout, margins or font, that is refused).  Every argument is
 // checked before the settings file is created; the image and the PDF are

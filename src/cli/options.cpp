@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "cli/cli.h"
+#include "cli/sites.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 
@@ -65,7 +66,7 @@ std::function<std::string(const std::string&)> notEmpty(const char* what) {
 }  // namespace
 
 std::string Usage() {
-    return "Usage: almucan [--month yyyymm | --year yyyy | --places TEXT] [options]\n"
+    return "Usage: almucan [--month yyyymm | --year yyyy | --places TEXT | --sites] [options]\n"
            "\n"
            "Without --month or --year the window starts (of the options below it takes\n"
            "only --settings-dir).  With --month the month is calculated and printed on\n"
@@ -85,6 +86,13 @@ std::string Usage() {
            "  --places TEXT        list the cities matching TEXT, most populous first:\n"
            "                       name, region, country, latitude, longitude, zone;\n"
            "                       excludes the options of a month\n"
+           "  --site NAME          a kept site (Almucan-sites.tsv beside Almucan.INI): its\n"
+           "                       longitude, latitude and zone; excludes --lon, --lat,\n"
+           "                       --tz, --zone, --place.  Two to four --site with\n"
+           "                       --nights, --json or --ics compare the sites night by\n"
+           "                       night\n"
+           "  --sites              list the kept sites: name, longitude, latitude, zone\n"
+           "                       (tab-separated, as the sites file holds them)\n"
            "  --tsv                the month table as tab-separated values\n"
            "  --events             the sorted event keys (the clipboard text, CR LF)\n"
            "  --nights             one line per night: dusk, dawn, Moon, dark and no Moon\n"
@@ -139,12 +147,14 @@ private:
     CLI::App app{"almucan"};
     std::string month, year, dir, lon, lat, tz, zoneName, placeName, placesText, png, size, pdf, paper, ics, chart;
     std::string darkness, moonMax;
+    std::vector<std::string> siteNames;
     bool tsv = false, events = false, json = false;
     CLI::Option *oMonth = nullptr, *oYear = nullptr, *oSummer = nullptr, *oDir = nullptr, *oLon = nullptr,
                 *oLat = nullptr, *oTz = nullptr, *oZone = nullptr, *oPlace = nullptr, *oPlaces = nullptr,
                 *oTsv = nullptr, *oEvents = nullptr, *oNights = nullptr, *oJson = nullptr, *oPng = nullptr,
                 *oSize = nullptr, *oPdf = nullptr, *oIcs = nullptr, *oPaper = nullptr, *oLandscape = nullptr,
-                *oInkSaver = nullptr, *oChart = nullptr, *oDarkness = nullptr, *oMoonMax = nullptr;
+                *oInkSaver = nullptr, *oChart = nullptr, *oDarkness = nullptr, *oMoonMax = nullptr, *oSite = nullptr,
+                *oSites = nullptr;
     // The options of a month: its place and its outputs, in the order of
     // the usage.
     std::vector<CLI::Option*> monthOptions;
@@ -197,6 +207,11 @@ void Parser::defineOptions() {
     oPlace = value("--place", placeName, "NAME")->check(notEmpty("place name"));
     oPlace->excludes(oLon)->excludes(oLat)->excludes(oTz)->excludes(oZone)->excludes(oSummer);
     oPlaces = value("--places", placesText, "TEXT")->check(notEmpty("text"));
+    oSite = app.add_option("--site", siteNames)->type_name("NAME")->take_all()->check([](const std::string& v) {
+        return v.empty() ? "the site name is empty" : v.rfind("--", 0) == 0 ? "needs a value, got the option " + v : "";
+    });
+    oSite->excludes(oLon)->excludes(oLat)->excludes(oTz)->excludes(oZone)->excludes(oSummer)->excludes(oPlace);
+    oSites = app.add_flag("--sites", o.listSites);
     oTsv = app.add_flag("--tsv", tsv);
     oEvents = app.add_flag("--events", events);
     oNights = app.add_flag("--nights", o.nights);
@@ -206,11 +221,14 @@ void Parser::defineOptions() {
     oNights->excludes(oEvents);
     defineFiles();
     defineRuleOptions();
-    monthOptions = {oSummer, oLon, oLat,  oTz,  oZone,  oPlace,     oTsv,      oEvents, oNights,   oJson,
-                    oIcs,    oPng, oSize, oPdf, oPaper, oLandscape, oInkSaver, oChart,  oDarkness, oMoonMax};
-    // --places lists places and calculates nothing.
-    for (CLI::Option* other : monthOptions) oPlaces->excludes(other);
-    oPlaces->excludes(oMonth)->excludes(oYear);
+    monthOptions = {oSummer, oLon,  oLat, oTz,    oZone,      oPlace,    oTsv,   oEvents,   oNights,  oJson, oIcs,
+                    oPng,    oSize, oPdf, oPaper, oLandscape, oInkSaver, oChart, oDarkness, oMoonMax, oSite};
+    // --places and --sites list places and calculate nothing.
+    for (CLI::Option* list : {oPlaces, oSites}) {
+        for (CLI::Option* other : monthOptions) list->excludes(other);
+        list->excludes(oMonth)->excludes(oYear);
+    }
+    oSites->excludes(oPlaces);
     app.add_flag("-h,--help", o.help);
     app.add_flag("--version", o.version);
 }
@@ -238,7 +256,8 @@ void Parser::defineFiles() {
 // Without --month or --year the window starts, and it takes only the
 // settings folder: the options of a month would be passed over.
 std::string Parser::windowModeError() const {
-    if (oMonth->count() > 0 || oYear->count() > 0 || oPlaces->count() > 0 || o.help || o.version) return {};
+    if (oMonth->count() > 0 || oYear->count() > 0 || oPlaces->count() > 0 || o.listSites || o.help || o.version)
+        return {};
     for (CLI::Option* opt : monthOptions)
         if (opt->count() > 0) return opt->get_name() + " needs --month or --year";
     return {};
@@ -267,6 +286,7 @@ void Parser::collect() {
     take(oZone, zoneName, o.zone);
     take(oPlace, placeName, o.place);
     take(oPlaces, placesText, o.places);
+    o.sites = siteNames;
     take(oPng, png, o.png);
     take(oPdf, pdf, o.pdf);
     take(oIcs, ics, o.ics);
@@ -297,7 +317,7 @@ std::string Parser::parse(const std::vector<std::string>& args) {
     if (std::string e = yearError(); !e.empty()) return e;
     if (std::string e = windowModeError(); !e.empty()) return e;
     collect();
-    return {};
+    return SitesError(o);
 }
 
 }  // namespace

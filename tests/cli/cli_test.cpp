@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <sstream>
 #include <cstring>
 
 #include <nlohmann/json.hpp>
@@ -60,6 +61,9 @@ TEST(CliArgs, OptionsAndTheirErrors) {
         {{"--moon-max", "101"}, "--moon-max: wants a percentage from 0 to 100"},
         {{"--darkness", "dusk"}, "--darkness: wants astronomical, nautical or civil"},
         {{"--darkness", "civil"}, "--darkness needs --month or --year"},
+        {{"--site", "Home", "--lat", "1"}, "--lat excludes --site"}, {{"--sites", "--month", "202406"}, "excludes --sites"},
+        {{"--month", "202406", "--site", "A", "--site", "B", "--png", "a.png"}, "several --site compare nights"},
+        {{"--month", "202406", "--site", "A", "--site", "B", "--site", "C", "--site", "D", "--site", "E", "--json"}, "at most four"},
     };
     for (const auto& [args, want] : cases) {
         const std::string e = cli::ParseArgs(args).error;
@@ -127,6 +131,42 @@ TEST_F(Cli, TsvFollowsTheOptionsWhichAreNotSaved) {
     const std::string summer = out_;
     ASSERT_EQ(run({"--month", "202406", "--tsv", "--tz", "2"}), 0);
     EXPECT_EQ(summer, out_);
+}
+
+// Sites kept in the sites file: listed (a damaged line said and passed
+// over), one chosen by name in any letter case, an unknown name answered
+// with the closest, and two compared: each site's column holds the dark
+// minutes of its own --nights --tsv, the best column the site with more.
+TEST_F(Cli, SitesListedChosenAndCompared) {
+    ASSERT_EQ(run({"--month", "202406"}), 0);  // the settings folder made
+    const std::string home = "Home\t16.37\t48.21\tEurope/Vienna\n", hut = "H\xC3\xBCtte \xC3\x98\t11.9\t46.9\t1\n";
+    std::ofstream(dir_ / "Almucan-sites.tsv") << "# sites\n" << home << "x\t200\t1\t1\n" << hut;
+    ASSERT_EQ(run({"--sites"}), 0);
+    EXPECT_EQ(out_, home + hut);
+    EXPECT_NE(messages_.find("line 3: longitude '200'"), std::string::npos) << messages_;
+    EXPECT_EQ(run({"--month", "202406", "--site", "Hoem"}), 2);
+    EXPECT_NE(messages_.find("no site named 'Hoem'; the closest: Home"), std::string::npos) << messages_;
+    ASSERT_EQ(run({"--month", "202406", "--site", "home"}), 0);
+    EXPECT_NE(out_.find("Month: 202406   Home   Long.: 16.37   Lat.: 48.21   Time Zone: Europe/Vienna\n"), std::string::npos);
+    std::vector<std::vector<std::string>> minutes(2);  // each site's dark minutes, night by night
+    for (int k = 0; k < 2; ++k) {
+        ASSERT_EQ(run({"--month", "202406", "--nights", "--tsv", "--site", k ? "H\xC3\xBCtte \xC3\x98" : "Home"}), 0);
+        std::istringstream lines(out_);
+        std::string line;
+        std::getline(lines, line);
+        while (std::getline(lines, line)) minutes[k].push_back(std::regex_replace(line, std::regex("^([^\t]*\t){4}([^\t]*)\t.*$"), "$2"));
+    }
+    ASSERT_EQ(run({"--month", "202406", "--nights", "--tsv", "--site", "Home", "--site", "H\xC3\xBCtte \xC3\x98"}), 0);
+    std::istringstream lines(out_);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "night\tHome\tH\xC3\xBCtte \xC3\x98\tbest");
+    for (std::size_t i = 0; std::getline(lines, line); ++i) {
+        ASSERT_LT(i, minutes[0].size());
+        const long long a = std::stoll(minutes[0][i]), b = std::stoll(minutes[1][i]);
+        const std::string best = a > b ? "Home" : b > a ? "H\xC3\xBCtte \xC3\x98" : a > 0 ? "Home" : "";
+        EXPECT_EQ(line.substr(11), minutes[0][i] + "\t" + minutes[1][i] + "\t" + best);
+    }
 }
 
 // The JSON of a month: every crossing's "utc" is its instant to the second
