@@ -140,7 +140,13 @@ bool DrawComparePage(PageContext& ctx, const std::vector<SiteNights>& sites, std
     NightsPageSetup(ctx);
     const std::size_t count = std::min(sites.size(), kMostSites);
     const NightShades sh = NightPageShades(ctx.shades.hatchNight);
-    if (count == 0) return ctx.out.screen() || ctx.out.current().EndDoc();
+    if (count == 0 && !ctx.out.screen()) return ctx.out.current().EndDoc();
+    if (count == 0) {
+        ctx.out.picture().Clear();
+        WriteText(ctx, ctx.layout.tableLeft, ctx.layout.top,
+                  "No sites to compare: keep them in File > Options with Save as site");
+        return true;
+    }
     if (!ctx.out.screen()) return DrawPrintedCompare(ctx, sites, count, sh);
     ctx.out.picture().Clear();
     const CompareGrid g = GridOf(ctx, sites, count);

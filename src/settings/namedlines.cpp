@@ -1,6 +1,7 @@
 // The settings file's name=value lines: reading them into the record and writing them back.
 #include "settings/namedlines.h"
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -28,7 +29,7 @@ std::optional<std::size_t> wordIndex(std::string_view value, const char* const (
     return std::nullopt;
 }
 
-const char* const kViews[] = {"days", "nights", "year"};
+const char* const kViews[] = {"days", "nights", "year", "compare"};
 const char* const kDarkness[] = {"astronomical", "nautical", "civil"};
 const char* const kEphemerides[] = {"standard", "precise"};
 
@@ -42,7 +43,8 @@ bool readWord(std::string_view value, const char* const (&words)[N], E& to) {
 template <typename E, std::size_t N>
 std::optional<std::string> writeWord(E value, E standard, const char* const (&words)[N]) {
     if (value == standard) return std::nullopt;
-    return std::string(words[static_cast<std::size_t>(value)]);
+    const auto i = static_cast<std::size_t>(value);
+    return i < N ? std::optional<std::string>(words[i]) : std::nullopt;
 }
 
 constexpr text::NumberField kMoonMaxField{"moon-max", 0, 100, false};
@@ -64,6 +66,21 @@ const NamedField kFields[] = {
      }},
     {"ephemeris", [](std::string_view v, Settings& s) { return readWord(v, kEphemerides, s.ephemeris); },
      [](const Settings& s) { return writeWord(s.ephemeris, Ephemeris::Standard, kEphemerides); }},
+    {"compare-sites",
+     [](std::string_view v, Settings& s) {
+         s.comparedSites.clear();
+         for (std::size_t at = 0; at <= v.size();) {
+             const std::size_t tab = std::min(v.find('\t', at), v.size());
+             if (tab > at) s.comparedSites.emplace_back(v.substr(at, tab - at));
+             at = tab + 1;
+         }
+         return true;
+     },
+     [](const Settings& s) {
+         std::string names;
+         for (const std::string& n : s.comparedSites) names += (names.empty() ? "" : "\t") + n;
+         return names.empty() ? std::nullopt : std::optional(names);
+     }},
 };
 
 // The known field a line names, or nullptr; `value` gets the text after "=".

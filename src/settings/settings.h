@@ -19,7 +19,7 @@ inline constexpr double kDefaultTimeZone = 1;       // hours, east positive
 // What counts as dark for the nights: the Sun below -18, -12 or -6 degrees.
 enum class Darkness { Astronomical, Nautical, Civil };
 // The window's view of the month.
-enum class View { Days, Nights, YearChart };
+enum class View { Days, Nights, YearChart, Compare };
 // The ephemeris of the months (month::Ephemeris by the same names).
 enum class Ephemeris { Standard, Precise };
 
@@ -52,6 +52,9 @@ struct Settings {
     Darkness darkness = Darkness::Astronomical;
     double moonMaxPercent = 0;  // 0..100
     Ephemeris ephemeris = Ephemeris::Standard;
+    // The kept sites the Compare view shows, by name ("compare-sites=" the
+    // names joined by tabs); empty: the first four of the sites file.
+    std::vector<std::string> comparedSites;
     std::vector<std::string> otherLines;
 };
 

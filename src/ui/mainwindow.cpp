@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontMetricsF>
@@ -54,6 +55,7 @@ constexpr PointRect kMonthEdit{48, 12, 48.75, 14.25};
 constexpr PointRect kPreviousButton{99, 12, 14.25, 14.25};
 constexpr PointRect kNextButton{114, 12, 14.25, 14.25};
 constexpr PointRect kSummerTimeBox{135, 12, 66.75, 12.75};
+constexpr PointRect kSiteBox{209, 9.75, 70, 17.25};
 constexpr PointRect kCalculateButton{282, 9, 60.75, 18.75};
 constexpr PointRect kHelpButton{378, 9, 60.75, 18.75};
 // The input row's least width: to the Help button and a little beyond.
@@ -126,6 +128,9 @@ void MainWindow::createWidgets() {
     nextButton_ = new QToolButton(inputRow_);
     nextButton_->setArrowType(Qt::RightArrow);
     nextButton_->setToolTip(QStringLiteral("Next month (Page Down)"));
+    siteBox_ = new QComboBox(inputRow_);
+    siteBox_->setToolTip(QStringLiteral("Site (keep sites in File > Options)"));
+    connect(siteBox_, QOverload<int>::of(&QComboBox::activated), this, &MainWindow::chooseSite);
     statusLabel_ = new QLabel(this);
     statusBar()->addWidget(statusLabel_, 1);
     connect(previousButton_, &QToolButton::clicked, this, &MainWindow::previousMonth);
@@ -179,7 +184,8 @@ void MainWindow::createLayout() {
     setTabOrder(monthEdit_, previousButton_);
     setTabOrder(previousButton_, nextButton_);
     setTabOrder(nextButton_, summerTimeBox_);
-    setTabOrder(summerTimeBox_, calculateButton_);
+    setTabOrder(summerTimeBox_, siteBox_);
+    setTabOrder(siteBox_, calculateButton_);
     setTabOrder(calculateButton_, helpButton_);
     QWidget* body = centralWidget();
     body->installEventFilter(this);
@@ -223,6 +229,7 @@ void MainWindow::placeControls() {
     place(previousButton_, kPreviousButton);
     place(nextButton_, kNextButton);
     place(summerTimeBox_, kSummerTimeBox);
+    place(siteBox_, kSiteBox);
     place(calculateButton_, kCalculateButton);
     place(helpButton_, kHelpButton);
     // The page fills the window below the input row.
@@ -298,6 +305,7 @@ bool MainWindow::loadSettings() {
                                    : QString::fromStdString("summer time follows the time zone " + zoneName));
     applyNightVision();
     applyViewChoices();
+    loadSites();
     fitPageToView();
     return true;
 }

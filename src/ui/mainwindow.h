@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "month/monthcalc.h"
 #include "settings/settings.h"
 #include "render/page.h"
+#include "settings/sites.h"
 #include "ui/nightstore.h"
 #include "ui/printtarget.h"
 
@@ -24,6 +26,7 @@ class QtImageSurface;
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -98,6 +101,9 @@ public:
     QMenu* darknessMenu() const { return darknessMenu_; }
     QMenu* moonLimitMenu() const { return moonMenu_; }
     QScrollArea* pageScroll() const { return pageScroll_; }
+    // The kept sites beside the month box; View > Sites compared.
+    QComboBox* siteBox() const { return siteBox_; }
+    QMenu* comparedSitesMenu() const { return comparedMenu_; }
 
 public slots:
     // Version, title, month box (today's month), summer-time box (checked
@@ -191,6 +197,17 @@ private:
     // year, today's night marked on the screen.  False when ending the print
     // document failed.
     bool drawView(render::PageContext& ctx, const month::Month& m, bool printing);
+    // The kept sites read again (their problems said once) into the site
+    // box and the Sites compared menu; the box shows the place in use.
+    void loadSites();
+    // The site box's entry `index` made the place in use, saved and shown.
+    void chooseSite(int index);
+    // A site checked or unchecked in View > Sites compared (at most four).
+    void toggleComparedSite(const std::string& name, bool on);
+    // The sites the Compare view shows: those checked, else the first four.
+    std::vector<zone::Place> comparedSites() const;
+    // The Compare view of m's month: each compared site's nights.
+    bool drawCompare(render::PageContext& ctx, const month::Month& m, bool printing);
     // The year chart of m's year, the view scrolled to m when it is new.
     bool drawChart(render::PageContext& ctx, const month::Month& m, bool printing);
     // The page as tall as the view needs: the window's for the pages, the
@@ -219,6 +236,13 @@ private:
     std::string lastMonthText_;
     // The months and nights of the Nights page and the year chart.
     NightStore nights_;
+    // The kept sites, the last problems said of their file, and each
+    // compared site's months, calculated once.
+    QComboBox* siteBox_ = nullptr;
+    QMenu* comparedMenu_ = nullptr;
+    settings::SitesFile sites_;
+    std::string sitesProblemsShown_;
+    std::map<std::string, month::Months> siteMonths_;
     // The year chart is scrolled to the month shown when next drawn (a new
     // month or view), not when the window only changes size.
     bool chartToMonth_ = false;
@@ -254,7 +278,7 @@ private:
     QAction* previousMonthAction_ = nullptr;
     QAction* nextMonthAction_ = nullptr;
     QAction* nightVisionAction_ = nullptr;
-    std::array<QAction*, 3> viewActions_{};
+    std::array<QAction*, 4> viewActions_{};
     QMenu* darknessMenu_ = nullptr;
     std::array<QAction*, 3> darknessActions_{};
     QMenu* moonMenu_ = nullptr;

@@ -48,9 +48,10 @@ QAction* Choice(QMenu* menu, QActionGroup* group, const QString& text, F chosen)
 
 void MainWindow::createViewChoices() {
     auto* views = new QActionGroup(this);
-    const std::array<std::pair<settings::View, const char*>, 3> names = {{{settings::View::Days, "&Days"},
+    const std::array<std::pair<settings::View, const char*>, 4> names = {{{settings::View::Days, "&Days"},
                                                                           {settings::View::Nights, "N&ights"},
-                                                                          {settings::View::YearChart, "&Year chart"}}};
+                                                                          {settings::View::YearChart, "&Year chart"},
+                                                                          {settings::View::Compare, "&Compare sites"}}};
     for (std::size_t i = 0; i < names.size(); ++i) {
         const settings::View v = names[i].first;
         viewActions_[i] = Choice(viewMenu_, views, QString::fromLatin1(names[i].second), [this, v] { chooseView(v); });
@@ -75,6 +76,7 @@ void MainWindow::createViewChoices() {
         const QString text = p == 0 ? QStringLiteral("&0 % (no Moon up)") : QStringLiteral("Moon up to &%1 %").arg(p);
         moonActions_[i] = Choice(moonMenu_, moon, text, [this, p] { chooseMoonLimit(p); });
     }
+    comparedMenu_ = viewMenu_->addMenu(QStringLiteral("Sites c&ompared"));
     viewMenu_->addSeparator();
 }
 
@@ -153,6 +155,8 @@ bool MainWindow::drawView(render::PageContext& ctx, const month::Month& m, bool 
         }
         case settings::View::YearChart:
             return drawChart(ctx, m, printing);
+        case settings::View::Compare:
+            return drawCompare(ctx, m, printing);
     }
     return true;
 }
@@ -183,6 +187,8 @@ std::string MainWindow::pageKind() const {
             return "nights page";
         case settings::View::YearChart:
             return "year chart";
+        case settings::View::Compare:
+            return "compare page";
     }
     return "month page";
 }
@@ -201,6 +207,8 @@ QString MainWindow::viewTitle(const month::YearMonth& ym, const QString& monthNa
             return "Nights of " + monthName + ' ' + QString::number(ym.year) + " (" + ruleText + ')';
         case settings::View::YearChart:
             return "Year chart " + QString::number(ym.year) + " (" + ruleText + ')';
+        case settings::View::Compare:
+            return "Sites compared, " + monthName + ' ' + QString::number(ym.year) + " (" + ruleText + ')';
     }
     return monthName + ' ' + QString::number(ym.year);
 }

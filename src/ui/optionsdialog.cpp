@@ -76,6 +76,7 @@ void OptionsDialog::createWidgets() {
     connect(saveButton_, &QPushButton::clicked, this, &OptionsDialog::save);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton_, &QPushButton::clicked, this, &OptionsDialog::showHelp);
+    createSiteWidgets();
 }
 
 void OptionsDialog::createLayout() {
@@ -100,8 +101,11 @@ void OptionsDialog::createLayout() {
     buttons->addWidget(saveButton_);
     buttons->addWidget(cancelButton_);
     buttons->addStretch(1);
+    auto* groups = new QVBoxLayout;
+    groups->addWidget(locationGroup_);
+    groups->addWidget(sitesGroup_, 1);
     auto* top = new QHBoxLayout(this);
-    top->addWidget(locationGroup_, 1);
+    top->addLayout(groups, 1);
     top->addLayout(buttons);
 
     setTabOrder(placeEdit_, longitudeEdit_);
@@ -132,6 +136,8 @@ void OptionsDialog::fillFromSettings() {
     placeEdit_->setText(chosenLabel_);
     chosenLongitude_ = longitudeEdit_->text();
     chosenLatitude_ = latitudeEdit_->text();
+    sites_ = settings::LoadSites(settings::SitesPathFor(settings_.settingsPath));
+    fillSiteList();
 }
 
 void OptionsDialog::offerPlaces(const QString& text) {
@@ -196,16 +202,16 @@ void OptionsDialog::showZoneValidity(const QString& name) {
     zoneProblem_->setStyleSheet(text.isEmpty() ? QString() : QStringLiteral("color: red;"));
 }
 
-void OptionsDialog::save() {
+std::string OptionsDialog::checkBoxes(settings::Settings& into) {
     struct Entry {
         QLineEdit* box;
         double& target;
         const text::NumberField& field;
     };
     const Entry entries[] = {
-        {longitudeEdit_, settings_.place.longitude, settings::kLongitudeField},
-        {latitudeEdit_, settings_.place.latitude, settings::kLatitudeField},
-        {timeZoneEdit_, settings_.place.clock.fixedHours, settings::kTimeZoneField},
+        {longitudeEdit_, into.place.longitude, settings::kLongitudeField},
+        {latitudeEdit_, into.place.latitude, settings::kLatitudeField},
+        {timeZoneEdit_, into.place.clock.fixedHours, settings::kTimeZoneField},
     };
     std::string error;
     std::string placeName;
@@ -213,9 +219,9 @@ void OptionsDialog::save() {
     // The zone: the first entry or nothing typed is the fixed zone.
     const QString zoneText = zoneBox_->currentText();
     if (zoneText == fixedZoneEntry() || zoneText.trimmed().isEmpty())
-        settings_.place.clock.zoneName.clear();
+        into.place.clock.zoneName.clear();
     else if (!zone::Check(zoneText.toStdString()))
-        settings_.place.clock.zoneName = zoneText.toStdString();
+        into.place.clock.zoneName = zoneText.toStdString();
     else
         error = "Zone: not a zone of the time zone database";
     for (const Entry& en : entries) {
@@ -225,13 +231,17 @@ void OptionsDialog::save() {
         else if (error.empty())
             error = text::fieldMessage(en.field, why);
     }
-    if (!error.empty()) {
+    if (error.empty()) into.place.name = placeName;
+    return error;
+}
+
+void OptionsDialog::save() {
+    if (const std::string error = checkBoxes(settings_); !error.empty()) {
         reporter_.beep();
         // The second line names the first box at fault, its range and why.
         reporter_.error("Input error - wrong value.\r\n" + text::printable(error));
         return;
     }
-    settings_.place.name = placeName;
     // A failed write reports itself; the dialog closes all the same.
     settings::SaveSettings(settings_, reporter_);
     accept();

@@ -9,11 +9,14 @@
 
 #include "report/reporter.h"
 #include "settings/settings.h"
+#include "settings/sites.h"
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QStringListModel;
 
@@ -32,6 +35,10 @@ public:
     QComboBox* zoneBox() const { return zoneBox_; }
     QPushButton* saveButton() const { return saveButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
+    QListWidget* siteList() const { return siteList_; }
+    QPushButton* saveSiteButton() const { return saveSiteButton_; }
+    QPushButton* useSiteButton() const { return useSiteButton_; }
+    QPushButton* deleteSiteButton() const { return deleteSiteButton_; }
 
 public slots:
     // Fills the place, the three number boxes and the zone from the settings.
@@ -40,6 +47,14 @@ public slots:
     // writes the settings file and closes.
     void save();
     void showHelp();
+    // The place of the boxes kept as a site under the place box's name
+    // (a site of that name is replaced); the sites file written.
+    void saveAsSite();
+    // The site chosen in the list into the boxes (Save then makes it the
+    // place in use).
+    void useSite();
+    // The site chosen in the list removed; the sites file written.
+    void deleteSite();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -66,6 +81,16 @@ private:
     // name ("Dark site").  Empty when the box is empty.  Returns why the
     // text cannot be a name (a tab in it), or empty.
     std::string placeAtSave(std::string& name);
+    // The boxes checked and stored into `into`'s place; the message of the
+    // first box at fault, or empty.
+    std::string checkBoxes(settings::Settings& into);
+    // The Sites group: the list and its buttons; the list filled from the
+    // sites file; a site renamed in the list (refused names put back).
+    void createSiteWidgets();
+    void fillSiteList();
+    void renameSite(QListWidgetItem* item);
+    // The sites file written; a failure is reported and the file re-read.
+    void writeSites();
 
     QGroupBox* locationGroup_ = nullptr;
     // Row 0: a place by name, completed from the place database; choosing
@@ -91,6 +116,14 @@ private:
     QPushButton* helpButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+
+    // The kept sites: the list (names editable in place) and its buttons.
+    QGroupBox* sitesGroup_ = nullptr;
+    QListWidget* siteList_ = nullptr;
+    QPushButton* saveSiteButton_ = nullptr;
+    QPushButton* useSiteButton_ = nullptr;
+    QPushButton* deleteSiteButton_ = nullptr;
+    settings::SitesFile sites_;
 
     QStringListModel* placeModel_ = nullptr;
     std::vector<place::City> offered_;

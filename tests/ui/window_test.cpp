@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QProcess>
 #include <QPrinterInfo>
@@ -384,6 +385,45 @@ TEST(MainWindow, ViewsFollowTheMenuAndAreRemembered) {
 // that cannot be written.  A refused Save changes nothing.  While a zone is
 // named the Summertime box is off (the page follows the zone:
 // MainWindow.FollowsTheUser).
+// Sites: Options' Save as site keeps the boxes' place under the place
+// box's name (none: refused) and leaves the settings file alone; a site is
+// renamed in the list and deleted.  The site box lists the place in use
+// and the sites; choosing one makes it the place in use.  View > Compare
+// sites shows the kept sites' nights.
+TEST(MainWindow, SitesKeptChosenAndCompared) {
+    Window t(Ini(" 16.33", " 48.25", " 1"));
+    const QByteArray before = t.ini();
+    Log log;
+    t.options([&](ui::OptionsDialog& o) {
+        Type(o.placeEdit(), "");
+        log = t.did([&] { Click(o.saveSiteButton()); });
+        for (auto [name, lon] : {std::pair{"Dark site", "15.5"}, {"Hut", "11.9"}, {"Old", "10"}}) {
+            Type(o.placeEdit(), name);
+            Type(o.longitudeEdit(), lon);
+            Click(o.saveSiteButton());
+        }
+        o.siteList()->item(1)->setText("Hut 2");
+        o.siteList()->setCurrentRow(2);
+        Click(o.deleteSiteButton());
+        o.reject();
+    });
+    EXPECT_EQ(log, (Log{"beep", "box:Error:Input error - wrong value.\r\nPlace: type the site's name"}));
+    EXPECT_EQ(ReadFile(t.dir.filePath("Almucan-sites.tsv")), "Dark site\t15.5\t48.25\t1\nHut 2\t11.9\t48.25\t1\n");
+    EXPECT_EQ(t.ini(), before);
+    QComboBox* box = t.w->siteBox();
+    ASSERT_EQ(box->count(), 3);  // the place in use, then the sites
+    EXPECT_EQ(box->currentIndex(), 0);
+    emit box->activated(2);
+    EXPECT_EQ(t.ini().split('\n')[1].trimmed(), "11.9");
+    EXPECT_EQ(t.ini().split('\n')[11].trimmed(), "Hut 2");
+    EXPECT_EQ(box->count(), 2);  // the place in use is a site now
+    EXPECT_EQ(box->currentText(), "Hut 2");
+    t.w->viewAction(settings::View::Compare)->trigger();
+    EXPECT_TRUE(t.w->statusText().startsWith("Sites compared, June 2001")) << t.w->statusText().toStdString();
+    EXPECT_NE(t.ini().indexOf("view=compare"), -1);
+    EXPECT_GT(NonWhitePixels(t.page()), 1000);
+}
+
 TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
     Window t(Ini(" 16.33", " 48.25", " 1", "Mars/Olympus"));
     EXPECT_TRUE(t.w->summerTimeBox()->isEnabled());  // unknown zone: the fixed one is in use, said once

@@ -1,14 +1,16 @@
 // Takes the README's pictures of the main window after a first start: a
 // settings folder of its own (no settings file yet), so the system's zone
 // (TZ) picks the place, and the month of 15 June 2026 calculated at once.
-//   almucan_screenshot OUT.png [--night] [--nights | --chart]
+//   almucan_screenshot OUT.png [--night] [--nights | --chart | --compare SITES.tsv]
 // --night switches View > Night vision on first; --nights and --chart show
-// View > Nights or View > Year chart.  Run it on the offscreen platform
+// View > Nights or View > Year chart; --compare keeps the sites of
+// SITES.tsv and shows View > Compare sites.  Run it on the offscreen platform
 // with a described screen, for example
 // QT_QPA_PLATFORM=offscreen:configfile=screen.json (1920 x 1080, 96 dpi).
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -22,6 +24,7 @@
 int main(int argc, char** argv) {
     bool night = false, ok = argc >= 2;
     settings::View view = settings::View::Days;
+    QString sitesFile;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--night") == 0)
             night = true;
@@ -29,15 +32,21 @@ int main(int argc, char** argv) {
             view = settings::View::Nights;
         else if (std::strcmp(argv[i], "--chart") == 0)
             view = settings::View::YearChart;
+        else if (std::strcmp(argv[i], "--compare") == 0 && i + 1 < argc)
+            view = settings::View::Compare, sitesFile = QString::fromLocal8Bit(argv[++i]);
         else
             ok = false;
     }
     if (!ok) {
-        std::fprintf(stderr, "usage: almucan_screenshot OUT.png [--night] [--nights | --chart]\n");
+        std::fprintf(stderr, "usage: almucan_screenshot OUT.png [--night] [--nights | --chart | --compare SITES.tsv]\n");
         return 2;
     }
     QApplication app(argc, argv);
     QTemporaryDir dir;
+    if (!sitesFile.isEmpty() && !QFile::copy(sitesFile, dir.filePath(QStringLiteral("Almucan-sites.tsv")))) {
+        std::fprintf(stderr, "almucan_screenshot: the sites file could not be copied\n");
+        return 1;
+    }
     report::SilentReporter reporter;
     auto target = std::make_unique<ui::PrintTarget>(true);
     target->pdfFolder = dir.path();
