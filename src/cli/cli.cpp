@@ -369,7 +369,7 @@ int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Rep
         s.place = sites.front();
     }
     // Each month is calculated once, for every view that needs it.
-    month::Months store(zone::InForce(s.place, o.summerTime));
+    month::Months store(zone::InForce(s.place, o.summerTime), EphemerisOf(o, s));
     const RunMonths run = MonthsOfRun(o);
     if (const int code = writeFiles(o, g, s, run, store, rep, files)) return code;
     out += textOutput(o, run, store, DarkRuleOf(o, s));

@@ -44,6 +44,9 @@ struct Options {
     // --moon-max); the settings file's darkness= and moon-max= when not given.
     std::optional<settings::Darkness> darkness;
     std::optional<double> moonMax;  // percent, 0..100
+    // The ephemeris of the months (--ephemeris); the settings file's
+    // ephemeris= line when not given.
+    std::optional<month::Ephemeris> ephemeris;
     bool textChosen = false;
     std::optional<std::string> png;
     int width = 1000, height = 700;

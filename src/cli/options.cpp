@@ -107,6 +107,11 @@ std::string Usage() {
            "                       spoil the dark (0: any Moon above the horizon does);\n"
            "                       without these two, the settings file's darkness= and\n"
            "                       moon-max= lines (default astronomical and 0)\n"
+           "  --ephemeris standard|precise\n"
+           "                       the low-precision theories (standard), or ERFA's\n"
+           "                       IAU 2006/2000A Earth and Sun and its Moon series, the\n"
+           "                       same minute as the published almanacs nearly always;\n"
+           "                       without it, the settings file's ephemeris= line\n"
            "  --png FILE           draw the screen page into a PNG image\n"
            "  --size WxH           size of the PNG image (default 1000x700)\n"
            "  --pdf FILE           print the month page into a PDF file (a page a month)\n"
@@ -146,7 +151,7 @@ private:
     Options& o;
     CLI::App app{"almucan"};
     std::string month, year, dir, lon, lat, tz, zoneName, placeName, placesText, png, size, pdf, paper, ics, chart;
-    std::string darkness, moonMax;
+    std::string darkness, moonMax, ephemeris;
     std::vector<std::string> siteNames;
     bool tsv = false, events = false, json = false;
     CLI::Option *oMonth = nullptr, *oYear = nullptr, *oSummer = nullptr, *oDir = nullptr, *oLon = nullptr,
@@ -154,7 +159,7 @@ private:
                 *oTsv = nullptr, *oEvents = nullptr, *oNights = nullptr, *oJson = nullptr, *oPng = nullptr,
                 *oSize = nullptr, *oPdf = nullptr, *oIcs = nullptr, *oPaper = nullptr, *oLandscape = nullptr,
                 *oInkSaver = nullptr, *oChart = nullptr, *oDarkness = nullptr, *oMoonMax = nullptr, *oSite = nullptr,
-                *oSites = nullptr;
+                *oEphemeris = nullptr, *oSites = nullptr;
     // The options of a month: its place and its outputs, in the order of
     // the usage.
     std::vector<CLI::Option*> monthOptions;
@@ -179,6 +184,9 @@ CLI::Option* Parser::value(const std::string& name, std::string& to, const char*
 void Parser::defineRuleOptions() {
     oDarkness = value("--darkness", darkness, "astronomical|nautical|civil")->check([](const std::string& v) {
         return darknessNamed(v) ? std::string() : std::string("wants astronomical, nautical or civil");
+    });
+    oEphemeris = value("--ephemeris", ephemeris, "standard|precise")->check([](const std::string& v) {
+        return month::EphemerisNamed(text::trimmed(v)) ? std::string() : std::string("wants standard or precise");
     });
     oMoonMax = value("--moon-max", moonMax, "PERCENT")->check([](const std::string& v) {
         std::string why;
@@ -221,8 +229,9 @@ void Parser::defineOptions() {
     oNights->excludes(oEvents);
     defineFiles();
     defineRuleOptions();
-    monthOptions = {oSummer, oLon,  oLat, oTz,    oZone,      oPlace,    oTsv,   oEvents,   oNights,  oJson, oIcs,
-                    oPng,    oSize, oPdf, oPaper, oLandscape, oInkSaver, oChart, oDarkness, oMoonMax, oSite};
+    monthOptions = {oSummer,   oLon,   oLat,      oTz,      oZone, oPlace,    oTsv,   oEvents,
+                    oNights,   oJson,  oIcs,      oPng,     oSize, oPdf,      oPaper, oLandscape,
+                    oInkSaver, oChart, oDarkness, oMoonMax, oSite, oEphemeris};
     // --places and --sites list places and calculate nothing.
     for (CLI::Option* list : {oPlaces, oSites}) {
         for (CLI::Option* other : monthOptions) list->excludes(other);
@@ -295,6 +304,7 @@ void Parser::collect() {
     if (o.sizeGiven) parseSize(size, o.width, o.height);  // the last one given
     if (oPaper->count() > 0) o.paper = paper;
     if (oDarkness->count() > 0) o.darkness = darknessNamed(darkness);
+    if (oEphemeris->count() > 0) o.ephemeris = month::EphemerisNamed(text::trimmed(ephemeris));
     std::string why;
     if (oMoonMax->count() > 0) o.moonMax = text::typedNumber(kMoonMaxField, moonMax, why);
     if (tsv || events || json) {

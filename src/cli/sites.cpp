@@ -85,6 +85,7 @@ ordered_json compareJson(const std::vector<render::SiteNights>& sites, const mon
     ordered_json j;
     const month::YearMonth ym = sites.front().month->ym;
     j["month"] = text::padded(ym.year, 4) + "-" + text::padded(ym.month, 2);
+    j["ephemeris"] = month::EphemerisName(sites.front().month->ephemeris);
     j["darkness"] = ical::DarknessName(rule.darkness);
     if (rule.moonMaxPercent == std::floor(rule.moonMaxPercent))
         j["moonMax"] = std::llround(rule.moonMaxPercent);
@@ -177,7 +178,7 @@ int CompareSites(const Options& o, const settings::Settings& s, const std::vecto
     const RunMonths run = MonthsOfRun(o);
     // Each site's months calculated once, for every output.
     std::vector<month::Months> stores;
-    for (const zone::Place& site : sites) stores.emplace_back(zone::InForce(site, false));
+    for (const zone::Place& site : sites) stores.emplace_back(zone::InForce(site, false), EphemerisOf(o, s));
     const std::string icsText = o.ics ? compareCalendar(run, stores, rule) : std::string();
     if (const int code = WriteOutputFiles({{o.ics, icsText, "iCalendar"}}, rep, files)) return code;
     ordered_json json = ordered_json::array();

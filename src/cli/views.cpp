@@ -46,6 +46,11 @@ month::DarkRule DarkRuleOf(const Options& o, const settings::Settings& s) {
             o.moonMax.value_or(s.moonMaxPercent)};
 }
 
+month::Ephemeris EphemerisOf(const Options& o, const settings::Settings& s) {
+    if (o.ephemeris) return *o.ephemeris;
+    return s.ephemeris == settings::Ephemeris::Precise ? month::Ephemeris::Precise : month::Ephemeris::Standard;
+}
+
 std::string NightDate(const month::Night& n) {
     return text::dayText(n.date.year, n.date.month, n.dayOfMonth, n.weekday);
 }
@@ -214,6 +219,7 @@ std::string MonthJson(const month::Month& m, const std::vector<month::Night>& ni
     ordered_json j;
     j["month"] = text::padded(m.ym.year, 4) + "-" + text::padded(m.ym.month, 2);
     j["place"] = placeJson(m.place);
+    j["ephemeris"] = month::EphemerisName(m.ephemeris);
     j["darkness"] = ical::DarknessName(rule.darkness);
     if (rule.moonMaxPercent == std::floor(rule.moonMaxPercent))
         j["moonMax"] = std::llround(rule.moonMaxPercent);

@@ -15,6 +15,8 @@ struct Options;
 // The rule of what counts as dark for this run: --darkness and --moon-max,
 // else the settings' darkness and moonMaxPercent.
 month::DarkRule DarkRuleOf(const Options& o, const settings::Settings& s);
+// The ephemeris of this run: --ephemeris, else the settings' ephemeris.
+month::Ephemeris EphemerisOf(const Options& o, const settings::Settings& s);
 
 // "Wed 2 Dec 2026" of a night's evening.
 std::string NightDate(const month::Night& n);

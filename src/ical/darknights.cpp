@@ -262,6 +262,8 @@ std::vector<Event> DarkNightEvents(const std::vector<month::YearMonth>& which, m
             e.description = what + " from " + clockText(iv.localBegin) + " to " + clockText(iv.localEnd) +
                             " (local time, " + zoneText + ").\n" + "Moon illuminated at the start: " + pct + ".";
             for (const std::string& n : iv.nights) e.description += "\n" + n;
+            if (r.ephemeris == month::Ephemeris::Precise)
+                e.description += "\n" + std::string(month::EphemerisCredit(r.ephemeris)) + ".";
             e.location = placeText(p);
             e.hasGeo = true;
             e.latitude = p.latitude;

@@ -371,6 +371,12 @@ std::optional<Month> CalculateMonth(std::string_view monthText, const Place& pla
 
 std::string_view EphemerisName(Ephemeris ephemeris) { return ephemeris == Ephemeris::Precise ? "precise" : "standard"; }
 
+std::string_view EphemerisCredit(Ephemeris ephemeris) {
+    return ephemeris == Ephemeris::Precise
+               ? "Precise ephemeris (IAU 2006/2000A, ERFA); times in local clock time, rounded to the minute"
+               : "Low-precision solar and lunar theories; times in local clock time, rounded to the minute";
+}
+
 std::optional<Ephemeris> EphemerisNamed(std::string_view name) {
     if (name == "standard") return Ephemeris::Standard;
     if (name == "precise") return Ephemeris::Precise;

@@ -60,6 +60,10 @@ Month CalculateMonth(YearMonth ym, const Place& place, Ephemeris ephemeris = Eph
 // such a name, nothing for any other text.
 std::string_view EphemerisName(Ephemeris ephemeris);
 std::optional<Ephemeris> EphemerisNamed(std::string_view name);
+// What made the times, as the printed page's second line and the calendar
+// say it: "Low-precision solar and lunar theories; ..." or "Precise
+// ephemeris (IAU 2006/2000A, ERFA); ...".
+std::string_view EphemerisCredit(Ephemeris ephemeris);
 
 // The day number d of the month's table (1..31; past the month's end a
 // day of the next month) with its date set and nothing searched.

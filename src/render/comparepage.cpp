@@ -109,7 +109,7 @@ bool DrawPrintedCompare(PageContext& ctx, const std::vector<SiteNights>& sites, 
     const float savedSize = prn.FontSize();
     prn.SetFontName(ctx.print.fontName);
     prn.SetFontSize(ctx.print.fontSize);
-    DrawTitleLines(ctx, sites.front().month->place);
+    DrawTitleLines(ctx, *sites.front().month);
     WriteLine(ctx, L.top + 6 * L.rowHeight, "Dark and no Moon at each site, nights dated by their evening");
     const double pageTop = L.top;
     L.top += kPrintTableRow * L.rowHeight;

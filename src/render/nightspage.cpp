@@ -175,7 +175,7 @@ bool DrawPrintedNights(PageContext& ctx, const month::Month& m, const month::Mon
     const float savedSize = prn.FontSize();
     prn.SetFontName(ctx.print.fontName);
     prn.SetFontSize(ctx.print.fontSize);
-    DrawTitleLines(ctx, m.place);
+    DrawTitleLines(ctx, m);
     WriteLine(ctx, L.top + 6 * L.rowHeight, "Nights from 12:00 to 12:00 local clock time, dated by their evening");
     const double pageTop = L.top;
     L.top += kPrintTableRow * L.rowHeight;

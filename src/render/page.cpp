@@ -12,13 +12,7 @@ namespace render {
 
 using namespace detail;
 
-namespace {
-
-// The credit line on row 2 of the printed page.
-const char* const kCreditLine =
-    "Low-precision solar and lunar theories; times in local clock time, rounded to the minute";
-
-}  // namespace
+namespace {}  // namespace
 
 void WriteText(PageContext& ctx, double x, double y, const std::string& text, std::optional<Color> color) {
     // The picture box's fore colour is saved and set whatever the selector
@@ -63,12 +57,12 @@ void detail::WriteLine(PageContext& ctx, double y, const std::string& line) {
     cur.SetFontSize(size);
 }
 
-void detail::DrawTitleLines(PageContext& ctx, const month::Place& place) {
+void detail::DrawTitleLines(PageContext& ctx, const month::Month& m) {
     const PageLayout& layout = ctx.layout;
     const double top = layout.top, row = layout.rowHeight;
     WriteLine(ctx, top + 1 * row, std::string(text::kTitle) + "   V" + text::kVersion);
-    WriteLine(ctx, top + 2 * row, kCreditLine);
-    WriteLine(ctx, top + 4 * row, MonthLineText(place, ctx.monthText));
+    WriteLine(ctx, top + 2 * row, std::string(month::EphemerisCredit(m.ephemeris)));
+    WriteLine(ctx, top + 4 * row, MonthLineText(m.place, ctx.monthText));
 }
 
 namespace {
@@ -85,7 +79,7 @@ void DrawHeadings(PageContext& ctx, double y, const month::MonthTab& tab) {
 // The printed page's header above the table: title, credit line, month
 // line, then the headings (page rows 1, 2, 4, 6).
 void DrawHeader(PageContext& ctx, const month::Month& m, const month::MonthTab& tab) {
-    DrawTitleLines(ctx, m.place);
+    DrawTitleLines(ctx, m);
     DrawHeadings(ctx, ctx.layout.top + 6 * ctx.layout.rowHeight, tab);
 }
 

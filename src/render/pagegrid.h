@@ -39,7 +39,7 @@ void DrawSwitchMark(PageContext& ctx, int row, const std::string& dayText, doubl
 void WriteLine(PageContext& ctx, double y, const std::string& line);
 // The printed page's title, credit and month lines (page rows 1, 2 and 4
 // below layout.top; page.cpp).
-void DrawTitleLines(PageContext& ctx, const month::Place& place);
+void DrawTitleLines(PageContext& ctx, const month::Month& m);
 // The night under a row's bars: a solid bar, or the ink saver's hatch
 // (graph.cpp).
 void DrawNight(PageContext& ctx, int row);

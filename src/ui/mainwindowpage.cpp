@@ -98,7 +98,7 @@ bool MainWindow::drawMonth(const std::string& monthText, const month::Place& pla
     // The ink saver is a style of the printed page only.
     if (printing) ctx.shades = render::PageShades(style.inkSaver);
 
-    std::optional<month::Month> result = month::CalculateMonth(monthText, place, reporter_);
+    std::optional<month::Month> result = month::CalculateMonth(monthText, place, reporter_, EphemerisOf(settings_));
     if (!result) return true;  // refused; CalculateMonth has said so
     if (copy) QGuiApplication::clipboard()->setText(QString::fromStdString(month::ClipboardText(*result)));
     const bool ended = drawView(ctx, *result, printing);
@@ -147,8 +147,12 @@ void MainWindow::finishScreenPage(render::QtImageSurface& screen) {
     if (!where.isEmpty()) where += ' ';
     where += QString::number(std::fabs(lat), 'f', 2) + (lat < 0 ? " S " : " N ") +
              QString::number(std::fabs(lon), 'f', 2) + (lon < 0 ? " W" : " E");
+    // The standard ephemeris goes unsaid, as it always has.
+    const QString precise = last_->ephemeris == month::Ephemeris::Precise
+                                ? QStringLiteral(" - precise ephemeris (IAU 2006/2000A, ERFA)")
+                                : QString();
     statusLabel_->setText(viewTitle(ym, QString::fromLatin1(kMonthNames[ym.month - 1])) + " - " + where + " - " +
-                          ZoneText(place.clock, ym));
+                          ZoneText(place.clock, ym) + precise);
 }
 
 QString MainWindow::statusText() const { return statusLabel_->text(); }
@@ -227,11 +231,11 @@ void MainWindow::exportDarkNights() {
     bool written = true;
     {
         WaitCursor hourglass;
-        auto r = month::CalculateMonth(monthText, place, reporter_);
+        auto r = month::CalculateMonth(monthText, place, reporter_, EphemerisOf(settings_));
         // The file's name goes to the system in the local encoding.
         const std::string path = QFile::encodeName(file).toStdString();
         if (r) {
-            month::Months months(place);
+            month::Months months(place, r->ephemeris);
             const month::YearMonth shown = months.keep(std::move(*r)).ym;
             std::vector<month::YearMonth> yms;
             if (!year) yms.push_back(shown);

@@ -112,8 +112,10 @@ bool MainWindow::drawCompare(render::PageContext& ctx, const month::Month& m, bo
         // A site's months are kept while its place stays the same.
         const std::string key = site.name + '\t' + QString::number(site.longitude, 'g', 17).toStdString() + '\t' +
                                 QString::number(site.latitude, 'g', 17).toStdString() + '\t' + site.clock.zoneName +
-                                '\t' + QString::number(site.clock.fixedHours).toStdString();
-        month::Months& store = siteMonths_.try_emplace(key, zone::InForce(site, false)).first->second;
+                                '\t' + QString::number(site.clock.fixedHours).toStdString() + '\t' +
+                                std::string(month::EphemerisName(EphemerisOf(settings_)));
+        month::Months& store =
+            siteMonths_.try_emplace(key, zone::InForce(site, false), EphemerisOf(settings_)).first->second;
         const month::Month& cur = store.at(m.ym);
         shown.push_back({site.name, &cur, month::Nights(cur, store.at(calendar::ShiftedMonth(m.ym, 1)), rule)});
     }

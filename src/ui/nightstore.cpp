@@ -35,9 +35,13 @@ month::DarkRule DarkRuleOf(const settings::Settings& s) {
     return rule;
 }
 
+month::Ephemeris EphemerisOf(const settings::Settings& s) {
+    return s.ephemeris == settings::Ephemeris::Precise ? month::Ephemeris::Precise : month::Ephemeris::Standard;
+}
+
 const month::Month& NightStore::keep(const month::Month& m) {
-    if (!months_ || !SamePlace(months_->place(), m.place)) {
-        months_.emplace(m.place);
+    if (!months_ || !SamePlace(months_->place(), m.place) || months_->ephemeris() != m.ephemeris) {
+        months_.emplace(m.place, m.ephemeris);
         month_ = {};
         year_ = {};
     }

@@ -13,6 +13,8 @@ namespace ui {
 
 // The dark rule of the settings' darkness and Moon limit.
 month::DarkRule DarkRuleOf(const settings::Settings& s);
+// The ephemeris the settings choose.
+month::Ephemeris EphemerisOf(const settings::Settings& s);
 
 class NightStore {
 public:

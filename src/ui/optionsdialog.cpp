@@ -1,6 +1,7 @@
 // The location dialog: place search, coordinates and zone checked and saved.
 #include "ui/optionsdialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QGridLayout>
@@ -64,6 +65,8 @@ void OptionsDialog::createWidgets() {
     zoneBox_->completer()->setFilterMode(Qt::MatchContains);
     zoneBox_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     zoneProblem_ = new QLabel(locationGroup_);
+    preciseBox_ = new QCheckBox(QStringLiteral("&Precise ephemeris"), locationGroup_);
+    preciseBox_->setToolTip(QStringLiteral("IAU 2006/2000A with ERFA: the minute of the published almanacs"));
     connect(zoneBox_, &QComboBox::currentTextChanged, this, &OptionsDialog::showZoneValidity);
 
     helpButton_ = new QPushButton(QStringLiteral("&Help"), this);
@@ -95,6 +98,7 @@ void OptionsDialog::createLayout() {
     grid->addWidget(zoneLabel_, 4, 0);
     grid->addWidget(zoneBox_, 4, 1, 1, 2);
     grid->addWidget(zoneProblem_, 5, 1, 1, 2);
+    grid->addWidget(preciseBox_, 6, 1, 1, 2);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(helpButton_);
@@ -112,7 +116,8 @@ void OptionsDialog::createLayout() {
     setTabOrder(longitudeEdit_, latitudeEdit_);
     setTabOrder(latitudeEdit_, timeZoneEdit_);
     setTabOrder(timeZoneEdit_, zoneBox_);
-    setTabOrder(zoneBox_, helpButton_);
+    setTabOrder(zoneBox_, preciseBox_);
+    setTabOrder(preciseBox_, helpButton_);
     setTabOrder(helpButton_, saveButton_);
     setTabOrder(saveButton_, cancelButton_);
 }
@@ -131,6 +136,7 @@ void OptionsDialog::fillFromSettings() {
     else
         zoneBox_->setEditText(QString::fromStdString(settings_.place.clock.zoneName));
     showZoneValidity(zoneBox_->currentText());
+    preciseBox_->setChecked(settings_.ephemeris == settings::Ephemeris::Precise);
     chosenName_ = settings_.place.name;
     chosenLabel_ = QString::fromStdString(chosenName_);
     placeEdit_->setText(chosenLabel_);
@@ -242,6 +248,7 @@ void OptionsDialog::save() {
         reporter_.error("Input error - wrong value.\r\n" + text::printable(error));
         return;
     }
+    settings_.ephemeris = preciseBox_->isChecked() ? settings::Ephemeris::Precise : settings::Ephemeris::Standard;
     // A failed write reports itself; the dialog closes all the same.
     settings::SaveSettings(settings_, reporter_);
     accept();

@@ -11,6 +11,7 @@
 #include "settings/settings.h"
 #include "settings/sites.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -33,6 +34,7 @@ public:
     QLineEdit* latitudeEdit() const { return latitudeEdit_; }
     QLineEdit* timeZoneEdit() const { return timeZoneEdit_; }
     QComboBox* zoneBox() const { return zoneBox_; }
+    QCheckBox* preciseBox() const { return preciseBox_; }
     QPushButton* saveButton() const { return saveButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
     QListWidget* siteList() const { return siteList_; }
@@ -113,6 +115,8 @@ private:
     QLabel* zoneLabel_ = nullptr;
     QComboBox* zoneBox_ = nullptr;
     QLabel* zoneProblem_ = nullptr;
+    // Row 6: the precise ephemeris instead of the standard one.
+    QCheckBox* preciseBox_ = nullptr;
     QPushButton* helpButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;

@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include "cli/views.h"
+#include "settings/settingsfile.h"
 
 #include "numbertexts.h"
 #include "recording_reporter.h"
@@ -61,6 +62,7 @@ TEST(CliArgs, OptionsAndTheirErrors) {
         {{"--moon-max", "101"}, "--moon-max: wants a percentage from 0 to 100"},
         {{"--darkness", "dusk"}, "--darkness: wants astronomical, nautical or civil"},
         {{"--darkness", "civil"}, "--darkness needs --month or --year"},
+        {{"--ephemeris", "exact"}, "--ephemeris: wants standard or precise"},
         {{"--site", "Home", "--lat", "1"}, "--lat excludes --site"}, {{"--sites", "--month", "202406"}, "excludes --sites"},
         {{"--month", "202406", "--site", "A", "--site", "B", "--png", "a.png"}, "several --site compare nights"},
         {{"--month", "202406", "--site", "A", "--site", "B", "--site", "C", "--site", "D", "--site", "E", "--json"}, "at most four"},
@@ -166,6 +168,37 @@ TEST_F(Cli, SitesListedChosenAndCompared) {
         const long long a = std::stoll(minutes[0][i]), b = std::stoll(minutes[1][i]);
         const std::string best = a > b ? "Home" : b > a ? "H\xC3\xBCtte \xC3\x98" : a > 0 ? "Home" : "";
         EXPECT_EQ(line.substr(11), minutes[0][i] + "\t" + minutes[1][i] + "\t" + best);
+    }
+}
+
+// The ephemeris: --ephemeris, else the settings file's ephemeris= line,
+// reaches the months (their times differ by a minute here and there), the
+// JSON's field and the calendar's descriptions.
+TEST_F(Cli, EphemerisByOptionOrSettings) {
+    ASSERT_EQ(run({"--month", "202406", "--tsv"}), 0);
+    const std::string standard = out_;
+    settings::Settings s;
+    s.settingsPath = (dir_ / "Almucan.INI").string();
+    RecordingReporter rep;
+    ASSERT_EQ(settings::LoadSettings(s, "Sans", 10, rep), settings::LoadResult::Loaded);
+    s.ephemeris = settings::Ephemeris::Precise;
+    ASSERT_TRUE(settings::SaveSettings(s, rep));
+    const fs::path ics = dir_ / "dark.ics";
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{}, "precise"}, {{"--ephemeris", "standard"}, "standard"}, {{"--ephemeris", "precise"}, "precise"}};
+    for (const auto& [option, name] : cases) {
+        std::vector<std::string> args = {"--month", "202406", "--json", "--ics", ics.string()};
+        args.insert(args.end(), option.begin(), option.end());
+        ASSERT_EQ(run(args), 0);
+        EXPECT_EQ(nlohmann::json::parse(out_)["ephemeris"], name);
+        std::ifstream in(ics);
+        const std::string calendar(std::istreambuf_iterator<char>(in), {});
+        EXPECT_EQ(calendar.find("Precise ephemeris (IAU 2006/2000A\\, ERFA)") != std::string::npos,
+                  std::string(name) == "precise");
+        args = {"--month", "202406", "--tsv"};
+        args.insert(args.end(), option.begin(), option.end());
+        ASSERT_EQ(run(args), 0);
+        EXPECT_EQ(out_ == standard, std::string(name) == "standard");
     }
 }
 

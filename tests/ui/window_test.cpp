@@ -389,7 +389,8 @@ TEST(MainWindow, ViewsFollowTheMenuAndAreRemembered) {
 // box's name (none: refused) and leaves the settings file alone; a site is
 // renamed in the list and deleted.  The site box lists the place in use
 // and the sites; choosing one makes it the place in use.  View > Compare
-// sites shows the kept sites' nights.
+// sites shows the kept sites' nights; the precise ephemeris chosen in
+// Options is named on the status line.
 TEST(MainWindow, SitesKeptChosenAndCompared) {
     Window t(Ini(" 16.33", " 48.25", " 1"));
     const QByteArray before = t.ini();
@@ -422,6 +423,13 @@ TEST(MainWindow, SitesKeptChosenAndCompared) {
     EXPECT_TRUE(t.w->statusText().startsWith("Sites compared, June 2001")) << t.w->statusText().toStdString();
     EXPECT_NE(t.ini().indexOf("view=compare"), -1);
     EXPECT_GT(NonWhitePixels(t.page()), 1000);
+    // Options > Precise ephemeris: saved, and the page and status line follow.
+    t.options([](ui::OptionsDialog& o) {
+        o.preciseBox()->setChecked(true);
+        Click(o.saveButton());
+    });
+    EXPECT_NE(t.ini().indexOf("ephemeris=precise"), -1);
+    EXPECT_TRUE(t.w->statusText().endsWith(" - precise ephemeris (IAU 2006/2000A, ERFA)"));
 }
 
 TEST(OptionsDialog, SaveChecksAndWritesZoneSetsSummerTimeAside) {
