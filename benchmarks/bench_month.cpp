@@ -8,6 +8,7 @@
 #include "calendar/calendar.h"
 #include "report/reporter.h"
 #include "month/monthcalc.h"
+#include "month/months.h"
 
 namespace {
 
@@ -37,6 +38,25 @@ void BM_PreciseMonth(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_PreciseMonth);
+
+// The nights of a month at 1 and at 4 sites, as --nights with several
+// --site and the window's Compare view calculate them: each site's month
+// and the month after, once.  Four sites at most 4.5 times one.
+void BM_SitesNights(benchmark::State& state) {
+    const month::Place sites[] = {{16.37, 48.21, {1, false, "Europe/Vienna"}, "Home"},
+                                  {15.02, 47.55, {1, false, "Europe/Vienna"}, "Dark site"},
+                                  {11.9, 46.9, {1, false, ""}, "Alps hut"},
+                                  {-70.7, -30.2, {-4, false, "America/Santiago"}, "South"}};
+    for (auto _ : state) {
+        for (int i = 0; i < state.range(0); ++i) {
+            month::Months store(sites[i]);
+            auto nights = month::Nights(store.at({2026, 6}), store.at({2026, 7}));
+            benchmark::DoNotOptimize(nights);
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SitesNights)->Arg(1)->Arg(4);
 
 // The same month and a month with a clock switch, the fixed zone against
 // the named zone (its offsets looked up once per month).
