@@ -15,7 +15,9 @@ almucan_packages() {
   pkgs+=(libgeonames-dev)
   # The precise ephemeris: ERFA, the IAU's SOFA routines.
   pkgs+=(liberfa-dev)
-  [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ] && pkgs+=(qt6-base-dev fonts-dejavu-core)
+  # The window: Qt, its font, and the translation tools (lrelease) with
+  # Qt's own translations of its dialogs.
+  [ "${ALMUCAN_WITH_QT:-ON}" = "ON" ] && pkgs+=(qt6-base-dev fonts-dejavu-core qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
   if [ "${1:-all}" = "all" ]; then
     pkgs+=(libgtest-dev libbenchmark-dev libnova-dev poppler-utils hyperfine time)
     # The print test's own print system: CUPS's daemon alone.

@@ -90,8 +90,7 @@ MainWindow::MainWindow(report::Reporter& reporter, std::string settingsDir, std:
       today_([] { return QDate::currentDate(); }),
       exitProgram_([](int code) { QCoreApplication::exit(code); }),
       chooseIcsFile_([this](const QString& suggested) {
-          return QFileDialog::getSaveFileName(this, QStringLiteral("Export dark nights"), suggested,
-                                              QStringLiteral("iCalendar files (*.ics)"));
+          return QFileDialog::getSaveFileName(this, tr("Export dark nights"), suggested, tr("iCalendar files (*.ics)"));
       }) {
     createWidgets();
     createMenus();
@@ -110,26 +109,26 @@ void MainWindow::createWidgets() {
     QFont small = font();
     small.setPointSizeF(8.25);
     inputRow_->setFont(small);
-    monthLabel_ = new QLabel(QStringLiteral("Month:"), inputRow_);
+    monthLabel_ = new QLabel(tr("Month:"), inputRow_);
     monthEdit_ = new QLineEdit(inputRow_);
-    monthEdit_->setToolTip(QStringLiteral("yyyymm / 1900 - 2100"));
-    summerTimeBox_ = new QCheckBox(QStringLiteral("Summer&time"), inputRow_);
-    summerTimeBox_->setToolTip(QStringLiteral("summertime"));
+    monthEdit_->setToolTip(tr("yyyymm / 1900 - 2100"));
+    summerTimeBox_ = new QCheckBox(tr("Summer&time"), inputRow_);
+    summerTimeBox_->setToolTip(tr("summertime"));
     summerTimeBox_->setChecked(false);
-    calculateButton_ = new QPushButton(QStringLiteral("&Calculate"), inputRow_);
-    calculateButton_->setToolTip(QStringLiteral("Start calculation"));
+    calculateButton_ = new QPushButton(tr("&Calculate"), inputRow_);
+    calculateButton_->setToolTip(tr("Start calculation"));
     calculateButton_->setDefault(true);
     calculateButton_->setAutoDefault(true);
-    helpButton_ = new QPushButton(QStringLiteral("&Help"), inputRow_);
+    helpButton_ = new QPushButton(tr("&Help"), inputRow_);
     helpButton_->setAutoDefault(true);
     previousButton_ = new QToolButton(inputRow_);
     previousButton_->setArrowType(Qt::LeftArrow);
-    previousButton_->setToolTip(QStringLiteral("Previous month (Page Up)"));
+    previousButton_->setToolTip(tr("Previous month (Page Up)"));
     nextButton_ = new QToolButton(inputRow_);
     nextButton_->setArrowType(Qt::RightArrow);
-    nextButton_->setToolTip(QStringLiteral("Next month (Page Down)"));
+    nextButton_->setToolTip(tr("Next month (Page Down)"));
     siteBox_ = new QComboBox(inputRow_);
-    siteBox_->setToolTip(QStringLiteral("Site (keep sites in File > Options)"));
+    siteBox_->setToolTip(tr("Site (keep sites in File > Options)"));
     connect(siteBox_, QOverload<int>::of(&QComboBox::activated), this, &MainWindow::chooseSite);
     statusLabel_ = new QLabel(this);
     statusBar()->addWidget(statusLabel_, 1);
@@ -149,25 +148,25 @@ void MainWindow::createWidgets() {
 }
 
 void MainWindow::createMenus() {
-    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-    optionsAction_ = fileMenu_->addAction(QStringLiteral("&Options..."));
-    printAction_ = fileMenu_->addAction(QStringLiteral("&Print..."));
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    optionsAction_ = fileMenu_->addAction(tr("&Options..."));
+    printAction_ = fileMenu_->addAction(tr("&Print..."));
     printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    exportDarkNightsAction_ = fileMenu_->addAction(QStringLiteral("&Export dark nights..."));
-    infoAction_ = fileMenu_->addAction(QStringLiteral("&Info"));
+    exportDarkNightsAction_ = fileMenu_->addAction(tr("&Export dark nights..."));
+    infoAction_ = fileMenu_->addAction(tr("&Info"));
     infoAction_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    exitAction_ = fileMenu_->addAction(QStringLiteral("E&xit"));
+    exitAction_ = fileMenu_->addAction(tr("E&xit"));
     exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+    viewMenu_ = menuBar()->addMenu(tr("&View"));
     createViewChoices();
-    todayAction_ = viewMenu_->addAction(QStringLiteral("&Today"));
+    todayAction_ = viewMenu_->addAction(tr("&Today"));
     todayAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    previousMonthAction_ = viewMenu_->addAction(QStringLiteral("&Previous month"));
+    previousMonthAction_ = viewMenu_->addAction(tr("&Previous month"));
     previousMonthAction_->setShortcut(QKeySequence(Qt::Key_PageUp));
-    nextMonthAction_ = viewMenu_->addAction(QStringLiteral("&Next month"));
+    nextMonthAction_ = viewMenu_->addAction(tr("&Next month"));
     nextMonthAction_->setShortcut(QKeySequence(Qt::Key_PageDown));
     viewMenu_->addSeparator();
-    nightVisionAction_ = viewMenu_->addAction(QStringLiteral("Night &vision"));
+    nightVisionAction_ = viewMenu_->addAction(tr("Night &vision"));
     nightVisionAction_->setCheckable(true);
     connect(todayAction_, &QAction::triggered, this, &MainWindow::showToday);
     connect(previousMonthAction_, &QAction::triggered, this, &MainWindow::previousMonth);
@@ -269,7 +268,10 @@ void MainWindow::endProgram(int code) {
 void MainWindow::activate() {
     if (ended_) return;
     settings_.version = text::kVersion;
-    setWindowTitle(QString::fromStdString(text::WindowTitle(settings_.version)));
+    // The title's words in the window's language; "Almucan V0.9" stays.
+    QString title = QString::fromStdString(text::WindowTitle(settings_.version));
+    const QString words = QStringLiteral("Rise and Set for Sun and Moon");
+    setWindowTitle(title.replace(words, tr("Rise and Set for Sun and Moon")));
     monthEdit_->setText(today_().toString(QStringLiteral("yyyyMM")));
     // April to October is summer time; this never clears the box.
     const QString t = monthEdit_->text();
@@ -300,9 +302,8 @@ bool MainWindow::loadSettings() {
     // A named zone brings its own summer time, day by day.
     const std::string zoneName = zone::InForce(settings_.place, false).clock.zoneName;
     summerTimeBox_->setEnabled(zoneName.empty());
-    summerTimeBox_->setToolTip(zoneName.empty()
-                                   ? QStringLiteral("summertime")
-                                   : QString::fromStdString("summer time follows the time zone " + zoneName));
+    summerTimeBox_->setToolTip(
+        zoneName.empty() ? tr("summertime") : QString::fromStdString("summer time follows the time zone " + zoneName));
     applyNightVision();
     applyViewChoices();
     loadSites();

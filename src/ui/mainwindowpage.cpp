@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <cmath>
 #include <exception>
@@ -33,13 +34,12 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
-
-// The day and the month's first three letters: "29 Mar".
+// The day and the month's short name in the window's language: "29 Mar".
 QString DayAndMonth(int day, int month) {
-    return QString::number(day) + ' ' + QString::fromLatin1(kMonthNames[month - 1]).left(3);
+    return QString::number(day) + ' ' + QLocale().monthName(month, QLocale::ShortFormat);
 }
+
+QString Translated(const char* text) { return QCoreApplication::translate("ui::MainWindow", text); }
 
 // The zone's name with its summer time in the month ("Europe/Oslo (summer
 // time from 29 Mar)", "Europe/Oslo (standard time)"), or for the fixed
@@ -49,18 +49,19 @@ QString ZoneText(const month::Clock& clock, const month::YearMonth& ym) {
     if (name.empty()) {
         const QString hours = QString::fromStdString(text::GeneralNumber(clock.fixedHours));
         return QStringLiteral("UTC") + (clock.fixedHours < 0 ? "" : "+") + hours +
-               (clock.summerTime ? QStringLiteral(" (summer time)") : QString());
+               (clock.summerTime ? Translated(QT_TRANSLATE_NOOP("ui::MainWindow", " (summer time)")) : QString());
     }
     QString t = QString::fromStdString(name);
     const std::optional<zone::SummerTime> st = zone::SummerTimeOf(name, ym.year, ym.month);
-    if (!st) return t + QStringLiteral(" (standard time)");
+    if (!st) return t + Translated(QT_TRANSLATE_NOOP("ui::MainWindow", " (standard time)"));
     const bool beginsIn = st->fromYear == ym.year && st->fromMonth == ym.month;
     const bool endsIn = st->untilYear == ym.year && st->untilMonth == ym.month;
     const QString from = DayAndMonth(st->fromDay, st->fromMonth);
     const QString until = DayAndMonth(st->untilDay, st->untilMonth);
-    if (beginsIn && endsIn) return t + " (summer time " + from + " - " + until + ")";
-    if (endsIn) return t + " (summer time until " + until + ")";
-    return t + " (summer time from " + from + ")";
+    if (beginsIn && endsIn)
+        return t + Translated(QT_TRANSLATE_NOOP("ui::MainWindow", " (summer time %1 - %2)")).arg(from, until);
+    if (endsIn) return t + Translated(QT_TRANSLATE_NOOP("ui::MainWindow", " (summer time until %1)")).arg(until);
+    return t + Translated(QT_TRANSLATE_NOOP("ui::MainWindow", " (summer time from %1)")).arg(from);
 }
 
 }  // namespace
@@ -145,13 +146,12 @@ void MainWindow::finishScreenPage(render::QtImageSurface& screen) {
     const double lat = place.latitude, lon = place.longitude;
     QString where = QString::fromStdString(place.name);
     if (!where.isEmpty()) where += ' ';
-    where += QString::number(std::fabs(lat), 'f', 2) + (lat < 0 ? " S " : " N ") +
-             QString::number(std::fabs(lon), 'f', 2) + (lon < 0 ? " W" : " E");
+    where += QString::number(std::fabs(lat), 'f', 2) + (lat < 0 ? tr(" S ") : tr(" N ")) +
+             QString::number(std::fabs(lon), 'f', 2) + (lon < 0 ? tr(" W") : tr(" E"));
     // The standard ephemeris goes unsaid, as it always has.
-    const QString precise = last_->ephemeris == month::Ephemeris::Precise
-                                ? QStringLiteral(" - precise ephemeris (IAU 2006/2000A, ERFA)")
-                                : QString();
-    statusLabel_->setText(viewTitle(ym, QString::fromLatin1(kMonthNames[ym.month - 1])) + " - " + where + " - " +
+    const QString precise =
+        last_->ephemeris == month::Ephemeris::Precise ? tr(" - precise ephemeris (IAU 2006/2000A, ERFA)") : QString();
+    statusLabel_->setText(viewTitle(ym, QLocale().standaloneMonthName(ym.month)) + " - " + where + " - " +
                           ZoneText(place.clock, ym) + precise);
 }
 

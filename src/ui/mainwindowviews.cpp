@@ -48,35 +48,35 @@ QAction* Choice(QMenu* menu, QActionGroup* group, const QString& text, F chosen)
 
 void MainWindow::createViewChoices() {
     auto* views = new QActionGroup(this);
-    const std::array<std::pair<settings::View, const char*>, 4> names = {{{settings::View::Days, "&Days"},
-                                                                          {settings::View::Nights, "N&ights"},
-                                                                          {settings::View::YearChart, "&Year chart"},
-                                                                          {settings::View::Compare, "&Compare sites"}}};
+    const std::array<std::pair<settings::View, const char*>, 4> names = {
+        {{settings::View::Days, QT_TR_NOOP("&Days")},
+         {settings::View::Nights, QT_TR_NOOP("N&ights")},
+         {settings::View::YearChart, QT_TR_NOOP("&Year chart")},
+         {settings::View::Compare, QT_TR_NOOP("&Compare sites")}}};
     for (std::size_t i = 0; i < names.size(); ++i) {
         const settings::View v = names[i].first;
-        viewActions_[i] = Choice(viewMenu_, views, QString::fromLatin1(names[i].second), [this, v] { chooseView(v); });
+        viewActions_[i] = Choice(viewMenu_, views, tr(names[i].second), [this, v] { chooseView(v); });
         viewActions_[i]->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(i))));
     }
     viewMenu_->addSeparator();
-    darknessMenu_ = viewMenu_->addMenu(QStringLiteral("D&arkness"));
+    darknessMenu_ = viewMenu_->addMenu(tr("D&arkness"));
     auto* darkness = new QActionGroup(this);
     const std::array<std::pair<settings::Darkness, const char*>, 3> kinds = {
-        {{settings::Darkness::Astronomical, "&Astronomical (Sun below -18\u00b0)"},
-         {settings::Darkness::Nautical, "&Nautical (Sun below -12\u00b0)"},
-         {settings::Darkness::Civil, "&Civil (Sun below -6\u00b0)"}}};
+        {{settings::Darkness::Astronomical, QT_TR_NOOP("&Astronomical (Sun below -18\u00b0)")},
+         {settings::Darkness::Nautical, QT_TR_NOOP("&Nautical (Sun below -12\u00b0)")},
+         {settings::Darkness::Civil, QT_TR_NOOP("&Civil (Sun below -6\u00b0)")}}};
     for (std::size_t i = 0; i < kinds.size(); ++i) {
         const settings::Darkness d = kinds[i].first;
-        darknessActions_[i] =
-            Choice(darknessMenu_, darkness, QString::fromUtf8(kinds[i].second), [this, d] { chooseDarkness(d); });
+        darknessActions_[i] = Choice(darknessMenu_, darkness, tr(kinds[i].second), [this, d] { chooseDarkness(d); });
     }
-    moonMenu_ = viewMenu_->addMenu(QStringLiteral("&Moon limit"));
+    moonMenu_ = viewMenu_->addMenu(tr("&Moon limit"));
     auto* moon = new QActionGroup(this);
     for (std::size_t i = 0; i < kMoonLimits.size(); ++i) {
         const double p = kMoonLimits[i];
-        const QString text = p == 0 ? QStringLiteral("&0 % (no Moon up)") : QStringLiteral("Moon up to &%1 %").arg(p);
+        const QString text = p == 0 ? tr("&0 % (no Moon up)") : tr("Moon up to &%1 %").arg(p);
         moonActions_[i] = Choice(moonMenu_, moon, text, [this, p] { chooseMoonLimit(p); });
     }
-    comparedMenu_ = viewMenu_->addMenu(QStringLiteral("Sites c&ompared"));
+    comparedMenu_ = viewMenu_->addMenu(tr("Sites c&ompared"));
     viewMenu_->addSeparator();
 }
 
@@ -195,20 +195,20 @@ std::string MainWindow::pageKind() const {
 
 QString MainWindow::viewTitle(const month::YearMonth& ym, const QString& monthName) const {
     const month::DarkRule rule = DarkRuleOf(settings_);
-    static const char* const kDarkness[] = {"astronomical", "nautical", "civil"};
-    const QString ruleText = QString::fromLatin1(kDarkness[static_cast<std::size_t>(settings_.darkness)]) +
-                             " darkness, " +
-                             (rule.moonMaxPercent > 0 ? QStringLiteral("Moon up to %1 %").arg(rule.moonMaxPercent)
-                                                      : QStringLiteral("no Moon up"));
+    static const char* const kDarkness[] = {QT_TR_NOOP("astronomical darkness"), QT_TR_NOOP("nautical darkness"),
+                                            QT_TR_NOOP("civil darkness")};
+    const QString ruleText =
+        tr(kDarkness[static_cast<std::size_t>(settings_.darkness)]) + ", " +
+        (rule.moonMaxPercent > 0 ? tr("Moon up to %1 %").arg(rule.moonMaxPercent) : tr("no Moon up"));
     switch (settings_.view) {
         case settings::View::Days:
             break;
         case settings::View::Nights:
-            return "Nights of " + monthName + ' ' + QString::number(ym.year) + " (" + ruleText + ')';
+            return tr("Nights of %1 %2 (%3)").arg(monthName).arg(ym.year).arg(ruleText);
         case settings::View::YearChart:
-            return "Year chart " + QString::number(ym.year) + " (" + ruleText + ')';
+            return tr("Year chart %1 (%2)").arg(ym.year).arg(ruleText);
         case settings::View::Compare:
-            return "Sites compared, " + monthName + ' ' + QString::number(ym.year) + " (" + ruleText + ')';
+            return tr("Sites compared, %1 %2 (%3)").arg(monthName).arg(ym.year).arg(ruleText);
     }
     return monthName + ' ' + QString::number(ym.year);
 }

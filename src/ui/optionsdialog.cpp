@@ -26,17 +26,17 @@ namespace ui {
 
 OptionsDialog::OptionsDialog(settings::Settings& settings, report::Reporter& reporter, QWidget* parent)
     : QDialog(parent), settings_(settings), reporter_(reporter) {
-    setWindowTitle(QStringLiteral("Almucan - Options"));
+    setWindowTitle(tr("Almucan - Options"));
     createWidgets();
     createLayout();
     placeEdit_->setFocus();
 }
 
 void OptionsDialog::createWidgets() {
-    locationGroup_ = new QGroupBox(QStringLiteral("Location"), this);
-    placeLabel_ = new QLabel(QStringLiteral("Place:"), locationGroup_);
+    locationGroup_ = new QGroupBox(tr("Location"), this);
+    placeLabel_ = new QLabel(tr("Place:"), locationGroup_);
     placeEdit_ = new QLineEdit(locationGroup_);
-    placeEdit_->setPlaceholderText(QStringLiteral("city name, e.g. Tromsø"));
+    placeEdit_->setPlaceholderText(tr("city name, e.g. Tromsø"));
     placeModel_ = new QStringListModel(this);
     auto* completer = new QCompleter(placeModel_, this);
     // The list is the place database's answer to the text: shown as it is.
@@ -44,17 +44,17 @@ void OptionsDialog::createWidgets() {
     placeEdit_->setCompleter(completer);
     connect(placeEdit_, &QLineEdit::textEdited, this, &OptionsDialog::offerPlaces);
     connect(completer, QOverload<const QString&>::of(&QCompleter::activated), this, &OptionsDialog::chooseOffered);
-    longitudeLabel_ = new QLabel(QStringLiteral("Long.:"), locationGroup_);
+    longitudeLabel_ = new QLabel(tr("Long.:"), locationGroup_);
     longitudeEdit_ = new QLineEdit(locationGroup_);
-    longitudeHint_ = new QLabel(QStringLiteral("decimal, East = +"), locationGroup_);
-    latitudeLabel_ = new QLabel(QStringLiteral("Lat.:"), locationGroup_);
+    longitudeHint_ = new QLabel(tr("decimal, East = +"), locationGroup_);
+    latitudeLabel_ = new QLabel(tr("Lat.:"), locationGroup_);
     latitudeEdit_ = new QLineEdit(locationGroup_);
-    latitudeHint_ = new QLabel(QStringLiteral("decimal, North = +"), locationGroup_);
-    timeZoneLabel_ = new QLabel(QStringLiteral("Time Zone:"), locationGroup_);
+    latitudeHint_ = new QLabel(tr("decimal, North = +"), locationGroup_);
+    timeZoneLabel_ = new QLabel(tr("Time Zone:"), locationGroup_);
     timeZoneEdit_ = new QLineEdit(locationGroup_);
-    timeZoneHint_ = new QLabel(QStringLiteral("East = +"), locationGroup_);
+    timeZoneHint_ = new QLabel(tr("East = +"), locationGroup_);
     for (QLineEdit* e : {longitudeEdit_, latitudeEdit_, timeZoneEdit_}) e->setFixedWidth(90);
-    zoneLabel_ = new QLabel(QStringLiteral("Zone:"), locationGroup_);
+    zoneLabel_ = new QLabel(tr("Zone:"), locationGroup_);
     zoneBox_ = new QComboBox(locationGroup_);
     zoneBox_->setEditable(true);
     zoneBox_->setInsertPolicy(QComboBox::NoInsert);
@@ -65,14 +65,14 @@ void OptionsDialog::createWidgets() {
     zoneBox_->completer()->setFilterMode(Qt::MatchContains);
     zoneBox_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     zoneProblem_ = new QLabel(locationGroup_);
-    preciseBox_ = new QCheckBox(QStringLiteral("&Precise ephemeris"), locationGroup_);
-    preciseBox_->setToolTip(QStringLiteral("IAU 2006/2000A with ERFA: the minute of the published almanacs"));
+    preciseBox_ = new QCheckBox(tr("&Precise ephemeris"), locationGroup_);
+    preciseBox_->setToolTip(tr("IAU 2006/2000A with ERFA: the minute of the published almanacs"));
     connect(zoneBox_, &QComboBox::currentTextChanged, this, &OptionsDialog::showZoneValidity);
 
-    helpButton_ = new QPushButton(QStringLiteral("&Help"), this);
-    saveButton_ = new QPushButton(QStringLiteral("&Save"), this);
-    saveButton_->setToolTip(QStringLiteral("save data"));
-    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    helpButton_ = new QPushButton(tr("&Help"), this);
+    saveButton_ = new QPushButton(tr("&Save"), this);
+    saveButton_->setToolTip(tr("save data"));
+    cancelButton_ = new QPushButton(tr("&Cancel"), this);
     // Enter saves; Esc cancels.
     for (QPushButton* b : {helpButton_, saveButton_, cancelButton_}) b->setAutoDefault(false);
     saveButton_->setDefault(true);
@@ -196,7 +196,7 @@ std::string OptionsDialog::placeAtSave(std::string& name) {
     return {};
 }
 
-QString OptionsDialog::fixedZoneEntry() { return QStringLiteral("(fixed: Time Zone above)"); }
+QString OptionsDialog::fixedZoneEntry() { return tr("(fixed: Time Zone above)"); }
 
 void OptionsDialog::showZoneValidity(const QString& name) {
     const std::optional<zone::Error> problem =

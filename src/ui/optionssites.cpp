@@ -15,13 +15,13 @@
 namespace ui {
 
 void OptionsDialog::createSiteWidgets() {
-    sitesGroup_ = new QGroupBox(QStringLiteral("Sites"), this);
+    sitesGroup_ = new QGroupBox(tr("Sites"), this);
     siteList_ = new QListWidget(sitesGroup_);
-    siteList_->setToolTip(QStringLiteral("Kept sites: double-click a name to rename it"));
-    saveSiteButton_ = new QPushButton(QStringLiteral("Save as s&ite"), sitesGroup_);
-    saveSiteButton_->setToolTip(QStringLiteral("Keep the place above as a site under its name"));
-    useSiteButton_ = new QPushButton(QStringLiteral("&Use"), sitesGroup_);
-    deleteSiteButton_ = new QPushButton(QStringLiteral("&Delete"), sitesGroup_);
+    siteList_->setToolTip(tr("Kept sites: double-click a name to rename it"));
+    saveSiteButton_ = new QPushButton(tr("Save as s&ite"), sitesGroup_);
+    saveSiteButton_->setToolTip(tr("Keep the place above as a site under its name"));
+    useSiteButton_ = new QPushButton(tr("&Use"), sitesGroup_);
+    deleteSiteButton_ = new QPushButton(tr("&Delete"), sitesGroup_);
     for (QPushButton* b : {saveSiteButton_, useSiteButton_, deleteSiteButton_}) b->setAutoDefault(false);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {saveSiteButton_, useSiteButton_, deleteSiteButton_}) buttons->addWidget(b);

@@ -57,7 +57,7 @@ PrintDialog::PrintDialog(settings::Settings& settings, report::Reporter& reporte
       runPrint_(std::move(runPrint)),
       monthText_(std::move(monthText)),
       runDialog_(std::move(runDialog)) {
-    setWindowTitle(QStringLiteral("Almucan - Print"));
+    setWindowTitle(tr("Almucan - Print"));
     createWidgets();
     createLayout();
     fillFromSettings();
@@ -65,44 +65,44 @@ PrintDialog::PrintDialog(settings::Settings& settings, report::Reporter& reporte
 }
 
 void PrintDialog::createWidgets() {
-    marginGroup_ = new QGroupBox(QStringLiteral("Margins (mm)"), this);
-    topMarginLabel_ = new QLabel(QStringLiteral("Top:"), marginGroup_);
+    marginGroup_ = new QGroupBox(tr("Margins (mm)"), this);
+    topMarginLabel_ = new QLabel(tr("Top:"), marginGroup_);
     topMarginEdit_ = new QLineEdit(marginGroup_);
-    bottomMarginLabel_ = new QLabel(QStringLiteral("Bottom:"), marginGroup_);
+    bottomMarginLabel_ = new QLabel(tr("Bottom:"), marginGroup_);
     bottomMarginEdit_ = new QLineEdit(marginGroup_);
-    leftMarginLabel_ = new QLabel(QStringLiteral("Left:"), marginGroup_);
+    leftMarginLabel_ = new QLabel(tr("Left:"), marginGroup_);
     leftMarginEdit_ = new QLineEdit(marginGroup_);
-    rightMarginLabel_ = new QLabel(QStringLiteral("Right:"), marginGroup_);
+    rightMarginLabel_ = new QLabel(tr("Right:"), marginGroup_);
     rightMarginEdit_ = new QLineEdit(marginGroup_);
     for (QLineEdit* e : {topMarginEdit_, bottomMarginEdit_, leftMarginEdit_, rightMarginEdit_}) e->setFixedWidth(70);
 
-    fontGroup_ = new QGroupBox(QStringLiteral("Font"), this);
-    fontNameLabel_ = new QLabel(QStringLiteral("Name:"), fontGroup_);
+    fontGroup_ = new QGroupBox(tr("Font"), this);
+    fontNameLabel_ = new QLabel(tr("Name:"), fontGroup_);
     fontBox_ = new QComboBox(fontGroup_);
     fontBox_->setEditable(true);
     fontBox_->setInsertPolicy(QComboBox::NoInsert);
     fontBox_->setMinimumWidth(200);
-    fontSizeLabel_ = new QLabel(QStringLiteral("Size:"), fontGroup_);
+    fontSizeLabel_ = new QLabel(tr("Size:"), fontGroup_);
     fontSizeEdit_ = new QLineEdit(fontGroup_);
     fontSizeEdit_->setFixedWidth(70);
-    fontSample_ = new QLabel(QStringLiteral("Textsample for above Font"), fontGroup_);
+    fontSample_ = new QLabel(tr("Textsample for above Font"), fontGroup_);
     // A fixed box, so that a large sample size is cut off instead of
     // stretching the dialog.
     fontSample_->setFixedSize(320, 60);
     fontSample_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    inkSaverBox_ = new QCheckBox(QStringLiteral("&Ink saver"), this);
-    inkSaverBox_->setToolTip(QStringLiteral("night hatched instead of black; greys that stay apart in grayscale"));
+    inkSaverBox_ = new QCheckBox(tr("&Ink saver"), this);
+    inkSaverBox_->setToolTip(tr("night hatched instead of black; greys that stay apart in grayscale"));
 
     destinationLabel_ = new QLabel(this);
     destinationLabel_->setWordWrap(true);
     destinationLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    helpButton_ = new QPushButton(QStringLiteral("&Help"), this);
-    saveButton_ = new QPushButton(QStringLiteral("Sa&ve"), this);
-    setupButton_ = new QPushButton(QStringLiteral("&Setup ..."), this);
-    printButton_ = new QPushButton(QStringLiteral("&Print"), this);
-    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    helpButton_ = new QPushButton(tr("&Help"), this);
+    saveButton_ = new QPushButton(tr("Sa&ve"), this);
+    setupButton_ = new QPushButton(tr("&Setup ..."), this);
+    printButton_ = new QPushButton(tr("&Print"), this);
+    cancelButton_ = new QPushButton(tr("&Cancel"), this);
     printButton_->setDefault(true);
 
     connect(fontBox_, &QComboBox::activated, this, &PrintDialog::showFontSample);
@@ -178,10 +178,9 @@ void PrintDialog::fillFromSettings() {
 
 void PrintDialog::showDestination() {
     const QPageLayout page = target_.printer.pageLayout();
-    destinationLabel_->setText(
-        (target_.toPdf ? QStringLiteral("PDF file: ") : QStringLiteral("Printer: ")) + target_.destination() +
-        QStringLiteral(" - ") + PaperName(page.pageSize()) +
-        (page.orientation() == QPageLayout::Landscape ? QStringLiteral(", landscape") : QStringLiteral(", portrait")));
+    destinationLabel_->setText((target_.toPdf ? tr("PDF file: ") : tr("Printer: ")) + target_.destination() +
+                               QStringLiteral(" - ") + PaperName(page.pageSize()) +
+                               (page.orientation() == QPageLayout::Landscape ? tr(", landscape") : tr(", portrait")));
 }
 
 void PrintDialog::showFontSample() {

@@ -31,20 +31,20 @@ QString PaperName(const QPageSize& paper) {
 PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, bool toPdf, const QStringList& printers,
                                        QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Almucan - Print Setup"));
+    setWindowTitle(tr("Almucan - Print Setup"));
     auto* form = new QFormLayout;
 
     if (toPdf) {
         fileEdit_ = new QLineEdit(printer.outputFileName(), this);
         fileEdit_->setMinimumWidth(320);
-        browseButton_ = new QPushButton(QStringLiteral("&Browse..."), this);
+        browseButton_ = new QPushButton(tr("&Browse..."), this);
         browseButton_->setAutoDefault(false);
         connect(browseButton_, &QPushButton::clicked, this, &PrinterSetupDialog::chooseFile);
         auto* fileRow = new QHBoxLayout;
         fileRow->addWidget(fileEdit_, 1);
         fileRow->addWidget(browseButton_);
         // The label of a row that is a layout gets no buddy by itself.
-        fileLabel_ = new QLabel(QStringLiteral("PDF &file:"), this);
+        fileLabel_ = new QLabel(tr("PDF &file:"), this);
         fileLabel_->setBuddy(fileEdit_);
         form->addRow(fileLabel_, fileRow);
     } else {
@@ -52,7 +52,7 @@ PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, bool toPdf, cons
         printerBox_->addItems(printers);
         const int at = printerBox_->findText(printer.printerName());
         if (at >= 0) printerBox_->setCurrentIndex(at);
-        printerLabel_ = new QLabel(QStringLiteral("P&rinter:"), this);
+        printerLabel_ = new QLabel(tr("P&rinter:"), this);
         printerLabel_->setBuddy(printerBox_);
         form->addRow(printerLabel_, printerBox_);
     }
@@ -63,11 +63,11 @@ PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, bool toPdf, cons
         paperBox_->addItem(PaperName(QPageSize(id)), static_cast<int>(id));
     const int idx = paperBox_->findData(static_cast<int>(printer.pageLayout().pageSize().id()));
     paperBox_->setCurrentIndex(idx >= 0 ? idx : 0);
-    form->addRow(QStringLiteral("P&aper:"), paperBox_);
+    form->addRow(tr("P&aper:"), paperBox_);
 
-    auto* orientationBox = new QGroupBox(QStringLiteral("Orientation"), this);
-    portraitButton_ = new QRadioButton(QStringLiteral("P&ortrait"), orientationBox);
-    landscapeButton_ = new QRadioButton(QStringLiteral("&Landscape"), orientationBox);
+    auto* orientationBox = new QGroupBox(tr("Orientation"), this);
+    portraitButton_ = new QRadioButton(tr("P&ortrait"), orientationBox);
+    landscapeButton_ = new QRadioButton(tr("&Landscape"), orientationBox);
     auto* ol = new QHBoxLayout(orientationBox);
     ol->addWidget(portraitButton_);
     ol->addWidget(landscapeButton_);
@@ -85,8 +85,7 @@ PrinterSetupDialog::PrinterSetupDialog(const QPrinter& printer, bool toPdf, cons
 }
 
 void PrinterSetupDialog::chooseFile() {
-    QString f = QFileDialog::getSaveFileName(this, QStringLiteral("PDF file"), fileEdit_->text(),
-                                             QStringLiteral("PDF files (*.pdf)"));
+    QString f = QFileDialog::getSaveFileName(this, tr("PDF file"), fileEdit_->text(), tr("PDF files (*.pdf)"));
     if (!f.isEmpty()) fileEdit_->setText(f);
 }
 

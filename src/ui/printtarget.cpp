@@ -1,6 +1,7 @@
 // The print target (printer or PDF file) and one print run on it.
 #include "ui/printtarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,10 +77,10 @@ PrintJob::PrintJob(PrintTarget& target) : target_(target) {
         const bool known = !name.isEmpty() && QPrinterInfo::availablePrinterNames().contains(name);
         if (known && target_.printer.printerName() != name) target_.printer.setPrinterName(name);
         if (name.isEmpty())
-            reason_ = QStringLiteral("No printer is available.");
+            reason_ = QCoreApplication::translate("ui::PrintJob", "No printer is available.");
         else if (!known || target_.printer.printerName() != name ||
                  target_.printer.outputFormat() != QPrinter::NativeFormat)
-            reason_ = QStringLiteral("The printer %1 is not available.").arg(name);
+            reason_ = QCoreApplication::translate("ui::PrintJob", "The printer %1 is not available.").arg(name);
         started_ = reason_.isEmpty();
         return;
     }
@@ -88,7 +89,8 @@ PrintJob::PrintJob(PrintTarget& target) : target_(target) {
     const std::optional<std::string> dest = fileio::WriteTarget(QFile::encodeName(file_).toStdString());
     if (!dest) {
         started_ = false;
-        reason_ = QStringLiteral("Can't write %1: %2").arg(file_, QString::fromStdString(fileio::Reason(ELOOP)));
+        reason_ = QCoreApplication::translate("ui::PrintJob", "Can't write %1: %2")
+                      .arg(file_, QString::fromStdString(fileio::Reason(ELOOP)));
         return;
     }
     dest_ = QByteArray::fromStdString(*dest);
@@ -96,7 +98,7 @@ PrintJob::PrintJob(PrintTarget& target) : target_(target) {
     part.setAutoRemove(false);
     if (!part.open()) {
         started_ = false;
-        reason_ = QStringLiteral("Can't write %1: %2").arg(file_, part.errorString());
+        reason_ = QCoreApplication::translate("ui::PrintJob", "Can't write %1: %2").arg(file_, part.errorString());
         return;
     }
     part_ = part.fileName();
@@ -128,20 +130,20 @@ bool PrintJob::finish(bool ended) {
     if (!target_.toPdf) {
         const QString& name = target_.printerName;
         if (QPrinterInfo::printerInfo(name).isNull())
-            reason_ = QStringLiteral("The printer %1 cannot be reached.").arg(name);
+            reason_ = QCoreApplication::translate("ui::PrintJob", "The printer %1 cannot be reached.").arg(name);
         else if (!ended)
-            reason_ = QStringLiteral("The printer %1 reported an error.").arg(name);
+            reason_ = QCoreApplication::translate("ui::PrintJob", "The printer %1 reported an error.").arg(name);
         return reason_.isEmpty();
     }
     if (!ended || !EndsLikePdf(part_)) {
-        reason_ = QStringLiteral("Can't write %1: the document is incomplete.").arg(file_);
+        reason_ = QCoreApplication::translate("ui::PrintJob", "Can't write %1: the document is incomplete.").arg(file_);
         return false;
     }
     // The finished document goes through the one file writer: its own
     // temporary file, flushed with its folder, renamed over the target.
     QFile done(part_);
     if (!done.open(QIODevice::ReadOnly)) {
-        reason_ = QStringLiteral("Can't write %1: %2").arg(file_, done.errorString());
+        reason_ = QCoreApplication::translate("ui::PrintJob", "Can't write %1: %2").arg(file_, done.errorString());
         return false;
     }
     const QByteArray bytes = done.readAll();
@@ -149,7 +151,8 @@ bool PrintJob::finish(bool ended) {
     const std::string why = fileio::ReplaceFile(
         dest_.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!why.empty()) {
-        reason_ = QStringLiteral("Can't write %1: %2").arg(file_, QString::fromStdString(why));
+        reason_ =
+            QCoreApplication::translate("ui::PrintJob", "Can't write %1: %2").arg(file_, QString::fromStdString(why));
         return false;
     }
     QFile::remove(part_);

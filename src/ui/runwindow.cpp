@@ -10,6 +10,7 @@
 #include "settings/settingsfile.h"
 #include "ui/mainwindow.h"
 #include "ui/qtreporter.h"
+#include "ui/translations.h"
 
 namespace ui {
 
@@ -51,6 +52,8 @@ int RunWindow(int& argc, char** argv, const std::string& settingsDir) {
     }
     heldMessages.clear();
     QApplication::setApplicationName(QStringLiteral("Almucan"));
+    // The window speaks the user's language; files and streams stay English.
+    const auto translators = InstallTranslations(QLocale());
     QtReporter reporter;
     std::string dir = settingsDir;
     if (dir.empty()) {
