@@ -73,13 +73,16 @@ void detail::DrawNight(PageContext& ctx, int row) {
 
 std::vector<int> HourLabels(int step, double gap, const std::function<double(int)>& labelLeft,
                             const std::function<double(int)>& labelRight) {
-    std::vector<int> hours;
-    for (int h = 0; h <= 24; h += step) hours.push_back(h);
-    // Only the last label is ever pushed left (by the surface's edge): its
-    // neighbours give way until it stands clear of them.
-    while (hours.size() >= 2 && labelLeft(hours.back()) - labelRight(hours[hours.size() - 2]) < gap)
-        hours.erase(hours.end() - 2);
-    return hours;
+    // Only the last label is ever pushed left (by the surface's edge): where
+    // it then crowds its neighbour, every label moves to the next larger
+    // step, so the labels stay evenly spaced and none is left out alone.
+    for (int s : {1, 2, 3, 4, 6, 12, 24}) {
+        if (s < step) continue;
+        std::vector<int> hours;
+        for (int h = 0; h <= 24; h += s) hours.push_back(h);
+        if (hours.size() < 2 || labelLeft(hours.back()) - labelRight(hours[hours.size() - 2]) >= gap) return hours;
+    }
+    return {24};
 }
 
 int HourLabelStep(OutputSurface& s, const PageLayout& layout) {

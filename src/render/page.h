@@ -117,7 +117,8 @@ int HourLabelStep(OutputSurface& s, const PageLayout& L);
 
 // The hours whose labels are written over the graph: every step-th hour
 // from 0 to 24, but for a label the right edge pushes into its left
-// neighbour ("24" moved left to stay whole), whose neighbour is dropped.
+// neighbour ("24" moved left to stay whole): then every label takes the
+// next larger step (2, 3, 4, 6, 12, 24), never one dropped alone.
 // labelLeft(h) gives the left edge a label would have, labelRight(h) its
 // right edge; gap is the room two labels need between them.
 std::vector<int> HourLabels(int step, double gap, const std::function<double(int)>& labelLeft,

@@ -97,6 +97,22 @@ TEST_F(PageTest, PageOfJune2024) {
                   std::tuple(F(layout.graphLeft + h * layout.hourWidth), F(30 + layout.rowHeight), F(31 * layout.rowHeight), render::kWhite));
 }
 
+// The hour labels where the surface's edge pushes "24" left into "23"
+// (a landscape page's small right margin): every label takes the next
+// step, none is left out alone.  Hours 30 apart, labels 20 wide, a gap
+// of 10; "24" stands at most at the edge minus its width.
+TEST(HourLabels, EvenlySpacedWhereTheEdgePushes) {
+    const std::tuple<int, double, int> cases[] = {  // step, surface width, step drawn
+        {1, 800, 1}, {1, 715, 2}, {2, 700, 2}, {2, 690, 3}, {4, 800, 4}};
+    for (const auto& [step, width, drawn] : cases) {
+        auto left = [w = width](int h) { return std::min(h * 30.0 - 10, w - 20); };
+        auto right = [&](int h) { return left(h) + 20; };
+        std::vector<int> want;
+        for (int h = 0; h <= 24; h += drawn) want.push_back(h);
+        EXPECT_EQ(render::HourLabels(step, 10, left, right), want) << step << " " << width;
+    }
+}
+
 // The graph's key shows the bars' own shades, on the screen and on paper
 // in both print styles: the box beside "night", "twilight", "day" and "Moon
 // up" is filled (hatched, for the ink saver's night) as that bar is on every
