@@ -207,7 +207,7 @@ int checkArguments(const Options& o, const GraphicOutputs& g, report::Reporter& 
 // The settings file (created with defaults when missing) with the location
 // options applied, and the checks that need it: the output targets apart
 // from it, its zone, its print layout for the PDF.  0 or the exit code.
-int loadSettings(const Options& o, const GraphicOutputs& g, const LocationChange& change, report::Reporter& rep,
+int loadSettings(Options& o, const GraphicOutputs& g, const LocationChange& change, report::Reporter& rep,
                  settings::Settings& s) {
     const std::optional<std::string> dir = o.settingsDir ? o.settingsDir : settings::DefaultSettingsDir();
     if (!dir) {
@@ -225,6 +225,7 @@ int loadSettings(const Options& o, const GraphicOutputs& g, const LocationChange
     float fontSize = 10;
     if (g.defaultFont && !std::filesystem::exists(s.settingsPath, ec)) g.defaultFont(fontName, fontSize);
     if (settings::LoadOrCreateSettings(s, fontName, fontSize, rep) == settings::LoadResult::NotValid) return 1;
+    if (!o.paperGiven) o.paper = s.paper == settings::Paper::Letter ? "letter" : "a4";
     ApplyLocation(change, s);
     // An unknown name on line 11 is said and the fixed zone used; a zone
     // file that cannot be read ends the run.
@@ -355,9 +356,11 @@ std::string textOutput(const Options& o, const RunMonths& run, month::Months& st
 
 }  // namespace
 
-int Run(const Options& o, const GraphicOutputs& g, std::string& out, report::Reporter& rep,
+int Run(const Options& given, const GraphicOutputs& g, std::string& out, report::Reporter& rep,
         fileio::StagedFiles* files) {
-    if (o.listSites) return SitesText(o, out, rep);
+    if (given.listSites) return SitesText(given, out, rep);
+    // Without --paper the PDF takes the paper last chosen in the window.
+    Options o = given;
     LocationChange change;
     if (const int code = checkArguments(o, g, rep, change)) return code;
     settings::Settings s;

@@ -56,6 +56,7 @@ struct Options {
     std::optional<std::string> pdf;
     std::optional<std::string> ics;
     std::string paper = "a4";
+    bool paperGiven = false;  // --paper given; else the settings file's paper= line
     bool landscape = false;
     bool inkSaver = false;  // the PDF in the ink-saving style
     bool help = false;

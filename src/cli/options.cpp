@@ -115,7 +115,8 @@ std::string Usage() {
            "  --png FILE           draw the screen page into a PNG image\n"
            "  --size WxH           size of the PNG image (default 1000x700)\n"
            "  --pdf FILE           print the month page into a PDF file (a page a month)\n"
-           "  --paper a4|letter    paper of the PDF page (default a4)\n"
+           "  --paper a4|letter    paper of the PDF page (default: the settings file's\n"
+           "                       paper= line, else a4)\n"
            "  --landscape          landscape PDF page\n"
            "  --ink-saver          the PDF in the ink-saving style (night hatched, greys);\n"
            "                       the year chart in pale greys\n"
@@ -302,7 +303,7 @@ void Parser::collect() {
     take(oChart, chart, o.chart);
     o.sizeGiven = oSize->count() > 0;
     if (o.sizeGiven) parseSize(size, o.width, o.height);  // the last one given
-    if (oPaper->count() > 0) o.paper = paper;
+    if (oPaper->count() > 0) o.paper = paper, o.paperGiven = true;
     if (oDarkness->count() > 0) o.darkness = darknessNamed(darkness);
     if (oEphemeris->count() > 0) o.ephemeris = month::EphemerisNamed(text::trimmed(ephemeris));
     std::string why;

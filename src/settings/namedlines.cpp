@@ -2,6 +2,7 @@
 #include "settings/namedlines.h"
 
 #include <algorithm>
+#include <charconv>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -32,6 +33,23 @@ std::optional<std::size_t> wordIndex(std::string_view value, const char* const (
 const char* const kViews[] = {"days", "nights", "year", "compare"};
 const char* const kDarkness[] = {"astronomical", "nautical", "civil"};
 const char* const kEphemerides[] = {"standard", "precise"};
+const char* const kPapers[] = {"a4", "letter"};
+const char* const kOrientations[] = {"portrait", "landscape"};
+
+// "x,y,width,height": four whole numbers, the size at least 1.
+std::optional<std::array<int, 4>> windowNumbers(std::string_view v) {
+    std::array<int, 4> n{};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::size_t comma = i < 3 ? v.find(',') : v.size();
+        if (comma == std::string_view::npos) return std::nullopt;
+        const std::string_view part = v.substr(0, comma);
+        const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), n[i]);
+        if (ec != std::errc() || end != part.data() + part.size() || part.empty()) return std::nullopt;
+        v = comma < v.size() ? v.substr(comma + 1) : std::string_view();
+    }
+    if (n[2] < 1 || n[3] < 1) return std::nullopt;
+    return n;
+}
 
 // A field of an enumeration named by `words` in its order.
 template <typename E, std::size_t N>
@@ -66,6 +84,32 @@ const NamedField kFields[] = {
      }},
     {"ephemeris", [](std::string_view v, Settings& s) { return readWord(v, kEphemerides, s.ephemeris); },
      [](const Settings& s) { return writeWord(s.ephemeris, Ephemeris::Standard, kEphemerides); }},
+    {"paper", [](std::string_view v, Settings& s) { return readWord(v, kPapers, s.paper); },
+     [](const Settings& s) { return writeWord(s.paper, Paper::A4, kPapers); }},
+    {"orientation",
+     [](std::string_view v, Settings& s) {
+         const auto i = wordIndex(v, kOrientations);
+         if (i) s.landscape = *i == 1;
+         return i.has_value();
+     },
+     [](const Settings& s) { return s.landscape ? std::optional<std::string>("landscape") : std::nullopt; }},
+    {"window",
+     [](std::string_view v, Settings& s) {
+         s.window = windowNumbers(v);
+         return s.window.has_value();
+     },
+     [](const Settings& s) {
+         if (!s.window) return std::optional<std::string>();
+         const auto& w = *s.window;
+         return std::optional(std::to_string(w[0]) + "," + std::to_string(w[1]) + "," + std::to_string(w[2]) + "," +
+                              std::to_string(w[3]));
+     }},
+    {"maximized",
+     [](std::string_view v, Settings& s) {
+         s.maximized = v == "1";
+         return v == "0" || v == "1";
+     },
+     [](const Settings& s) { return s.maximized ? std::optional<std::string>("1") : std::nullopt; }},
     {"compare-sites",
      [](std::string_view v, Settings& s) {
          s.comparedSites.clear();
@@ -97,6 +141,15 @@ const NamedField* fieldOf(std::string_view line, std::string_view& value) {
 }
 
 }  // namespace
+
+Paper PaperOfCountry(std::string_view code) {
+    // The countries that print on US Letter.
+    static const char* const kLetter[] = {"US", "CA", "MX", "PR", "GU", "AS", "VI", "MP", "UM", "PH", "CL",
+                                          "CO", "VE", "CR", "PA", "GT", "SV", "NI", "DO", "BZ", "BS", "BM"};
+    for (const char* c : kLetter)
+        if (code == c) return Paper::Letter;
+    return Paper::A4;
+}
 
 void ReadNamedLines(const std::vector<std::string>& lines, Settings& s) {
     const Settings defaults;

@@ -2,7 +2,10 @@
 // The one shared record of place, print layout, version and settings-file
 // path.  Loaded from and saved to the settings file by
 // settings::LoadSettings / settings::SaveSettings.
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/printstyle.h"
@@ -22,6 +25,13 @@ enum class Darkness { Astronomical, Nautical, Civil };
 enum class View { Days, Nights, YearChart, Compare };
 // The ephemeris of the months (month::Ephemeris by the same names).
 enum class Ephemeris { Standard, Precise };
+// The papers the print layout knows.
+enum class Paper { A4, Letter };
+
+// The paper of a country by its ISO 3166 code ("US"): US Letter in the
+// United States, Canada, Mexico and the other countries that print on
+// Letter, A4 elsewhere (and for an empty or unknown code).
+Paper PaperOfCountry(std::string_view code);
 
 struct Settings {
     std::string version = text::kVersion;
@@ -55,6 +65,14 @@ struct Settings {
     // The kept sites the Compare view shows, by name ("compare-sites=" the
     // names joined by tabs); empty: the first four of the sites file.
     std::vector<std::string> comparedSites;
+    // The paper and orientation last chosen in the print set-up ("paper=letter",
+    // "orientation=landscape"); a new file takes the paper of the user's country.
+    Paper paper = Paper::A4;
+    bool landscape = false;
+    // The window's place and size on the desktop, in logical pixels
+    // ("window=x,y,width,height", "maximized=1"); none: the default size.
+    std::optional<std::array<int, 4>> window;
+    bool maximized = false;
     std::vector<std::string> otherLines;
 };
 

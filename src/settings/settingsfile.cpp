@@ -344,4 +344,13 @@ bool SaveSettings(const settings::Settings& s, report::Reporter& reporter) {
     return false;
 }
 
+bool UpdateSettings(settings::Settings& s, const std::function<void(settings::Settings&)>& change,
+                    report::Reporter& reporter) {
+    change(s);
+    settings::Settings fresh = s;
+    if (LoadSettings(fresh, s.fontName, s.fontSize, reporter) != LoadResult::Loaded) return false;
+    change(fresh);
+    return SaveSettings(fresh, reporter);
+}
+
 }  // namespace settings

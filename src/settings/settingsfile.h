@@ -5,6 +5,7 @@
 // are pure functions; the file functions use the standard library and
 // POSIX only.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -113,5 +114,12 @@ LoadResult LoadOrCreateSettings(settings::Settings& s, const std::string& defaul
 // (created when the link dangles); the link itself stays.
 // On failure: a beep and one error naming the file that cannot be written.  Returns true when the file was written.
 bool SaveSettings(const settings::Settings& s, report::Reporter& reporter);
+
+// Applies `change` to `s` and to the settings file as it stands (read
+// again, so the fields a dialog holds unsaved are not written with it):
+// how the window keeps its own lines (its place, the paper).  False when
+// the file could not be read or written.
+bool UpdateSettings(settings::Settings& s, const std::function<void(settings::Settings&)>& change,
+                    report::Reporter& reporter);
 
 }  // namespace settings

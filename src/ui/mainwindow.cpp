@@ -2,7 +2,12 @@
 #include "ui/mainwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -42,6 +47,9 @@ constexpr double kInputRowHeight = 30.75;
 constexpr double kPageTop = 36;
 constexpr double kClientWidth = 6 + 450.75 + 6;
 constexpr double kClientHeight = 36 + 306.75 + 6;
+
+// Lines of the page the smallest window shows (the page then scrolls).
+constexpr double kLeastPageLines = 8;
 
 // The window's size when it opens (smaller screens permitting), pixels.
 constexpr QSize kDefaultWindow(1000, 720);
@@ -190,14 +198,15 @@ void MainWindow::createLayout() {
     body->installEventFilter(this);
     body->resize(pixelsX(kClientWidth), pixelsY(kClientHeight));
     placeControls();
-    // Smallest window: the whole input row, and a page tall enough for the
-    // headings and sub-headings rows, 31 day rows, the graph's key and half a
-    // line above and below, one text height each (the page set-up's spacing).
+    // Smallest window: the whole input row, the menu and status lines, and
+    // a few lines of the page, which scrolls when the window is lower than
+    // the page's own least height (fitPageToView): so the window fits a
+    // small screen, or a large one at twice the scale.
     const QFontMetricsF fm(render::PictureFont(), &page_->image());
     const int frame = 2 * page_->frameWidth();
     const int menu = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     const QSize minimum(pixelsX(kHelpButton.left + kHelpButton.width + 3 * kMargin),
-                        pixelsY(kPageTop + kMargin) + frame + menu + qCeil(35 * fm.height()));
+                        pixelsY(kPageTop + kMargin) + frame + menu + qCeil(kLeastPageLines * fm.height()));
     setMinimumSize(minimum);
     // Opens large enough to show a month legibly, within the screen.
     QSize size = kDefaultWindow;
@@ -253,8 +262,10 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
 }
 
 void MainWindow::start() {
-    show();
     activate();
+    restoreWindowPlace();
+    show();
+    fitIntoScreen();
     // Never a blank page: the month in the box at once.
     showBoxMonth();
 }
@@ -287,7 +298,15 @@ bool MainWindow::loadSettings() {
     std::string fontName;
     float fontSize = 10;
     render::DefaultFont(fontName, fontSize);
-    if (settings::LoadOrCreateSettings(settings_, fontName, fontSize, reporter_) == settings::LoadResult::NotValid) {
+    settings::LoadResult loaded = settings::LoadSettings(settings_, fontName, fontSize, reporter_);
+    if (loaded == settings::LoadResult::Created) {
+        // A new file takes the paper of the user's country (US Letter in
+        // the United States, A4 in most of the world), and is read back.
+        settings_.paper = settings::PaperOfCountry(QLocale::territoryToCode(QLocale().territory()).toStdString());
+        if (settings_.paper != settings::Paper::A4) settings::SaveSettings(settings_, reporter_);
+        loaded = settings::LoadSettings(settings_, fontName, fontSize, reporter_);
+    }
+    if (loaded == settings::LoadResult::NotValid) {
         // The message has been shown; nothing else runs.
         endProgram(1);
         return false;
@@ -313,10 +332,72 @@ bool MainWindow::loadSettings() {
 
 void MainWindow::applyNightVision() {
     nightVisionAction_->setChecked(settings_.nightVision);
-    const QPalette p = settings_.nightVision ? NightPalette() : QPalette();
+    // The palette of the whole program, so the dialogs and message boxes
+    // open in it too; the day palette is the one the program started with.
+    static const QPalette day = QApplication::palette();
+    const QPalette p = settings_.nightVision ? NightPalette() : day;
+    QApplication::setPalette(p);
     // Menus open as windows of their own: they take the palette too.
-    for (QWidget* w : std::initializer_list<QWidget*>{this, fileMenu_, viewMenu_, darknessMenu_, moonMenu_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{this, fileMenu_, viewMenu_, darknessMenu_, moonMenu_, comparedMenu_})
         w->setPalette(p);
+}
+
+void MainWindow::restoreWindowPlace() {
+    if (ended_) return;
+    applyPaper();
+    if (settings_.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+    if (!settings_.window) return;
+    const auto& [x, y, w, h] = *settings_.window;
+    // Within the screen it now shows on: a smaller screen (or another
+    // scale factor) than last time gets the window moved and shrunk.
+    QRect r(x, y, w, h);
+    if (const QScreen* sc = screen()) {
+        const QRect room = sc->availableGeometry();
+        r.setSize(r.size().boundedTo(room.size()).expandedTo(minimumSize()));
+        r.moveLeft(qBound(room.left(), r.left(), qMax(room.left(), room.right() - r.width() + 1)));
+        r.moveTop(qBound(room.top(), r.top(), qMax(room.top(), room.bottom() - r.height() + 1)));
+    }
+    setGeometry(r);
+}
+
+void MainWindow::fitIntoScreen() {
+    const QScreen* sc = screen();
+    if (!sc || isMaximized()) return;
+    // The frame the window system adds is known once the window shows.
+    const QRect room = sc->availableGeometry();
+    const QSize extra = frameGeometry().size() - size();
+    const QSize fits = size().boundedTo(room.size() - extra).expandedTo(minimumSize());
+    if (fits != size()) resize(fits);
+    QRect f = frameGeometry();
+    f.moveLeft(qBound(room.left(), f.left(), qMax(room.left(), room.right() - f.width() + 1)));
+    f.moveTop(qBound(room.top(), f.top(), qMax(room.top(), room.bottom() - f.height() + 1)));
+    if (f.topLeft() != frameGeometry().topLeft()) move(f.topLeft());
+}
+
+void MainWindow::keepWindowPlace() {
+    const QRect r = normalGeometry().isValid() ? normalGeometry() : geometry();
+    const std::array<int, 4> now{r.x(), r.y(), r.width(), r.height()};
+    const bool maximized = isMaximized();
+    if (settings_.window == now && settings_.maximized == maximized) return;
+    settings::UpdateSettings(
+        settings_,
+        [&](settings::Settings& s) {
+            s.window = now;
+            s.maximized = maximized;
+        },
+        reporter_);
+}
+
+void MainWindow::applyPaper() {
+    print_->printer.setPageSize(
+        QPageSize(settings_.paper == settings::Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+    print_->printer.setPageOrientation(settings_.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (!ended_) keepWindowPlace();
+    QMainWindow::closeEvent(e);
 }
 
 month::Place MainWindow::placeInForce() const { return zone::InForce(settings_.place, summerTimeBox_->isChecked()); }

@@ -142,6 +142,8 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // The window's place and size kept in the settings file.
+    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -160,6 +162,15 @@ private:
     void applyViewChoices();
     void createLayout();
     void placeControls();
+    // The window's place and size (and maximized state) of the last run,
+    // within the screen; kept again when the window closes.
+    void restoreWindowPlace();
+    void keepWindowPlace();
+    // The shown window, its frame included, moved and shrunk into the
+    // screen's available area (as far as its least size allows).
+    void fitIntoScreen();
+    // The print target's paper and orientation as last chosen.
+    void applyPaper();
     // Steps after the month check: lay out, calculate, clipboard (when
     // `copy`), draw or print.  False when the page could not be printed;
     // `failure` then says why where that is known.

@@ -26,6 +26,9 @@ namespace {
 // The Moon limits offered, in percent of the disc lit.
 constexpr std::array<double, 6> kMoonLimits = {0, 5, 10, 15, 25, 50};
 
+// Text lines of the pages' least height on the screen.
+constexpr double kPageLines = 35;
+
 // The year chart's rows on the screen: a third of a text line, at least 4
 // pixels, so the year is a few screens high and every night stays apart.
 constexpr double kChartRowLines = 1.0 / 3;
@@ -117,10 +120,13 @@ void MainWindow::chooseDarkness(settings::Darkness d) { chooseSetting(settings_.
 void MainWindow::chooseMoonLimit(double percent) { chooseSetting(settings_.moonMaxPercent, percent); }
 
 void MainWindow::fitPageToView() {
-    // The year chart is taller than the window and scrolls; the pages fit it.
-    int height = 0;
+    // The year chart is taller than the window and scrolls; the pages fit
+    // it, but are never drawn lower than the headings and sub-headings rows,
+    // 31 rows, the key and half a line above and below, one text height
+    // each (the page set-up's spacing): a lower window scrolls them.
+    const double line = QFontMetricsF(render::PictureFont(), &page_->image()).height();
+    int height = qCeil(kPageLines * line) + 2 * page_->frameWidth();
     if (settings_.view == settings::View::YearChart) {
-        const double line = QFontMetricsF(render::PictureFont(), &page_->image()).height();
         const int row = qMax(kChartRowMin, qRound(line * kChartRowLines));
         height = 366 * row + qCeil(kChartOtherLines * line) + 2 * page_->frameWidth();
     }

@@ -254,6 +254,15 @@ void PrintDialog::setUpPrinter() {
         const QString before = target_.printer.outputFileName();
         setup.apply(target_);
         if (target_.toPdf && target_.printer.outputFileName() != before) target_.fileChosen = true;
+        // The paper and orientation are remembered for the next runs.
+        const QPageLayout page = target_.printer.pageLayout();
+        settings::UpdateSettings(
+            settings_,
+            [&](settings::Settings& s) {
+                s.paper = page.pageSize().id() == QPageSize::Letter ? settings::Paper::Letter : settings::Paper::A4;
+                s.landscape = page.orientation() == QPageLayout::Landscape;
+            },
+            reporter_);
     }
     showDestination();
 }
