@@ -4,6 +4,7 @@
 // month's days, its nights or the year chart), the File and View menus and
 // a status line saying what the page shows.
 #include <QDate>
+#include <QFont>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -199,6 +200,8 @@ private:
     std::string boxMonthText() const;
     // The month shown on the page (the box's before the first page).
     std::string pageMonthText() const { return last_ ? lastMonthText_ : boxMonthText(); }
+    // The screen page's font: the picture font, larger in a large window.
+    QFont pageFont() const;
     // The printed page's margins, font and shades from the settings.
     render::PrintStyle printStyle() const;
     // Draws `last_` on the page after a fresh page set-up.

@@ -39,6 +39,9 @@ QString DayAndMonth(int day, int month) {
     return QString::number(day) + ' ' + QLocale().monthName(month, QLocale::ShortFormat);
 }
 
+// The page's size in the window as it opens, pixels.
+constexpr QSizeF kOpeningPage(980, 620);
+
 QString Translated(const char* text) { return QCoreApplication::translate("ui::MainWindow", text); }
 
 // The zone's name with its summer time in the month ("Europe/Oslo (summer
@@ -66,12 +69,25 @@ QString ZoneText(const month::Clock& clock, const month::YearMonth& ym) {
 
 }  // namespace
 
+QFont MainWindow::pageFont() const {
+    // The page's text grows with a window larger than the one it opens in
+    // (1000 x 720), so a large window shows a larger page, not more white:
+    // by the smaller of the two ratios, up to two and a half times.  The
+    // year chart keeps its size: it scrolls.
+    QFont f = render::PictureFont();
+    if (settings_.view == settings::View::YearChart) return f;
+    const double grow =
+        qBound(1.0, qMin(page_->width() / kOpeningPage.width(), page_->height() / kOpeningPage.height()), 2.5);
+    if (grow > 1) f.setPointSizeF(f.pointSizeF() * grow);
+    return f;
+}
+
 render::PrintStyle MainWindow::printStyle() const { return settings::PrintStyleOf(settings_); }
 
 bool MainWindow::drawMonth(const std::string& monthText, const month::Place& place, bool printing, bool copy,
                            QString& failure) {
     fitPageToView();
-    render::QtImageSurface screen(page_->image(), render::PictureFont());
+    render::QtImageSurface screen(page_->image(), pageFont());
     screen.SetNightVision(settings_.nightVision);
     // The job outlives the printer surface, which ends its painter first.
     std::optional<PrintJob> job;
@@ -117,7 +133,7 @@ bool MainWindow::drawMonth(const std::string& monthText, const month::Place& pla
 
 void MainWindow::drawScreenPage() {
     fitPageToView();
-    render::QtImageSurface screen(page_->image(), render::PictureFont());
+    render::QtImageSurface screen(page_->image(), pageFont());
     screen.SetNightVision(settings_.nightVision);
     const render::OutputDevice device = render::OutputDevice::Screen;
     render::Output out(screen, nullptr, device);
