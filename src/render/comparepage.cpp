@@ -103,24 +103,14 @@ void DrawCompareKey(PageContext& ctx, const CompareGrid& g, double y) {
 
 bool DrawPrintedCompare(PageContext& ctx, const std::vector<SiteNights>& sites, std::size_t count,
                         const NightShades& sh) {
-    PageLayout& L = ctx.layout;
-    OutputSurface& prn = ctx.out.current();
-    const std::string savedFont = prn.FontName();
-    const float savedSize = prn.FontSize();
-    prn.SetFontName(ctx.print.fontName);
-    prn.SetFontSize(ctx.print.fontSize);
-    DrawTitleLines(ctx, *sites.front().month);
-    WriteLine(ctx, L.top + 6 * L.rowHeight, "Dark and no Moon at each site, nights dated by their evening");
-    const double pageTop = L.top;
-    L.top += kPrintTableRow * L.rowHeight;
-    const CompareGrid g = GridOf(ctx, sites, count);
-    DrawCompareRows(ctx, sites, count, g, sh);
-    DrawSiteHeadings(ctx, sites, count, g);
-    DrawCompareKey(ctx, g, L.top + kKeyRowPrinted * L.rowHeight);
-    L.top = pageTop;
-    prn.SetFontName(savedFont);
-    prn.SetFontSize(savedSize);
-    return prn.EndDoc();
+    return DrawPrintedPage(ctx, *sites.front().month, "Dark and no Moon at each site, nights dated by their evening",
+                           [&] {
+                               const PageLayout& L = ctx.layout;
+                               const CompareGrid g = GridOf(ctx, sites, count);
+                               DrawCompareRows(ctx, sites, count, g, sh);
+                               DrawSiteHeadings(ctx, sites, count, g);
+                               DrawCompareKey(ctx, g, L.top + kKeyRowPrinted * L.rowHeight);
+                           });
 }
 
 }  // namespace

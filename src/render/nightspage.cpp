@@ -169,24 +169,13 @@ void DrawNightRows(PageContext& ctx, const month::Month& m, const month::Month& 
 // the key; the printer's font is put back and the document ended.
 bool DrawPrintedNights(PageContext& ctx, const month::Month& m, const month::Month& next,
                        const std::vector<month::Night>& nights, const NightShades& sh) {
-    PageLayout& L = ctx.layout;
-    OutputSurface& prn = ctx.out.current();
-    const std::string savedFont = prn.FontName();
-    const float savedSize = prn.FontSize();
-    prn.SetFontName(ctx.print.fontName);
-    prn.SetFontSize(ctx.print.fontSize);
-    DrawTitleLines(ctx, m);
-    WriteLine(ctx, L.top + 6 * L.rowHeight, "Nights from 12:00 to 12:00 local clock time, dated by their evening");
-    const double pageTop = L.top;
-    L.top += kPrintTableRow * L.rowHeight;
-    DrawNightRows(ctx, m, next, nights, sh);
-    WriteLine(ctx, L.top + kLegendRow1 * L.rowHeight,
-              "Dusk, dawn: the Sun at -18 degrees; Moon: illuminated at local midnight; '----' = none this night");
-    DrawNightKey(ctx, sh, L.top + kKeyRowPrinted * L.rowHeight);
-    L.top = pageTop;
-    prn.SetFontName(savedFont);
-    prn.SetFontSize(savedSize);
-    return prn.EndDoc();
+    return DrawPrintedPage(ctx, m, "Nights from 12:00 to 12:00 local clock time, dated by their evening", [&] {
+        const PageLayout& L = ctx.layout;
+        DrawNightRows(ctx, m, next, nights, sh);
+        WriteLine(ctx, L.top + kLegendRow1 * L.rowHeight,
+                  "Dusk, dawn: the Sun at -18 degrees; Moon: illuminated at local midnight; '----' = none this night");
+        DrawNightKey(ctx, sh, L.top + kKeyRowPrinted * L.rowHeight);
+    });
 }
 
 }  // namespace

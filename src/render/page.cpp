@@ -57,6 +57,25 @@ void detail::WriteLine(PageContext& ctx, double y, const std::string& line) {
     cur.SetFontSize(size);
 }
 
+bool detail::DrawPrintedPage(PageContext& ctx, const month::Month& m, const std::string& heading,
+                             const std::function<void()>& table) {
+    PageLayout& L = ctx.layout;
+    OutputSurface& prn = ctx.out.current();
+    const std::string savedFont = prn.FontName();
+    const float savedSize = prn.FontSize();
+    prn.SetFontName(ctx.print.fontName);
+    prn.SetFontSize(ctx.print.fontSize);
+    DrawTitleLines(ctx, m);
+    WriteLine(ctx, L.top + 6 * L.rowHeight, heading);
+    const double pageTop = L.top;
+    L.top += kPrintTableRow * L.rowHeight;
+    table();
+    L.top = pageTop;
+    prn.SetFontName(savedFont);
+    prn.SetFontSize(savedSize);
+    return prn.EndDoc();
+}
+
 void detail::DrawTitleLines(PageContext& ctx, const month::Month& m) {
     const PageLayout& layout = ctx.layout;
     const double top = layout.top, row = layout.rowHeight;

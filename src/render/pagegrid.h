@@ -1,6 +1,9 @@
 #pragma once
 // The month page's grid and the drawing steps its files share; private to
 // the render library.
+#include <functional>
+#include <string>
+
 #include "render/page.h"
 
 namespace render::detail {
@@ -40,6 +43,12 @@ void WriteLine(PageContext& ctx, double y, const std::string& line);
 // The printed page's title, credit and month lines (page rows 1, 2 and 4
 // below layout.top; page.cpp).
 void DrawTitleLines(PageContext& ctx, const month::Month& m);
+// A printed page of another view in the print font: the title lines of
+// `m`, `heading` on page row 6, then `table` with layout.top on page row 7
+// (its table row 0); the printer's font put back and the document ended.
+// False when ending it failed (page.cpp).
+bool DrawPrintedPage(PageContext& ctx, const month::Month& m, const std::string& heading,
+                     const std::function<void()>& table);
 // The night under a row's bars: a solid bar, or the ink saver's hatch
 // (graph.cpp).
 void DrawNight(PageContext& ctx, int row);
