@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <cstring>
 
@@ -169,6 +170,18 @@ TEST_F(Cli, SitesListedChosenAndCompared) {
         const std::string best = a > b ? "Home" : b > a ? "H\xC3\xBCtte \xC3\x98" : a > 0 ? "Home" : "";
         EXPECT_EQ(line.substr(11), minutes[0][i] + "\t" + minutes[1][i] + "\t" + best);
     }
+    // One calendar: each event names its site, the UIDs all differ, and a
+    // site kept twice at one spot gives one event naming both.
+    std::ofstream(dir_ / "Almucan-sites.tsv", std::ios::app) << "Twin\t16.37\t48.21\tEurope/Vienna\n";
+    const fs::path ics = dir_ / "sites.ics";
+    ASSERT_EQ(run({"--month", "202406", "--site", "Home", "--site", "H\xC3\xBCtte \xC3\x98", "--site", "Twin", "--ics", ics.string()}), 0);
+    std::ifstream in(ics);
+    std::set<std::string> uids, summaries;
+    for (std::string l; std::getline(in, l);) {
+        if (l.rfind("UID:", 0) == 0) EXPECT_TRUE(uids.insert(l).second) << l;
+        if (l.rfind("SUMMARY:", 0) == 0) summaries.insert(l);
+    }
+    EXPECT_EQ(summaries, (std::set<std::string>{"SUMMARY:Dark\\, no Moon at Home\\, Twin\r", "SUMMARY:Dark\\, no Moon at H\xC3\xBCtte \xC3\x98\r"}));
 }
 
 // The ephemeris: --ephemeris, else the settings file's ephemeris= line,
