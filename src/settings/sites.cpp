@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <tuple>
 
 #include "fileio/fileread.h"
 #include "fileio/filewrite.h"
@@ -116,12 +117,20 @@ std::optional<zone::Place> SitesFile::find(std::string_view name) const {
 }
 
 std::vector<std::string> SitesFile::closest(std::string_view name, std::size_t count) const {
-    std::vector<std::pair<std::size_t, std::string>> near;
-    for (const Line& l : lines)
-        if (l.site) near.emplace_back(text::EditDistance(Lower(name), Lower(l.site->name)), l.site->name);
-    std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Names holding the typed text come first ("dark" finds "Dark site"
+    // before "Home", which is fewer edits away), then by edit distance.
+    const std::string typed = Lower(name);
+    std::vector<std::tuple<bool, std::size_t, std::string>> near;
+    for (const Line& l : lines) {
+        if (!l.site) continue;
+        const std::string n = Lower(l.site->name);
+        near.emplace_back(n.find(typed) == std::string::npos, text::EditDistance(typed, n), l.site->name);
+    }
+    std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) {
+        return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+    });
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < near.size() && i < count; ++i) names.push_back(near[i].second);
+    for (std::size_t i = 0; i < near.size() && i < count; ++i) names.push_back(std::get<2>(near[i]));
     return names;
 }
 

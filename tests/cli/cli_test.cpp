@@ -149,6 +149,8 @@ TEST_F(Cli, SitesListedChosenAndCompared) {
     EXPECT_NE(messages_.find("line 3: longitude '200'"), std::string::npos) << messages_;
     EXPECT_EQ(run({"--month", "202406", "--site", "Hoem"}), 2);
     EXPECT_NE(messages_.find("no site named 'Hoem'; the closest: Home"), std::string::npos) << messages_;
+    EXPECT_EQ(run({"--month", "202406", "--site", "tte"}), 2);  // a name holding the text first
+    EXPECT_NE(messages_.find("the closest: H\xC3\xBCtte \xC3\x98, Home"), std::string::npos) << messages_;
     ASSERT_EQ(run({"--month", "202406", "--site", "home"}), 0);
     EXPECT_NE(out_.find("Month: 202406   Home   Long.: 16.37   Lat.: 48.21   Time Zone: Europe/Vienna\n"), std::string::npos);
     std::vector<std::vector<std::string>> minutes(2);  // each site's dark minutes, night by night
@@ -178,7 +180,9 @@ TEST_F(Cli, SitesListedChosenAndCompared) {
     std::ifstream in(ics);
     std::set<std::string> uids, summaries;
     for (std::string l; std::getline(in, l);) {
-        if (l.rfind("UID:", 0) == 0) EXPECT_TRUE(uids.insert(l).second) << l;
+        if (l.rfind("UID:", 0) == 0) {
+            EXPECT_TRUE(uids.insert(l).second) << l;
+        }
         if (l.rfind("SUMMARY:", 0) == 0) summaries.insert(l);
     }
     EXPECT_EQ(summaries, (std::set<std::string>{"SUMMARY:Dark\\, no Moon at Home\\, Twin\r", "SUMMARY:Dark\\, no Moon at H\xC3\xBCtte \xC3\x98\r"}));
