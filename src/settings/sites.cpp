@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <tuple>
 
 #include "fileio/fileread.h"
@@ -163,6 +164,7 @@ bool SitesFile::remove(std::string_view name) {
 
 SitesFile ParseSitesText(std::string_view data) {
     SitesFile f;
+    std::map<std::string, std::size_t> named;  // site names and their lines
     std::size_t number = 0;
     while (!data.empty()) {
         const std::size_t end = data.find('\n');
@@ -177,6 +179,13 @@ SitesFile ParseSitesText(std::string_view data) {
         }
         std::string why;
         std::optional<zone::Place> site = SiteOf(line, why);
+        // A name kept twice would make --site and the window's list
+        // disagree on which line counts: the first one does.
+        if (site && !named.emplace(site->name, number).second) {
+            why =
+                "the name '" + text::printable(site->name) + "' is taken by line " + std::to_string(named[site->name]);
+            site.reset();
+        }
         if (!site) f.problems.push_back("line " + std::to_string(number) + ": " + why);
         f.lines.push_back({site ? std::string() : std::string(line), std::move(site)});
     }
