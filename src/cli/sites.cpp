@@ -1,6 +1,7 @@
 // The kept sites on the command line: listed, chosen by name, and compared night by night.
 #include "cli/sites.h"
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 #include <nlohmann/json.hpp>
@@ -117,12 +118,18 @@ ordered_json compareJson(const std::vector<render::SiteNights>& sites, const mon
 }
 
 // Every site's dark-and-no-Moon events in one calendar, each summary
-// naming its site; one event where two sites share a spot.
+// naming its site.  The UIDs carry the spot, so they differ from site to
+// site; sites kept twice at one spot share one event that names them all.
 std::string compareCalendar(const RunMonths& run, std::vector<month::Months>& stores, const month::DarkRule& rule) {
     std::vector<ical::Event> all;
     for (month::Months& store : stores)
         for (ical::Event& e : ical::DarkNightEvents(run.yms, store, rule)) {
-            if (std::any_of(all.begin(), all.end(), [&](const ical::Event& a) { return a.uid == e.uid; })) continue;
+            const auto same =
+                std::find_if(all.begin(), all.end(), [&](const ical::Event& a) { return a.uid == e.uid; });
+            if (same != all.end()) {
+                same->summary += ", " + store.place().name;
+                continue;
+            }
             e.summary += " at " + store.place().name;
             all.push_back(std::move(e));
         }

@@ -5,6 +5,8 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "fileio/fileread.h"
 #include "fileio/filewrite.h"
@@ -116,12 +118,20 @@ std::optional<zone::Place> SitesFile::find(std::string_view name) const {
 }
 
 std::vector<std::string> SitesFile::closest(std::string_view name, std::size_t count) const {
-    std::vector<std::pair<std::size_t, std::string>> near;
-    for (const Line& l : lines)
-        if (l.site) near.emplace_back(text::EditDistance(Lower(name), Lower(l.site->name)), l.site->name);
-    std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Names holding the typed text come first ("dark" finds "Dark site"
+    // before "Home", which is fewer edits away), then by edit distance.
+    const std::string typed = Lower(name);
+    std::vector<std::tuple<bool, std::size_t, std::string>> near;
+    for (const Line& l : lines) {
+        if (!l.site) continue;
+        const std::string n = Lower(l.site->name);
+        near.emplace_back(n.find(typed) == std::string::npos, text::EditDistance(typed, n), l.site->name);
+    }
+    std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) {
+        return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+    });
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < near.size() && i < count; ++i) names.push_back(near[i].second);
+    for (std::size_t i = 0; i < near.size() && i < count; ++i) names.push_back(std::get<2>(near[i]));
     return names;
 }
 
@@ -154,6 +164,7 @@ bool SitesFile::remove(std::string_view name) {
 
 SitesFile ParseSitesText(std::string_view data) {
     SitesFile f;
+    std::map<std::string, std::size_t> named;  // site names and their lines
     std::size_t number = 0;
     while (!data.empty()) {
         const std::size_t end = data.find('\n');
@@ -168,6 +179,13 @@ SitesFile ParseSitesText(std::string_view data) {
         }
         std::string why;
         std::optional<zone::Place> site = SiteOf(line, why);
+        // A name kept twice would make --site and the window's list
+        // disagree on which line counts: the first one does.
+        if (site && !named.emplace(site->name, number).second) {
+            why =
+                "the name '" + text::printable(site->name) + "' is taken by line " + std::to_string(named[site->name]);
+            site.reset();
+        }
         if (!site) f.problems.push_back("line " + std::to_string(number) + ": " + why);
         f.lines.push_back({site ? std::string() : std::string(line), std::move(site)});
     }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <cstring>
 
@@ -148,6 +149,8 @@ TEST_F(Cli, SitesListedChosenAndCompared) {
     EXPECT_NE(messages_.find("line 3: longitude '200'"), std::string::npos) << messages_;
     EXPECT_EQ(run({"--month", "202406", "--site", "Hoem"}), 2);
     EXPECT_NE(messages_.find("no site named 'Hoem'; the closest: Home"), std::string::npos) << messages_;
+    EXPECT_EQ(run({"--month", "202406", "--site", "tte"}), 2);  // a name holding the text first
+    EXPECT_NE(messages_.find("the closest: H\xC3\xBCtte \xC3\x98, Home"), std::string::npos) << messages_;
     ASSERT_EQ(run({"--month", "202406", "--site", "home"}), 0);
     EXPECT_NE(out_.find("Month: 202406   Home   Long.: 16.37   Lat.: 48.21   Time Zone: Europe/Vienna\n"), std::string::npos);
     std::vector<std::vector<std::string>> minutes(2);  // each site's dark minutes, night by night
@@ -169,6 +172,20 @@ TEST_F(Cli, SitesListedChosenAndCompared) {
         const std::string best = a > b ? "Home" : b > a ? "H\xC3\xBCtte \xC3\x98" : a > 0 ? "Home" : "";
         EXPECT_EQ(line.substr(11), minutes[0][i] + "\t" + minutes[1][i] + "\t" + best);
     }
+    // One calendar: each event names its site, the UIDs all differ, and a
+    // site kept twice at one spot gives one event naming both.
+    std::ofstream(dir_ / "Almucan-sites.tsv", std::ios::app) << "Twin\t16.37\t48.21\tEurope/Vienna\n";
+    const fs::path ics = dir_ / "sites.ics";
+    ASSERT_EQ(run({"--month", "202406", "--site", "Home", "--site", "H\xC3\xBCtte \xC3\x98", "--site", "Twin", "--ics", ics.string()}), 0);
+    std::ifstream in(ics);
+    std::set<std::string> uids, summaries;
+    for (std::string l; std::getline(in, l);) {
+        if (l.rfind("UID:", 0) == 0) {
+            EXPECT_TRUE(uids.insert(l).second) << l;
+        }
+        if (l.rfind("SUMMARY:", 0) == 0) summaries.insert(l);
+    }
+    EXPECT_EQ(summaries, (std::set<std::string>{"SUMMARY:Dark\\, no Moon at Home\\, Twin\r", "SUMMARY:Dark\\, no Moon at H\xC3\xBCtte \xC3\x98\r"}));
 }
 
 // The ephemeris: --ephemeris, else the settings file's ephemeris= line,

@@ -15,12 +15,13 @@ TEST(SitesFile, ReadChangedAndWrittenBack) {
         "three\t1\t2\n"
         "south\t1\t-90.5\t1\n"
         "\t1\t2\t1\n"
-        "half hour\t77\t28\t5.5\n";
+        "half hour\t77\t28\t5.5\n"
+        "Home\t1\t2\t3\n";
     settings::SitesFile f = settings::ParseSitesText(text);
-    ASSERT_EQ(f.problems.size(), 5u);
+    ASSERT_EQ(f.problems.size(), 6u);
     const char* lines[] = {"line 4: ", "line 5: wants 4 tab-separated columns, has 3", "line 6: latitude '-90.5'",
-                           "line 7: a site needs a name", "line 8: "};
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(f.problems[i].rfind(lines[i], 0), 0u) << f.problems[i];
+                           "line 7: a site needs a name", "line 8: ", "line 9: the name 'Home' is taken by line 2"};
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(f.problems[i].rfind(lines[i], 0), 0u) << f.problems[i];
     ASSERT_EQ(f.sites().size(), 2u);
     EXPECT_EQ(f.sites()[1].latitude, -33.333333333333336);
     EXPECT_EQ(f.sites()[1].clock.fixedHours, -7);
