@@ -348,17 +348,10 @@ void MainWindow::restoreWindowPlace() {
     applyPaper();
     if (settings_.maximized) setWindowState(windowState() | Qt::WindowMaximized);
     if (!settings_.window) return;
+    // A smaller screen (or another scale factor) than last time gets the
+    // window moved and shrunk once it shows (fitIntoScreen).
     const auto& [x, y, w, h] = *settings_.window;
-    // Within the screen it now shows on: a smaller screen (or another
-    // scale factor) than last time gets the window moved and shrunk.
-    QRect r(x, y, w, h);
-    if (const QScreen* sc = screen()) {
-        const QRect room = sc->availableGeometry();
-        r.setSize(r.size().boundedTo(room.size()).expandedTo(minimumSize()));
-        r.moveLeft(qBound(room.left(), r.left(), qMax(room.left(), room.right() - r.width() + 1)));
-        r.moveTop(qBound(room.top(), r.top(), qMax(room.top(), room.bottom() - r.height() + 1)));
-    }
-    setGeometry(r);
+    setGeometry(x, y, w, h);
 }
 
 void MainWindow::fitIntoScreen() {
