@@ -22,8 +22,6 @@ namespace {
 
 using nlohmann::ordered_json;
 
-constexpr std::size_t kMostSites = 4;
-
 // The sites file beside the settings file, its damaged lines said.
 settings::SitesFile LoadSitesOf(const std::string& settingsPath, report::Reporter& rep) {
     const std::string path = settings::SitesPathFor(settingsPath);
@@ -139,7 +137,7 @@ std::string compareCalendar(const RunMonths& run, std::vector<month::Months>& st
 }  // namespace
 
 std::string SitesError(const Options& o) {
-    if (o.sites.size() > kMostSites) return "at most four --site";
+    if (o.sites.size() > render::kMostComparedSites) return "at most four --site";
     if (o.sites.size() < 2) return {};
     const bool oneSiteOutput = o.png || o.pdf || o.chart ||
                                (!o.nights && (o.text == TextOutput::Table || o.text == TextOutput::Tsv)) ||

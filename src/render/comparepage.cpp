@@ -13,7 +13,6 @@ using namespace detail;
 
 namespace {
 
-constexpr std::size_t kMostSites = 4;
 constexpr double kDateColumns = 1.4;  // the night's "Fr 21", in table columns
 constexpr double kBarHeight = 0.7;    // of a row
 
@@ -118,7 +117,7 @@ bool DrawPrintedCompare(PageContext& ctx, const std::vector<SiteNights>& sites, 
 std::optional<std::size_t> BestSite(const std::vector<SiteNights>& sites, std::size_t index) {
     std::optional<std::size_t> best;
     long long most = 0;
-    for (std::size_t s = 0; s < std::min(sites.size(), kMostSites); ++s) {
+    for (std::size_t s = 0; s < std::min(sites.size(), kMostComparedSites); ++s) {
         if (index >= sites[s].nights.size()) continue;
         const long long m = sites[s].nights[index].darkMinutes;
         if (m > most) best = s, most = m;
@@ -128,7 +127,7 @@ std::optional<std::size_t> BestSite(const std::vector<SiteNights>& sites, std::s
 
 bool DrawComparePage(PageContext& ctx, const std::vector<SiteNights>& sites, std::optional<int> highlightDay) {
     NightsPageSetup(ctx);
-    const std::size_t count = std::min(sites.size(), kMostSites);
+    const std::size_t count = std::min(sites.size(), kMostComparedSites);
     const NightShades sh = NightPageShades(ctx.shades.hatchNight);
     if (count == 0 && !ctx.out.screen()) return ctx.out.current().EndDoc();
     if (count == 0) {

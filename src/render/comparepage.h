@@ -11,6 +11,10 @@
 
 namespace render {
 
+// The most sites compared side by side (the page's columns, the command
+// line's --site options, the window's Sites compared).
+inline constexpr std::size_t kMostComparedSites = 4;
+
 // One site's column: its name, its place (the first site's place heads the
 // printed page) and its nights of the month (month::Nights, one per
 // evening; every site's nights are the same evenings).

@@ -16,8 +16,6 @@ namespace ui {
 
 namespace {
 
-constexpr std::size_t kMostCompared = 4;
-
 bool SameSite(const zone::Place& a, const zone::Place& b) {
     return a.name == b.name && a.longitude == b.longitude && a.latitude == b.latitude &&
            a.clock.zoneName == b.clock.zoneName && (a.clock.named() || a.clock.fixedHours == b.clock.fixedHours);
@@ -83,9 +81,11 @@ std::vector<zone::Place> MainWindow::comparedSites() const {
     const std::vector<zone::Place> sites = sites_.sites();
     std::vector<zone::Place> chosen;
     for (const std::string& name : settings_.comparedSites)
-        if (const auto site = sites_.find(name); site && chosen.size() < kMostCompared) chosen.push_back(*site);
+        if (const auto site = sites_.find(name); site && chosen.size() < render::kMostComparedSites)
+            chosen.push_back(*site);
     if (chosen.empty())
-        chosen.assign(sites.begin(), sites.begin() + static_cast<long>(std::min(sites.size(), kMostCompared)));
+        chosen.assign(sites.begin(),
+                      sites.begin() + static_cast<long>(std::min(sites.size(), render::kMostComparedSites)));
     return chosen;
 }
 
@@ -94,7 +94,7 @@ void MainWindow::toggleComparedSite(const std::string& name, bool on) {
     std::vector<std::string> names;
     for (const zone::Place& site : comparedSites())
         if (site.name != name) names.push_back(site.name);
-    if (on && names.size() >= kMostCompared) {
+    if (on && names.size() >= render::kMostComparedSites) {
         reporter_.beep();
         loadSites();  // the check taken back
         return;
