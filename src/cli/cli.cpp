@@ -134,6 +134,12 @@ ChartFormat ChartFormatOf(const std::string& path) {
     return tail == ".png" ? ChartFormat::Png : tail == ".pdf" ? ChartFormat::Pdf : ChartFormat::Unknown;
 }
 
+std::optional<std::string> SettingsDirOf(const Options& o, report::Reporter& rep) {
+    std::optional<std::string> dir = o.settingsDir ? o.settingsDir : settings::DefaultSettingsDir();
+    if (!dir) rep.error(settings::kNoSettingsDirMessage);
+    return dir;
+}
+
 RunMonths MonthsOfRun(const Options& o) {
     RunMonths r;
     if (!o.year) {
@@ -209,11 +215,8 @@ int checkArguments(const Options& o, const GraphicOutputs& g, report::Reporter& 
 // from it, its zone, its print layout for the PDF.  0 or the exit code.
 int loadSettings(Options& o, const GraphicOutputs& g, const LocationChange& change, report::Reporter& rep,
                  settings::Settings& s) {
-    const std::optional<std::string> dir = o.settingsDir ? o.settingsDir : settings::DefaultSettingsDir();
-    if (!dir) {
-        rep.error(settings::kNoSettingsDirMessage);
-        return 1;
-    }
+    const std::optional<std::string> dir = SettingsDirOf(o, rep);
+    if (!dir) return 1;
     s.settingsPath = settings::SettingsPathFor(*dir);
     if (const std::string err = TargetClash(o, s.settingsPath); !err.empty()) {
         rep.error(err);

@@ -139,6 +139,10 @@ struct GraphicOutputs {
                                          bool landscape) = nullptr;
 };
 
+// The folder of the settings file for `o` (--settings-dir, else the
+// user's configuration folder); nothing after saying there is none.
+std::optional<std::string> SettingsDirOf(const Options& o, report::Reporter& rep);
+
 // The months of the run with their texts as the month line shows them: the
 // month typed, or the twelve months of the year.
 struct RunMonths {

@@ -146,11 +146,8 @@ std::string SitesError(const Options& o) {
 }
 
 int SitesText(const Options& o, std::string& out, report::Reporter& rep) {
-    const std::optional<std::string> dir = o.settingsDir ? o.settingsDir : settings::DefaultSettingsDir();
-    if (!dir) {
-        rep.error(settings::kNoSettingsDirMessage);
-        return 1;
-    }
+    const std::optional<std::string> dir = SettingsDirOf(o, rep);
+    if (!dir) return 1;
     settings::SitesFile f = LoadSitesOf(settings::SettingsPathFor(*dir), rep);
     settings::SitesFile listed;
     for (const zone::Place& site : f.sites()) listed.put(site);
